@@ -53,6 +53,9 @@ struct GameState {
   bool AudioAvailable = false;
   bool ContinueMode = false;  // after a restore only "Pokračovat" is offered
   std::string CurrencyName = std::string(kDefaultCurrencyName);
+  // Serial number of the last condition parsed in this run. Location blocks
+  // and catalog conditions share it: the interpreter tells blocks apart by it.
+  int32_t ConditionSerial = 0;
 };
 
 // Sets the new-game values from the initialization record: flags, variables,
