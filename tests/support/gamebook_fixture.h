@@ -33,7 +33,7 @@ inline InitRecord TestInitRecord() {
   record.Title = "Test";
   record.AuthorLine = "Autor";
   record.Penize = 10;
-  record.CurrencyName = "zla\xE1\xE1k\xF9";
+  record.CurrencyName = "zla\x9D\xE1k\xF9";
   record.Zkusenosti = 0;
   return record;
 }
