@@ -1,11 +1,82 @@
+// The quarvelin executable: the player and its headless runner.
 #include <cstdio>
-#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "script/script_options.h"
+#include "script/script_runner.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: quarvelin [COMMAND] [ARGUMENTS]\n"
+    "\n"
+    "commands:\n"
+    "  play [DIR]      play the gamebook in DIR (default: the current directory) in\n"
+    "                  the desktop window; the same as giving no command\n"
+    "  script SCRIPT [-C DIR] [--screen WxH] [--seed N] [--gui]\n"
+    "                  play the gamebook headless from a script (SCRIPT - reads\n"
+    "                  standard input) and print the dump lines it asks for;\n"
+    "                  -C DIR: the gamebook folder; --screen: the screen the game\n"
+    "                  sees (default 1024x768); --seed N: reproducible dice;\n"
+    "                  --gui: drive the desktop windows\n"
+    "  text [DIR]      play the gamebook in a terminal\n"
+    "  help, --help    show this text\n"
+    "\n"
+    "exit status of script: 0 when the script ran to its end or the program ended,\n"
+    "2 when a line could not be applied, 1 on an internal error\n";
+
+// A command line that cannot be used: reported like a line that cannot be
+// applied, so scripts calling the runner see one kind of failure.
+int UsageError(const std::string& message) {
+  nlohmann::ordered_json line;
+  line["error"] = message;
+  std::cout << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+            << '\n';
+  std::cerr << "quarvelin: " << message << "\n(quarvelin --help lists the commands)\n";
+  return qv::kScriptLineFailed;
+}
+
+int NotBuiltYet(std::string_view what) {
+  std::cerr << "quarvelin: " << what << " is not built yet\n";
+  return 1;
+}
+
+int RunScriptCommand(const std::vector<std::string_view>& args) {
+  const auto parsed = qv::ParseScriptArguments(args);
+  if (const auto* error = std::get_if<std::string>(&parsed)) return UsageError(*error);
+  const auto& invocation = std::get<qv::ScriptInvocation>(parsed);
+  if (invocation.Options.Gui) return NotBuiltYet("the desktop window (--gui)");
+
+  // The script is named relative to where quarvelin was started, before -C.
+  if (invocation.ScriptPath == "-") return qv::RunScript(std::cin, std::cout, invocation.Options);
+  std::ifstream script(invocation.ScriptPath, std::ios::binary);
+  if (!script) return UsageError("cannot read the script '" + invocation.ScriptPath + "'");
+  return qv::RunScript(script, std::cout, invocation.Options);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::puts("usage: quarvelin [play DIR | script SCRIPT [-C DIR] [--screen WxH] [--seed N]]");
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  const std::string_view command = args.empty() ? std::string_view("play") : args.front();
+  const std::vector<std::string_view> rest =
+      args.empty() ? std::vector<std::string_view>{}
+                   : std::vector<std::string_view>(args.begin() + 1, args.end());
+
+  if (command == "help" || command == "--help" || command == "-h") {
+    std::fputs(kUsage, stdout);
     return 0;
   }
-  std::fputs("quarvelin: the player is not built yet\n", stderr);
-  return 1;
+  if (command == "script") return RunScriptCommand(rest);
+  if (command == "play") return NotBuiltYet("the desktop player");
+  if (command == "text") return NotBuiltYet("the terminal player");
+  return UsageError("unknown command '" + std::string(command) + "'");
 }

@@ -1,0 +1,40 @@
+// The `dump` line of a scripted run: one JSON object with every key of the
+// scripted-play contract, in its order; windows that are not open give null.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "data/location_store.h"
+#include "interpreter/game_session.h"
+#include "script/load_list.h"
+#include "script/script_host.h"
+#include "script/window_driver.h"
+#include "script/window_stack.h"
+
+namespace qv {
+
+using WindowDrivers = std::map<std::string, std::unique_ptr<WindowDriver>, std::less<>>;
+
+struct DumpSources {
+  const GameSession& Session;
+  const WindowStack& Windows;
+  const ScriptHost& Host;
+  const std::vector<LoadListEntry>& LoadList;  // the entries of the open load list
+  const WindowDrivers& Drivers;
+};
+
+nlohmann::ordered_json BuildDump(const DumpSources& sources);
+
+// The "state" object: the game state as a gamebook's tests check it.
+nlohmann::ordered_json DumpGameState(const GameState& state, const LocationStore& store);
+
+// One line of JSON (UTF-8, no line breaks inside).
+std::string JsonLine(const nlohmann::ordered_json& value);
+
+}  // namespace qv

@@ -1,0 +1,82 @@
+// The headless runner: plays a gamebook from a script, as a person would,
+// and prints `dump` lines (the scripted-play contract).
+//
+// The run starts at the main menu with the initialization record read. Each
+// script line acts on the window on top of the window stack; a modal window
+// the game opens is driven by the lines that follow, from inside the game
+// call that opened it (ScriptHost::RunModal).
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "interpreter/game_session.h"
+#include "parser/random_source.h"
+#include "script/dump.h"
+#include "script/load_list.h"
+#include "script/script_host.h"
+#include "script/script_options.h"
+#include "script/script_reader.h"
+#include "script/window_driver.h"
+#include "script/window_stack.h"
+
+namespace qv {
+
+// Exit statuses of a run.
+inline constexpr int kScriptCompleted = 0;  // the script ran out or the program ended
+inline constexpr int kScriptInternalError = 1;
+inline constexpr int kScriptLineFailed = 2;  // a line could not be applied
+
+class ScriptRunner final : public CommandLoop {
+ public:
+  // The gamebook is the current directory; RunScript changes to it first.
+  ScriptRunner(std::istream& script, std::ostream& out, const ScriptOptions& options);
+  ~ScriptRunner() override;
+
+  // Plays the whole script; returns the exit status.
+  int Run();
+
+  // Lets scripts drive a kind of modal window (replacing an earlier driver).
+  void RegisterDriver(std::string kind, std::unique_ptr<WindowDriver> driver);
+
+  void RunUntil(const std::function<bool()>& done) override;
+
+  GameSession& Session() { return *session_; }
+  const WindowStack& Windows() const { return windows_; }
+
+ private:
+  void Apply(const ScriptLine& line);
+  bool ApplyMenu(const ScriptLine& line);
+  bool ApplyNameEntry(const ScriptLine& line);
+  bool ApplyAbout(const ScriptLine& line);
+  bool ApplyLoadList(const ScriptLine& line);
+  bool ApplyGame(const ScriptLine& line);
+  bool ApplyButton(std::string_view button);
+  bool ApplyDeath(const ScriptLine& line);
+  bool ApplyModal(const StackedWindow& window, const ScriptLine& line);
+  void Tick(const ScriptLine& line);
+  void StartGame(std::optional<std::string_view> typed_name);
+  void PrintDump();
+
+  ScriptReader reader_;
+  std::ostream& out_;
+  WindowStack windows_;
+  ScriptHost host_;
+  std::unique_ptr<RandomSource> random_;
+  std::unique_ptr<GameSession> session_;
+  std::vector<LoadListEntry> load_list_;
+  WindowDrivers drivers_;
+  bool game_started_ = false;
+};
+
+// Changes to the gamebook folder of `options` and plays `script`, writing the
+// dump lines (and a last error line on status 2) to `out`.
+int RunScript(std::istream& script, std::ostream& out, const ScriptOptions& options);
+
+}  // namespace qv
