@@ -35,6 +35,9 @@ struct FetchOptions {
 class LocationStore {
  public:
   LocationStore(GameFiles& files, Host& host);
+  // The marker index and the prefix, suffix and source refer into the store.
+  LocationStore(const LocationStore&) = delete;
+  LocationStore& operator=(const LocationStore&) = delete;
 
   // Empties the library and constant lists, forgets prefix and suffix and
   // makes the main text the source again; the main text, once loaded, stays

@@ -1,0 +1,20 @@
+// Evaluating a parsed condition against the game state.
+#pragma once
+
+#include <string>
+
+#include "parser/condition.h"
+#include "state/game_state.h"
+
+namespace qv {
+
+// True when the condition holds. A subject or value that is no integer
+// after substitution throws ConversionError: the operation that asked is
+// abandoned.
+bool EvaluateCondition(const Condition& condition, const GameState& state);
+
+// The one-line Czech description of the condition shown in hints, with the
+// currency name of the game.
+std::string DescribeCondition(const Condition& condition, const GameState& state);
+
+}  // namespace qv
