@@ -1,0 +1,59 @@
+#include "script/script_options.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace qv {
+namespace {
+
+std::variant<ScriptInvocation, std::string> Parse(std::vector<std::string_view> args) {
+  return ParseScriptArguments(args);
+}
+
+TEST(ScriptOptionsTest, Defaults) {
+  const auto parsed = Parse({"play.txt"});
+  ASSERT_TRUE(std::holds_alternative<ScriptInvocation>(parsed));
+  const auto& invocation = std::get<ScriptInvocation>(parsed);
+  EXPECT_EQ(invocation.ScriptPath, "play.txt");
+  EXPECT_EQ(invocation.Options.Directory, "");
+  EXPECT_EQ(invocation.Options.ScreenWidth, 1024);
+  EXPECT_EQ(invocation.Options.ScreenHeight, 768);
+  EXPECT_FALSE(invocation.Options.Seed);
+  EXPECT_FALSE(invocation.Options.Gui);
+}
+
+TEST(ScriptOptionsTest, EveryOptionInAnyOrder) {
+  const auto parsed = Parse({"--seed", "42", "-C", "kniha", "-", "--screen", "640x480", "--gui"});
+  ASSERT_TRUE(std::holds_alternative<ScriptInvocation>(parsed));
+  const auto& invocation = std::get<ScriptInvocation>(parsed);
+  EXPECT_EQ(invocation.ScriptPath, "-");
+  EXPECT_EQ(invocation.Options.Directory, "kniha");
+  EXPECT_EQ(invocation.Options.ScreenWidth, 640);
+  EXPECT_EQ(invocation.Options.ScreenHeight, 480);
+  EXPECT_EQ(invocation.Options.Seed, 42u);
+  EXPECT_TRUE(invocation.Options.Gui);
+}
+
+TEST(ScriptOptionsTest, Errors) {
+  EXPECT_TRUE(std::holds_alternative<std::string>(Parse({})));
+  EXPECT_TRUE(std::holds_alternative<std::string>(Parse({"a", "b"})));
+  EXPECT_TRUE(std::holds_alternative<std::string>(Parse({"a", "-C"})));
+  EXPECT_TRUE(std::holds_alternative<std::string>(Parse({"a", "--screen", "640"})));
+  EXPECT_TRUE(std::holds_alternative<std::string>(Parse({"a", "--screen", "0x480"})));
+  EXPECT_TRUE(std::holds_alternative<std::string>(Parse({"a", "--seed", "-1"})));
+  EXPECT_TRUE(std::holds_alternative<std::string>(Parse({"a", "--seed", "x"})));
+  EXPECT_TRUE(std::holds_alternative<std::string>(Parse({"a", "--fast"})));
+}
+
+TEST(ScreenSizeTest, Parses) {
+  EXPECT_EQ(ParseScreenSize("800x600"), (std::pair{800, 600}));
+  EXPECT_EQ(ParseScreenSize("800X600"), (std::pair{800, 600}));
+  EXPECT_FALSE(ParseScreenSize("800x"));
+  EXPECT_FALSE(ParseScreenSize("x600"));
+  EXPECT_FALSE(ParseScreenSize("800x600x2"));
+  EXPECT_FALSE(ParseScreenSize("-800x600"));
+}
+
+}  // namespace
+}  // namespace qv
