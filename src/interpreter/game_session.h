@@ -1,0 +1,50 @@
+// The objects of one run of the player: the game state, the gamebook's files
+// and location store, and the game window. Hosts create one session and
+// drive its windows.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "data/game_files.h"
+#include "data/init_record.h"
+#include "data/location_store.h"
+#include "host/host.h"
+#include "interpreter/tform1.h"
+#include "parser/random_source.h"
+#include "state/game_state.h"
+
+namespace qv {
+
+class GameSession {
+ public:
+  GameSession(Host& host, RandomSource& random);
+
+  // Reads the initialization record, as the main menu does when it is
+  // created. False (the message shown) when it cannot be read; the menu
+  // still opens and a new game starts from an empty record.
+  bool LoadInitRecord();
+
+  // Whether a new game first asks for the hero's name.
+  bool AsksForName() const { return Record.AskName == 1; }
+
+  // Starts a new game and shows location 1, as the game window does when it
+  // is first shown. `typed_name` is what the name window took, if it opened.
+  void StartNewGame(std::optional<std::string_view> typed_name = std::nullopt);
+
+  // The game-start steps shared by a new and a restored game, up to the
+  // moment the first location would be shown.
+  void PrepareGame(std::optional<std::string_view> typed_name);
+
+  Host& host;
+  RandomSource& Random;
+  InitRecord Record;
+  // Large (about half a megabyte): sessions live on the heap.
+  std::unique_ptr<GameState> State;
+  GameFiles Files;
+  LocationStore Store;
+  TForm1 Form;
+};
+
+}  // namespace qv
