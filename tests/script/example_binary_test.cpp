@@ -52,6 +52,7 @@ TEST(ExampleBinaryTest, PlaysTheBundledGamebook) {
   ASSERT_EQ(run.Lines.size(), 4u);
   EXPECT_EQ(run.Lines[0]["location"], 1);
   EXPECT_EQ(run.Lines[0]["state"]["name"], "Poutník");
+  ASSERT_EQ(run.Lines[0]["options"].size(), 2u);
   EXPECT_EQ(run.Lines[0]["options"][0]["text"], "Jít po pěšině");
   // The brook's link leads to the key.
   EXPECT_EQ(run.Lines[1]["location"], 4);

@@ -74,7 +74,7 @@ TEST_F(ScriptRunTest, NewGameShowsLocationOne) {
   const Json& dump = result.Last();
   EXPECT_EQ(dump["windows"], Json::parse(R"(["menu","game"])"));
   EXPECT_EQ(dump["location"], 1);
-  EXPECT_EQ(dump["previous_location"], 0);
+  EXPECT_EQ(dump["previous_location"], 1);  // a new game stands on location 1 already
   EXPECT_TRUE(dump["location_label"].is_null());
   EXPECT_EQ(dump["heading"], Json::parse(R"({"text":"Co uděláš?","colour":"#FFFFFF","left":68})"));
   ASSERT_EQ(dump["texts"].size(), 1u);
@@ -110,6 +110,7 @@ TEST_F(ScriptRunTest, ChooseFollowsTheOption) {
   ASSERT_EQ(result.Lines.size(), 2u);
   EXPECT_EQ(result.Lines[0]["location"], 2);
   EXPECT_EQ(result.Lines[0]["previous_location"], 1);
+  ASSERT_EQ(result.Lines[0]["texts"].size(), 1u);
   EXPECT_EQ(result.Lines[0]["texts"][0]["text"], "Jsi v lese.");
   EXPECT_EQ(result.Lines[1]["location"], 1);
 }
@@ -136,6 +137,8 @@ TEST_F(ScriptRunTest, KeysAndWheelScrollTheColumn) {
   const ScriptResult result =
       Play("new-game\nkey pagedown\nkey down\nkey kp2\nkey alt-f4\ndump\nwheel up\nkey up\ndump\n");
   ASSERT_EQ(result.Status, 0);
+  ASSERT_EQ(result.Lines.size(), 2u);
+  ASSERT_EQ(result.Lines[0]["texts"].size(), 1u);
   EXPECT_EQ(result.Lines[0]["texts"][0]["top"], 30 - 300);
   EXPECT_EQ(result.Lines[1]["texts"][0]["top"], 30 - 300 + 150 + 100);
   EXPECT_EQ(result.Lines[1]["windows"], Json::parse(R"(["menu","game"])"));
@@ -146,18 +149,18 @@ TEST_F(ScriptRunTest, UnknownCommandStopsWithStatusTwo) {
   const ScriptResult result = Play("new-game\n\n# a comment\ndump\nfly 3\ndump\n");
   EXPECT_EQ(result.Status, 2);
   ASSERT_EQ(result.Lines.size(), 2u);
-  EXPECT_EQ(result.Last(), Json::parse(R"({"error":"line 5: unknown command 'fly'"})"));
+  EXPECT_EQ(result.Last(), Json::parse(R"js({"error":"line 5: unknown command 'fly'"})js"));
 }
 
 TEST_F(ScriptRunTest, CommandsThatDoNotFitTheWindowOnTop) {
   WriteLocations(kTwoLocations);
   EXPECT_EQ(Play("choose 1\n").Last(),
-            Json::parse(R"({"error":"line 1: 'choose' does not fit the window on top (menu)"})"));
+            Json::parse(R"js({"error":"line 1: 'choose' does not fit the window on top (menu)"})js"));
   EXPECT_EQ(Play("new-game\nnew-game\n").Last(),
-            Json::parse(R"({"error":"line 2: 'new-game' does not fit the window on top (game)"})"));
+            Json::parse(R"js({"error":"line 2: 'new-game' does not fit the window on top (game)"})js"));
   EXPECT_EQ(Play("new-game\nattack 1\n").Status, 2);
   EXPECT_EQ(Play("new-game\nchoose 3\n").Last(),
-            Json::parse(R"({"error":"line 2: choose: there is no option 3 (2 shown)"})"));
+            Json::parse(R"js({"error":"line 2: choose: there is no option 3 (2 shown)"})js"));
   EXPECT_EQ(Play("new-game\nchoose x\n").Status, 2);
   EXPECT_EQ(Play("new-game\nclick-text 2\n").Status, 2);
   EXPECT_EQ(Play("new-game\nclick-picture 1\n").Status, 2);
@@ -224,10 +227,11 @@ TEST_F(ScriptRunTest, CzechTextsAndLineBreaksComeOutAsUtf8) {
   // 90 characters: broken into two lines at a blank by the engine.
   WriteLocations(
       "<1><text obsah=\"P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xFAp\xECl "
-      "\xEF\xE1belsk\xE9 \xF3dy a b\xEChal d\xE1l a d\xE1l po cest\xEC do les\xF9 a hor "
+      "\xEF\xE1" "belsk\xE9 \xF3" "dy a b\xEChal d\xE1l a d\xE1l po cest\xEC do les\xF9 a hor "
       "a\xBE ke hrad\xF9m.\">");
   const ScriptResult result = Play("new-game\ndump\n");
   ASSERT_EQ(result.Status, 0);
+  ASSERT_EQ(result.Last()["texts"].size(), 1u);
   const std::string text = result.Last()["texts"][0]["text"];
   EXPECT_EQ(text,
             "Příliš žluťoučký kůň úpěl ďábelské ódy a běhal dál a dál po cestě do lesů a \n"
@@ -270,9 +274,9 @@ TEST_F(ScriptRunTest, LoadingIsRefusedClearly) {
   WriteLocations(kTwoLocations);
   WriteBytes("save/hrdina.pzv", "x");
   EXPECT_EQ(Play("load-list\nload 1\n").Last(),
-            Json::parse(R"({"error":"line 2: load: restoring a saved position is not available yet"})"));
+            Json::parse(R"js({"error":"line 2: load: restoring a saved position is not available yet"})js"));
   EXPECT_EQ(Play("load-list\nload 2\n").Last(),
-            Json::parse(R"({"error":"line 2: load: there is no entry 2 (1 shown)"})"));
+            Json::parse(R"js({"error":"line 2: load: there is no entry 2 (1 shown)"})js"));
 }
 
 TEST_F(ScriptRunTest, HelpButtonShowsAndTakesAwayTheHelpBlock) {
