@@ -3,6 +3,7 @@
 // after they close, unless a countdown has shown another page meanwhile
 // (ChangeLoc then drops the rest of this page's tags).
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -31,9 +32,12 @@ void AnswerPrompt(TForm1& form, const TagEntry& tag) {
   }
   window.CentreOnScreen(form.host.ScreenWidth(), form.host.ScreenHeight());
   window.Reopen();
+  const uint64_t page = form.PageGeneration();
   form.host.RunModal(window);
-  // The slot is read after the window: a page shown meanwhile by a
-  // countdown has its own slot number (0 unless it set one).
+  // A countdown that showed another page while the prompt was up took this
+  // page away, and the answer with it: the new page may have asked (and
+  // answered) into the same window and slot numbers of its own.
+  if (form.PageGeneration() != page) return;
   form.State.World.Strings.Set(form.Locals.AnswerSlot, window.Edit);  // cut to 100
 }
 
@@ -60,7 +64,7 @@ void PicturePopup(TForm1& form, const TagEntry& tag) {
     }
   }
   window.File = "./obrazky/" + file;
-  PictureResult picture = LoadGamebookPicture(window.File);
+  PictureResult picture = DecodePicture(window.File);
   if (!picture) throw PageError(picture.Error());
   if (!size_given) {
     width = picture.Value().Width;

@@ -39,9 +39,4 @@ class TForm13 : public ModalWindow {
   void PictureClick() { Close(); }
 };
 
-// Reads and decodes a picture of the gamebook given by its Windows-1250 path
-// ("./obrazky/..."). A failure's message names the path as the gamebook
-// wrote it.
-PictureResult LoadGamebookPicture(std::string_view path);
-
 }  // namespace qv
