@@ -169,7 +169,7 @@ TEST_F(FlowCommands, CountdownRunningOutUnderAPromptShowsTheTargetAndDropsTheRes
   EXPECT_TRUE(State().World.SheetAllowed);      // the rest of location 1 did not
   EXPECT_TRUE(Form().MenuVisible);
   // The prompt's page is gone, and its answer with it.
-  EXPECT_EQ(State().World.Strings.Get(1), "");
+  EXPECT_EQ(State().World.Strings.Get(1).str(), "");
 }
 
 TEST_F(FlowCommands, NewPageAskingAgainUnderTheOldPromptKeepsItsOwnAnswer) {
@@ -191,8 +191,8 @@ TEST_F(FlowCommands, NewPageAskingAgainUnderTheOldPromptKeepsItsOwnAnswer) {
   Start();
   EXPECT_EQ(host.modal_windows.size(), 2u);
   EXPECT_EQ(State().World.Location, 2);
-  EXPECT_EQ(State().World.Strings.Get(2), "druha");
-  EXPECT_EQ(State().World.Strings.Get(1), "");
+  EXPECT_EQ(State().World.Strings.Get(2).str(), "druha");
+  EXPECT_EQ(State().World.Strings.Get(1).str(), "");
   EXPECT_FALSE(Form().EquipmentButtonVisible);
 }
 
@@ -207,7 +207,7 @@ TEST_F(FlowCommands, CountdownToNoTargetUnderAPromptLetsThePageGoOn) {
   Start();
   EXPECT_EQ(State().World.Location, 1);
   EXPECT_FALSE(Form().Timer.TimerActive);
-  EXPECT_EQ(State().World.Strings.Get(1), "odpoved");
+  EXPECT_EQ(State().World.Strings.Get(1).str(), "odpoved");
   EXPECT_FALSE(State().World.SheetAllowed);
   EXPECT_TRUE(Form().MenuVisible);
 }

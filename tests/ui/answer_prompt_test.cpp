@@ -1,10 +1,11 @@
 // The answer prompt and the TEXTOVEOKNO command that opens it.
+#include "ui/answer_prompt.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "support/gamebook_fixture.h"
-#include "ui/answer_prompt.h"
 
 namespace qv {
 namespace {
@@ -54,7 +55,7 @@ TEST_F(AnswerPromptCommand, TypedAnswerGoesIntoTheSlotAndThePageGoesOn) {
   EXPECT_EQ(fields_at_open[0], "");
   EXPECT_EQ(left, 301);
   EXPECT_EQ(top, 262);
-  EXPECT_EQ(State().World.Strings.Get(3), "Praha");
+  EXPECT_EQ(State().World.Strings.Get(3).str(), "Praha");
   EXPECT_FALSE(State().World.SheetAllowed);  // the tag after the prompt ran
   EXPECT_TRUE(Form().AnswerPrompt.IsClosed());
 }
@@ -69,15 +70,15 @@ TEST_F(AnswerPromptCommand, QuestionLastsForOnePromptAndTheFieldStartsEmpty) {
   EXPECT_EQ(questions[0], "Kolik je ti let\xFA?");
   EXPECT_EQ(questions[1], "Zadej odpov\xEC\xEF");
   EXPECT_EQ(fields_at_open[1], "");
-  EXPECT_EQ(State().World.Strings.Get(1), "\xE8trn\xE1\x63t");
-  EXPECT_EQ(State().World.Strings.Get(2), "dva");
+  EXPECT_EQ(State().World.Strings.Get(1).str(), "\xE8trn\xE1\x63t");
+  EXPECT_EQ(State().World.Strings.Get(2).str(), "dva");
 }
 
 TEST_F(AnswerPromptCommand, AnswerIsCutToOneHundredCharacters) {
   WriteLocations("<1><textoveokno retezec=\"10\">");
   Answer({std::string(150, 'a')});
   Start();
-  EXPECT_EQ(State().World.Strings.Get(10), std::string(100, 'a'));
+  EXPECT_EQ(State().World.Strings.Get(10).str(), std::string(100, 'a'));
 }
 
 TEST_F(AnswerPromptCommand, WithoutRetezecThePagesSlotNumberStands) {
@@ -86,13 +87,15 @@ TEST_F(AnswerPromptCommand, WithoutRetezecThePagesSlotNumberStands) {
       "<2><textoveokno>");
   Answer({"prvni", "druha", "treti"});
   Start();
-  EXPECT_EQ(State().World.Strings.Get(4), "druha");
+  EXPECT_EQ(State().World.Strings.Get(4).str(), "druha");
   // A new page starts at slot 0, which has no room: the answer is dropped.
   Form().ChangeLoc(2);
   EXPECT_EQ(questions.size(), 3u);
-  EXPECT_EQ(State().World.Strings.Get(4), "druha");
+  EXPECT_EQ(State().World.Strings.Get(4).str(), "druha");
   for (int n = 1; n <= 10; ++n) {
-    if (n != 4) EXPECT_EQ(State().World.Strings.Get(n), "") << n;
+    if (n != 4) {
+      EXPECT_EQ(State().World.Strings.Get(n).str(), "") << n;
+    }
   }
 }
 
@@ -101,7 +104,7 @@ TEST_F(AnswerPromptCommand, SlotsOutsideOneToTenAreIgnored) {
   Answer({"x", "y"});
   Start();
   EXPECT_EQ(host.modal_windows.size(), 2u);
-  for (int n = 1; n <= 10; ++n) EXPECT_EQ(State().World.Strings.Get(n), "") << n;
+  for (int n = 1; n <= 10; ++n) EXPECT_EQ(State().World.Strings.Get(n).str(), "") << n;
   EXPECT_FALSE(State().World.SheetAllowed);
 }
 

@@ -1,4 +1,6 @@
 // The picture pop-up and the OBRAZEK command that opens it.
+#include "ui/picture_popup.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,7 +8,6 @@
 
 #include "picture_files.h"
 #include "support/gamebook_fixture.h"
-#include "ui/picture_popup.h"
 
 namespace qv {
 namespace {
@@ -88,7 +89,7 @@ TEST_F(PictureCommand, GivenSizeIsKeptWithThirtyForTheOneNotGiven) {
   EXPECT_EQ(shown[1].Caption, "Hrad \xC8\x65rn\xFD");
   EXPECT_EQ(shown[2].Width, 12);
   EXPECT_EQ(shown[2].Height, 10);
-  EXPECT_EQ(shown[2].Caption, "");  // each pop-up starts without a caption
+  EXPECT_EQ(shown[2].Caption, "");       // each pop-up starts without a caption
   EXPECT_EQ(shown[2].Image1.Width, 40);  // the picture is not scaled
 }
 
