@@ -184,7 +184,7 @@ TEST_F(PossessionCommands, ItemCountsStopAtThe32BitLimit) {
 }
 
 TEST_F(PossessionCommands, ZbrojAndPredmetReportInTheirOwnWordsAndColours) {
-  Play("<zbroj 2=\"1\"><predmet 1=\"3\"><zbroj -1=\"1\">");
+  Play("<zbroj 2=\"1\"><predmet 1=\"3\"><zbroj 0=\"1\">");
   ShowCommands();
   EXPECT_EQ(ArmourAt(2).Held, 1);
   EXPECT_EQ(ItemAt(1).Held, 3);
@@ -212,6 +212,15 @@ TEST_F(PossessionCommands, AValueThatIsNoNumberStopsThePage) {
   EXPECT_EQ(WeaponAt(4).Held, 0);
   ASSERT_FALSE(host.messages.empty());
   EXPECT_EQ(host.messages.back(), "'dva' is not a valid integer value");
+}
+
+TEST_F(PossessionCommands, AnEntryNumberThatIsNoNumberStopsThePage) {
+  Play("<zbran abc=\"1\"><zbran 3=\"1\">");
+  ShowCommands();
+  EXPECT_EQ(WeaponAt(3).Held, 0);
+  ASSERT_FALSE(host.messages.empty());
+  EXPECT_EQ(host.messages.back(), "'ABC' is not a valid integer value");
+  ExpectNoReport();
 }
 
 // --- Story objects -------------------------------------------------------------
@@ -287,12 +296,13 @@ TEST_F(PossessionCommands, ObjektCountStopsAtThe16BitLimit) {
 // --- Taking ------------------------------------------------------------------
 
 TEST_F(PossessionCommands, OdstranPredmetNeverLeavesLessThanNothing) {
-  Play("<odstranpredmet 1=\"5\" 2=\"1\">");
+  Play("<odstranpredmet 1=\"5\" 2=\"1\" 3=\"-2\">");
   ItemAt(1).Held = 3;
   ItemAt(2).Held = 4;
   ShowCommands();
   EXPECT_EQ(ItemAt(1).Held, 0);
   EXPECT_EQ(ItemAt(2).Held, 3);
+  EXPECT_EQ(ItemAt(3).Held, 2);  // taking a negative amount gives
   ExpectNoReport();
 }
 
@@ -523,7 +533,8 @@ TEST_F(PossessionCommands, ZmenZbrojWithASpareCopyExchangesInTheBag) {
 // --- Spells and attacks ---------------------------------------------------------
 
 TEST_F(PossessionCommands, KouzloLearnsAndForgetsSpells) {
-  Play("<kouzlo umime=\"2\"><kouzlo neumime=\"1\"><kouzlo umime=\"101\">");
+  // Other attribute names are not read at all.
+  Play("<kouzlo umime=\"2\"><kouzlo neumime=\"1\" x=\"abc\"><kouzlo umime=\"101\">");
   State().Spells.at(1).Known = 1;
   ShowCommands();
   EXPECT_EQ(State().Spells.at(2).Known, 1);
