@@ -1,31 +1,72 @@
 #include "script/window_drivers.h"
 
+#include <string>
+
+#include "data/cp1250.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
+#include "script/shown_text.h"
+#include "ui/answer_prompt.h"
+#include "ui/picture_popup.h"
 
 namespace qv {
 
 namespace {
 
-// A window whose only command is `close`.
-class ClosingDriver final : public WindowDriver {
+[[noreturn]] void DoesNotFit(const ModalWindow& window, const ScriptLine& line) {
+  throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
+                    std::string(window.Kind()) + ")");
+}
+
+// TForm16: `answer TEXT` types TEXT into the field and clicks "ok".
+class AnswerPromptDriver final : public WindowDriver {
  public:
   void Apply(ModalWindow& window, const ScriptLine& line) override {
-    if (line.Command != "close") {
-      throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
-                        std::string(window.Kind()) + ")");
-    }
-    ExpectNoArguments(line);
-    window.Close();
+    auto* prompt = dynamic_cast<TForm16*>(&window);
+    if (!prompt || line.Command != "answer") DoesNotFit(window, line);
+    prompt->Edit = Utf8ToCp1250(line.Text);
+    prompt->OkClick();
   }
-  nlohmann::ordered_json Dump(const ModalWindow&) const override { return nullptr; }
+  nlohmann::ordered_json Dump(const ModalWindow& window) const override {
+    const auto* prompt = dynamic_cast<const TForm16*>(&window);
+    if (!prompt) return nullptr;
+    nlohmann::ordered_json out;
+    out["question"] = ShownText(prompt->Question);
+    return out;
+  }
+};
+
+// TForm13: `close` clicks the picture. Dumped is the picture area, not the
+// whole window.
+class PicturePopupDriver final : public WindowDriver {
+ public:
+  void Apply(ModalWindow& window, const ScriptLine& line) override {
+    if (line.Command != "close") DoesNotFit(window, line);
+    ExpectNoArguments(line);
+    if (auto* popup = dynamic_cast<TForm13*>(&window)) {
+      popup->PictureClick();
+    } else {
+      window.Close();
+    }
+  }
+  nlohmann::ordered_json Dump(const ModalWindow& window) const override {
+    const auto* popup = dynamic_cast<const TForm13*>(&window);
+    if (!popup) return nullptr;
+    nlohmann::ordered_json out;
+    out["file"] = ShownText(popup->File);
+    out["width"] = popup->Width;
+    out["height"] = popup->Height;
+    out["caption"] = ShownText(popup->Caption);
+    return out;
+  }
 };
 
 }  // namespace
 
 WindowDrivers DefaultWindowDrivers() {
   WindowDrivers drivers;
-  drivers["picture"] = std::make_unique<ClosingDriver>();
+  drivers["answer"] = std::make_unique<AnswerPromptDriver>();
+  drivers["picture"] = std::make_unique<PicturePopupDriver>();
   return drivers;
 }
 

@@ -1,12 +1,11 @@
-// The window drivers a scripted run starts with.
+// The window drivers a scripted run starts with: the answer prompt
+// (`answer TEXT`) and the picture pop-up (`close`).
 #pragma once
 
 #include "script/dump.h"
 
 namespace qv {
 
-// The picture pop-up is closed by a click on its picture (`close`); its
-// content joins the dump once the pop-up window exists as a model.
 WindowDrivers DefaultWindowDrivers();
 
 }  // namespace qv
