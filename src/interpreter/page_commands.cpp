@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "data/cp1250.h"
+#include "data/disk_path.h"
 #include "interpreter/command_table.h"
 #include "interpreter/line_breaking.h"
 #include "interpreter/link_field_attributes.h"
@@ -196,18 +196,17 @@ void PictureInText(TForm1& form, const TagEntry& tag) {
     }
   }
 
-  // The model keeps the gamebook's own (Windows-1250) name; the disk speaks
-  // UTF-8.
+  // The model keeps the gamebook's own (Windows-1250) name; the disk spells
+  // it in UTF-8.
   const std::string path = std::string(kPictureFolder) + file;
-  const std::string disk_path = Cp1250ToUtf8(path);
   std::error_code error;
-  if (!std::filesystem::is_regular_file(disk_path, error)) {
+  if (!std::filesystem::is_regular_file(DiskPath(path), error)) {
     form.host.ShowMessage(std::string(kMissingPictureMessage) + '"' + path + '"');
     return;
   }
   // A file that is there but is no picture stops the page, also when the
   // tag gives the size: it could not be drawn either way.
-  const PictureSizeResult size = ReadPictureSize(disk_path);
+  const PictureSizeResult size = ReadPictureSize(path);
   if (!size) throw PageError(size.Error());
 
   picture.File = path;
