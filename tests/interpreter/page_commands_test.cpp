@@ -545,6 +545,11 @@ TEST_F(PageCommands, HelpToggledTwiceLeavesThePageAsItWas) {
   EXPECT_EQ(Blocks()[0].Text, blocks[0].Text);
   EXPECT_EQ(Blocks()[0].Top, blocks[0].Top);
   EXPECT_FALSE(Form().HelpShown);
+  EXPECT_FALSE(Form().LastPlacedWasText);
+  // Shown again, it stands where it stood the first time.
+  Form().HelpClick();
+  ASSERT_EQ(Blocks().size(), 2u);
+  EXPECT_EQ(Blocks()[1].Top, Pictures()[0].Top + 20 + 20);
 }
 
 TEST_F(PageCommands, HelpGoesWithThePageAndComesBackOnTheNextClick) {
