@@ -1,5 +1,7 @@
 #include "data/game_files.h"
 
+#include "data/disk_path.h"
+
 #include <fstream>
 #include <system_error>
 
@@ -28,9 +30,6 @@ bool IsSafeName(std::string_view name) {
   }
   return true;
 }
-
-// Paths are built from Windows-1250 text and spelled in UTF-8 on disk.
-fs::path DiskPath(std::string_view text) { return fs::path(Cp1250ToUtf8(text)); }
 
 bool Exists(const fs::path& path) {
   std::error_code ec;

@@ -1,30 +1,33 @@
 // The location store: the gamebook's location text held in memory, with
 // libraries and constants merged in, and the assembly of one location
 // (prefix, option library, the location itself, suffix) for the scanner.
+//
+// A location runs from its marker "<N>" up to the marker "<N+1>" (or to the
+// end of the text). Libraries are the texts ./data/knihovny/NAME.qvl, read
+// once per game with their lines joined; "#knihovna_NAME;" in the main text
+// or in another library stands for library NAME. Constants come from the file
+// "konstanty" and replace their names in the texts.
 #pragma once
 
 #include <cstdint>
 #include <deque>
-#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "data/game_files.h"
+#include "data/marker_index.h"
+#include "data/named_text.h"
 #include "host/host.h"
 #include "parser/tag_store.h"
 
 namespace qv {
 
-// A named text: one library or one constant.
-struct TMyPlugin {
-  std::string Name;
-  std::string Text;
-};
-
 // What one fetch needs from the game besides the location number.
 struct FetchOptions {
-  std::string_view OptionLibrary;  // PrePrefix of the chosen option; empty = none
+  std::string_view OptionLibrary = {};  // PrePrefix of the chosen option; empty = none
   bool PrefixEnabled = false;
   bool SuffixEnabled = false;
 };
@@ -32,11 +35,17 @@ struct FetchOptions {
 class LocationStore {
  public:
   LocationStore(GameFiles& files, Host& host);
+  // The marker index and the prefix, suffix and source refer into the store.
+  LocationStore(const LocationStore&) = delete;
+  LocationStore& operator=(const LocationStore&) = delete;
 
-  // Empties the library and constant lists and forgets prefix and suffix;
-  // the main text, once loaded, stays for the whole run.
+  // Empties the library and constant lists, forgets prefix and suffix and
+  // makes the main text the source again; the main text, once loaded, stays
+  // for the whole run.
   void StartGame();
 
+  // Fills the constant list from the file "konstanty" (none when it cannot
+  // be opened).
   void LoadConstants();
   const std::vector<TMyPlugin>& Constants() const { return constants_; }
   std::string ApplyConstants(std::string text) const;
@@ -45,18 +54,41 @@ class LocationStore {
   const TMyPlugin* FindLibrary(std::string_view name) const;
   // Reads the library and appends it to the list. Entries never move, so
   // the reference stays valid for the whole game.
+  //  - A library file that does not exist gets, as its text, a text element
+  //    naming it ("Nenalezena knihovna NAME !!!!"), so the player sees what
+  //    is missing wherever it is used; the disk is not asked again.
+  //  - A scrambled library that fails its check (the file layer has shown
+  //    the message) gets an empty text and stays in the list under its name.
   const TMyPlugin& LoadLibrary(std::string_view name);
   const TMyPlugin& FindOrLoadLibrary(std::string_view name);
+  const std::deque<TMyPlugin>& Libraries() const { return libraries_; }
+
+  // Replaces the library references of text, loading libraries on first use
+  // in the order their references first appear. Every occurrence of
+  // "#knihovna_NAME;" is replaced, in any case, once NAME has appeared in a
+  // reference written in lower case as "#knihovna_". Inserted texts are not
+  // searched again: they were expanded when their library was loaded.
+  //  - A reference without a ";" after it, and everything after it, is left
+  //    as it is.
+  //  - A reference with blanks around its name or another reference inside
+  //    it is left as it is and loads nothing.
+  //  - A library that refers to itself, directly or through others, is
+  //    reported once ("Knihovna NAME odkazuje sama na sebe!") and the
+  //    reference that closes the circle becomes empty.
   std::string ExpandLibraries(std::string text);
 
   // Assembles location n and scans it into tags (which the caller cleared).
   // False when the program must end: the message has been shown and the
   // host told to end.
   bool FetchLocation(int32_t n, const FetchOptions& options, TagStore& tags);
+  // The text assembled by the last fetch, as handed to the scanner.
+  const std::string& LocationText() const { return location_text_; }
 
   // The source of locations: a library's text (a redirected gamebook), or
-  // the main text again when `library` is null.
-  void SetSource(const TMyPlugin* library);
+  // the main text again when `library` is null. The redirect holds also when
+  // it is set before the main text is loaded.
+  void SetSource(const TMyPlugin* library) { source_library_ = library; }
+  const TMyPlugin* Source() const { return source_library_; }
 
   void SetPrefix(const TMyPlugin* library) { prefix_ = library; }
   void SetSuffix(const TMyPlugin* library) { suffix_ = library; }
@@ -64,19 +96,36 @@ class LocationStore {
   const TMyPlugin* Suffix() const { return suffix_; }
 
   // Loads the main text now if it is not loaded yet (the first fetch does it
-  // otherwise).
+  // otherwise). It is read once per run.
   void EnsureMainText();
+  bool MainTextLoaded() const { return main_loaded_; }
+  const std::string& MainText() const { return main_text_; }
 
  private:
+  // The text a reference to `name` stands for while expanding.
+  std::string_view ResolveReference(const std::string& name);
+  bool LibraryFailedCheck(std::string_view name) const;
+  const MarkerIndex& SourceIndex();
+
   GameFiles& files_;
   Host& host_;
   std::vector<TMyPlugin> constants_;
   std::deque<TMyPlugin> libraries_;
   const TMyPlugin* prefix_ = nullptr;
   const TMyPlugin* suffix_ = nullptr;
+  const TMyPlugin* source_library_ = nullptr;  // null: the main text
+
+  // Libraries being loaded right now, to catch a library that refers back
+  // to one of them; and the names already reported for doing so.
+  std::set<std::string, std::less<>> loading_;
+  std::set<std::string, std::less<>> reported_cycles_;
+
   bool main_loaded_ = false;
   std::string main_text_;
-  const std::string* source_ = nullptr;  // main_text_ or a library's text
+  MarkerIndex main_index_;
+  std::unordered_map<const TMyPlugin*, MarkerIndex> library_indexes_;
+
+  std::string location_text_;
 };
 
 }  // namespace qv

@@ -10,7 +10,8 @@ namespace qv {
 
 // True when the condition holds. A subject or value that is no integer
 // after substitution throws ConversionError: the operation that asked is
-// abandoned.
+// abandoned. A variable, item, object, weapon or armour number outside its
+// table reads as 0.
 bool EvaluateCondition(const Condition& condition, const GameState& state);
 
 // The one-line Czech description of the condition shown in hints, with the

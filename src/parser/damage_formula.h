@@ -3,7 +3,8 @@
 // of the weapon in hand plus the fight's damage bonus, "#zbran" by the dice
 // of the weapon in hand (rolled, at their minimum or at their maximum), and
 // the result evaluated as an integer expression. The markers are
-// case-sensitive.
+// case-sensitive. DamageRoll throws the dice anew for each "#zbran", so
+// "#zbran+#zbran" is two throws.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 #include "ui/picture.h"
 
+#include "data/disk_path.h"
+
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -41,7 +43,7 @@ bool StartsWith(std::span<const uint8_t> bytes, std::string_view prefix) {
 
 // Reads the whole file; nullopt when it cannot be opened or read.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = std::fopen(DiskPath(path).c_str(), "rb");
   if (file == nullptr) return std::nullopt;
   std::vector<uint8_t> bytes;
   std::array<uint8_t, 64 * 1024> chunk;

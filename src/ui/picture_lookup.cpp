@@ -1,5 +1,7 @@
 #include "ui/picture_lookup.h"
 
+#include "data/disk_path.h"
+
 #include <array>
 #include <filesystem>
 #include <system_error>
@@ -20,7 +22,7 @@ std::optional<std::string> FindPicture(std::string_view name) {
     path += name;
     path += extension;
     std::error_code error;
-    if (std::filesystem::exists(std::filesystem::path(path), error)) return path;
+    if (std::filesystem::exists(DiskPath(path), error)) return path;
   }
   return std::nullopt;
 }

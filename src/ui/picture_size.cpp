@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "ui/picture.h"
+
+#include "data/disk_path.h"
 #include "ui/picture_codecs.h"
 
 namespace qv {
@@ -73,7 +75,7 @@ std::optional<Dimensions> JpegFrameSize(std::FILE* file) {
 }  // namespace
 
 PictureSizeResult ReadPictureSize(const std::string& path) {
-  FileHandle file(std::fopen(path.c_str(), "rb"));
+  FileHandle file(std::fopen(DiskPath(path).c_str(), "rb"));
   if (!file) return PictureSizeResult::Failure(FailureMessage(path, picture_codecs::kCannotOpen));
 
   std::array<uint8_t, 24> head{};

@@ -42,5 +42,10 @@ TEST_F(PictureLookupTest, NameIsUsedAsGiven) {
   EXPECT_EQ(FindPicture("tlacitko_1"), std::nullopt);
 }
 
+TEST_F(PictureLookupTest, CzechNameIsFoundUnderItsUtf8Spelling) {
+  Touch("grafika/me\xC4\x8D.png");  // "meč" as the file system spells it
+  EXPECT_EQ(FindPicture("me\xE8"), "./grafika/me\xE8.png");
+}
+
 }  // namespace
 }  // namespace qv

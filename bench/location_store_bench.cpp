@@ -1,0 +1,148 @@
+// The location store on a gamebook of 10,000 locations (about 8 MB) with 200
+// constants and 50 libraries: the first load (read, libraries, constants,
+// marker index) and the fetch and scan that every page costs.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "data/constant_list.h"
+#include "data/game_files.h"
+#include "data/location_store.h"
+#include "data/marker_index.h"
+#include "host/recording_host.h"
+#include "parser/tag_store.h"
+#include "synthetic_gamebook.h"
+
+namespace qv::bench {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kLocations = 10000;
+
+// The gamebook is written once into a temporary directory, which the
+// benchmarks work in and which is removed at exit.
+class GamebookDir {
+ public:
+  GamebookDir() {
+    std::string pattern = (fs::temp_directory_path() / "quarvelin-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) std::abort();
+    path_ = pattern;
+    book_ = WriteSyntheticGamebook(path_, {.Locations = kLocations});
+    fs::current_path(path_);
+  }
+  ~GamebookDir() {
+    std::error_code ec;
+    fs::current_path(fs::temp_directory_path(), ec);
+    fs::remove_all(path_, ec);
+  }
+  const SyntheticGamebook& book() const { return book_; }
+
+ private:
+  fs::path path_;
+  SyntheticGamebook book_;
+};
+
+const GamebookDir& Gamebook() {
+  static const GamebookDir dir;
+  return dir;
+}
+
+void BM_FirstLoad(benchmark::State& state) {
+  Gamebook();
+  for (auto _ : state) {
+    RecordingHost host;
+    GameFiles files(host);
+    LocationStore store(files, host);
+    store.LoadConstants();
+    store.EnsureMainText();
+    benchmark::DoNotOptimize(store.MainText().data());
+  }
+  state.counters["data_MB"] = static_cast<double>(Gamebook().book().DataBytes) / 1e6;
+}
+BENCHMARK(BM_FirstLoad)->Unit(benchmark::kMillisecond);
+
+// The parts of the first load on their own, for where the time goes.
+struct RawBook {
+  RawBook() {
+    Gamebook();
+    GameFiles files(host);
+    text = files.ReadGameFile("data").value_or(std::string());
+    LocationStore store(files, host);
+    store.LoadConstants();
+    constants = store.Constants();
+    expanded = store.ExpandLibraries(text);
+  }
+  RecordingHost host;
+  std::string text;
+  std::string expanded;
+  std::vector<TMyPlugin> constants;
+};
+
+const RawBook& Raw() {
+  static const RawBook raw;
+  return raw;
+}
+
+void BM_ReadDataFile(benchmark::State& state) {
+  Gamebook();
+  RecordingHost host;
+  GameFiles files(host);
+  for (auto _ : state) benchmark::DoNotOptimize(files.ReadGameFile("data"));
+}
+BENCHMARK(BM_ReadDataFile)->Unit(benchmark::kMillisecond);
+
+void BM_ExpandLibraries(benchmark::State& state) {
+  const RawBook& raw = Raw();
+  for (auto _ : state) {
+    RecordingHost host;
+    GameFiles files(host);
+    LocationStore store(files, host);
+    benchmark::DoNotOptimize(store.ExpandLibraries(raw.text));
+  }
+}
+BENCHMARK(BM_ExpandLibraries)->Unit(benchmark::kMillisecond);
+
+void BM_ApplyConstants(benchmark::State& state) {
+  const RawBook& raw = Raw();
+  for (auto _ : state) benchmark::DoNotOptimize(ApplyConstantList(raw.expanded, raw.constants));
+  state.counters["constants"] = static_cast<double>(raw.constants.size());
+}
+BENCHMARK(BM_ApplyConstants)->Unit(benchmark::kMillisecond);
+
+void BM_IndexMarkers(benchmark::State& state) {
+  const RawBook& raw = Raw();
+  for (auto _ : state) {
+    MarkerIndex index(raw.expanded);
+    benchmark::DoNotOptimize(index.Find("1"));
+  }
+}
+BENCHMARK(BM_IndexMarkers)->Unit(benchmark::kMillisecond);
+
+// One page: cut the location out, put prefix, option library and suffix
+// around it, scan it into tags. Locations are visited all over the book.
+void BM_FetchAndScan(benchmark::State& state) {
+  Gamebook();
+  RecordingHost host;
+  GameFiles files(host);
+  LocationStore store(files, host);
+  store.LoadConstants();
+  store.EnsureMainText();
+  store.SetPrefix(&store.FindOrLoadLibrary("lib3"));
+  store.SetSuffix(&store.FindOrLoadLibrary("lib4"));
+  const FetchOptions options{.OptionLibrary = "lib5", .PrefixEnabled = true, .SuffixEnabled = true};
+  TagStore tags;
+  uint32_t n = 1;
+  for (auto _ : state) {
+    tags.Clear();
+    if (!store.FetchLocation(static_cast<int32_t>(n), options, tags)) state.SkipWithError("fetch");
+    benchmark::DoNotOptimize(tags.Count());
+    n = (n * 7919 + 13) % kLocations + 1;
+  }
+}
+BENCHMARK(BM_FetchAndScan)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace qv::bench

@@ -1,0 +1,239 @@
+#include "data/location_store.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <unordered_map>
+
+#include "data/constant_list.h"
+#include "data/cp1250.h"
+#include "data/library_reference.h"
+#include "data/text_case.h"
+#include "data/text_lines.h"
+#include "parser/tag_scanner.h"
+
+namespace qv {
+
+namespace {
+
+// Position of the first byte c in text[from, to), or npos.
+std::size_t FindByte(std::string_view text, char c, std::size_t from, std::size_t to) {
+  if (from >= to) return std::string_view::npos;
+  const void* found = std::memchr(text.data() + from, c, to - from);
+  return found == nullptr ? std::string_view::npos
+                          : static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+}
+
+}  // namespace
+
+LocationStore::LocationStore(GameFiles& files, Host& host) : files_(files), host_(host) {}
+
+void LocationStore::StartGame() {
+  constants_.clear();
+  libraries_.clear();
+  library_indexes_.clear();
+  loading_.clear();
+  reported_cycles_.clear();
+  prefix_ = nullptr;
+  suffix_ = nullptr;
+  source_library_ = nullptr;
+}
+
+void LocationStore::LoadConstants() {
+  constants_.clear();
+  // The file layer deletes the temporary copy after reading.
+  const std::optional<std::string> text = files_.ReadGameFile("konstanty");
+  if (!text) return;
+  constants_ = ParseConstants(*text);
+}
+
+std::string LocationStore::ApplyConstants(std::string text) const {
+  return ApplyConstantList(std::move(text), constants_);
+}
+
+const TMyPlugin* LocationStore::FindLibrary(std::string_view name) const {
+  for (auto it = libraries_.rbegin(); it != libraries_.rend(); ++it) {
+    if (it->Name == name) return &*it;
+  }
+  return nullptr;
+}
+
+bool LocationStore::LibraryFailedCheck(std::string_view name) const {
+  if (!files_.IsLibraryScrambled()) return false;
+  const std::string scrambled = std::string(GameFiles::kBaseDir) + "zasifrovane/" +
+                                std::string(GameFiles::kLibrarySubfolder) + std::string(name) +
+                                ".qvl";
+  std::error_code ec;
+  return std::filesystem::exists(Cp1250ToUtf8(scrambled), ec);
+}
+
+const TMyPlugin& LocationStore::LoadLibrary(std::string_view name) {
+  TMyPlugin library{std::string(name), {}};
+  // Reading also deletes the temporary copy of a scrambled library.
+  const std::optional<std::string> file = files_.ReadLibraryFile(name);
+  if (file) {
+    for (const std::string& line : SplitLines(*file)) library.Text += line;
+    library.Text = ApplyConstants(std::move(library.Text));
+    if (library.Text.find(kLibraryReference) != std::string::npos) {
+      // Nested libraries are appended before this one.
+      const auto [mark, inserted] = loading_.insert(library.Name);
+      library.Text = ExpandLibraries(std::move(library.Text));
+      if (inserted) loading_.erase(mark);
+    }
+  } else if (!LibraryFailedCheck(name)) {
+    library.Text = MissingLibraryNotice(name);
+  }
+  libraries_.push_back(std::move(library));
+  return libraries_.back();
+}
+
+const TMyPlugin& LocationStore::FindOrLoadLibrary(std::string_view name) {
+  if (const TMyPlugin* library = FindLibrary(name)) return *library;
+  return LoadLibrary(name);
+}
+
+std::string_view LocationStore::ResolveReference(const std::string& name) {
+  if (const TMyPlugin* library = FindLibrary(name)) return library->Text;
+  if (loading_.contains(name)) {
+    if (reported_cycles_.insert(name).second) {
+      host_.ShowMessage("Knihovna " + name + " odkazuje sama na sebe!");
+    }
+    return {};
+  }
+  return LoadLibrary(name).Text;
+}
+
+std::string LocationStore::ExpandLibraries(std::string text) {
+  const std::size_t ref_size = kLibraryReference.size();
+
+  // Which texts replace which references, keyed by the case-folded name. A
+  // name counts from its first reference written in lower case, in text
+  // order, which is also the order its library is loaded in. Library texts
+  // live in the list (entries never move) or are empty.
+  std::unordered_map<std::string, std::string_view> replacements;
+  std::size_t longest = 0;
+  for (std::size_t at = text.find(kLibraryReference); at != std::string::npos;
+       at = text.find(kLibraryReference, at + 1)) {
+    // The ";" must come before any further reference; looking no further
+    // keeps the walk linear however the text is written.
+    const std::size_t next = FindReferenceIgnoringCase(text, at + ref_size);
+    const std::size_t limit = next == std::string::npos ? text.size() : next;
+    const std::size_t semi = FindByte(text, ';', at + ref_size, limit);
+    if (semi == std::string::npos) {
+      if (next == std::string::npos) break;  // unterminated: left as it is
+      continue;                              // holds another reference
+    }
+    const std::string_view written(text.data() + at + ref_size, semi - at - ref_size);
+    const std::string name = ReferenceName(std::string_view(text).substr(at, semi - at));
+    // Only a reference that reads "#knihovna_" + NAME + ";" would be replaced;
+    // one with blanks around its name is left as it is.
+    if (!EqualIgnoringCase(written, name)) continue;
+    std::string key = UpCase1250(name);
+    if (replacements.contains(key)) continue;
+    const std::string_view library_text = ResolveReference(name);
+    longest = std::max(longest, key.size());
+    replacements.emplace(std::move(key), library_text);
+  }
+  if (replacements.empty()) return text;
+
+  std::string out;
+  out.reserve(text.size());
+  std::size_t copied = 0;
+  std::size_t at = FindReferenceIgnoringCase(text, 0);
+  while (at != std::string::npos) {
+    // A name longer than every key cannot match, so its ";" is not looked
+    // for further than that.
+    const std::size_t start = at + ref_size;
+    const std::size_t semi = FindByte(text, ';', start, std::min(text.size(), start + longest + 1));
+    if (semi != std::string::npos) {
+      const auto it = replacements.find(UpCase1250(std::string_view(text).substr(start, semi - start)));
+      if (it != replacements.end()) {
+        out.append(text, copied, at - copied);
+        out.append(it->second);
+        copied = semi + 1;
+        at = FindReferenceIgnoringCase(text, copied);
+        continue;
+      }
+    }
+    at = FindReferenceIgnoringCase(text, at + 1);
+  }
+  out.append(text, copied, std::string::npos);
+  return out;
+}
+
+void LocationStore::EnsureMainText() {
+  if (main_loaded_) return;
+  main_loaded_ = true;
+  // The file layer deletes the temporary copy of "data" in scrambled mode
+  // only; a data file that cannot be opened leaves the main text empty.
+  main_text_ = files_.ReadGameFile("data").value_or(std::string());
+  main_text_ = ExpandLibraries(std::move(main_text_));
+  main_text_ = ApplyConstants(std::move(main_text_));
+  main_index_ = MarkerIndex(main_text_);
+}
+
+const MarkerIndex& LocationStore::SourceIndex() {
+  if (source_library_ == nullptr) return main_index_;
+  auto it = library_indexes_.find(source_library_);
+  if (it == library_indexes_.end()) {
+    it = library_indexes_.emplace(source_library_, MarkerIndex(source_library_->Text)).first;
+  }
+  return it->second;
+}
+
+bool LocationStore::FetchLocation(int32_t n, const FetchOptions& options, TagStore& tags) {
+  tags.Blocks.Depth = 0;
+  location_text_.clear();
+  bool no_prefix = false;
+  bool no_suffix = false;
+
+  const std::string digits = std::to_string(n);
+  const std::string next_digits = std::to_string(int64_t{n} + 1);
+  const std::string marker = "<" + digits + ">";
+
+  EnsureMainText();
+  const std::string& source = source_library_ != nullptr ? source_library_->Text : main_text_;
+
+  std::size_t p1;
+  std::size_t p2;
+  if (n >= 0) {
+    const MarkerIndex& index = SourceIndex();
+    p1 = index.Find(digits);
+    p2 = index.Find(next_digits);
+  } else {
+    // Markers hold digits only; a negative number is searched for as written.
+    p1 = source.find(marker);
+    p2 = source.find("<" + next_digits + ">");
+  }
+
+  if (p1 == std::string::npos) {
+    host_.ShowMessage("Nenalezeno lokace " + marker);
+    host_.EndProgram();
+    return false;
+  }
+  if (p2 != std::string::npos && p2 < p1) {
+    host_.ShowMessage("Chybn\xE9 po\xF8" "ad\xED lokac\xED!");
+    host_.EndProgram();
+    return false;
+  }
+  location_text_ = source.substr(p1, p2 == std::string::npos ? std::string::npos : p2 - p1);
+
+  no_prefix = location_text_.find("#noprefix;") != std::string::npos;
+  no_suffix = location_text_.find("#nosuffix;") != std::string::npos;
+
+  if (!options.OptionLibrary.empty()) {
+    location_text_.insert(0, FindOrLoadLibrary(options.OptionLibrary).Text);
+  }
+  if (prefix_ != nullptr && options.PrefixEnabled && !no_prefix) {
+    location_text_.insert(0, prefix_->Text);
+  }
+  if (suffix_ != nullptr && options.SuffixEnabled && !no_suffix) {
+    location_text_.append(suffix_->Text);
+  }
+
+  ScanLocation(location_text_, tags);
+  return true;
+}
+
+}  // namespace qv

@@ -1,0 +1,62 @@
+#include "parser/damage_formula.h"
+
+#include <string>
+
+#include "parser/dice.h"
+#include "parser/expression.h"
+#include "parser/substitution.h"
+#include "parser/wrapping_arithmetic.h"
+
+namespace qv {
+namespace {
+
+constexpr std::string_view kStrength = "#sila";
+constexpr std::string_view kDamage = "#poskozeni";
+constexpr std::string_view kWeapon = "#zbran";
+
+// Replaces each occurrence of MARKER, left to right, by the number next()
+// gives for it; the inserted digits are not searched again.
+template <class Next>
+void ReplaceEach(std::string& text, std::string_view marker, Next next) {
+  std::size_t pos = text.find(marker);
+  while (pos != std::string::npos) {
+    const std::string number = std::to_string(next());
+    text.replace(pos, marker.size(), number);
+    pos = text.find(marker, pos + number.size());
+  }
+}
+
+// The formula with its $ references, strength and damage in place, and its
+// weapon dice taken from next(); evaluated.
+template <class Next>
+int32_t Evaluate(std::string_view formula, const GameState& state, Next next) {
+  std::string text = SubstituteValues(formula, state);
+  const CharacterState& hero = state.Character;
+  const int32_t strength = WrapAdd(hero.SILA, state.Fight.utok);
+  const int32_t damage = WrapAdd(hero.CurrentWeapon.Damage, state.Fight.poskozeni);
+  ReplaceEach(text, kStrength, [strength] { return strength; });
+  ReplaceEach(text, kDamage, [damage] { return damage; });
+  ReplaceEach(text, kWeapon, next);
+  return EvaluateExpression(text);
+}
+
+}  // namespace
+
+int32_t DamageRoll(std::string_view formula, const GameState& state, RandomSource& random) {
+  // Each "#zbran" is a throw of its own: "#zbran+#zbran" is two throws of the
+  // weapon, not one throw doubled, and a formula without it throws nothing.
+  const Dice& dice = state.Character.CurrentWeapon.Dice;
+  return Evaluate(formula, state, [&] { return RollDice(dice, random); });
+}
+
+int32_t DamageMin(std::string_view formula, const GameState& state) {
+  const int32_t least = MinDice(state.Character.CurrentWeapon.Dice);
+  return Evaluate(formula, state, [least] { return least; });
+}
+
+int32_t DamageMax(std::string_view formula, const GameState& state) {
+  const int32_t most = MaxDice(state.Character.CurrentWeapon.Dice);
+  return Evaluate(formula, state, [most] { return most; });
+}
+
+}  // namespace qv

@@ -1,0 +1,72 @@
+#include "data/constant_list.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace qv {
+namespace {
+
+// One full left-to-right replacement pass per constant, in list order.
+std::string ReplaceOneByOne(std::string text, const std::vector<TMyPlugin>& constants) {
+  for (const TMyPlugin& c : constants) {
+    std::string out;
+    std::size_t copied = 0;
+    for (std::size_t at = text.find(c.Name); at != std::string::npos;
+         at = text.find(c.Name, copied)) {
+      out.append(text, copied, at - copied);
+      out += c.Text;
+      copied = at + c.Name.size();
+    }
+    out.append(text, copied);
+    text = out;
+  }
+  return text;
+}
+
+TEST(ConstantList, LineIsNameSpacesValueUpToSemicolon) {
+  const auto c = ParseConstantLine("SILA  12;  poznamka;x");
+  ASSERT_TRUE(c);
+  EXPECT_EQ(c->Name, "SILA");
+  EXPECT_EQ(c->Text, "12");
+  EXPECT_FALSE(ParseConstantLine("ab"));    // "ab;" is 3 bytes
+  EXPECT_FALSE(ParseConstantLine("abc"));   // no space
+  EXPECT_FALSE(ParseConstantLine(" abc"));  // no name
+  const auto short_line = ParseConstantLine("a b");
+  ASSERT_TRUE(short_line);
+  EXPECT_EQ(short_line->Text, "b");
+}
+
+TEST(ConstantList, ReplacedTextIsNotSearchedAgainByTheSameConstant) {
+  const std::vector<TMyPlugin> constants{{"AA", "AAA"}, {"aa", "a"}};
+  EXPECT_EQ(ApplyConstantList("AAAAA aaaa", constants), "AAAAAAA aa");
+}
+
+// Large texts take the path that skips constants which cannot occur; the
+// result must not differ from replacing one constant after another.
+TEST(ConstantList, LargeTextGivesTheSameAsOnePassPerConstant) {
+  std::mt19937 random(4711);
+  const std::string alphabet = "abcdeXYZ <>;";
+  const auto word = [&](std::size_t length) {
+    std::string w;
+    for (std::size_t i = 0; i < length; ++i) w += alphabet[random() % alphabet.size()];
+    return w;
+  };
+  for (int round = 0; round < 6; ++round) {
+    const std::string text = word(70 * 1024);
+    std::vector<TMyPlugin> constants;
+    for (int i = 0; i < 40; ++i) {
+      constants.push_back({word(1 + random() % 6), word(random() % 5)});
+    }
+    // Chains: a value that makes a later name, across the value's edges too.
+    constants.push_back({"abc", "QQ"});
+    constants.push_back({"QQQ", "W"});
+    constants.push_back({"eWd", "chain"});
+    EXPECT_EQ(ApplyConstantList(text, constants), ReplaceOneByOne(text, constants)) << round;
+  }
+}
+
+}  // namespace
+}  // namespace qv
