@@ -29,12 +29,13 @@ TForm1::TForm1(GameState& state, LocationStore& store, Host& host_in, RandomSour
 // --- ChangeLoc -------------------------------------------------------------
 
 void TForm1::ChangeLoc(int32_t n) {
-  ++page_generation_;
-  const uint64_t generation = page_generation_;
   DeferredTarget = 0;
   Timer = Countdown{};
 
   if (n > 0) {
+    // Only a call that replaces the page starts a new one: a countdown
+    // running out to 0 under a window leaves the page and its tags going on.
+    const uint64_t generation = ++page_generation_;
     State.NextLocation = n;
     SheetButtonVisible = State.World.SheetAllowed;
     EquipmentButtonVisible = State.World.EquipmentAllowed;

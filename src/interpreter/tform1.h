@@ -21,6 +21,8 @@
 #include "parser/random_source.h"
 #include "parser/tag_store.h"
 #include "state/game_state.h"
+#include "ui/answer_prompt.h"
+#include "ui/picture_popup.h"
 #include "ui/tle_label.h"
 
 namespace qv {
@@ -158,6 +160,11 @@ class TForm1 {
   int32_t ShopNumber = 1;
   int32_t SaleKind = 1;
   int32_t SalePercent = 50;
+
+  // The small windows the page's tags open (TEXTOVEOKNO, OBRAZEK); reused
+  // from one opening to the next.
+  TForm16 AnswerPrompt;
+  TForm13 PicturePopup;
 
  private:
   bool PassesConditions(std::span<TagEntry> tags, std::size_t index);

@@ -1,0 +1,10 @@
+#include "ui/picture_popup.h"
+
+namespace qv {
+
+void TForm13::CentreOnScreen(int screen_width, int screen_height) {
+  Left = screen_width / 2 - ClientWidth() / 2;
+  Top = screen_height / 2 - ClientHeight() / 2;
+}
+
+}  // namespace qv
