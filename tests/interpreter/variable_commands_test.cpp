@@ -115,6 +115,12 @@ TEST_F(VariableCommandsTest, BadValueStopsThePage) {
   EXPECT_FALSE(Form().MenuVisible);
 }
 
+TEST_F(VariableCommandsTest, PageWithGoodValuesIsFinished) {
+  Play("<promenna 1=\"1\"><promenna 4=\"4\">");
+  EXPECT_EQ(Var(4), 4);
+  EXPECT_TRUE(Form().MenuVisible);
+}
+
 TEST_F(VariableCommandsTest, BadVariableNumberStopsThePage) {
   Play("<zvyspromennou x=\"1\"><promenna 4=\"4\">");
   EXPECT_TRUE(HasMessage("'X' is not a valid integer value"));
