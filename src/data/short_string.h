@@ -44,6 +44,7 @@ class ShortString {
   friend bool operator==(const ShortString& a, const ShortString& b) { return a.text_ == b.text_; }
   friend bool operator==(const ShortString& a, std::string_view b) { return a.text_ == b; }
   friend bool operator==(const ShortString& a, const char* b) { return a.text_ == b; }
+  friend bool operator==(const ShortString& a, const std::string& b) { return a.text_ == b; }
 
   // Writes the N + 1 bytes of the field.
   void Encode(uint8_t* out) const {

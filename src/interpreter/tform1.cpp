@@ -367,7 +367,12 @@ void TForm1::ScrollColumn(int delta) {
 
 void TForm1::HelpClick() {
   if (HelpShown) {
-    if (!TextBlocks.empty()) TextBlocks.pop_back();
+    if (!TextBlocks.empty()) {
+      // The column ends as before the help: placed under a picture, the
+      // help followed that picture.
+      if (TextBlocks.back().UnderPicture != 0) LastPlacedWasText = false;
+      TextBlocks.pop_back();
+    }
     HelpShown = false;
     return;
   }

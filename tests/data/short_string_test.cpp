@@ -86,3 +86,17 @@ TEST(ConditionRecord, EmptySlotReadsZeroEqualsZero) {
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(ShortString, ComparesWithEveryKindOfText) {
+  ShortString<10> s = "abc";
+  EXPECT_EQ(s, "abc");
+  EXPECT_EQ(s, std::string("abc"));
+  EXPECT_EQ(s, std::string_view("abc"));
+  EXPECT_EQ(s, ShortString<10>("abc"));
+}
+
+}  // namespace
+}  // namespace qv
