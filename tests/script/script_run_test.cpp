@@ -224,18 +224,18 @@ TEST_F(ScriptRunTest, MissingRecordIsReportedAtTheMenu) {
 }
 
 TEST_F(ScriptRunTest, CzechTextsAndLineBreaksComeOutAsUtf8) {
-  // 90 characters: broken into two lines at a blank by the engine.
+  // 93 characters: broken after the last blank once a line has grown past 74.
   WriteLocations(
       "<1><text obsah=\"P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xFAp\xECl "
       "\xEF\xE1" "belsk\xE9 \xF3" "dy a b\xEChal d\xE1l a d\xE1l po cest\xEC do les\xF9 a hor "
-      "a\xBE ke hrad\xF9m.\">");
+      "a\x9E ke hrad\xF9m.\">");
   const ScriptResult result = Play("new-game\ndump\n");
   ASSERT_EQ(result.Status, 0);
   ASSERT_EQ(result.Last()["texts"].size(), 1u);
   const std::string text = result.Last()["texts"][0]["text"];
   EXPECT_EQ(text,
-            "Příliš žluťoučký kůň úpěl ďábelské ódy a běhal dál a dál po cestě do lesů a \n"
-            "hor až ke hradům.");
+            "Příliš žluťoučký kůň úpěl ďábelské ódy a běhal dál a dál po cestě do lesů \n"
+            "a hor až ke hradům.");
   EXPECT_EQ(result.Last()["texts"][0]["height"], 38);
 }
 
