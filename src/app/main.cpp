@@ -2,12 +2,11 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "script/script_options.h"
 #include "script/script_runner.h"
@@ -37,8 +36,7 @@ constexpr const char* kUsage =
 int UsageError(const std::string& message) {
   nlohmann::ordered_json line;
   line["error"] = message;
-  std::cout << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-            << '\n';
+  std::cout << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
   std::cerr << "quarvelin: " << message << "\n(quarvelin --help lists the commands)\n";
   return qv::kScriptLineFailed;
 }

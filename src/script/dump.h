@@ -5,10 +5,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "data/location_store.h"
 #include "interpreter/game_session.h"

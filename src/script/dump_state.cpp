@@ -1,7 +1,6 @@
-#include "script/dump.h"
-
 #include <string>
 
+#include "script/dump.h"
 #include "script/shown_text.h"
 
 namespace qv {
@@ -82,8 +81,8 @@ Json DumpGameState(const GameState& state, const LocationStore& store) {
   out["held"] = Json{{"weapons", HeldEntries(state.Weapons)},
                      {"armour", HeldEntries(state.Armours)},
                      {"items", HeldEntries(state.Items)}};
-  out["known"] = Json{{"spells", KnownEntries(state.Spells)},
-                      {"attacks", KnownEntries(state.Attacks)}};
+  out["known"] =
+      Json{{"spells", KnownEntries(state.Spells)}, {"attacks", KnownEntries(state.Attacks)}};
 
   Json objects = Json::object();
   for (long long n = 1; n <= 100; ++n) {

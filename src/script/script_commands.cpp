@@ -10,12 +10,12 @@ namespace qv {
 namespace {
 
 constexpr std::string_view kCommands[] = {
-    "dump",      "tick",      "new-game",   "load-list",   "about",        "exit",
-    "name",      "load",      "close",      "choose",      "click-text",   "click-picture",
-    "key",       "wheel",     "button",     "attack",      "items",        "spells",
-    "use",       "cast",      "buy",        "sell",        "save",         "nosave",
-    "answer",    "raise",     "equip",      "object",      "sound",        "music",
-    "sound-volume", "music-volume", "ok",  "screenshot",  "wait",
+    "dump",         "tick",         "new-game", "load-list",  "about",      "exit",
+    "name",         "load",         "close",    "choose",     "click-text", "click-picture",
+    "key",          "wheel",        "button",   "attack",     "items",      "spells",
+    "use",          "cast",         "buy",      "sell",       "save",       "nosave",
+    "answer",       "raise",        "equip",    "object",     "sound",      "music",
+    "sound-volume", "music-volume", "ok",       "screenshot", "wait",
 };
 
 int32_t ParseNumber(const ScriptLine& line, std::string_view text) {

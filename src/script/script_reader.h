@@ -12,10 +12,10 @@
 namespace qv {
 
 struct ScriptLine {
-  int Number = 0;        // 1-based, counting every line of the script
-  std::string Command;   // the first word
+  int Number = 0;                      // 1-based, counting every line of the script
+  std::string Command;                 // the first word
   std::vector<std::string> Arguments;  // the other words
-  std::string Text;      // everything after the command word and its blanks
+  std::string Text;                    // everything after the command word and its blanks
 };
 
 // Splits one line (without its line end) into a command; nullopt for a blank

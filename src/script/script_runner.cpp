@@ -254,7 +254,8 @@ bool ScriptRunner::ApplyGame(const ScriptLine& line) {
   } else if (command == "button") {
     const std::string_view button = WordArgument(line);
     form.LeaveOptions();
-    if (!ApplyButton(button)) throw ScriptError("button: unknown button '" + std::string(button) + "'");
+    if (!ApplyButton(button))
+      throw ScriptError("button: unknown button '" + std::string(button) + "'");
   } else {
     return false;
   }
@@ -319,8 +320,8 @@ int RunScript(std::istream& script, std::ostream& out, const ScriptOptions& opti
       std::filesystem::current_path(options.Directory, error);
       if (error) {
         nlohmann::ordered_json line;
-        line["error"] = "cannot change to the gamebook folder '" + options.Directory +
-                        "': " + error.message();
+        line["error"] =
+            "cannot change to the gamebook folder '" + options.Directory + "': " + error.message();
         out << JsonLine(line) << '\n' << std::flush;
         return kScriptLineFailed;
       }

@@ -4,11 +4,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "data/file_bytes.h"
 #include "data/temp_work_dir.h"
@@ -23,8 +22,8 @@ struct BinaryRun {
 
 BinaryRun RunBinary(const std::string& arguments, const std::string& script) {
   WriteBytes("script.txt", script);
-  const std::string command = std::string("'") + QUARVELIN_BINARY + "' " + arguments +
-                              " < script.txt > out.txt 2> err.txt";
+  const std::string command =
+      std::string("'") + QUARVELIN_BINARY + "' " + arguments + " < script.txt > out.txt 2> err.txt";
   const int raw = std::system(command.c_str());
   BinaryRun run;
   run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -35,7 +35,7 @@ TEST(LoadListTest, NewestFirstWithTheDateInCaptions) {
   WriteSave("hrdina.pzv", LocalNoon(2026, 12, 7));
   WriteSave("starsi.pzv", LocalNoon(2025, 1, 2));
   WriteSave("novy.pzv", LocalNoon(2027, 3, 4));
-  WriteSave("poznamky.txt", LocalNoon(2028, 1, 1));  // not a saved position
+  WriteSave("poznamky.txt", LocalNoon(2028, 1, 1));        // not a saved position
   std::filesystem::create_directories("save/slozka.pzv");  // nor is a folder
 
   const std::vector<LoadListEntry> entries = BuildLoadList();

@@ -29,9 +29,11 @@ TEST_F(PageScriptTest, DeathWindowWaitsForOkWhichEndsTheProgram) {
   const Json& dead = result.Lines[0];
   EXPECT_EQ(dead["windows"], Json::parse(R"(["menu","game","death"])"));
   EXPECT_EQ(dead["state"]["zivoty"], -5);
-  EXPECT_EQ(dead["info"][0], Json::parse(R"({"text":"Ztratil jsi 25 životů!","colour":"#FF0000"})"));
-  EXPECT_EQ(result.Last(),
-            Json::parse(R"js({"error":"line 4: 'choose' does not fit the window on top (death)"})js"));
+  EXPECT_EQ(dead["info"][0],
+            Json::parse(R"({"text":"Ztratil jsi 25 životů!","colour":"#FF0000"})"));
+  EXPECT_EQ(
+      result.Last(),
+      Json::parse(R"js({"error":"line 4: 'choose' does not fit the window on top (death)"})js"));
 
   const ScriptResult ended = Play("new-game\nchoose 1\ntick 3\nok\ndump\n");
   EXPECT_EQ(ended.Status, 0);
@@ -95,8 +97,11 @@ TEST_F(PageScriptTest, LinkedPictureIsFollowedAtTheNextTick) {
 
 TEST_F(PageScriptTest, NarrowScreenBreaksTextAtFiftyColumns) {
   WriteLocations(
-      "<1><text obsah=\"Jedna dv\xEC t\xF8i \xE8ty\xF8i p\xECt \x9A" "est sedm osm dev\xECt "
-      "deset jeden\xE1" "ct dvan\xE1" "ct\">");
+      "<1><text obsah=\"Jedna dv\xEC t\xF8i \xE8ty\xF8i p\xECt \x9A"
+      "est sedm osm dev\xECt "
+      "deset jeden\xE1"
+      "ct dvan\xE1"
+      "ct\">");
   ScriptOptions narrow;
   narrow.ScreenWidth = 640;
   narrow.ScreenHeight = 480;

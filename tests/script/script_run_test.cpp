@@ -1,11 +1,11 @@
 // Whole scripted runs over small gamebooks: the dump, the game window's
 // commands, the exit statuses.
+#include "script_run.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "script_run.h"
 
 namespace qv {
 namespace {
@@ -32,27 +32,51 @@ TEST_F(ScriptRunTest, DumpHasEveryKeyInTheContractsOrder) {
   ASSERT_EQ(result.Lines.size(), 2u);
   for (const Json& dump : result.Lines) {
     EXPECT_EQ(Keys(dump),
-              (std::vector<std::string>{"windows", "ended", "messages", "location",
-                                        "previous_location", "location_label", "heading",
-                                        "options", "texts", "pictures", "info", "timer",
-                                        "buttons", "state", "fight", "shop", "sell", "inventory",
-                                        "sheet", "save", "answer", "picture", "load_list",
-                                        "audio", "web_links"}));
-    EXPECT_EQ(Keys(dump["state"]),
               (std::vector<std::string>{
-                  "variables", "strings", "name", "start_name", "currency", "penize",
-                  "zkusenosti", "zivoty", "maxzivoty", "mana", "maxmana", "sila", "obratnost",
-                  "rychlost", "energie", "start", "raise_cost", "raise_step", "weapon", "armour",
-                  "held", "known", "objects", "object_count", "redirect", "prefix", "suffix",
-                  "sheet_allowed", "equipment_allowed", "show_location_numbers",
-                  "report_changes", "combat"}));
+                  "windows",        "ended",   "messages",  "location", "previous_location",
+                  "location_label", "heading", "options",   "texts",    "pictures",
+                  "info",           "timer",   "buttons",   "state",    "fight",
+                  "shop",           "sell",    "inventory", "sheet",    "save",
+                  "answer",         "picture", "load_list", "audio",    "web_links"}));
+    EXPECT_EQ(Keys(dump["state"]), (std::vector<std::string>{"variables",
+                                                             "strings",
+                                                             "name",
+                                                             "start_name",
+                                                             "currency",
+                                                             "penize",
+                                                             "zkusenosti",
+                                                             "zivoty",
+                                                             "maxzivoty",
+                                                             "mana",
+                                                             "maxmana",
+                                                             "sila",
+                                                             "obratnost",
+                                                             "rychlost",
+                                                             "energie",
+                                                             "start",
+                                                             "raise_cost",
+                                                             "raise_step",
+                                                             "weapon",
+                                                             "armour",
+                                                             "held",
+                                                             "known",
+                                                             "objects",
+                                                             "object_count",
+                                                             "redirect",
+                                                             "prefix",
+                                                             "suffix",
+                                                             "sheet_allowed",
+                                                             "equipment_allowed",
+                                                             "show_location_numbers",
+                                                             "report_changes",
+                                                             "combat"}));
     EXPECT_EQ(Keys(dump["state"]["start"]),
               (std::vector<std::string>{"maxzivoty", "maxmana", "sila", "obratnost", "rychlost",
                                         "energie"}));
     EXPECT_EQ(Keys(dump["state"]["combat"]),
               (std::vector<std::string>{"result", "hit", "spells", "items"}));
-    EXPECT_EQ(Keys(dump["buttons"]), (std::vector<std::string>{"postava", "vybaveni", "napoveda",
-                                                               "audio", "pokracovat"}));
+    EXPECT_EQ(Keys(dump["buttons"]),
+              (std::vector<std::string>{"postava", "vybaveni", "napoveda", "audio", "pokracovat"}));
     EXPECT_EQ(Keys(dump["audio"]),
               (std::vector<std::string>{"available", "sound_on", "music_on", "sound_volume",
                                         "music_volume", "music_kind", "music_name"}));
@@ -154,10 +178,12 @@ TEST_F(ScriptRunTest, UnknownCommandStopsWithStatusTwo) {
 
 TEST_F(ScriptRunTest, CommandsThatDoNotFitTheWindowOnTop) {
   WriteLocations(kTwoLocations);
-  EXPECT_EQ(Play("choose 1\n").Last(),
-            Json::parse(R"js({"error":"line 1: 'choose' does not fit the window on top (menu)"})js"));
-  EXPECT_EQ(Play("new-game\nnew-game\n").Last(),
-            Json::parse(R"js({"error":"line 2: 'new-game' does not fit the window on top (game)"})js"));
+  EXPECT_EQ(
+      Play("choose 1\n").Last(),
+      Json::parse(R"js({"error":"line 1: 'choose' does not fit the window on top (menu)"})js"));
+  EXPECT_EQ(
+      Play("new-game\nnew-game\n").Last(),
+      Json::parse(R"js({"error":"line 2: 'new-game' does not fit the window on top (game)"})js"));
   EXPECT_EQ(Play("new-game\nattack 1\n").Status, 2);
   EXPECT_EQ(Play("new-game\nchoose 3\n").Last(),
             Json::parse(R"js({"error":"line 2: choose: there is no option 3 (2 shown)"})js"));
@@ -227,7 +253,9 @@ TEST_F(ScriptRunTest, CzechTextsAndLineBreaksComeOutAsUtf8) {
   // 93 characters: broken after the last blank once a line has grown past 74.
   WriteLocations(
       "<1><text obsah=\"P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xFAp\xECl "
-      "\xEF\xE1" "belsk\xE9 \xF3" "dy a b\xEChal d\xE1l a d\xE1l po cest\xEC do les\xF9 a hor "
+      "\xEF\xE1"
+      "belsk\xE9 \xF3"
+      "dy a b\xEChal d\xE1l a d\xE1l po cest\xEC do les\xF9 a hor "
       "a\x9E ke hrad\xF9m.\">");
   const ScriptResult result = Play("new-game\ndump\n");
   ASSERT_EQ(result.Status, 0);
@@ -273,8 +301,10 @@ TEST_F(ScriptRunTest, AboutAndLoadListOpenAndClose) {
 TEST_F(ScriptRunTest, LoadingIsRefusedClearly) {
   WriteLocations(kTwoLocations);
   WriteBytes("save/hrdina.pzv", "x");
-  EXPECT_EQ(Play("load-list\nload 1\n").Last(),
-            Json::parse(R"js({"error":"line 2: load: restoring a saved position is not available yet"})js"));
+  EXPECT_EQ(
+      Play("load-list\nload 1\n").Last(),
+      Json::parse(
+          R"js({"error":"line 2: load: restoring a saved position is not available yet"})js"));
   EXPECT_EQ(Play("load-list\nload 2\n").Last(),
             Json::parse(R"js({"error":"line 2: load: there is no entry 2 (1 shown)"})js"));
 }

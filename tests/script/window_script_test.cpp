@@ -22,8 +22,8 @@ using WindowScriptTest = ScriptedGamebook;
 
 TEST_F(WindowScriptTest, AnswerPromptTakesTheTypedTextIntoItsSlot) {
   WriteLocations("<1><textoveokno retezec=\"2\"><zakazpostavudocasne><2>");
-  const ScriptResult result =
-      Play("new-game\ndump\nanswer \xC5\xBDlu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88\ndump\n");
+  const ScriptResult result = Play(
+      "new-game\ndump\nanswer \xC5\xBDlu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88\ndump\n");
   ASSERT_EQ(result.Status, 0);
   ASSERT_EQ(result.Lines.size(), 2u);
   const Json& open = result.Lines[0];
@@ -41,8 +41,9 @@ TEST_F(WindowScriptTest, CommandsOfTheGameWindowDoNotReachUnderAPrompt) {
   WriteLocations("<1><textoveokno otazka=\"Heslo?\">");
   const ScriptResult result = Play("new-game\nchoose 1\n");
   EXPECT_EQ(result.Status, 2);
-  EXPECT_EQ(result.Last(),
-            Json::parse(R"js({"error":"line 2: 'choose' does not fit the window on top (answer)"})js"));
+  EXPECT_EQ(
+      result.Last(),
+      Json::parse(R"js({"error":"line 2: 'choose' does not fit the window on top (answer)"})js"));
 }
 
 TEST_F(WindowScriptTest, ScriptEndingUnderAWindowEndsTheRun) {
@@ -137,7 +138,8 @@ TEST_F(WindowScriptTest, PossessionsInTheState) {
                 "1 \"Ohniv\xE1 koule\" \"P\xE1l\xED\" 3, zivoty-5;\r\n"
                 "2 \"Led\" \"Mraz\xED\" 2, zivoty-2;\r\n");
   WriteDataFile("utoky",
-                "1 \"\xDA" "der\" \"Popis\" \"Z\xE1sah\" \"Bez \xFA\xE8inku\" \"Vedle\" 2, 0, 1k6, 1k4;\r\n");
+                "1 \"\xDA"
+                "der\" \"Popis\" \"Z\xE1sah\" \"Bez \xFA\xE8inku\" \"Vedle\" 2, 0, 1k6, 1k4;\r\n");
   WriteLocations(
       "<1><zbran 3=\"1\"><predmet 2=\"4\"><objekt 7=\"1\" jmeno=\"Kl\xED\xE8\">"
       "<kouzlo umime=\"2\"><utok umime=\"1\">");
