@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "desktop/desktop_player.h"
 #include "script/script_options.h"
 #include "script/script_runner.h"
 
@@ -17,8 +18,10 @@ constexpr const char* kUsage =
     "usage: quarvelin [COMMAND] [ARGUMENTS]\n"
     "\n"
     "commands:\n"
-    "  play [DIR]      play the gamebook in DIR (default: the current directory) in\n"
-    "                  the desktop window; the same as giving no command\n"
+    "  play [DIR] [--windowed] [--screen WxH]\n"
+    "                  play the gamebook in DIR (default: the current directory) in\n"
+    "                  the desktop window, full screen unless --windowed; --screen:\n"
+    "                  the size the game lays out in; the same as giving no command\n"
     "  script SCRIPT [-C DIR] [--screen WxH] [--seed N] [--gui]\n"
     "                  play the gamebook headless from a script (SCRIPT - reads\n"
     "                  standard input) and print the dump lines it asks for;\n"
@@ -59,22 +62,50 @@ int RunScriptCommand(const std::vector<std::string_view>& args) {
   return qv::RunScript(script, std::cout, invocation.Options);
 }
 
+// play [DIR] [--windowed] [--screen WxH]
+int RunPlayCommand(const std::vector<std::string_view>& args) {
+  qv::DesktopOptions options;
+  bool have_directory = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (arg == "--windowed") {
+      options.Windowed = true;
+    } else if (arg == "--screen") {
+      const auto size = i + 1 < args.size() ? qv::ParseScreenSize(args[i + 1]) : std::nullopt;
+      if (!size) return UsageError("--screen needs a size WxH, e.g. 1024x768");
+      options.ScreenWidth = size->first;
+      options.ScreenHeight = size->second;
+      ++i;
+    } else if (!arg.empty() && arg.front() == '-') {
+      return UsageError("play: unknown option '" + std::string(arg) + "'");
+    } else if (have_directory) {
+      return UsageError("play: one gamebook folder only");
+    } else {
+      options.Directory = std::string(arg);
+      have_directory = true;
+    }
+  }
+  return qv::PlayDesktop(options);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  const std::string_view command = args.empty() ? std::string_view("play") : args.front();
+  // Without a command (options only, e.g. --windowed) the gamebook is played.
+  const bool no_command = args.empty() || (args.front().starts_with("--") &&
+                                           args.front() != "--help");
+  const std::string_view command = no_command ? std::string_view("play") : args.front();
   const std::vector<std::string_view> rest =
-      args.empty() ? std::vector<std::string_view>{}
-                   : std::vector<std::string_view>(args.begin() + 1, args.end());
+      no_command ? args : std::vector<std::string_view>(args.begin() + 1, args.end());
 
   if (command == "help" || command == "--help" || command == "-h") {
     std::fputs(kUsage, stdout);
     return 0;
   }
   if (command == "script") return RunScriptCommand(rest);
-  if (command == "play") return NotBuiltYet("the desktop player");
+  if (command == "play") return RunPlayCommand(rest);
   if (command == "text") return NotBuiltYet("the terminal player");
   return UsageError("unknown command '" + std::string(command) + "'");
 }

@@ -1,0 +1,61 @@
+#include "desktop/answer_view.h"
+
+#include "desktop/desktop_host.h"
+#include "desktop/small_window.h"
+
+namespace qv {
+
+namespace {
+
+const Font kQuestionFont{"Arial", 12, {true, false, false, false}};
+// Where the "ok" picture goes when the skin has none.
+constexpr int kMissingOkWidth = 60;
+constexpr int kMissingOkHeight = 30;
+
+}  // namespace
+
+Rect AnswerView::FieldArea() const {
+  const Rect area = Area();
+  return CentredOn(area.Left + area.Width / 2, area.Top + area.Height / 2 - 20, TextField::kWidth,
+                   TextField::kHeight);
+}
+
+Rect AnswerView::OkArea(Canvas& canvas) const {
+  const Rect area = Area();
+  const ShownPicture ok = canvas.Pictures().Skin("ok", SeeThrough(host_.Look));
+  const int width = ok.Texture ? ok.Width : kMissingOkWidth;
+  const int height = ok.Texture ? ok.Height : kMissingOkHeight;
+  return CentredOn(area.Left + area.Width / 2, area.Top + area.Height / 2 + 50, width, height);
+}
+
+void AnswerView::Draw(Canvas& canvas) {
+  const DesktopLook& look = host_.Look;
+  const Rect area = Area();
+  FillSmallWindow(canvas, look, area);
+  const ShownPicture background = canvas.Pictures().Skin("pozadi_postava", SeeThrough(look));
+  if (background.Texture) {
+    const Rect at = CentredOn(area.Left + area.Width / 2, area.Top + area.Height / 2,
+                              background.Width, background.Height);
+    canvas.DrawPicture(background, at.Left, at.Top);
+  } else {
+    canvas.Frame(area, 0x808080);
+  }
+  const TextSize question = canvas.Measure(kQuestionFont, window_.Question);
+  const Rect question_at = CentredOn(area.Left + area.Width / 2, area.Top + area.Height / 2 - 70,
+                                     question.Width, question.Height);
+  canvas.Text(kQuestionFont, window_.Question, TextColourOn(background), question_at.Left,
+              question_at.Top);
+  field_.Draw(canvas, FieldArea());
+  const Rect ok = OkArea(canvas);
+  canvas.DrawPicture(canvas.Pictures().Skin("ok", SeeThrough(look)), ok.Left, ok.Top, ok);
+}
+
+void AnswerView::HandleEvent(const SDL_Event& event) {
+  if (field_.HandleEvent(event)) return;
+  if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT &&
+      OkArea(host_.Paint()).Contains(event.button.x, event.button.y)) {
+    window_.OkClick();
+  }
+}
+
+}  // namespace qv

@@ -1,0 +1,31 @@
+// The answer prompt (TForm16) over the page: the picture "pozadi_postava",
+// the question, a one-line field and the "ok" picture. Only the click on
+// "ok" closes it; Enter does nothing.
+#pragma once
+
+#include "desktop/layer.h"
+#include "desktop/text_field.h"
+#include "ui/answer_prompt.h"
+
+namespace qv {
+
+class DesktopHost;
+
+class AnswerView final : public Layer {
+ public:
+  AnswerView(DesktopHost& host, TForm16& window) : host_(host), window_(window), field_(window.Edit) {}
+
+  void Draw(Canvas& canvas) override;
+  void HandleEvent(const SDL_Event& event) override;
+
+  Rect Area() const { return Rect{window_.Left, window_.Top, TForm16::kWidth, TForm16::kHeight}; }
+  Rect FieldArea() const;
+  Rect OkArea(Canvas& canvas) const;
+
+ private:
+  DesktopHost& host_;
+  TForm16& window_;
+  TextField field_;
+};
+
+}  // namespace qv

@@ -1,0 +1,277 @@
+#include "desktop/desktop_host.h"
+
+#include <algorithm>
+#include <iostream>
+#include <utility>
+
+#include "data/cp1250.h"
+#include "desktop/death_view.h"
+#include "desktop/unsupported_window_view.h"
+
+namespace qv {
+
+namespace {
+
+// Without a size given, a window is the usual 1024 x 768, or the screen's
+// usable part when that is smaller.
+constexpr int kWindowedWidth = 1024;
+constexpr int kWindowedHeight = 768;
+
+}  // namespace
+
+DesktopHost::DesktopHost(DesktopOptions options)
+    : options_(std::move(options)),
+      text_(video_.Renderer()),
+      pictures_(video_.Renderer()),
+      canvas_(video_.Renderer(), text_, pictures_),
+      arrow_cursor_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)),
+      hand_cursor_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND)) {
+  if (options_.ScreenWidth && options_.ScreenHeight) {
+    game_width_ = std::max(1, *options_.ScreenWidth);
+    game_height_ = std::max(1, *options_.ScreenHeight);
+  } else if (options_.Windowed) {
+    const SDL_Rect usable = video_.UsableBounds();
+    game_width_ = std::min(kWindowedWidth, usable.w);
+    game_height_ = std::min(kWindowedHeight, usable.h);
+  } else {
+    const SDL_Rect display = video_.DisplayBounds();
+    game_width_ = display.w;
+    game_height_ = display.h;
+  }
+  SetLogicalSize(240, 400);
+}
+
+DesktopHost::~DesktopHost() = default;
+
+// --- Host --------------------------------------------------------------------
+
+void DesktopHost::ShowMessage(std::string_view text) {
+  if (options_.OnMessage) {
+    options_.OnMessage(text);
+    return;
+  }
+  const std::string utf8 = Cp1250ToUtf8(text);
+  const std::string title = Cp1250ToUtf8(title_);
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), utf8.c_str(),
+                               video_.Window()) != 0) {
+    std::cerr << "quarvelin: " << utf8 << '\n';
+  }
+  Redraw();
+}
+
+void DesktopHost::ShowDeathWindow() {
+  if (ended_) return;
+  DeathView view(*this);
+  RunLayer(view, [] { return false; });
+}
+
+void DesktopHost::OpenWebAddress(std::string_view address) {
+  if (options_.OnWebAddress) {
+    options_.OnWebAddress(address);
+    return;
+  }
+  if (address.empty()) return;
+  const std::string utf8 = Cp1250ToUtf8(address);
+  if (SDL_OpenURL(utf8.c_str()) != 0) {
+    std::cerr << "quarvelin: cannot open " << utf8 << ": " << SDL_GetError() << '\n';
+  }
+}
+
+void DesktopHost::RunModal(ModalWindow& window) {
+  if (ended_ || window.IsClosed()) return;
+  std::unique_ptr<Layer> view;
+  if (auto it = modal_views_.find(window.Kind()); it != modal_views_.end()) {
+    view = it->second(window);
+  }
+  if (!view) view = std::make_unique<UnsupportedWindowView>(*this, window);
+  RunLayer(*view, [&window] { return window.IsClosed(); });
+}
+
+TextSize DesktopHost::MeasureText(const Font& font, std::string_view text) {
+  return text_.Measure(font, text);
+}
+
+// --- The window ----------------------------------------------------------------
+
+void DesktopHost::SetLogicalSize(int width, int height) {
+  logical_width_ = width;
+  logical_height_ = height;
+  SDL_RenderSetLogicalSize(video_.Renderer(), width, height);
+  Redraw();
+}
+
+void DesktopHost::ShowMenuWindow(int width, int height) {
+  game_mode_ = false;
+  full_screen_ = false;
+  SDL_Window* window = video_.Window();
+  SDL_SetWindowFullscreen(window, 0);
+  SDL_SetWindowBordered(window, SDL_FALSE);
+  SDL_SetWindowSize(window, width, height);
+  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  SetLogicalSize(width, height);
+  SDL_ShowWindow(window);
+  SDL_RaiseWindow(window);
+}
+
+void DesktopHost::ShowGameWindow() {
+  if (game_mode_) return;
+  game_mode_ = true;
+  SetLogicalSize(game_width_, game_height_);
+  full_screen_ = options_.Windowed;  // toggled just below
+  ToggleFullScreen();
+  SDL_ShowWindow(video_.Window());
+  SDL_RaiseWindow(video_.Window());
+}
+
+void DesktopHost::ToggleFullScreen() {
+  if (!game_mode_) return;
+  SDL_Window* window = video_.Window();
+  full_screen_ = !full_screen_;
+  if (full_screen_) {
+    SDL_SetWindowBordered(window, SDL_FALSE);
+    SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  } else {
+    SDL_SetWindowFullscreen(window, 0);
+    SDL_SetWindowBordered(window, SDL_TRUE);
+    // The same logical size, scaled down when the screen is smaller.
+    const SDL_Rect usable = video_.UsableBounds();
+    const double scale = std::min({1.0, double(usable.w) / game_width_,
+                                   double(usable.h) / game_height_});
+    SDL_SetWindowSize(window, std::max(1, int(game_width_ * scale)),
+                      std::max(1, int(game_height_ * scale)));
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+  Redraw();
+}
+
+void DesktopHost::SetTitle(std::string_view title) {
+  title_ = std::string(title);
+  SDL_SetWindowTitle(video_.Window(), Cp1250ToUtf8(title).c_str());
+}
+
+void DesktopHost::SetHandCursor(bool hand) {
+  if (hand == hand_shown_) return;
+  hand_shown_ = hand;
+  SDL_Cursor* cursor = hand ? hand_cursor_.get() : arrow_cursor_.get();
+  if (cursor) SDL_SetCursor(cursor);
+}
+
+// --- Layers and the loop -----------------------------------------------------------
+
+void DesktopHost::PushLayer(Layer& layer) {
+  SetHandCursor(false);
+  layers_.push_back(&layer);
+  Redraw();
+}
+
+void DesktopHost::PopLayer() {
+  if (!layers_.empty()) layers_.pop_back();
+  SetHandCursor(false);
+  Redraw();
+}
+
+void DesktopHost::RunLayer(Layer& layer, const std::function<bool()>& done) {
+  PushLayer(layer);
+  // The layer leaves however the loop ends.
+  struct PopGuard {
+    DesktopHost& host;
+    ~PopGuard() { host.PopLayer(); }
+  } guard{*this};
+  RunUntil(done);
+}
+
+void DesktopHost::RunUntil(const std::function<bool()>& done) {
+  while (!ended_ && !done()) Step(kTimerInterval, done);
+}
+
+void DesktopHost::RegisterModalView(std::string kind, ModalViewFactory factory) {
+  modal_views_[std::move(kind)] = std::move(factory);
+}
+
+void DesktopHost::StartTimer(std::function<void()> tick) {
+  timer_tick_ = std::move(tick);
+  next_tick_ = SDL_GetTicks64() + kTimerInterval;
+}
+
+void DesktopHost::Step(int wait_ms, const std::function<bool()>& done) {
+  if (dirty_) Render();
+  int wait = std::max(0, wait_ms);
+  if (timer_tick_) {
+    const uint64_t now = SDL_GetTicks64();
+    wait = next_tick_ > now ? std::min<int>(wait, static_cast<int>(next_tick_ - now)) : 0;
+  }
+  SDL_Event event;
+  if (SDL_WaitEventTimeout(&event, wait) == 1) {
+    Dispatch(event);
+    // Everything already queued is handled in the same round, unless the
+    // loop is over: what follows belongs to the window that comes next.
+    while (!ended_ && !(done && done()) && SDL_PollEvent(&event) == 1) Dispatch(event);
+  }
+  if (!ended_) TickIfDue();
+}
+
+void DesktopHost::TickIfDue() {
+  if (!timer_tick_) return;
+  const uint64_t now = SDL_GetTicks64();
+  if (now < next_tick_) return;
+  // A late tick is not made up for: the timer fires once and goes on from now.
+  next_tick_ = std::max(next_tick_ + kTimerInterval, now + 1);
+  Redraw();
+  timer_tick_();
+}
+
+void DesktopHost::Dispatch(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      // Closing the window (Alt+F4 included) is swallowed: the game ends only
+      // through its own buttons and commands.
+      return;
+    case SDL_WINDOWEVENT:
+      Redraw();
+      return;
+    case SDL_KEYDOWN:
+      if (event.key.keysym.sym == SDLK_F4 && (event.key.keysym.mod & KMOD_ALT)) return;
+      if (event.key.keysym.sym == SDLK_F11) {
+        ToggleFullScreen();
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  if (Layer* top = Top()) {
+    top->HandleEvent(event);
+    Redraw();
+  }
+}
+
+void DesktopHost::Render(Picture* capture) {
+  dirty_ = false;
+  SDL_Renderer* renderer = video_.Renderer();
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+  SDL_RenderClear(renderer);
+  SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+  // A layer's drawing may not push or pop layers; the list is copied anyway.
+  const std::vector<Layer*> layers = layers_;
+  for (Layer* layer : layers) layer->Draw(canvas_);
+  if (capture) {
+    int width = 0;
+    int height = 0;
+    SDL_GetRendererOutputSize(renderer, &width, &height);
+    capture->Width = width;
+    capture->Height = height;
+    capture->Rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
+    const SDL_Rect all{0, 0, width, height};
+    // Reading the whole output: the logical size must not scale the rectangle.
+    SDL_RenderSetLogicalSize(renderer, 0, 0);
+    SDL_RenderSetScale(renderer, 1.0f, 1.0f);
+    SDL_RenderSetViewport(renderer, nullptr);
+    SDL_RenderReadPixels(renderer, &all, SDL_PIXELFORMAT_RGBA32, capture->Rgba.data(), width * 4);
+    SDL_RenderSetLogicalSize(renderer, logical_width_, logical_height_);
+  }
+  SDL_RenderPresent(renderer);
+  text_.EndFrame();
+  pictures_.EndFrame();
+}
+
+}  // namespace qv

@@ -1,0 +1,29 @@
+// How the desktop player is started.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+struct DesktopOptions {
+  // The gamebook folder; empty: the current directory.
+  std::string Directory;
+  // Start the game in a window instead of full screen.
+  bool Windowed = false;
+  // The size the game window lays out in (its logical size); by default the
+  // whole screen, or in a window the usual 1024 x 768 when the screen has
+  // room for it.
+  std::optional<int> ScreenWidth;
+  std::optional<int> ScreenHeight;
+  // Seeds every draw of the dice; by default they come from the clock.
+  std::optional<unsigned long long> Seed;
+  // Takes message boxes and web addresses instead of showing and opening
+  // them (tests, scripted runs). Texts are Windows-1250.
+  std::function<void(std::string_view)> OnMessage;
+  std::function<void(std::string_view)> OnWebAddress;
+};
+
+}  // namespace qv

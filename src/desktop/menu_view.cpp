@@ -1,0 +1,130 @@
+#include "desktop/menu_view.h"
+
+#include <string>
+
+#include "desktop/about_view.h"
+#include "desktop/desktop_host.h"
+
+namespace qv {
+
+namespace {
+
+constexpr int kTitlePictureTop = 20;
+constexpr int kAuthorTop = 130;
+constexpr int kTitleTop = 150;
+constexpr int kFirstButtonTop = 190;
+constexpr int kButtonSpacing = 50;
+constexpr int kMissingButtonWidth = 160;
+constexpr int kMissingButtonHeight = 40;
+
+std::string ButtonPicture(int i, bool lit) {
+  return "tlacitko_" + std::to_string(i + 1) + (lit ? "b" : "");
+}
+
+}  // namespace
+
+MenuView::MenuView(DesktopHost& host, std::string title, std::string author_line)
+    : host_(host), title_(std::move(title)), author_label_(std::move(author_line) + ": ") {}
+
+Rect MenuView::ButtonArea(int i) const {
+  const ShownPicture picture = host_.Pictures().Skin(ButtonPicture(i, false), kFuchsia);
+  const int width = picture.Texture ? picture.Width : kMissingButtonWidth;
+  const int height = picture.Texture ? picture.Height : kMissingButtonHeight;
+  return Rect{(kWidth - width) / 2, kFirstButtonTop + i * kButtonSpacing, width, height};
+}
+
+int MenuView::ButtonAt(int x, int y) const {
+  for (int i = 0; i < 4; ++i) {
+    if (ButtonArea(i).Contains(x, y)) return i;
+  }
+  return -1;
+}
+
+void MenuView::Draw(Canvas& canvas) {
+  const DesktopLook& look = host_.Look;
+  canvas.Fill(Rect{0, 0, kWidth, kHeight}, look.MainBackground);
+  PictureTextures& pictures = canvas.Pictures();
+  canvas.DrawPicture(pictures.Skin("menu", kFuchsia), 0, 0, Rect{0, 0, kWidth, kHeight});
+  const ShownPicture title_picture = pictures.Skin("titulek", kFuchsia);
+  canvas.DrawPicture(title_picture, (kWidth - title_picture.Width) / 2, kTitlePictureTop);
+
+  const TextSize author = canvas.Measure(look.AuthorLine.Face, author_label_);
+  canvas.Text(look.AuthorLine.Face, author_label_, look.AuthorLine.TextColour,
+              (kWidth - author.Width) / 2, kAuthorTop);
+  const TextSize title = canvas.Measure(look.GameTitle.Face, title_);
+  canvas.Text(look.GameTitle.Face, title_, look.GameTitle.TextColour, (kWidth - title.Width) / 2,
+              kTitleTop);
+
+  for (int i = 0; i < 4; ++i) {
+    const Rect area = ButtonArea(i);
+    const ShownPicture lit = pictures.Skin(ButtonPicture(i, true), kFuchsia);
+    const ShownPicture normal = pictures.Skin(ButtonPicture(i, false), kFuchsia);
+    canvas.DrawPicture(lit_[i] && lit.Texture ? lit : normal, area.Left, area.Top, area);
+  }
+}
+
+void MenuView::Act(MenuChoice choice) {
+  switch (choice) {
+    case MenuChoice::About: {
+      AboutView about(host_);
+      host_.RunLayer(about, [&about] { return about.Closed(); });
+      break;
+    }
+    case MenuChoice::Exit:
+      host_.EndProgram();
+      break;
+    default:
+      Choice = choice;
+      break;
+  }
+}
+
+void MenuView::HandleEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_MOUSEMOTION: {
+      const int i = ButtonAt(event.motion.x, event.motion.y);
+      if (i >= 0) {
+        lit_[static_cast<std::size_t>(i)] = true;
+      } else {
+        lit_.fill(false);
+      }
+      host_.SetHandCursor(i >= 0);
+      break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+      if (event.button.button == SDL_BUTTON_LEFT) {
+        static constexpr MenuChoice kChoices[] = {MenuChoice::NewGame, MenuChoice::Load,
+                                                  MenuChoice::About, MenuChoice::Exit};
+        const int i = ButtonAt(event.button.x, event.button.y);
+        if (i >= 0) Act(kChoices[i]);
+      }
+      break;
+    case SDL_KEYDOWN:
+      // The character the key also typed belongs to this window, not to the
+      // one the key opens.
+      SDL_FlushEvent(SDL_TEXTINPUT);
+      switch (event.key.keysym.sym) {
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+        case SDLK_1:
+          Act(MenuChoice::NewGame);
+          break;
+        case SDLK_2:
+          Act(MenuChoice::Load);
+          break;
+        case SDLK_3:
+          Act(MenuChoice::About);
+          break;
+        case SDLK_ESCAPE:
+          Act(MenuChoice::Exit);
+          break;
+        default:
+          break;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace qv

@@ -1,0 +1,30 @@
+#include "desktop/modal_views.h"
+
+#include <memory>
+
+#include "desktop/answer_view.h"
+#include "desktop/desktop_host.h"
+#include "desktop/picture_view.h"
+
+namespace qv {
+
+namespace {
+
+// The view of a window of type W, or nothing when the window is not one.
+template <typename View, typename W>
+ModalViewFactory ViewOf(DesktopHost& host) {
+  return [&host](ModalWindow& window) -> std::unique_ptr<Layer> {
+    auto* typed = dynamic_cast<W*>(&window);
+    if (!typed) return nullptr;
+    return std::make_unique<View>(host, *typed);
+  };
+}
+
+}  // namespace
+
+void RegisterModalViews(DesktopHost& host) {
+  host.RegisterModalView("answer", ViewOf<AnswerView, TForm16>(host));
+  host.RegisterModalView("picture", ViewOf<PictureView, TForm13>(host));
+}
+
+}  // namespace qv

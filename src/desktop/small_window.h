@@ -1,0 +1,29 @@
+// Shared by the small windows drawn over the page: the panel's background
+// in the skin's transparent colour, which with see-through windows is simply
+// left undrawn, and the text colour that stays readable on it.
+#pragma once
+
+#include <optional>
+
+#include "desktop/canvas.h"
+#include "desktop/desktop_look.h"
+
+namespace qv {
+
+inline void FillSmallWindow(Canvas& canvas, const DesktopLook& look, const Rect& area) {
+  if (!look.TransparentForms) canvas.Fill(area, look.TransparentColour);
+}
+
+// The colour made see-through in the window's pictures, if any.
+inline std::optional<Colour> SeeThrough(const DesktopLook& look) {
+  if (look.TransparentForms) return look.TransparentColour;
+  return std::nullopt;
+}
+
+// Texts stand on the window's background picture; without that picture they
+// would stand on the page, so they turn white there.
+inline Colour TextColourOn(const ShownPicture& background) {
+  return background.Texture ? kBlack : kWhite;
+}
+
+}  // namespace qv

@@ -1,0 +1,185 @@
+// A gamebook written by the test and played in the desktop window: frames
+// are read back as pixels, and input arrives as SDL events at the controls'
+// real positions.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "desktop/desktop_player.h"
+#include "desktop/png_file.h"
+#include "on_display.h"
+#include "support/gamebook_fixture.h"
+
+namespace qv {
+
+struct Rgb {
+  int R = 0;
+  int G = 0;
+  int B = 0;
+  bool operator==(const Rgb&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Rgb& c) {
+  return out << "(" << c.R << ", " << c.G << ", " << c.B << ")";
+}
+
+// An engine colour (0x00BBGGRR) as red, green, blue.
+inline Rgb ToRgb(Colour colour) {
+  return Rgb{int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF)};
+}
+
+inline Rgb PixelAt(const Picture& frame, int x, int y) {
+  if (x < 0 || y < 0 || x >= frame.Width || y >= frame.Height) return Rgb{-1, -1, -1};
+  const std::size_t at = (static_cast<std::size_t>(y) * frame.Width + x) * 4;
+  return Rgb{frame.Rgba[at], frame.Rgba[at + 1], frame.Rgba[at + 2]};
+}
+
+// How many pixels inside `area` have exactly that colour.
+inline int CountColour(const Picture& frame, const Rect& area, Colour colour) {
+  const Rgb wanted = ToRgb(colour);
+  int count = 0;
+  for (int y = area.Top; y < area.Bottom(); ++y) {
+    for (int x = area.Left; x < area.Right(); ++x) {
+      if (PixelAt(frame, x, y) == wanted) ++count;
+    }
+  }
+  return count;
+}
+
+// Whether every pixel in `area` is `colour` at some brightness on black, as
+// anti-aliased text in that colour is: channels the colour lacks stay 0, the
+// others rise together; and at least one pixel is the colour itself.
+inline ::testing::AssertionResult DrawnInShadesOf(const Picture& frame, const Rect& area,
+                                                  Colour colour) {
+  const Rgb full = ToRgb(colour);
+  bool seen_full = false;
+  for (int y = area.Top; y < area.Bottom(); ++y) {
+    for (int x = area.Left; x < area.Right(); ++x) {
+      const Rgb pixel = PixelAt(frame, x, y);
+      if (pixel == full) seen_full = true;
+      const int channels[3][2] = {{pixel.R, full.R}, {pixel.G, full.G}, {pixel.B, full.B}};
+      int level = -1;
+      for (const auto& [shown, wanted] : channels) {
+        const bool fits = wanted == 0 ? shown == 0 : shown <= wanted;
+        // The lit channels rise together (to within rounding).
+        const int scaled = wanted == 0 ? -1 : shown * 255 / wanted;
+        if (!fits || (scaled >= 0 && level >= 0 && std::abs(scaled - level) > 3)) {
+          return ::testing::AssertionFailure() << pixel << " at " << x << ", " << y;
+        }
+        if (scaled >= 0) level = scaled;
+      }
+    }
+  }
+  if (!seen_full) return ::testing::AssertionFailure() << "no pixel is " << full;
+  return ::testing::AssertionSuccess();
+}
+
+class DesktopFixture : public GamebookFixture {
+ protected:
+  static constexpr int kWidth = 800;
+  static constexpr int kHeight = 600;
+
+  // Opens the window over the gamebook written so far.
+  DesktopPlayer& Open() {
+    if (!std::filesystem::exists("data/inicializace.qvl")) WriteInitRecord(TestInitRecord());
+    DesktopOptions options;
+    options.Windowed = true;
+    options.ScreenWidth = kWidth;
+    options.ScreenHeight = kHeight;
+    options.Seed = 1;
+    options.OnMessage = [this](std::string_view text) { messages.emplace_back(text); };
+    options.OnWebAddress = [this](std::string_view text) { web_addresses.emplace_back(text); };
+    player = std::make_unique<DesktopPlayer>(options);
+    return *player;
+  }
+
+  // Opens the window and starts a new game on location 1.
+  DesktopPlayer& Play() {
+    Open().StartGame();
+    return *player;
+  }
+
+  DesktopHost& Host() { return player->Host(); }
+  GameView& Game() { return *player->Game(); }
+  TForm1& Form() { return player->Session().Form; }
+  GameState& State() { return *player->Session().State; }
+
+  // Draws the window and reads the frame back. With QUARVELIN_SCREENSHOTS
+  // set to a folder, the frame is also kept there as `name`.png.
+  Picture Frame(const std::string& name = "") {
+    Picture frame;
+    Host().Render(&frame);
+    if (const char* keep = std::getenv("QUARVELIN_SCREENSHOTS"); keep && !name.empty()) {
+      WritePng(std::string(keep) + "/" + name + ".png", frame);
+    }
+    return frame;
+  }
+
+  // Handles everything queued so far.
+  void Settle() {
+    for (int i = 0; i < 4; ++i) Host().Step(0);
+  }
+
+  static void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError(); }
+
+  static void PushMove(int x, int y) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.x = x;
+    event.motion.y = y;
+    Push(event);
+  }
+
+  // The mouse moves to the middle of `area` and clicks there.
+  static void PushClick(const Rect& area) {
+    const int x = area.Left + area.Width / 2;
+    const int y = area.Top + area.Height / 2;
+    PushMove(x, y);
+    SDL_Event event{};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.state = SDL_PRESSED;
+    event.button.clicks = 1;
+    event.button.x = x;
+    event.button.y = y;
+    Push(event);
+    event.type = SDL_MOUSEBUTTONUP;
+    event.button.state = SDL_RELEASED;
+    Push(event);
+  }
+
+  static void PushKey(SDL_Keycode key, uint16_t mod = KMOD_NONE) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+    event.key.keysym.mod = mod;
+    Push(event);
+  }
+
+  static void PushText(const char* utf8) {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    SDL_strlcpy(event.text.text, utf8, sizeof event.text.text);
+    Push(event);
+  }
+
+  void Click(const Rect& area) {
+    PushClick(area);
+    Settle();
+  }
+
+  std::vector<std::string> messages;
+  std::vector<std::string> web_addresses;
+  std::unique_ptr<DesktopPlayer> player;
+};
+
+}  // namespace qv

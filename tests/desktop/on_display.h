@@ -1,0 +1,32 @@
+// Desktop tests need an X display. Each test runs itself once more in a
+// child process under a private virtual X server (xvfb-run), with SDL on
+// X11 and the software renderer, and reports the child's failures; the
+// child is the run that does the work.
+#pragma once
+
+#include <gtest/gtest.h>
+
+namespace qv {
+
+enum class DisplayRun {
+  Here,     // this process has the display: run the test
+  Done,     // the child ran the test; its result has been reported
+  Missing,  // xvfb-run is not installed
+};
+
+DisplayRun RunOnPrivateDisplay();
+
+}  // namespace qv
+
+// The first statement of every desktop test.
+#define QV_ON_PRIVATE_DISPLAY()                                                        \
+  do {                                                                                 \
+    switch (::qv::RunOnPrivateDisplay()) {                                             \
+      case ::qv::DisplayRun::Here:                                                     \
+        break;                                                                         \
+      case ::qv::DisplayRun::Missing:                                                  \
+        GTEST_SKIP() << "xvfb-run is missing (scripts/setup-deps installs it)";       \
+      case ::qv::DisplayRun::Done:                                                     \
+        return;                                                                        \
+    }                                                                                  \
+  } while (0)
