@@ -188,6 +188,11 @@ void DesktopHost::RegisterModalView(std::string kind, ModalViewFactory factory) 
   modal_views_[std::move(kind)] = std::move(factory);
 }
 
+ModalViewFactory DesktopHost::ModalView(std::string_view kind) const {
+  const auto it = modal_views_.find(kind);
+  return it == modal_views_.end() ? ModalViewFactory() : it->second;
+}
+
 void DesktopHost::StartTimer(std::function<void()> tick) {
   timer_tick_ = std::move(tick);
   next_tick_ = SDL_GetTicks64() + kTimerInterval;

@@ -89,6 +89,8 @@ class DesktopHost final : public Host {
   // Views to show modal windows by their Kind; a kind without one gets a
   // plain panel that names the window and closes on a click.
   void RegisterModalView(std::string kind, ModalViewFactory factory);
+  // The view registered for a kind; empty when there is none.
+  ModalViewFactory ModalView(std::string_view kind) const;
 
   // Something on the screen may have changed: the next round draws.
   void Redraw() { dirty_ = true; }

@@ -33,9 +33,9 @@ inline constexpr std::string_view kMessageCaption = "Zpr\xE1va:";
 inline constexpr std::string_view kContinueCaption = "Pokra\xE8ovat";
 
 struct GameLayout {
-  static constexpr int kButtonWidth = 90;
+  static constexpr int kButtonWidth = 95;
   static constexpr int kButtonHeight = 26;
-  static constexpr int kButtonGap = 8;
+  static constexpr int kButtonGap = 6;
   static constexpr int kMargin = 10;
   static constexpr int kMenuFrameLeft = 5;
   static constexpr int kMenuFrameWidth = 190;

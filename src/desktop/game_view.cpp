@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "desktop/desktop_host.h"
+#include "desktop/text_field.h"
 
 namespace qv {
 
@@ -227,9 +228,7 @@ void GameView::KeyDown(const SDL_Keysym& key) {
       break;
   }
   if (key.sym >= SDLK_1 && key.sym <= SDLK_9 && (key.mod & (KMOD_CTRL | KMOD_ALT)) == 0) {
-    // The digit typed with the key must not land in a field the next page
-    // opens.
-    SDL_FlushEvent(SDL_TEXTINPUT);
+    DiscardTypedCharacter(key.sym);
     Choose(static_cast<int>(key.sym - SDLK_0));
   }
 }

@@ -4,6 +4,7 @@
 
 #include "desktop/about_view.h"
 #include "desktop/desktop_host.h"
+#include "desktop/text_field.h"
 
 namespace qv {
 
@@ -100,9 +101,7 @@ void MenuView::HandleEvent(const SDL_Event& event) {
       }
       break;
     case SDL_KEYDOWN:
-      // The character the key also typed belongs to this window, not to the
-      // one the key opens.
-      SDL_FlushEvent(SDL_TEXTINPUT);
+      DiscardTypedCharacter(event.key.keysym.sym);
       switch (event.key.keysym.sym) {
         case SDLK_RETURN:
         case SDLK_KP_ENTER:

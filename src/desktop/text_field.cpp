@@ -15,6 +15,15 @@ constexpr Colour kFieldBorder = 0x808080;
 
 }  // namespace
 
+void DiscardTypedCharacter(SDL_Keycode key) {
+  if (key < 0x20 || key >= 0x7F) return;
+  SDL_Event next;
+  if (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1) return;
+  if (next.type != SDL_TEXTINPUT) return;
+  if (next.text.text[0] != static_cast<char>(key) || next.text.text[1] != '\0') return;
+  SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_TEXTINPUT, SDL_TEXTINPUT);
+}
+
 bool TextField::HandleEvent(const SDL_Event& event) {
   if (event.type == SDL_TEXTINPUT) {
     text_ += Utf8ToCp1250(event.text.text);

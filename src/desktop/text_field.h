@@ -11,6 +11,11 @@
 
 namespace qv {
 
+// A key that opens another window also types its character, which arrives
+// right after it; this takes that character away so it does not land in the
+// window that opens (a digit in the name field, say).
+void DiscardTypedCharacter(SDL_Keycode key);
+
 class TextField {
  public:
   static constexpr int kWidth = 150;

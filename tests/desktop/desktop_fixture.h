@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,6 +54,19 @@ inline int CountColour(const Picture& frame, const Rect& area, Colour colour) {
   return count;
 }
 
+// A picture of one colour, written as a PNG file.
+inline void WriteSolidPng(const std::string& path, int width, int height, Rgb colour) {
+  Picture picture;
+  picture.Width = width;
+  picture.Height = height;
+  for (int i = 0; i < width * height; ++i) {
+    picture.Rgba.insert(picture.Rgba.end(), {uint8_t(colour.R), uint8_t(colour.G),
+                                             uint8_t(colour.B), 255});
+  }
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  ASSERT_TRUE(WritePng(path, picture));
+}
+
 // Whether every pixel in `area` is `colour` at some brightness on black, as
 // anti-aliased text in that colour is: channels the colour lacks stay 0, the
 // others rise together; and at least one pixel is the colour itself.
@@ -81,6 +95,36 @@ inline ::testing::AssertionResult DrawnInShadesOf(const Picture& frame, const Re
   return ::testing::AssertionSuccess();
 }
 
+// A modal window's usual view with the test looking on: `on_first_event`
+// runs when the first input reaches the window (the window is on the screen
+// then, so a frame can be read), `on_draw` every time it has been drawn.
+class WatchedView final : public Layer {
+ public:
+  WatchedView(std::unique_ptr<Layer> view, std::function<void()> on_first_event,
+              std::function<void()> on_draw)
+      : view_(std::move(view)),
+        on_first_event_(std::move(on_first_event)),
+        on_draw_(std::move(on_draw)) {}
+
+  void Draw(Canvas& canvas) override {
+    view_->Draw(canvas);
+    if (on_draw_) on_draw_();
+  }
+  void HandleEvent(const SDL_Event& event) override {
+    if (!seen_event_) {
+      seen_event_ = true;
+      if (on_first_event_) on_first_event_();
+    }
+    view_->HandleEvent(event);
+  }
+
+ private:
+  std::unique_ptr<Layer> view_;
+  std::function<void()> on_first_event_;
+  std::function<void()> on_draw_;
+  bool seen_event_ = false;
+};
+
 class DesktopFixture : public GamebookFixture {
  protected:
   static constexpr int kWidth = 800;
@@ -104,6 +148,16 @@ class DesktopFixture : public GamebookFixture {
   DesktopPlayer& Play() {
     Open().StartGame();
     return *player;
+  }
+
+  // Shows modal windows of `kind` through a WatchedView (after Open).
+  void WatchModal(const std::string& kind, std::function<void()> on_first_event,
+                  std::function<void()> on_draw = {}) {
+    ModalViewFactory usual = Host().ModalView(kind);
+    ASSERT_TRUE(usual) << kind;
+    Host().RegisterModalView(kind, [usual, on_first_event, on_draw](ModalWindow& window) {
+      return std::make_unique<WatchedView>(usual(window), on_first_event, on_draw);
+    });
   }
 
   DesktopHost& Host() { return player->Host(); }
