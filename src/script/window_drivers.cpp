@@ -5,7 +5,9 @@
 #include "data/cp1250.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
+#include "script/sell_driver.h"
 #include "script/settings_driver.h"
+#include "script/shop_driver.h"
 #include "script/shown_text.h"
 #include "ui/answer_prompt.h"
 #include "ui/picture_popup.h"
@@ -68,6 +70,8 @@ WindowDrivers DefaultWindowDrivers() {
   WindowDrivers drivers;
   drivers["answer"] = std::make_unique<AnswerPromptDriver>();
   drivers["picture"] = std::make_unique<PicturePopupDriver>();
+  drivers["shop"] = MakeShopDriver();
+  drivers["sell"] = MakeSellDriver();
   drivers["settings"] = MakeSettingsDriver();
   return drivers;
 }
