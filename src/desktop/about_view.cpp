@@ -30,15 +30,15 @@ constexpr int kVersionTop = MenuView::kHeight - 30;
 }  // namespace
 
 Rect AboutView::LinkArea() const {
-  const Font& font = host_.Look.Link.Face;
+  const Font& font = host_.Look().Menu.Odkaz.Font;
   const TextSize size = host_.Text().Measure(font, kLinkLine);
   return Rect{(MenuView::kWidth - size.Width) / 2, kLinkTop, size.Width, size.Height};
 }
 
 void AboutView::Draw(Canvas& canvas) {
-  const DesktopLook& look = host_.Look;
+  const DesktopLook look = host_.Look();
   const int width = MenuView::kWidth;
-  canvas.Fill(Rect{0, 0, width, MenuView::kHeight}, look.MainBackground);
+  canvas.Fill(Rect{0, 0, width, MenuView::kHeight}, look.Menu.MainBackground);
   PictureTextures& pictures = canvas.Pictures();
   canvas.DrawPicture(pictures.Skin("menu", kFuchsia), 0, 0, Rect{0, 0, width, MenuView::kHeight});
   const ShownPicture title = pictures.Skin("titulek", kFuchsia);
@@ -46,16 +46,16 @@ void AboutView::Draw(Canvas& canvas) {
 
   int top = kFirstLineTop;
   for (std::string_view line : kAboutLines) {
-    const TextSize size = canvas.Measure(look.AboutText.Face, line);
-    canvas.Text(look.AboutText.Face, line, look.AboutText.TextColour, (width - size.Width) / 2, top);
+    const TextSize size = canvas.Measure(look.Menu.OProgramu.Font, line);
+    canvas.Text(look.Menu.OProgramu.Font, line, look.Menu.OProgramu.Colour, (width - size.Width) / 2, top);
     top += kLineSpacing;
   }
-  Font link = look.Link.Face;
+  Font link = look.Menu.Odkaz.Font;
   link.Style.Underline = true;  // always underlined
   const Rect link_area = LinkArea();
-  canvas.Text(link, kLinkLine, look.Link.TextColour, link_area.Left, link_area.Top);
-  const TextSize version = canvas.Measure(look.Version.Face, kVersionLine);
-  canvas.Text(look.Version.Face, kVersionLine, look.Version.TextColour,
+  canvas.Text(link, kLinkLine, look.Menu.Odkaz.Colour, link_area.Left, link_area.Top);
+  const TextSize version = canvas.Measure(look.Menu.Verze.Font, kVersionLine);
+  canvas.Text(look.Menu.Verze.Font, kVersionLine, look.Menu.Verze.Colour,
               (width - version.Width) / 2, kVersionTop);
 }
 

@@ -22,17 +22,17 @@ Rect AnswerView::FieldArea() const {
 
 Rect AnswerView::OkArea(Canvas& canvas) const {
   const Rect area = Area();
-  const ShownPicture ok = canvas.Pictures().Skin("ok", SeeThrough(host_.Look));
+  const ShownPicture ok = canvas.Pictures().Skin("ok", SeeThrough(host_.Look().Menu));
   const int width = ok.Texture ? ok.Width : kMissingOkWidth;
   const int height = ok.Texture ? ok.Height : kMissingOkHeight;
   return CentredOn(area.Left + area.Width / 2, area.Top + area.Height / 2 + 50, width, height);
 }
 
 void AnswerView::Draw(Canvas& canvas) {
-  const DesktopLook& look = host_.Look;
+  const DesktopLook look = host_.Look();
   const Rect area = Area();
-  FillSmallWindow(canvas, look, area);
-  const ShownPicture background = canvas.Pictures().Skin("pozadi_postava", SeeThrough(look));
+  FillSmallWindow(canvas, look.Menu, area);
+  const ShownPicture background = canvas.Pictures().Skin("pozadi_postava", SeeThrough(look.Menu));
   if (background.Texture) {
     const Rect at = CentredOn(area.Left + area.Width / 2, area.Top + area.Height / 2,
                               background.Width, background.Height);
@@ -47,7 +47,7 @@ void AnswerView::Draw(Canvas& canvas) {
               question_at.Top);
   field_.Draw(canvas, FieldArea());
   const Rect ok = OkArea(canvas);
-  canvas.DrawPicture(canvas.Pictures().Skin("ok", SeeThrough(look)), ok.Left, ok.Top, ok);
+  canvas.DrawPicture(canvas.Pictures().Skin("ok", SeeThrough(look.Menu)), ok.Left, ok.Top, ok);
 }
 
 void AnswerView::HandleEvent(const SDL_Event& event) {

@@ -105,7 +105,14 @@ class DesktopHost final : public Host {
   PictureTextures& Pictures() { return pictures_; }
   SDL_Renderer* Renderer() { return video_.Renderer(); }
 
-  DesktopLook Look;
+  // The skins the windows are drawn in; their defaults until UseSkins.
+  DesktopLook Look() const { return DesktopLook{*menu_skin_, *game_skin_}; }
+  // The session's skins, which it reads when the menu is created and when
+  // a game starts; they must outlive the host's drawing.
+  void UseSkins(const MenuSkin& menu, const GameSkin& game) {
+    menu_skin_ = &menu;
+    game_skin_ = &game;
+  }
 
  private:
   void Dispatch(const SDL_Event& event);
@@ -121,6 +128,11 @@ class DesktopHost final : public Host {
   CursorHandle arrow_cursor_;
   CursorHandle hand_cursor_;
   bool hand_shown_ = false;
+
+  MenuSkin default_menu_skin_;
+  GameSkin default_game_skin_;
+  const MenuSkin* menu_skin_ = &default_menu_skin_;
+  const GameSkin* game_skin_ = &default_game_skin_;
 
   std::vector<Layer*> layers_;
   std::map<std::string, ModalViewFactory, std::less<>> modal_views_;

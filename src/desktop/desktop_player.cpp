@@ -21,7 +21,8 @@ std::unique_ptr<RandomSource> MakeRandomSource(const DesktopOptions& options) {
 
 DesktopPlayer::DesktopPlayer(DesktopOptions options)
     : host_(options), random_(MakeRandomSource(options)) {
-  session_ = std::make_unique<GameSession>(host_, *random_);
+  session_ = std::make_unique<GameSession>(host_, *random_, &audio_);
+  host_.UseSkins(session_->MenuSkinValues, session_->GameSkinValues);
   RegisterModalViews(host_);
   host_.SetTitle("Quarvelin");
   if (session_->LoadInitRecord()) host_.SetTitle(session_->Record.Title.str());

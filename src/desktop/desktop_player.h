@@ -8,6 +8,7 @@
 
 #include "desktop/desktop_host.h"
 #include "desktop/desktop_options.h"
+#include "desktop/mixer_audio_backend.h"
 #include "desktop/game_view.h"
 #include "desktop/menu_view.h"
 #include "interpreter/game_session.h"
@@ -39,6 +40,8 @@ class DesktopPlayer {
   void RunMenu();
 
   DesktopHost host_;
+  // Outlives the session, whose audio player plays through it.
+  MixerAudioBackend audio_;
   std::unique_ptr<RandomSource> random_;
   std::unique_ptr<GameSession> session_;
   std::unique_ptr<GameView> game_;

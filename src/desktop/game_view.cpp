@@ -253,7 +253,11 @@ void GameView::ButtonClick(GameButton button) {
       form_.HelpClick();
       break;
     case GameButton::Audio:
-      if (OnAudio) OnAudio();
+      if (OnAudio) {
+        OnAudio();
+      } else {
+        form_.Label5Click();
+      }
       break;
     case GameButton::Konec:
       if (OnEnd) {
@@ -269,7 +273,7 @@ void GameView::ButtonClick(GameButton button) {
 
 void GameView::Draw(Canvas& canvas) {
   const GameLayout layout = Layout();
-  canvas.Fill(Rect{0, 0, layout.Width, layout.Height}, host_.Look.MainBackground);
+  canvas.Fill(Rect{0, 0, layout.Width, layout.Height}, host_.Look().Menu.MainBackground);
   DrawColumn(canvas);
   DrawMenu(canvas);
   DrawButtons(canvas);
@@ -286,7 +290,7 @@ void GameView::Draw(Canvas& canvas) {
   if (form_.ContinueButtonVisible) {
     const Rect frame = layout.ContinueFrame();
     canvas.Fill(frame, kBlack);
-    canvas.Frame(frame, host_.Look.FrameColour, kFramePen);
+    canvas.Frame(frame, host_.Look().Game.FrameColour, kFramePen);
     canvas.Text(kContinueFont, kContinueCaption, kWhite, layout.ContinueLabelLeft(),
                 layout.ContinueLabelTop());
   }
@@ -317,7 +321,7 @@ void GameView::DrawMenu(Canvas& canvas) {
   const GameLayout layout = Layout();
   const WorldState& world = form_.State.World;
   canvas.RoundedFrame(layout.MenuFrame(form_.MenuTop, form_.MenuFrameHeight),
-                      host_.Look.FrameColour, host_.Look.MainBackground, kFramePen);
+                      host_.Look().Game.FrameColour, host_.Look().Menu.MainBackground, kFramePen);
   canvas.Text(form_.Fonts.MenuHeading, world.MenuHeading.str(),
               static_cast<Colour>(world.MenuHeadingColour), form_.MenuLeft, form_.MenuTop);
   for (int n = 1; n <= static_cast<int>(form_.OptionLabels.size()); ++n) {
@@ -335,11 +339,11 @@ void GameView::DrawButtons(Canvas& canvas) {
   for (GameButton button : kGameButtons) {
     if (!ButtonShown(button)) continue;
     const Rect frame = layout.Button(button);
-    canvas.Fill(frame, host_.Look.MainBackground);
-    canvas.Frame(frame, host_.Look.FrameColour, kFramePen);
+    canvas.Fill(frame, host_.Look().Menu.MainBackground);
+    canvas.Frame(frame, host_.Look().Game.FrameColour, kFramePen);
     const std::string_view caption = GameButtonCaption(button);
     const TextSize size = canvas.Measure(kButtonFont, caption);
-    canvas.Text(kButtonFont, caption, host_.Look.LabelColour,
+    canvas.Text(kButtonFont, caption, host_.Look().Game.LabelColour,
                 frame.Left + (frame.Width - size.Width) / 2,
                 frame.Top + (frame.Height - size.Height) / 2);
   }
@@ -348,8 +352,8 @@ void GameView::DrawButtons(Canvas& canvas) {
 void GameView::DrawMessages(Canvas& canvas) {
   const GameLayout layout = Layout();
   const Rect frame = layout.MessageFrame();
-  canvas.Fill(frame, host_.Look.MainBackground);
-  canvas.Frame(frame, host_.Look.FrameColour, kFramePen);
+  canvas.Fill(frame, host_.Look().Menu.MainBackground);
+  canvas.Frame(frame, host_.Look().Game.FrameColour, kFramePen);
   canvas.Text(kMessageFont, kMessageCaption, kWhite, layout.MessageLeft(), layout.MessageTop());
   for (int line = 1; line <= static_cast<int>(form_.History.size()); ++line) {
     const InfoLine& info = form_.History[static_cast<std::size_t>(line - 1)];

@@ -42,18 +42,18 @@ int MenuView::ButtonAt(int x, int y) const {
 }
 
 void MenuView::Draw(Canvas& canvas) {
-  const DesktopLook& look = host_.Look;
-  canvas.Fill(Rect{0, 0, kWidth, kHeight}, look.MainBackground);
+  const DesktopLook look = host_.Look();
+  canvas.Fill(Rect{0, 0, kWidth, kHeight}, look.Menu.MainBackground);
   PictureTextures& pictures = canvas.Pictures();
   canvas.DrawPicture(pictures.Skin("menu", kFuchsia), 0, 0, Rect{0, 0, kWidth, kHeight});
   const ShownPicture title_picture = pictures.Skin("titulek", kFuchsia);
   canvas.DrawPicture(title_picture, (kWidth - title_picture.Width) / 2, kTitlePictureTop);
 
-  const TextSize author = canvas.Measure(look.AuthorLine.Face, author_label_);
-  canvas.Text(look.AuthorLine.Face, author_label_, look.AuthorLine.TextColour,
+  const TextSize author = canvas.Measure(look.Menu.JmenoAutora.Font, author_label_);
+  canvas.Text(look.Menu.JmenoAutora.Font, author_label_, look.Menu.JmenoAutora.Colour,
               (kWidth - author.Width) / 2, kAuthorTop);
-  const TextSize title = canvas.Measure(look.GameTitle.Face, title_);
-  canvas.Text(look.GameTitle.Face, title_, look.GameTitle.TextColour, (kWidth - title.Width) / 2,
+  const TextSize title = canvas.Measure(look.Menu.JmenoHry.Font, title_);
+  canvas.Text(look.Menu.JmenoHry.Font, title_, look.Menu.JmenoHry.Colour, (kWidth - title.Width) / 2,
               kTitleTop);
 
   for (int i = 0; i < 4; ++i) {

@@ -5,6 +5,7 @@
 #include "desktop/answer_view.h"
 #include "desktop/desktop_host.h"
 #include "desktop/picture_view.h"
+#include "desktop/settings_view.h"
 
 namespace qv {
 
@@ -25,6 +26,7 @@ ModalViewFactory ViewOf(DesktopHost& host) {
 void RegisterModalViews(DesktopHost& host) {
   host.RegisterModalView("answer", ViewOf<AnswerView, TForm16>(host));
   host.RegisterModalView("picture", ViewOf<PictureView, TForm13>(host));
+  host.RegisterModalView("settings", ViewOf<SettingsView, TForm15>(host));
 }
 
 }  // namespace qv

@@ -31,7 +31,7 @@ Rect NameView::OkArea() const {
 void NameView::Draw(Canvas& canvas) {
   const int width = host_.LogicalWidth();
   const int height = host_.LogicalHeight();
-  canvas.Fill(Rect{0, 0, width, height}, host_.Look.MainBackground);
+  canvas.Fill(Rect{0, 0, width, height}, host_.Look().Menu.MainBackground);
   const ShownPicture background = canvas.Pictures().Skin("pozadi_postava");
   if (background.Texture) {
     const Rect at = CentredOn(width / 2, height / 2, background.Width, background.Height);

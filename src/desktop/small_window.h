@@ -10,12 +10,12 @@
 
 namespace qv {
 
-inline void FillSmallWindow(Canvas& canvas, const DesktopLook& look, const Rect& area) {
+inline void FillSmallWindow(Canvas& canvas, const MenuSkin& look, const Rect& area) {
   if (!look.TransparentForms) canvas.Fill(area, look.TransparentColour);
 }
 
 // The colour made see-through in the window's pictures, if any.
-inline std::optional<Colour> SeeThrough(const DesktopLook& look) {
+inline std::optional<Colour> SeeThrough(const MenuSkin& look) {
   if (look.TransparentForms) return look.TransparentColour;
   return std::nullopt;
 }

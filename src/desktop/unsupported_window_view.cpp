@@ -19,7 +19,7 @@ Rect UnsupportedWindowView::Area() const {
 void UnsupportedWindowView::Draw(Canvas& canvas) {
   const Rect area = Area();
   canvas.Fill(area, kBlack);
-  canvas.Frame(area, host_.Look.FrameColour, 2);
+  canvas.Frame(area, host_.Look().Game.FrameColour, 2);
   const std::string text = "[" + std::string(window_.Kind()) + "]";
   // "Toto okno zatím nelze zobrazit" / "(klepnutím zavřete)"
   canvas.Text(kPanelFont, text, kWhite, area.Left + 20, area.Top + 12);

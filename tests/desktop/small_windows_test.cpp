@@ -5,6 +5,7 @@
 
 #include "desktop/answer_view.h"
 #include "desktop/picture_view.h"
+#include "desktop/settings_view.h"
 #include "desktop_fixture.h"
 
 namespace qv {
@@ -101,6 +102,35 @@ TEST_F(SmallWindowTest, DeathWindowEndsTheProgramOnAKey) {
   player->StartGame();
   EXPECT_TRUE(Host().ProgramEnded());
   EXPECT_LE(State().Character.ZIVOTY, 0);
+}
+
+TEST_F(SmallWindowTest, SettingsWindowSwitchesSlidesAndKeepsTheFile) {
+  QV_ON_PRIVATE_DISPLAY();
+  std::filesystem::create_directories("audio");  // the gamebook has sound
+  WriteLocations("<1><text obsah=\"Ticho.\">");
+  Play();
+  ASSERT_TRUE(Form().AudioButtonVisible);
+  TAudio* audio = player->Session().Audio.get();
+  ASSERT_NE(audio, nullptr);
+
+  TForm15 placed(Host());
+  placed.Prepare(*audio, kWidth, kHeight);
+  SettingsView view(Host(), placed);
+  Picture shown;
+  WatchModal("settings", [&] { shown = Frame("settings"); });
+  PushClick(Game().ButtonArea(GameButton::Audio));
+  PushClick(view.CheckBoxArea(0));
+  const Rect music = view.SliderArea(1);
+  PushClick(Rect{music.Right() - 3, music.Top, 2, music.Height});  // the far end: 255
+  PushClick(view.OkArea());
+  Settle();
+
+  EXPECT_FALSE(audio->SoundOn);
+  EXPECT_EQ(audio->MusicVolume, 255);
+  EXPECT_TRUE(Form().SettingsWindow.IsClosed());
+  EXPECT_TRUE(std::filesystem::exists("setup.ini"));
+  EXPECT_EQ(shown.Width, kWidth);
+  EXPECT_GT(CountColour(shown, view.Area(), kWhiteColour), 50);
 }
 
 }  // namespace

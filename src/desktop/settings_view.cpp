@@ -1,0 +1,113 @@
+#include "desktop/settings_view.h"
+
+#include <algorithm>
+
+#include "desktop/desktop_host.h"
+
+namespace qv {
+
+namespace {
+
+const Font kCaptionFont{"Arial", 12, {true, false, false, false}};
+const Font kControlFont{"Arial", 10, {}};
+constexpr int kRowTops[2] = {38, 88};
+constexpr int kSliderLeft = 15;
+constexpr int kSliderWidth = 230;
+constexpr int kKnobWidth = 8;
+constexpr Colour kTrack = 0x808080;
+
+}  // namespace
+
+Rect SettingsView::CheckBoxArea(int row) const {
+  // The box and its caption "Zapnuto" both toggle.
+  return Rect{window_.Left + 90, window_.Top + kRowTops[row], 80, 18};
+}
+
+Rect SettingsView::SliderArea(int row) const {
+  return Rect{window_.Left + kSliderLeft - kKnobWidth / 2, window_.Top + kRowTops[row] + 22,
+              kSliderWidth + kKnobWidth, 20};
+}
+
+Rect SettingsView::OkArea() const {
+  return Rect{window_.Left + (TForm15::kWidth - 60) / 2, window_.Top + TForm15::kHeight - 30, 60,
+              22};
+}
+
+void SettingsView::Draw(Canvas& canvas) {
+  const Rect area = Area();
+  canvas.Fill(area, kBlack);
+  canvas.Frame(area, host_.Look().Game.FrameColour, 2);
+  canvas.Text(kCaptionFont, kSettingsCaption, kWhite, area.Left + 10, area.Top + 8);
+  const std::string_view rows[2] = {kSoundsRow, kMusicRow};
+  const bool checked[2] = {window_.CheckBox1, window_.CheckBox2};
+  const int32_t positions[2] = {window_.TrackBar1, window_.TrackBar2};
+  for (int row = 0; row < 2; ++row) {
+    canvas.Text(kControlFont, rows[row], kWhite, area.Left + kSliderLeft, area.Top + kRowTops[row]);
+    const Rect check = CheckBoxArea(row);
+    const Rect box{check.Left, check.Top + 2, 13, 13};
+    canvas.Fill(box, kWhite);
+    canvas.Frame(box, kTrack);
+    if (checked[row]) canvas.Fill(Rect{box.Left + 3, box.Top + 3, 7, 7}, kBlack);
+    canvas.Text(kControlFont, kSwitchCaption, kWhite, box.Right() + 5, check.Top);
+    const Rect slider = SliderArea(row);
+    const int track_top = slider.Top + slider.Height / 2 - 1;
+    canvas.Fill(Rect{area.Left + kSliderLeft, track_top, kSliderWidth, 3}, kTrack);
+    const int knob = area.Left + kSliderLeft +
+                     std::clamp(positions[row], 0, 255) * kSliderWidth / TForm15::kSliderMax;
+    canvas.Fill(Rect{knob - kKnobWidth / 2, slider.Top + 2, kKnobWidth, slider.Height - 4}, kWhite);
+  }
+  const Rect ok = OkArea();
+  canvas.Fill(ok, kBlack);
+  canvas.Frame(ok, kWhite);
+  const TextSize caption = canvas.Measure(kControlFont, kOkCaption);
+  canvas.Text(kControlFont, kOkCaption, kWhite, ok.Left + (ok.Width - caption.Width) / 2,
+              ok.Top + (ok.Height - caption.Height) / 2);
+}
+
+void SettingsView::Slide(int row, int x) {
+  const int offset = std::clamp(x - (window_.Left + kSliderLeft), 0, kSliderWidth);
+  const int32_t position = (offset * TForm15::kSliderMax + kSliderWidth / 2) / kSliderWidth;
+  if (row == 0) {
+    if (position != window_.TrackBar1) window_.TrackBar1Change(position);
+  } else if (position != window_.TrackBar2) {
+    window_.TrackBar2Change(position);
+  }
+}
+
+void SettingsView::HandleEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_MOUSEBUTTONDOWN: {
+      if (event.button.button != SDL_BUTTON_LEFT) return;
+      const int x = event.button.x;
+      const int y = event.button.y;
+      if (CheckBoxArea(0).Contains(x, y)) {
+        window_.CheckBox1Click(!window_.CheckBox1);
+      } else if (CheckBoxArea(1).Contains(x, y)) {
+        window_.CheckBox2Click(!window_.CheckBox2);
+      } else if (OkArea().Contains(x, y)) {
+        window_.OkClick();
+      } else {
+        for (int row = 0; row < 2; ++row) {
+          if (SliderArea(row).Contains(x, y)) {
+            dragging_ = row;
+            Slide(row, x);
+          }
+        }
+      }
+      return;
+    }
+    case SDL_MOUSEMOTION:
+      if (dragging_ >= 0 && (event.motion.state & SDL_BUTTON_LMASK)) Slide(dragging_, event.motion.x);
+      return;
+    case SDL_MOUSEBUTTONUP:
+      dragging_ = -1;
+      return;
+    case SDL_KEYDOWN:
+      if (event.key.keysym.sym == SDLK_ESCAPE) window_.Close();
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace qv
