@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "desktop/desktop_player.h"
+#include "desktop/gui_script_runner.h"
 #include "script/script_options.h"
 #include "script/script_runner.h"
 
@@ -53,13 +54,13 @@ int RunScriptCommand(const std::vector<std::string_view>& args) {
   const auto parsed = qv::ParseScriptArguments(args);
   if (const auto* error = std::get_if<std::string>(&parsed)) return UsageError(*error);
   const auto& invocation = std::get<qv::ScriptInvocation>(parsed);
-  if (invocation.Options.Gui) return NotBuiltYet("the desktop window (--gui)");
+  const auto run = invocation.Options.Gui ? &qv::RunGuiScript : &qv::RunScript;
 
   // The script is named relative to where quarvelin was started, before -C.
-  if (invocation.ScriptPath == "-") return qv::RunScript(std::cin, std::cout, invocation.Options);
+  if (invocation.ScriptPath == "-") return run(std::cin, std::cout, invocation.Options);
   std::ifstream script(invocation.ScriptPath, std::ios::binary);
   if (!script) return UsageError("cannot read the script '" + invocation.ScriptPath + "'");
-  return qv::RunScript(script, std::cout, invocation.Options);
+  return run(script, std::cout, invocation.Options);
 }
 
 // play [DIR] [--windowed] [--screen WxH]
@@ -94,8 +95,8 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   // Without a command (options only, e.g. --windowed) the gamebook is played.
-  const bool no_command = args.empty() || (args.front().starts_with("--") &&
-                                           args.front() != "--help");
+  const bool no_command =
+      args.empty() || (args.front().starts_with("--") && args.front() != "--help");
   const std::string_view command = no_command ? std::string_view("play") : args.front();
   const std::vector<std::string_view> rest =
       no_command ? args : std::vector<std::string_view>(args.begin() + 1, args.end());

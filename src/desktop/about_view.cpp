@@ -12,11 +12,14 @@ namespace qv {
 namespace {
 
 constexpr std::array<std::string_view, 5> kAboutLines{
-    "Hra byla vytvo\xF8" "ena v",           // Hra byla vytvořena v
-    "univerz\xE1ln\xEDm enginu",            // univerzálním enginu
-    "k tvorb\xEC gamebook\xF9,",            // k tvorbě gamebooků,
-    "kter\xFD je mo\x9Eno st\xE1hnout",     // který je možno stáhnout
-    "na webov\xFD" "ch str\xE1nk\xE1" "ch",  // na webových stránkách
+    "Hra byla vytvo\xF8"
+    "ena v",                             // Hra byla vytvořena v
+    "univerz\xE1ln\xEDm enginu",         // univerzálním enginu
+    "k tvorb\xEC gamebook\xF9,",         // k tvorbě gamebooků,
+    "kter\xFD je mo\x9Eno st\xE1hnout",  // který je možno stáhnout
+    "na webov\xFD"
+    "ch str\xE1nk\xE1"
+    "ch",  // na webových stránkách
 };
 constexpr std::string_view kVersionLine = "verze 4.30";
 constexpr std::string_view kLinkLine = "quarvelin.example";
@@ -40,14 +43,18 @@ void AboutView::Draw(Canvas& canvas) {
   const int width = MenuView::kWidth;
   canvas.Fill(Rect{0, 0, width, MenuView::kHeight}, look.Menu.MainBackground);
   PictureTextures& pictures = canvas.Pictures();
-  canvas.DrawPicture(pictures.Skin("menu", kFuchsia), 0, 0, Rect{0, 0, width, MenuView::kHeight});
+  const ShownPicture background = pictures.Skin("menu", kFuchsia);
+  canvas.DrawPicture(background, 0, 0, Rect{0, 0, width, MenuView::kHeight});
+  // Without the background picture the texts stand on the bare window.
+  const auto colour = [&](Colour skin_colour) { return background.Texture ? skin_colour : kWhite; };
   const ShownPicture title = pictures.Skin("titulek", kFuchsia);
   canvas.DrawPicture(title, (width - title.Width) / 2, kTitlePictureTop);
 
   int top = kFirstLineTop;
   for (std::string_view line : kAboutLines) {
     const TextSize size = canvas.Measure(look.Menu.OProgramu.Font, line);
-    canvas.Text(look.Menu.OProgramu.Font, line, look.Menu.OProgramu.Colour, (width - size.Width) / 2, top);
+    canvas.Text(look.Menu.OProgramu.Font, line, colour(look.Menu.OProgramu.Colour),
+                (width - size.Width) / 2, top);
     top += kLineSpacing;
   }
   Font link = look.Menu.Odkaz.Font;
@@ -55,7 +62,7 @@ void AboutView::Draw(Canvas& canvas) {
   const Rect link_area = LinkArea();
   canvas.Text(link, kLinkLine, look.Menu.Odkaz.Colour, link_area.Left, link_area.Top);
   const TextSize version = canvas.Measure(look.Menu.Verze.Font, kVersionLine);
-  canvas.Text(look.Menu.Verze.Font, kVersionLine, look.Menu.Verze.Colour,
+  canvas.Text(look.Menu.Verze.Font, kVersionLine, colour(look.Menu.Verze.Colour),
               (width - version.Width) / 2, kVersionTop);
 }
 

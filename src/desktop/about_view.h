@@ -18,6 +18,7 @@ class AboutView final : public Layer {
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
+  std::string_view Kind() const override { return "about"; }
   bool Closed() const { return closed_; }
 
   Rect LinkArea() const;

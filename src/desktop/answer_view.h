@@ -13,10 +13,13 @@ class DesktopHost;
 
 class AnswerView final : public Layer {
  public:
-  AnswerView(DesktopHost& host, TForm16& window) : host_(host), window_(window), field_(window.Edit) {}
+  AnswerView(DesktopHost& host, TForm16& window)
+      : host_(host), window_(window), field_(window.Edit) {}
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
+  std::string_view Kind() const override { return window_.Kind(); }
+  ModalWindow* Window() const override { return &window_; }
 
   Rect Area() const { return Rect{window_.Left, window_.Top, TForm16::kWidth, TForm16::kHeight}; }
   Rect FieldArea() const;

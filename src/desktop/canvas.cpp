@@ -55,8 +55,8 @@ void Canvas::RoundedFrame(const Rect& area, Colour colour, std::optional<Colour>
     SetColour(*fill);
     for (int row = 0; row < area.Height; ++row) {
       const int in = CornerInset(row, area.Height, radius);
-      SDL_RenderDrawLine(renderer_, area.Left + in, area.Top + row,
-                         area.Left + area.Width - 1 - in, area.Top + row);
+      SDL_RenderDrawLine(renderer_, area.Left + in, area.Top + row, area.Left + area.Width - 1 - in,
+                         area.Top + row);
     }
   }
   SetColour(colour);

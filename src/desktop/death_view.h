@@ -19,6 +19,7 @@ class DeathView final : public Layer {
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
+  std::string_view Kind() const override { return "death"; }
 
  private:
   DesktopHost& host_;

@@ -135,8 +135,8 @@ void DesktopHost::ToggleFullScreen() {
     SDL_SetWindowBordered(window, SDL_TRUE);
     // The same logical size, scaled down when the screen is smaller.
     const SDL_Rect usable = video_.UsableBounds();
-    const double scale = std::min({1.0, double(usable.w) / game_width_,
-                                   double(usable.h) / game_height_});
+    const double scale =
+        std::min({1.0, double(usable.w) / game_width_, double(usable.h) / game_height_});
     SDL_SetWindowSize(window, std::max(1, int(game_width_ * scale)),
                       std::max(1, int(game_height_ * scale)));
     SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
@@ -201,6 +201,14 @@ void DesktopHost::StartTimer(std::function<void()> tick) {
 void DesktopHost::Step(int wait_ms, const std::function<bool()>& done) {
   if (dirty_) Render();
   int wait = std::max(0, wait_ms);
+  if (on_idle_) {
+    SDL_PumpEvents();
+    if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) <= 0) {
+      wait = std::min(wait, std::max(0, on_idle_()));
+      if (ended_ || (done && done())) return;
+      if (dirty_) Render();
+    }
+  }
   if (timer_tick_) {
     const uint64_t now = SDL_GetTicks64();
     wait = next_tick_ > now ? std::min<int>(wait, static_cast<int>(next_tick_ - now)) : 0;

@@ -86,6 +86,14 @@ class DesktopHost final : public Host {
   // The game window's timer, from the start of a game to the end of the run.
   void StartTimer(std::function<void()> tick);
 
+  // The layers, bottom first.
+  const std::vector<Layer*>& Layers() const { return layers_; }
+
+  // Asked whenever the loop has no event left to handle: a driver of the
+  // windows (a script) may push input events or act at once. It returns how
+  // long, in ms, the loop may wait before asking again.
+  void SetIdleHandler(std::function<int()> on_idle) { on_idle_ = std::move(on_idle); }
+
   // Views to show modal windows by their Kind; a kind without one gets a
   // plain panel that names the window and closes on a click.
   void RegisterModalView(std::string kind, ModalViewFactory factory);
@@ -137,6 +145,7 @@ class DesktopHost final : public Host {
   std::vector<Layer*> layers_;
   std::map<std::string, ModalViewFactory, std::less<>> modal_views_;
   std::function<void()> timer_tick_;
+  std::function<int()> on_idle_;
   uint64_t next_tick_ = 0;
 
   int game_width_ = 1024;

@@ -85,6 +85,12 @@ int PlayDesktop(const DesktopOptions& options) {
       return 2;
     }
   }
+  std::error_code missing;
+  if (!std::filesystem::is_directory("data", missing)) {
+    std::cerr << "quarvelin: no gamebook here: " << std::filesystem::current_path(missing).string()
+              << " has no data/ folder (quarvelin play DIR plays the gamebook in DIR)\n";
+    return 1;
+  }
   try {
     DesktopPlayer player(options);
     player.Run();

@@ -8,9 +8,9 @@
 
 #include "desktop/desktop_host.h"
 #include "desktop/desktop_options.h"
-#include "desktop/mixer_audio_backend.h"
 #include "desktop/game_view.h"
 #include "desktop/menu_view.h"
+#include "desktop/mixer_audio_backend.h"
 #include "interpreter/game_session.h"
 #include "parser/random_source.h"
 

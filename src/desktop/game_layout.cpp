@@ -9,7 +9,8 @@ std::string_view GameButtonCaption(GameButton button) {
     case GameButton::Vybaveni:
       return "Vybaven\xED";
     case GameButton::Napoveda:
-      return "N\xE1pov\xEC" "da";
+      return "N\xE1pov\xEC"
+             "da";
     case GameButton::Audio:
       return "Audio";
     case GameButton::Konec:
@@ -23,8 +24,7 @@ Rect GameLayout::Button(GameButton button) const {
   const int rows = (static_cast<int>(kGameButtons.size()) + 1) / 2;
   const int first_top = MessageFrame().Top - kMargin - rows * (kButtonHeight + kButtonGap);
   return Rect{kMargin + (index % 2) * (kButtonWidth + kButtonGap),
-              first_top + (index / 2) * (kButtonHeight + kButtonGap), kButtonWidth,
-              kButtonHeight};
+              first_top + (index / 2) * (kButtonHeight + kButtonGap), kButtonWidth, kButtonHeight};
 }
 
 }  // namespace qv

@@ -13,9 +13,9 @@
 namespace qv {
 
 enum class GameButton { Postava, Vybaveni, Napoveda, Audio, Konec };
-inline constexpr std::array<GameButton, 5> kGameButtons{
-    GameButton::Postava, GameButton::Vybaveni, GameButton::Napoveda, GameButton::Audio,
-    GameButton::Konec};
+inline constexpr std::array<GameButton, 5> kGameButtons{GameButton::Postava, GameButton::Vybaveni,
+                                                        GameButton::Napoveda, GameButton::Audio,
+                                                        GameButton::Konec};
 
 // The button's caption (Windows-1250).
 std::string_view GameButtonCaption(GameButton button);

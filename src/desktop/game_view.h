@@ -24,6 +24,7 @@ class GameView final : public Layer {
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
+  std::string_view Kind() const override { return "game"; }
 
   // Where the controls are as they are drawn now (logical pixels); an empty
   // rectangle when there is no such control.

@@ -6,7 +6,10 @@
 
 #include <SDL.h>
 
+#include <string_view>
+
 #include "desktop/canvas.h"
+#include "host/window.h"
 
 namespace qv {
 
@@ -16,6 +19,12 @@ class Layer {
   virtual void Draw(Canvas& canvas) = 0;
   // Mouse positions arrive in the window's logical pixels.
   virtual void HandleEvent(const SDL_Event& event) = 0;
+
+  // The window's name in scripts and dumps ("menu", "game", "answer", ...).
+  virtual std::string_view Kind() const = 0;
+  // The game's model of a modal window the layer shows; null for the
+  // windows the desktop keeps itself.
+  virtual ModalWindow* Window() const { return nullptr; }
 };
 
 }  // namespace qv

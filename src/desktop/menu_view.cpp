@@ -1,6 +1,7 @@
 #include "desktop/menu_view.h"
 
 #include <string>
+#include <string_view>
 
 #include "desktop/about_view.h"
 #include "desktop/desktop_host.h"
@@ -17,6 +18,13 @@ constexpr int kFirstButtonTop = 190;
 constexpr int kButtonSpacing = 50;
 constexpr int kMissingButtonWidth = 160;
 constexpr int kMissingButtonHeight = 40;
+
+// Written in a button's frame when the skin has no picture for it, so that a
+// gamebook without skin pictures can still be started: "Nová hra", "Nahrát
+// hru", "O programu", "Konec".
+constexpr std::string_view kFallbackCaptions[] = {"Nov\xE1 hra", "Nahr\xE1t hru", "O programu",
+                                                  "Konec"};
+const Font kFallbackFont{"Arial", 12, {true, false, false, false}};
 
 std::string ButtonPicture(int i, bool lit) {
   return "tlacitko_" + std::to_string(i + 1) + (lit ? "b" : "");
@@ -45,22 +53,35 @@ void MenuView::Draw(Canvas& canvas) {
   const DesktopLook look = host_.Look();
   canvas.Fill(Rect{0, 0, kWidth, kHeight}, look.Menu.MainBackground);
   PictureTextures& pictures = canvas.Pictures();
-  canvas.DrawPicture(pictures.Skin("menu", kFuchsia), 0, 0, Rect{0, 0, kWidth, kHeight});
+  const ShownPicture background = pictures.Skin("menu", kFuchsia);
+  canvas.DrawPicture(background, 0, 0, Rect{0, 0, kWidth, kHeight});
   const ShownPicture title_picture = pictures.Skin("titulek", kFuchsia);
   canvas.DrawPicture(title_picture, (kWidth - title_picture.Width) / 2, kTitlePictureTop);
 
+  // The skin's colours are meant for its background picture; without it the
+  // labels stand on the bare window and must show there.
+  const auto colour = [&](Colour skin_colour) { return background.Texture ? skin_colour : kWhite; };
   const TextSize author = canvas.Measure(look.Menu.JmenoAutora.Font, author_label_);
-  canvas.Text(look.Menu.JmenoAutora.Font, author_label_, look.Menu.JmenoAutora.Colour,
+  canvas.Text(look.Menu.JmenoAutora.Font, author_label_, colour(look.Menu.JmenoAutora.Colour),
               (kWidth - author.Width) / 2, kAuthorTop);
   const TextSize title = canvas.Measure(look.Menu.JmenoHry.Font, title_);
-  canvas.Text(look.Menu.JmenoHry.Font, title_, look.Menu.JmenoHry.Colour, (kWidth - title.Width) / 2,
-              kTitleTop);
+  canvas.Text(look.Menu.JmenoHry.Font, title_, colour(look.Menu.JmenoHry.Colour),
+              (kWidth - title.Width) / 2, kTitleTop);
 
   for (int i = 0; i < 4; ++i) {
     const Rect area = ButtonArea(i);
-    const ShownPicture lit = pictures.Skin(ButtonPicture(i, true), kFuchsia);
     const ShownPicture normal = pictures.Skin(ButtonPicture(i, false), kFuchsia);
-    canvas.DrawPicture(lit_[i] && lit.Texture ? lit : normal, area.Left, area.Top, area);
+    // The hover picture is loaded when a button first lights up.
+    const ShownPicture lit =
+        lit_[i] && normal.Texture ? pictures.Skin(ButtonPicture(i, true), kFuchsia) : normal;
+    canvas.DrawPicture(lit.Texture ? lit : normal, area.Left, area.Top, area);
+    if (!normal.Texture) {
+      const std::string_view caption = kFallbackCaptions[i];
+      const TextSize size = canvas.Measure(kFallbackFont, caption);
+      canvas.Text(kFallbackFont, caption, lit_[i] ? kWhite : kGrey,
+                  area.Left + (area.Width - size.Width) / 2,
+                  area.Top + (area.Height - size.Height) / 2);
+    }
   }
 }
 

@@ -27,6 +27,7 @@ class MenuView final : public Layer {
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
+  std::string_view Kind() const override { return "menu"; }
 
   // Set by a button or key that leaves the menu (new game, load); the
   // player's loop acts on it and clears it.

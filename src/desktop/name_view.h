@@ -19,6 +19,7 @@ class NameView final : public Layer {
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
+  std::string_view Kind() const override { return "name"; }
 
   bool Done() const { return done_; }
   // What the player typed (Windows-1250).

@@ -43,8 +43,7 @@ TextureHandle UploadPicture(SDL_Renderer* renderer, const Picture& picture,
     pixels = &keyed;
   }
   TextureHandle texture(SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32,
-                                          SDL_TEXTUREACCESS_STATIC, picture.Width,
-                                          picture.Height));
+                                          SDL_TEXTUREACCESS_STATIC, picture.Width, picture.Height));
   if (!texture) return nullptr;
   SDL_UpdateTexture(texture.get(), nullptr, pixels->data(), picture.Width * 4);
   SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);

@@ -17,8 +17,12 @@ class PictureView final : public Layer {
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
+  std::string_view Kind() const override { return window_.Kind(); }
+  ModalWindow* Window() const override { return &window_; }
 
-  Rect PictureArea() const { return Rect{window_.Left, window_.Top, window_.Width, window_.Height}; }
+  Rect PictureArea() const {
+    return Rect{window_.Left, window_.Top, window_.Width, window_.Height};
+  }
 
  private:
   DesktopHost& host_;

@@ -18,6 +18,15 @@ SdlVideo::SdlVideo() {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     throw DesktopError(std::string("cannot open the display: ") + SDL_GetError());
   }
+  // Without a display SDL falls back to drawing off the screen, where nobody
+  // could play; that driver is only taken when asked for by name.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  if (driver && (!asked || !*asked) &&
+      (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0)) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
+    throw DesktopError("no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset)");
+  }
   if (TTF_Init() != 0) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
     throw DesktopError(std::string("cannot start the font renderer: ") + TTF_GetError());

@@ -52,8 +52,7 @@ void SettingsView::Draw(Canvas& canvas) {
     const Rect slider = SliderArea(row);
     const int track_top = slider.Top + slider.Height / 2 - 1;
     canvas.Fill(Rect{area.Left + kSliderLeft, track_top, kSliderWidth, 3}, kTrack);
-    const int knob = area.Left + kSliderLeft +
-                     std::clamp(positions[row], 0, 255) * kSliderWidth / TForm15::kSliderMax;
+    const int knob = area.Left + kSliderLeft + TrackOffset(positions[row]);
     canvas.Fill(Rect{knob - kKnobWidth / 2, slider.Top + 2, kKnobWidth, slider.Height - 4}, kWhite);
   }
   const Rect ok = OkArea();
@@ -64,13 +63,34 @@ void SettingsView::Draw(Canvas& canvas) {
               ok.Top + (ok.Height - caption.Height) / 2);
 }
 
+int SettingsView::TrackOffset(int32_t position) {
+  return (std::clamp<int32_t>(position, 0, TForm15::kSliderMax) * kSliderWidth +
+          TForm15::kSliderMax / 2) /
+         TForm15::kSliderMax;
+}
+
+int32_t SettingsView::PositionAt(int offset) {
+  return (std::clamp(offset, 0, kSliderWidth) * TForm15::kSliderMax + kSliderWidth / 2) /
+         kSliderWidth;
+}
+
 void SettingsView::Slide(int row, int x) {
-  const int offset = std::clamp(x - (window_.Left + kSliderLeft), 0, kSliderWidth);
-  const int32_t position = (offset * TForm15::kSliderMax + kSliderWidth / 2) / kSliderWidth;
+  const int32_t position = PositionAt(x - (window_.Left + kSliderLeft));
   if (row == 0) {
     if (position != window_.TrackBar1) window_.TrackBar1Change(position);
   } else if (position != window_.TrackBar2) {
     window_.TrackBar2Change(position);
+  }
+}
+
+void SettingsView::Step(int row, int delta) {
+  const int32_t now = row == 0 ? window_.TrackBar1 : window_.TrackBar2;
+  const int32_t next = std::clamp<int32_t>(now + delta, TForm15::kSliderMin, TForm15::kSliderMax);
+  if (next == now) return;
+  if (row == 0) {
+    window_.TrackBar1Change(next);
+  } else {
+    window_.TrackBar2Change(next);
   }
 }
 
@@ -90,6 +110,7 @@ void SettingsView::HandleEvent(const SDL_Event& event) {
         for (int row = 0; row < 2; ++row) {
           if (SliderArea(row).Contains(x, y)) {
             dragging_ = row;
+            focused_ = row;
             Slide(row, x);
           }
         }
@@ -97,14 +118,28 @@ void SettingsView::HandleEvent(const SDL_Event& event) {
       return;
     }
     case SDL_MOUSEMOTION:
-      if (dragging_ >= 0 && (event.motion.state & SDL_BUTTON_LMASK)) Slide(dragging_, event.motion.x);
+      if (dragging_ >= 0 && (event.motion.state & SDL_BUTTON_LMASK))
+        Slide(dragging_, event.motion.x);
       return;
     case SDL_MOUSEBUTTONUP:
       dragging_ = -1;
       return;
     case SDL_KEYDOWN:
-      if (event.key.keysym.sym == SDLK_ESCAPE) window_.Close();
-      return;
+      switch (event.key.keysym.sym) {
+        case SDLK_ESCAPE:
+          window_.Close();
+          return;
+        case SDLK_LEFT:
+        case SDLK_DOWN:
+          Step(focused_, -1);
+          return;
+        case SDLK_RIGHT:
+        case SDLK_UP:
+          Step(focused_, +1);
+          return;
+        default:
+          return;
+      }
     default:
       return;
   }

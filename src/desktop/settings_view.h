@@ -1,6 +1,7 @@
 // The settings window (TForm15) over the page: "Zvuky" and "Hudba", each
 // with its "Zapnuto" check box and a slider 0..255, and "OK", which keeps
 // the values in the settings file. Esc closes it without writing the file.
+// The arrow keys move the slider last clicked (the sounds' at first) by one.
 #pragma once
 
 #include "desktop/layer.h"
@@ -16,6 +17,8 @@ class SettingsView final : public Layer {
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
+  std::string_view Kind() const override { return window_.Kind(); }
+  ModalWindow* Window() const override { return &window_; }
 
   Rect Area() const { return Rect{window_.Left, window_.Top, TForm15::kWidth, TForm15::kHeight}; }
   // Row 0 is "Zvuky", row 1 "Hudba".
@@ -23,12 +26,19 @@ class SettingsView final : public Layer {
   Rect SliderArea(int row) const;
   Rect OkArea() const;
 
+  // Between a slider position 0..255 and the pixels along its track: where
+  // a click sets a value, and the value a click there sets.
+  static int TrackOffset(int32_t position);
+  static int32_t PositionAt(int offset);
+
  private:
   void Slide(int row, int x);
+  void Step(int row, int delta);
 
   DesktopHost& host_;
   TForm15& window_;
   int dragging_ = -1;  // the row whose slider follows the mouse
+  int focused_ = 0;    // the row whose slider the arrow keys move
 };
 
 }  // namespace qv

@@ -65,15 +65,14 @@ TextPainter::OpenFont* TextPainter::Open(const Font& font) {
     return nullptr;
   }
   const int points = std::max(font.SizePoints, 1);
-  open.Handle.reset(TTF_OpenFontIndexDPI(file->Path.c_str(), points, file->Index, kDotsPerInch,
-                                         kDotsPerInch));
+  open.Handle.reset(
+      TTF_OpenFontIndexDPI(file->Path.c_str(), points, file->Index, kDotsPerInch, kDotsPerInch));
   if (!open.Handle) {
-    std::cerr << "quarvelin: cannot open the font " << file->Path << ": " << TTF_GetError()
-              << '\n';
+    std::cerr << "quarvelin: cannot open the font " << file->Path << ": " << TTF_GetError() << '\n';
     return nullptr;
   }
-  open.ExtraStyle = (file->SynthesiseBold ? TTF_STYLE_BOLD : 0) |
-                    (file->SynthesiseItalic ? TTF_STYLE_ITALIC : 0);
+  open.ExtraStyle =
+      (file->SynthesiseBold ? TTF_STYLE_BOLD : 0) | (file->SynthesiseItalic ? TTF_STYLE_ITALIC : 0);
   open.LineHeight = TTF_FontLineSkip(open.Handle.get());
   return &open;
 }

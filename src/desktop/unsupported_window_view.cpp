@@ -25,7 +25,10 @@ void UnsupportedWindowView::Draw(Canvas& canvas) {
   canvas.Text(kPanelFont, text, kWhite, area.Left + 20, area.Top + 12);
   canvas.Text(kPanelFont, "Toto okno zat\xEDm nelze zobrazit", kWhite, area.Left + 20,
               area.Top + 36);
-  canvas.Text(kPanelFont, "(klepnut\xEDm zav\xF8" "ete)", 0x808080, area.Left + 20, area.Top + 58);
+  canvas.Text(kPanelFont,
+              "(klepnut\xEDm zav\xF8"
+              "ete)",
+              0x808080, area.Left + 20, area.Top + 58);
 }
 
 void UnsupportedWindowView::HandleEvent(const SDL_Event& event) {

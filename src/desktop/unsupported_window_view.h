@@ -15,6 +15,8 @@ class UnsupportedWindowView final : public Layer {
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
+  std::string_view Kind() const override { return window_.Kind(); }
+  ModalWindow* Window() const override { return &window_; }
 
  private:
   Rect Area() const;

@@ -60,8 +60,8 @@ inline void WriteSolidPng(const std::string& path, int width, int height, Rgb co
   picture.Width = width;
   picture.Height = height;
   for (int i = 0; i < width * height; ++i) {
-    picture.Rgba.insert(picture.Rgba.end(), {uint8_t(colour.R), uint8_t(colour.G),
-                                             uint8_t(colour.B), 255});
+    picture.Rgba.insert(picture.Rgba.end(),
+                        {uint8_t(colour.R), uint8_t(colour.G), uint8_t(colour.B), 255});
   }
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   ASSERT_TRUE(WritePng(path, picture));
@@ -110,6 +110,8 @@ class WatchedView final : public Layer {
     view_->Draw(canvas);
     if (on_draw_) on_draw_();
   }
+  std::string_view Kind() const override { return view_->Kind(); }
+  ModalWindow* Window() const override { return view_->Window(); }
   void HandleEvent(const SDL_Event& event) override {
     if (!seen_event_) {
       seen_event_ = true;

@@ -1,6 +1,8 @@
 // The SDL_mixer sound device, on SDL's silent driver: samples kept per file
 // name, music streams and modules, volumes, missing files and the fallback
 // when there is no sound device at all. Needs no display.
+#include "desktop/mixer_audio_backend.h"
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -11,7 +13,6 @@
 #include <vector>
 
 #include "data/temp_work_dir.h"
-#include "desktop/mixer_audio_backend.h"
 
 namespace qv {
 namespace {

@@ -47,9 +47,9 @@ DisplayRun RunOnPrivateDisplay() {
   const std::string command =
       std::string(kChildMark) +
       "=1 SDL_VIDEODRIVER=x11 SDL_RENDER_DRIVER=software SDL_AUDIODRIVER=dummy "
-      "xvfb-run -n " + std::to_string(first_display) +
-      " -a -s '-screen 0 1024x768x24 -nolisten tcp' " + ShellQuoted(self.data()) +
-      " --gtest_filter=" + ShellQuoted(filter) + " 2>&1";
+      "xvfb-run -n " +
+      std::to_string(first_display) + " -a -s '-screen 0 1024x768x24 -nolisten tcp' " +
+      ShellQuoted(self.data()) + " --gtest_filter=" + ShellQuoted(filter) + " 2>&1";
   FILE* child = popen(command.c_str(), "r");
   if (!child) {
     ADD_FAILURE() << "cannot start xvfb-run";

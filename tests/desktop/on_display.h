@@ -19,14 +19,14 @@ DisplayRun RunOnPrivateDisplay();
 }  // namespace qv
 
 // The first statement of every desktop test.
-#define QV_ON_PRIVATE_DISPLAY()                                                        \
-  do {                                                                                 \
-    switch (::qv::RunOnPrivateDisplay()) {                                             \
-      case ::qv::DisplayRun::Here:                                                     \
-        break;                                                                         \
-      case ::qv::DisplayRun::Missing:                                                  \
-        GTEST_SKIP() << "xvfb-run is missing (scripts/setup-deps installs it)";       \
-      case ::qv::DisplayRun::Done:                                                     \
-        return;                                                                        \
-    }                                                                                  \
+#define QV_ON_PRIVATE_DISPLAY()                                                 \
+  do {                                                                          \
+    switch (::qv::RunOnPrivateDisplay()) {                                      \
+      case ::qv::DisplayRun::Here:                                              \
+        break;                                                                  \
+      case ::qv::DisplayRun::Missing:                                           \
+        GTEST_SKIP() << "xvfb-run is missing (scripts/setup-deps installs it)"; \
+      case ::qv::DisplayRun::Done:                                              \
+        return;                                                                 \
+    }                                                                           \
   } while (0)

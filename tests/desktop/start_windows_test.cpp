@@ -10,7 +10,8 @@
 namespace qv {
 namespace {
 
-constexpr const char* kOneLocation = "<1><text obsah=\"Za\xE8\xE1tek.\"><menu t=\"D\xE1l\" x=\"1\">";
+constexpr const char* kOneLocation =
+    "<1><text obsah=\"Za\xE8\xE1tek.\"><menu t=\"D\xE1l\" x=\"1\">";
 
 using StartWindowTest = DesktopFixture;
 

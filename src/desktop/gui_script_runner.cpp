@@ -1,0 +1,484 @@
+#include "desktop/gui_script_runner.h"
+
+#include <SDL.h>
+
+#include <filesystem>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "desktop/about_view.h"
+#include "desktop/answer_view.h"
+#include "desktop/desktop_player.h"
+#include "desktop/png_file.h"
+#include "desktop/settings_view.h"
+#include "script/dump.h"
+#include "script/load_list.h"
+#include "script/script_commands.h"
+#include "script/script_error.h"
+#include "script/script_host.h"
+#include "script/script_reader.h"
+#include "script/script_runner.h"
+#include "script/window_drivers.h"
+#include "script/window_stack.h"
+#include "state/settings_window.h"
+#include "ui/picture_popup.h"
+
+namespace qv {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+[[noreturn]] void DoesNotFit(const ScriptLine& line, std::string_view window) {
+  throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
+                    std::string(window) + ")");
+}
+
+[[noreturn]] void NotShownHere(const ScriptLine& line, std::string_view window) {
+  throw ScriptError("'" + line.Command + "' cannot be applied: the " + std::string(window) +
+                    " window cannot be shown in the desktop window yet");
+}
+
+void Push(SDL_Event event) { SDL_PushEvent(&event); }
+
+void PushKey(SDL_Keycode key, uint16_t mod = KMOD_NONE) {
+  SDL_Event event{};
+  event.type = SDL_KEYDOWN;
+  event.key.state = SDL_PRESSED;
+  event.key.keysym.sym = key;
+  event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+  event.key.keysym.mod = mod;
+  Push(event);
+  event.type = SDL_KEYUP;
+  event.key.state = SDL_RELEASED;
+  Push(event);
+}
+
+void PushScancode(SDL_Scancode scancode) {
+  SDL_Event event{};
+  event.type = SDL_KEYDOWN;
+  event.key.state = SDL_PRESSED;
+  event.key.keysym.scancode = scancode;
+  event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
+  Push(event);
+}
+
+// Typed text, as the keyboard delivers it: UTF-8 in pieces that each fit
+// one event, never splitting a character.
+void PushText(std::string_view utf8) {
+  constexpr std::size_t kRoom = SDL_TEXTINPUTEVENT_TEXT_SIZE - 1;
+  while (!utf8.empty()) {
+    std::size_t size = std::min(kRoom, utf8.size());
+    while (size < utf8.size() && size > 0 &&
+           (static_cast<unsigned char>(utf8[size]) & 0xC0) == 0x80) {
+      --size;
+    }
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    utf8.copy(event.text.text, size);
+    event.text.text[size] = '\0';
+    Push(event);
+    utf8.remove_prefix(size);
+  }
+}
+
+void PushMouse(int x, int y) {
+  SDL_Event event{};
+  event.type = SDL_MOUSEMOTION;
+  event.motion.x = x;
+  event.motion.y = y;
+  Push(event);
+}
+
+// The mouse moves to the middle of `area` and clicks there.
+void PushClick(const Rect& area) {
+  const int x = area.Left + area.Width / 2;
+  const int y = area.Top + area.Height / 2;
+  PushMouse(x, y);
+  SDL_Event event{};
+  event.type = SDL_MOUSEBUTTONDOWN;
+  event.button.button = SDL_BUTTON_LEFT;
+  event.button.state = SDL_PRESSED;
+  event.button.clicks = 1;
+  event.button.x = x;
+  event.button.y = y;
+  Push(event);
+  event.type = SDL_MOUSEBUTTONUP;
+  event.button.state = SDL_RELEASED;
+  Push(event);
+}
+
+class GuiScriptRunner {
+ public:
+  GuiScriptRunner(std::istream& script, std::ostream& out, const ScriptOptions& options,
+                  std::filesystem::path start_folder)
+      : reader_(script),
+        out_(out),
+        start_folder_(std::move(start_folder)),
+        record_(dump_windows_, options.ScreenWidth, options.ScreenHeight),
+        drivers_(DefaultWindowDrivers()) {
+    DesktopOptions desktop;
+    desktop.Windowed = true;
+    desktop.ScreenWidth = options.ScreenWidth;
+    desktop.ScreenHeight = options.ScreenHeight;
+    if (options.Seed) desktop.Seed = *options.Seed;
+    // Message boxes do not stop a script: they are recorded and acknowledged.
+    desktop.OnMessage = [this](std::string_view text) { record_.ShowMessage(text); };
+    desktop.OnWebAddress = [this](std::string_view text) { record_.OpenWebAddress(text); };
+    player_ = std::make_unique<DesktopPlayer>(desktop);
+    player_->Host().SetIdleHandler([this] { return OnIdle(); });
+  }
+
+  int Run() {
+    player_->Run();
+    if (status_ != kScriptCompleted || script_over_) return status_;
+    // The program ended on its own: the last dump, whatever lines remain.
+    record_.EndProgram();
+    PrintDump();
+    return kScriptCompleted;
+  }
+
+ private:
+  DesktopHost& Host() { return player_->Host(); }
+
+  // Carries out script lines until one hands input to the windows or asks
+  // for time to pass.
+  int OnIdle() {
+    if (status_ != kScriptCompleted || script_over_) {
+      Host().EndProgram();
+      return 0;
+    }
+    const uint64_t now = SDL_GetTicks64();
+    if (now < wait_until_) return static_cast<int>(wait_until_ - now);
+    while (!Host().ProgramEnded()) {
+      const std::optional<ScriptLine> line = reader_.Next();
+      if (!line) {
+        script_over_ = true;
+        Host().EndProgram();
+        break;
+      }
+      try {
+        if (Apply(*line)) break;
+      } catch (const ScriptError& error) {
+        Json failure;
+        failure["error"] = "line " + std::to_string(line->Number) + ": " + error.what();
+        out_ << JsonLine(failure) << '\n' << std::flush;
+        status_ = kScriptLineFailed;
+        Host().EndProgram();
+        break;
+      }
+    }
+    return 0;
+  }
+
+  const Layer& Top() { return *Host().Layers().back(); }
+
+  // True when the line handed input to the windows or started a wait: the
+  // loop takes over before the next line.
+  bool Apply(const ScriptLine& line) {
+    if (!IsKnownCommand(line.Command)) throw ScriptError("unknown command '" + line.Command + "'");
+    if (line.Command == "dump") {
+      ExpectNoArguments(line);
+      PrintDump();
+      return false;
+    }
+    if (line.Command == "tick") {
+      const int32_t count = OptionalNumberArgument(line).value_or(1);
+      if (count < 0) throw ScriptError("tick: the number of ticks cannot be negative");
+      if (!player_->Game()) return false;  // the timer belongs to the game window
+      for (int32_t i = 0; i < count && !Host().ProgramEnded(); ++i) {
+        player_->Session().Form.TimerTimer();
+      }
+      return false;
+    }
+    if (line.Command == "wait") {
+      const int32_t ms = NumberArgument(line);
+      if (ms < 0) throw ScriptError("wait: the time cannot be negative");
+      wait_until_ = SDL_GetTicks64() + static_cast<uint64_t>(ms);
+      return true;
+    }
+    if (line.Command == "screenshot") {
+      Screenshot(line);
+      return false;
+    }
+    if (Host().Layers().empty()) DoesNotFit(line, "");
+    const Layer& top = Top();
+    const std::string_view kind = top.Kind();
+    if (kind == "menu") return ApplyMenu(line);
+    if (kind == "name") return ApplyName(line);
+    if (kind == "about") return ApplyAbout(line);
+    if (kind == "game") return ApplyGame(line);
+    if (kind == "answer") return ApplyAnswer(line, top);
+    if (kind == "picture") return ApplyPicture(line, top);
+    if (kind == "settings") return ApplySettings(line, top);
+    if (kind == "death") {
+      if (line.Command != "ok") DoesNotFit(line, kind);
+      ExpectNoArguments(line);
+      PushKey(SDLK_RETURN);
+      return true;
+    }
+    NotShownHere(line, kind);
+  }
+
+  bool ApplyMenu(const ScriptLine& line) {
+    if (line.Command == "new-game") {
+      ExpectNoArguments(line);
+      PushKey(SDLK_RETURN);
+    } else if (line.Command == "about") {
+      ExpectNoArguments(line);
+      PushKey(SDLK_3);
+    } else if (line.Command == "exit") {
+      ExpectNoArguments(line);
+      PushKey(SDLK_ESCAPE);
+    } else if (line.Command == "load-list") {
+      NotShownHere(line, "load-list");
+    } else {
+      DoesNotFit(line, "menu");
+    }
+    return true;
+  }
+
+  bool ApplyName(const ScriptLine& line) {
+    if (line.Command != "name") DoesNotFit(line, "name");
+    PushText(line.Text);
+    PushKey(SDLK_RETURN);
+    return true;
+  }
+
+  bool ApplyAbout(const ScriptLine& line) {
+    if (line.Command != "close") DoesNotFit(line, "about");
+    ExpectNoArguments(line);
+    PushKey(SDLK_ESCAPE);
+    return true;
+  }
+
+  // A control of the page that must be on the screen to be clicked.
+  Rect OnScreen(const ScriptLine& line, const Rect& area, std::string_view what, int32_t n) {
+    const Rect screen{0, 0, Host().LogicalWidth(), Host().LogicalHeight()};
+    const int x = area.Left + area.Width / 2;
+    const int y = area.Top + area.Height / 2;
+    if (area.Width <= 0 || area.Height <= 0 || !screen.Contains(x, y)) {
+      throw ScriptError(line.Command + ": " + std::string(what) + " " + std::to_string(n) +
+                        " is not on the screen (scroll to it first)");
+    }
+    return area;
+  }
+
+  bool ApplyGame(const ScriptLine& line) {
+    GameView& game = *player_->Game();
+    const TForm1& form = player_->Session().Form;
+    const std::string& command = line.Command;
+    const auto count_error = [&](std::string_view what, int32_t n, std::size_t shown) {
+      return ScriptError(command + ": there is no " + std::string(what) + " " + std::to_string(n) +
+                         " (" + std::to_string(shown) + " shown)");
+    };
+    if (command == "choose") {
+      const int32_t n = NumberArgument(line);
+      if (n < 1 || n > static_cast<int32_t>(form.OptionLabels.size())) {
+        throw count_error("option", n, form.OptionLabels.size());
+      }
+      PushClick(OnScreen(line, game.OptionArea(n), "option", n));
+    } else if (command == "click-text") {
+      const int32_t n = NumberArgument(line);
+      if (n < 1 || n > static_cast<int32_t>(form.TextBlocks.size())) {
+        throw count_error("text block", n, form.TextBlocks.size());
+      }
+      PushClick(OnScreen(line, game.TextArea(n), "text block", n));
+    } else if (command == "click-picture") {
+      const int32_t n = NumberArgument(line);
+      if (n < 1 || n > static_cast<int32_t>(form.InTextPictures.size())) {
+        throw count_error("picture", n, form.InTextPictures.size());
+      }
+      PushClick(OnScreen(line, game.PictureArea(n), "picture", n));
+    } else if (command == "key") {
+      const std::string_view key = WordArgument(line);
+      if (key == "up") {
+        PushScancode(SDL_SCANCODE_UP);
+      } else if (key == "down") {
+        PushScancode(SDL_SCANCODE_DOWN);
+      } else if (key == "pageup") {
+        PushScancode(SDL_SCANCODE_PAGEUP);
+      } else if (key == "pagedown") {
+        PushScancode(SDL_SCANCODE_PAGEDOWN);
+      } else if (key == "kp8") {
+        PushScancode(SDL_SCANCODE_KP_8);
+      } else if (key == "kp2") {
+        PushScancode(SDL_SCANCODE_KP_2);
+      } else if (key == "alt-f4") {
+        PushKey(SDLK_F4, KMOD_LALT);
+      } else {
+        throw ScriptError("key: unknown key '" + std::string(key) + "'");
+      }
+    } else if (command == "wheel") {
+      const std::string_view direction = WordArgument(line);
+      if (direction != "up" && direction != "down") {
+        throw ScriptError("wheel: up or down, not '" + std::string(direction) + "'");
+      }
+      SDL_Event event{};
+      event.type = SDL_MOUSEWHEEL;
+      event.wheel.y = direction == "up" ? 1 : -1;
+      event.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
+      Push(event);
+    } else if (command == "button") {
+      const std::string_view name = WordArgument(line);
+      Rect area;
+      if (name == "pokracovat") {
+        area = game.ContinueArea();
+      } else {
+        const std::optional<GameButton> button = ButtonNamed(name);
+        if (!button) throw ScriptError("button: unknown button '" + std::string(name) + "'");
+        area = game.ButtonArea(*button);
+      }
+      if (area.Width <= 0) throw ScriptError("button: '" + std::string(name) + "' is not shown");
+      PushClick(area);
+    } else {
+      DoesNotFit(line, "game");
+    }
+    return true;
+  }
+
+  static std::optional<GameButton> ButtonNamed(std::string_view name) {
+    if (name == "postava") return GameButton::Postava;
+    if (name == "vybaveni") return GameButton::Vybaveni;
+    if (name == "napoveda") return GameButton::Napoveda;
+    if (name == "audio") return GameButton::Audio;
+    if (name == "konec") return GameButton::Konec;
+    return std::nullopt;
+  }
+
+  bool ApplyAnswer(const ScriptLine& line, const Layer& top) {
+    auto* window = dynamic_cast<TForm16*>(top.Window());
+    if (!window || line.Command != "answer") DoesNotFit(line, "answer");
+    PushText(line.Text);
+    PushClick(AnswerView(Host(), *window).OkArea(Host().Paint()));
+    return true;
+  }
+
+  bool ApplyPicture(const ScriptLine& line, const Layer& top) {
+    auto* window = dynamic_cast<TForm13*>(top.Window());
+    if (!window || line.Command != "close") DoesNotFit(line, "picture");
+    ExpectNoArguments(line);
+    if (window->Width < 1 || window->Height < 1) {
+      throw ScriptError("close: the picture has no area to click");
+    }
+    PushClick(Rect{window->Left, window->Top, window->Width, window->Height});
+    return true;
+  }
+
+  bool ApplySettings(const ScriptLine& line, const Layer& top) {
+    auto* window = dynamic_cast<TForm15*>(top.Window());
+    if (!window) DoesNotFit(line, "settings");
+    SettingsView view(Host(), *window);
+    const std::string& command = line.Command;
+    const auto on_off = [&] {
+      const std::string_view word = WordArgument(line);
+      if (word == "on") return true;
+      if (word == "off") return false;
+      throw ScriptError(command + ": on or off, not '" + std::string(word) + "'");
+    };
+    if (command == "sound" || command == "music") {
+      const int row = command == "sound" ? 0 : 1;
+      const bool checked = row == 0 ? window->CheckBox1 : window->CheckBox2;
+      if (on_off() != checked) PushClick(view.CheckBoxArea(row));
+      return true;
+    }
+    if (command == "sound-volume" || command == "music-volume") {
+      const int row = command == "sound-volume" ? 0 : 1;
+      const int32_t volume = NumberArgument(line);
+      if (volume < TForm15::kSliderMin || volume > TForm15::kSliderMax) {
+        throw ScriptError(command + ": the slider goes from 0 to 255, not " +
+                          std::to_string(volume));
+      }
+      // A click on the track comes as near as its pixels allow; the arrow
+      // keys move the slider the rest of the way.
+      const Rect slider = view.SliderArea(row);
+      const int offset = SettingsView::TrackOffset(volume);
+      const int x = window->Left + 15 + offset;
+      PushClick(Rect{x, slider.Top, 1, slider.Height});
+      const int32_t reached = SettingsView::PositionAt(offset);
+      for (int32_t i = reached; i < volume; ++i) PushKey(SDLK_RIGHT);
+      for (int32_t i = reached; i > volume; --i) PushKey(SDLK_LEFT);
+      return true;
+    }
+    if (command == "ok") {
+      ExpectNoArguments(line);
+      PushClick(view.OkArea());
+      return true;
+    }
+    if (command == "close") {
+      ExpectNoArguments(line);
+      PushKey(SDLK_ESCAPE);
+      return true;
+    }
+    DoesNotFit(line, "settings");
+  }
+
+  void Screenshot(const ScriptLine& line) {
+    if (line.Text.empty()) throw ScriptError("screenshot: name the PNG file to write");
+    std::filesystem::path path(line.Text);
+    // Named from where quarvelin was started, as the script is.
+    if (path.is_relative()) path = start_folder_ / path;
+    Picture frame;
+    Host().Render(&frame);
+    if (!WritePng(path.string(), frame)) {
+      throw ScriptError("screenshot: cannot write '" + line.Text + "'");
+    }
+  }
+
+  void PrintDump() {
+    dump_windows_ = WindowStack();
+    const std::vector<Layer*>& layers = Host().Layers();
+    // The main menu stays under the game, as the program's main window.
+    if (layers.empty() || layers.front()->Kind() != "menu") dump_windows_.Push("menu");
+    for (const Layer* layer : layers) dump_windows_.Push(layer->Kind(), layer->Window());
+    const std::vector<LoadListEntry> no_load_list;
+    const DumpSources sources{player_->Session(), dump_windows_, record_,
+                              no_load_list,       drivers_,      nullptr};
+    out_ << JsonLine(BuildDump(sources)) << '\n' << std::flush;
+  }
+
+  ScriptReader reader_;
+  std::ostream& out_;
+  std::filesystem::path start_folder_;
+  WindowStack dump_windows_;
+  // Keeps the message boxes and web addresses for the dump.
+  ScriptHost record_;
+  WindowDrivers drivers_;
+  std::unique_ptr<DesktopPlayer> player_;
+  uint64_t wait_until_ = 0;
+  int status_ = kScriptCompleted;
+  bool script_over_ = false;
+};
+
+}  // namespace
+
+int RunGuiScript(std::istream& script, std::ostream& out, const ScriptOptions& options) {
+  std::error_code error;
+  const std::filesystem::path start_folder = std::filesystem::current_path(error);
+  if (!options.Directory.empty()) {
+    std::filesystem::current_path(options.Directory, error);
+    if (error) {
+      Json line;
+      line["error"] =
+          "cannot change to the gamebook folder '" + options.Directory + "': " + error.message();
+      out << JsonLine(line) << '\n' << std::flush;
+      return kScriptLineFailed;
+    }
+  }
+  try {
+    GuiScriptRunner runner(script, out, options, start_folder);
+    return runner.Run();
+  } catch (const std::exception& failure) {
+    Json line;
+    line["error"] = std::string("internal error: ") + failure.what();
+    out << JsonLine(line) << '\n' << std::flush;
+    return kScriptInternalError;
+  }
+}
+
+}  // namespace qv
