@@ -10,6 +10,7 @@
 
 #include "script/script_options.h"
 #include "script/script_runner.h"
+#include "text/text_player.h"
 
 namespace {
 
@@ -25,7 +26,9 @@ constexpr const char* kUsage =
     "                  -C DIR: the gamebook folder; --screen: the screen the game\n"
     "                  sees (default 1024x768); --seed N: reproducible dice;\n"
     "                  --gui: drive the desktop windows\n"
-    "  text [DIR]      play the gamebook in a terminal\n"
+    "  text [DIR]      play the gamebook in DIR (default: the current directory) in\n"
+    "                  the terminal: pages are read out as text, options chosen by\n"
+    "                  number (h lists the commands)\n"
     "  help, --help    show this text\n"
     "\n"
     "exit status of script: 0 when the script ran to its end or the program ended,\n"
@@ -59,6 +62,16 @@ int RunScriptCommand(const std::vector<std::string_view>& args) {
   return qv::RunScript(script, std::cout, invocation.Options);
 }
 
+int RunTextCommand(const std::vector<std::string_view>& args) {
+  if (args.size() > 1) {
+    std::cerr << "quarvelin: text takes at most one folder, the gamebook's\n"
+                 "(quarvelin --help lists the commands)\n";
+    return qv::kScriptLineFailed;
+  }
+  const std::string directory = args.empty() ? std::string() : std::string(args.front());
+  return qv::RunTextPlayer(std::cin, std::cout, directory);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,6 +88,6 @@ int main(int argc, char** argv) {
   }
   if (command == "script") return RunScriptCommand(rest);
   if (command == "play") return NotBuiltYet("the desktop player");
-  if (command == "text") return NotBuiltYet("the terminal player");
+  if (command == "text") return RunTextCommand(rest);
   return UsageError("unknown command '" + std::string(command) + "'");
 }

@@ -26,6 +26,10 @@
 #include "script/script_reader.h"
 #include "script/window_driver.h"
 #include "script/window_stack.h"
+#include "ui/about_window.h"
+#include "ui/name_entry.h"
+#include "ui/start_action.h"
+#include "ui/start_menu.h"
 
 namespace qv {
 
@@ -62,7 +66,9 @@ class ScriptRunner final : public CommandLoop {
   bool ApplyDeath(const ScriptLine& line);
   bool ApplyModal(const StackedWindow& window, const ScriptLine& line);
   void Tick(const ScriptLine& line);
-  void StartGame(std::optional<std::string_view> typed_name);
+  void StartGame();
+  // Carries out what a start window asked for.
+  void Follow(StartAction action);
   void PrintDump();
 
   ScriptReader reader_;
@@ -75,6 +81,10 @@ class ScriptRunner final : public CommandLoop {
   std::vector<LoadListEntry> load_list_;
   WindowDrivers drivers_;
   bool game_started_ = false;
+  // The start windows, created with the program as the game's are.
+  TForm8 menu_;
+  TForm14 name_entry_;
+  TForm9 about_;
 };
 
 // Changes to the gamebook folder of `options` and plays `script`, writing the
