@@ -2,8 +2,20 @@
 
 #include "data/catalog_loader.h"
 #include "data/init_record_file.h"
+#include "parser/tag_store.h"
 
 namespace qv {
+
+namespace {
+
+// "Uložená pozice nepatří k této hře! Program bude ukončen"
+constexpr std::string_view kForeignPosition =
+    "Ulo\x9E"
+    "en\xE1 pozice nepat\xF8\xED k t\xE9to h\xF8"
+    "e! Program bude ukon\xE8"
+    "en";
+
+}  // namespace
 
 GameSession::GameSession(Host& host_in, RandomSource& random)
     : host(host_in),
@@ -52,6 +64,64 @@ void GameSession::StartNewGame(std::optional<std::string_view> typed_name) {
   if (host.ProgramEnded()) return;
   // As if the player had chosen an option leading to location 1.
   Form.Button1Click();
+}
+
+bool GameSession::StartLoadedGame() {
+  GameState& state = *State;
+  PrepareGame(std::nullopt);
+  if (host.ProgramEnded()) return false;
+
+  // The whole file is read and checked before anything of it is used, so a
+  // file that is no saved position leaves no half-restored game behind.
+  SavedPositionReadResult read = ReadSavedPosition(state.LoadFileName);
+  if (!read.ok()) {
+    host.ShowMessage(read.Error.Message);
+    return false;
+  }
+  const SavedPosition& position = *read.Position;
+  ApplySavedBlocks(state, position);
+
+  // Loads the location file and the libraries it refers to.
+  {
+    auto scratch = std::make_unique<TagStore>();
+    scratch->ConditionSerial = state.ConditionSerial;
+    const FetchOptions options{{}, state.World.PrefixEnabled, state.World.SuffixEnabled};
+    const bool fetched = Store.FetchLocation(1, options, *scratch);
+    state.ConditionSerial = scratch->ConditionSerial;
+    if (!fetched) return false;  // the store has shown why and ended the program
+  }
+  if (!state.World.RedirectName.empty()) Form.RedirectTo(state.World.RedirectName.str());
+
+  if (state.World.GameTitle != Record.Title.str() ||
+      state.World.GameCode != Record.CheckString.str()) {
+    host.ShowMessage(kForeignPosition);
+    host.EndProgram();
+    return false;
+  }
+
+  ApplySavedPossessions(state, position);
+  if (!state.World.PrefixName.empty()) {
+    Store.SetPrefix(&Store.FindOrLoadLibrary(state.World.PrefixName.str()));
+  }
+  if (!state.World.SuffixName.empty()) {
+    Store.SetSuffix(&Store.FindOrLoadLibrary(state.World.SuffixName.str()));
+  }
+  state.World.MenuOptionCount = 0;
+  const int32_t music_kind = state.World.MusicKind;
+  if (!state.World.MusicName.empty() && (music_kind == 1 || music_kind == 2) && ResumeMusic) {
+    ResumeMusic(SavedPositionExtras{state.World.MusicName.str(), music_kind});
+  }
+  Form.ContentHolder.clear();  // what SEZNAMPROMENNYCH last listed
+
+  state.ContinueMode = true;
+  state.NextLocation = state.World.Location;
+  Form.MenuLeft = 98 - 3 * static_cast<int>(state.World.MenuHeading.size());
+  // Only "Pokračovat" is offered; the page it shows brings the other
+  // buttons back as SheetAllowed and EquipmentAllowed say.
+  Form.SheetButtonVisible = false;
+  Form.EquipmentButtonVisible = false;
+  Form.ContinueButtonVisible = true;
+  return true;
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 // drive its windows.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -14,6 +15,7 @@
 #include "interpreter/tform1.h"
 #include "parser/random_source.h"
 #include "state/game_state.h"
+#include "state/saved_position.h"
 
 namespace qv {
 
@@ -36,6 +38,20 @@ class GameSession {
   // The game-start steps shared by a new and a restored game, up to the
   // moment the first location would be shown.
   void PrepareGame(std::optional<std::string_view> typed_name);
+
+  // Starts the game with the saved position the load list chose
+  // (State->LoadFileName): the new-game steps, then the position restored
+  // over them; the game then waits for "Pokračovat". False when no game was
+  // started: the file could not be read or is no saved position (the message
+  // shown, nothing of it restored; the opener stays in the start windows),
+  // it belongs to another gamebook (the message shown and the program told
+  // to end), or the location file is broken.
+  bool StartLoadedGame();
+
+  // Plays the music a restored position was saved with (a stream for kind
+  // 1, a track for kind 2). Set by the audio player; without one a restored
+  // game stays silent.
+  std::function<void(const SavedPositionExtras& music)> ResumeMusic;
 
   Host& host;
   RandomSource& Random;

@@ -19,12 +19,12 @@
 #include "interpreter/game_session.h"
 #include "parser/random_source.h"
 #include "script/dump.h"
-#include "script/load_list.h"
 #include "script/script_host.h"
 #include "script/script_options.h"
 #include "script/script_reader.h"
 #include "script/window_driver.h"
 #include "script/window_stack.h"
+#include "state/load_list_window.h"
 
 namespace qv {
 
@@ -62,6 +62,7 @@ class ScriptRunner final : public CommandLoop {
   bool ApplyModal(const StackedWindow& window, const ScriptLine& line);
   void Tick(const ScriptLine& line);
   void StartGame(std::optional<std::string_view> typed_name);
+  void StartLoadedGame();
   void PrintDump();
 
   ScriptReader reader_;
@@ -70,7 +71,7 @@ class ScriptRunner final : public CommandLoop {
   ScriptHost host_;
   std::unique_ptr<RandomSource> random_;
   std::unique_ptr<GameSession> session_;
-  std::vector<LoadListEntry> load_list_;
+  TForm10 load_list_;  // the main menu's list of saved positions
   WindowDrivers drivers_;
   bool game_started_ = false;
 };
