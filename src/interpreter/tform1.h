@@ -22,6 +22,7 @@
 #include "parser/tag_store.h"
 #include "state/game_state.h"
 #include "state/settings_window.h"
+#include "state/saved_position.h"
 #include "ui/answer_prompt.h"
 #include "ui/picture_popup.h"
 #include "ui/tle_label.h"
@@ -158,6 +159,10 @@ class TForm1 {
   // Called when a countdown runs out, before the page changes: the inventory
   // and the character sheet close as if cancelled.
   std::function<void()> OnCountdownExpired;
+
+  // What the audio player is playing, recorded in a saved position; empty
+  // while there is no audio player.
+  PlayingMusicQuery PlayingMusic;
 
   // Kept for the shop and selling windows.
   int32_t ShopNumber = 1;

@@ -44,6 +44,7 @@ ScriptRunner::ScriptRunner(std::istream& script, std::ostream& out, const Script
       host_(windows_, options.ScreenWidth, options.ScreenHeight),
       random_(MakeRandomSource(options)),
       session_(std::make_unique<GameSession>(host_, *random_, &audio_device_)),
+      load_list_(*session_->State),
       drivers_(DefaultWindowDrivers()),
       menu_(*session_->State),
       name_entry_(*session_->State) {
@@ -158,8 +159,9 @@ void ScriptRunner::Follow(StartAction action) {
       StartGame();
       break;
     case StartAction::OpenLoadList:
-      load_list_ = BuildLoadList();
-      windows_.Push(kLoadListWindow);
+      load_list_.Reopen();
+      load_list_.FormShow();
+      windows_.Push(kLoadListWindow, &load_list_);
       break;
     case StartAction::OpenAbout:
       about_.FormShow(menu_.Left, menu_.Top);
@@ -169,6 +171,16 @@ void ScriptRunner::Follow(StartAction action) {
       host_.EndProgram();
       break;
   }
+}
+
+void ScriptRunner::StartLoadedGame() {
+  windows_.Push(kGameWindow);
+  game_started_ = true;
+  if (session_->StartLoadedGame() || host_.ProgramEnded()) return;
+  // The position could not be read (its message is shown): the game window
+  // does not open, and the player is back at the main menu.
+  windows_.Pop();
+  game_started_ = false;
 }
 
 bool ScriptRunner::ApplyMenu(const ScriptLine& line) {
@@ -210,17 +222,23 @@ bool ScriptRunner::ApplyAbout(const ScriptLine& line) {
 bool ScriptRunner::ApplyLoadList(const ScriptLine& line) {
   if (line.Command == "close") {
     ExpectNoArguments(line);
+    load_list_.FormClick();
     windows_.Pop();
-    load_list_.clear();
     return true;
   }
   if (line.Command != "load") return false;
   const int32_t n = NumberArgument(line);
-  if (n < 1 || n > static_cast<int32_t>(load_list_.size())) {
+  const auto shown = static_cast<int32_t>(load_list_.Labels.size());
+  if (n < 1 || n > shown) {
     throw ScriptError("load: there is no entry " + std::to_string(n) + " (" +
-                      std::to_string(load_list_.size()) + " shown)");
+                      std::to_string(shown) + " shown)");
   }
-  throw ScriptError("load: restoring a saved position is not available yet");
+  load_list_.LabelMouseEnter(n);
+  if (!load_list_.LabelClick()) return true;
+  // The game window takes the list's place, as it does the name window's.
+  windows_.Pop();
+  StartLoadedGame();
+  return true;
 }
 
 // --- The game window -------------------------------------------------------

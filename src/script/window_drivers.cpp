@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/cp1250.h"
+#include "script/save_driver.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
 #include "script/sell_driver.h"
@@ -70,6 +71,7 @@ WindowDrivers DefaultWindowDrivers() {
   WindowDrivers drivers;
   drivers["answer"] = std::make_unique<AnswerPromptDriver>();
   drivers["picture"] = std::make_unique<PicturePopupDriver>();
+  drivers["save"] = MakeSaveDriver();
   drivers["shop"] = MakeShopDriver();
   drivers["sell"] = MakeSellDriver();
   drivers["settings"] = MakeSettingsDriver();
