@@ -101,6 +101,9 @@ class LocationStore {
   bool MainTextLoaded() const { return main_loaded_; }
   const std::string& MainText() const { return main_text_; }
 
+  // The gamebook's files, for the windows that read catalogs again.
+  GameFiles& Files() const { return files_; }
+
  private:
   // The text a reference to `name` stands for while expanding.
   std::string_view ResolveReference(const std::string& name);

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "combat/enemy.h"
 #include "data/location_store.h"
 #include "host/font.h"
 #include "host/host.h"
@@ -165,6 +166,10 @@ class TForm1 {
   // from one opening to the next.
   TForm16 AnswerPrompt;
   TForm13 PicturePopup;
+
+  // The opponent of the fights (SOUBOJ): a fight's attributes that a tag
+  // leaves out keep the values of the fight before.
+  Enemy FightEnemy;
 
  private:
   bool PassesConditions(std::span<TagEntry> tags, std::size_t index);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/cp1250.h"
+#include "script/fight_driver.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
 #include "script/shown_text.h"
@@ -67,6 +68,7 @@ WindowDrivers DefaultWindowDrivers() {
   WindowDrivers drivers;
   drivers["answer"] = std::make_unique<AnswerPromptDriver>();
   drivers["picture"] = std::make_unique<PicturePopupDriver>();
+  drivers["fight"] = MakeFightDriver();
   return drivers;
 }
 
