@@ -99,10 +99,11 @@ class LocationStore {
   // otherwise). It is read once per run.
   void EnsureMainText();
   bool MainTextLoaded() const { return main_loaded_; }
-  const std::string& MainText() const { return main_text_; }
 
-  // The gamebook's files, for the windows that read catalogs again.
-  GameFiles& Files() const { return files_; }
+  // The gamebook's files the store reads from (the shop reads its offers
+  // through them too).
+  GameFiles& Files() { return files_; }
+  const std::string& MainText() const { return main_text_; }
 
  private:
   // The text a reference to `name` stands for while expanding.

@@ -9,5 +9,6 @@ namespace qv {
 void AddPromptCommands(CommandMap& map);  // TEXTOVEOKNO, OBRAZEK
 void AddAudioCommands(CommandMap& map);   // AUDIOSOUND ... AUDIOCONTINUE
 void AddFightCommand(CommandMap& map);    // SOUBOJ
+void AddShopCommands(CommandMap& map);    // OBCHOD, PRODEJ
 
 }  // namespace qv

@@ -6,6 +6,8 @@
 #include "script/fight_driver.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
+#include "script/sell_driver.h"
+#include "script/shop_driver.h"
 #include "script/shown_text.h"
 #include "ui/answer_prompt.h"
 #include "ui/picture_popup.h"
@@ -69,6 +71,8 @@ WindowDrivers DefaultWindowDrivers() {
   drivers["answer"] = std::make_unique<AnswerPromptDriver>();
   drivers["picture"] = std::make_unique<PicturePopupDriver>();
   drivers["fight"] = MakeFightDriver();
+  drivers["shop"] = MakeShopDriver();
+  drivers["sell"] = MakeSellDriver();
   return drivers;
 }
 
