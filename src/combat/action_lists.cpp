@@ -57,8 +57,8 @@ std::string ItemCaption(const Item& item) {
 std::string AttackRangeText(const Attack& attack, const GameState& state) {
   const std::string_view attack_formula = attack.AttackFormula;
   const std::string_view damage_formula = attack.DamageFormula;
-  std::string text = Range(kAttackRange, DamageMin(attack_formula, state),
-                           DamageMax(attack_formula, state));
+  std::string text =
+      Range(kAttackRange, DamageMin(attack_formula, state), DamageMax(attack_formula, state));
   text += kLineBreak;
   text += Range(kDamageRange, DamageMin(damage_formula, state), DamageMax(damage_formula, state));
   return text;
@@ -98,8 +98,7 @@ void TSouboj::BuildAttackLabels() {
     label.HandCursor = true;
     label.Left = kAttackLeft + kAttackColumnWidth * (k % kAttacksPerRow);
     label.Top = kAttackTop + kAttackRowHeight * (k / kAttacksPerRow);
-    label.FontColour =
-        AllConditionsMet(attack.UsedConditions(), State) ? kFightBlack : kFightGrey;
+    label.FontColour = AllConditionsMet(attack.UsedConditions(), State) ? kFightBlack : kFightGrey;
     ActionLabels.push_back(std::move(label));
   }
 }
@@ -108,8 +107,7 @@ void TSouboj::RecolourAttackLabels() {
   for (TLELabel& label : ActionLabels) {
     const Attack* attack = State.Attacks.Find(label.idx);
     if (!attack) continue;
-    label.FontColour =
-        AllConditionsMet(attack->UsedConditions(), State) ? kFightBlack : kFightGrey;
+    label.FontColour = AllConditionsMet(attack->UsedConditions(), State) ? kFightBlack : kFightGrey;
   }
 }
 
@@ -212,8 +210,8 @@ void TSouboj::OpenSpellList() {
     TLELabel label;
     label.Caption = spell.Name.str();
     label.idx = n;
-    const bool castable = State.Character.MANA >= spell.ManaCost &&
-                          AllConditionsMet(spell.UsedConditions(), State);
+    const bool castable =
+        State.Character.MANA >= spell.ManaCost && AllConditionsMet(spell.UsedConditions(), State);
     label.FontColour = castable ? kFightWhite : kFightYellow;
     label.HandCursor = true;
     PlaceUseLabel(label);

@@ -49,7 +49,8 @@ constexpr std::string_view kMaxLivesUp =
 constexpr std::string_view kMaxLivesDown =
     "Tv\xF9j maxim\xE1ln\xED po\xE8"
     "et \x9Eivot\xF9 se sn\xED\x9Eil o ";
-constexpr std::string_view kMaxManaUp = "Tvoje maxim\xE1ln\xED \xFArove\xF2 many se zv\xFD\x9Aila o ";
+constexpr std::string_view kMaxManaUp =
+    "Tvoje maxim\xE1ln\xED \xFArove\xF2 many se zv\xFD\x9Aila o ";
 constexpr std::string_view kMaxManaDown =
     "Tvoje maxim\xE1ln\xED \xFArove\xF2 many se sn\xED\x9Eila o ";
 constexpr std::string_view kAttackUp = "Tv\xF9j \xFAtok se zv\xFD\x9Ail o ";

@@ -22,7 +22,8 @@ inline constexpr std::string_view kUnmetItemConditionsHover =
 inline constexpr std::string_view kUnmetItemConditionsClick =
     "Nespln\xECny podm\xEDnky pou\x9Eit\xED!";
 // "Nesplněny podmínky seslání !", closing the lines of a spell.
-inline constexpr std::string_view kUnmetSpellConditions = "Nespln\xECny podm\xEDnky sesl\xE1n\xED !";
+inline constexpr std::string_view kUnmetSpellConditions =
+    "Nespln\xECny podm\xEDnky sesl\xE1n\xED !";
 
 struct ConditionLines {
   std::string Text;  // empty when every condition holds

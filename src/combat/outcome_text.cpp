@@ -1,6 +1,5 @@
 #include "combat/outcome_text.h"
 
-
 namespace qv {
 namespace {
 

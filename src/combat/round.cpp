@@ -14,8 +14,7 @@ namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 
 // "Výsledný útok nepřítele je " A ", tvá obrana je " D "."
-constexpr std::string_view kEnemyAttackIs =
-    "V\xFDsledn\xFD \xFAtok nep\xF8\xEDtele je ";
+constexpr std::string_view kEnemyAttackIs = "V\xFDsledn\xFD \xFAtok nep\xF8\xEDtele je ";
 constexpr std::string_view kYourDefenceIs = ", tv\xE1 obrana je ";
 // "Úspěšně jsi uhnul!"
 constexpr std::string_view kDodged = "\xDAsp\xEC\x9An\xEC jsi uhnul!";
@@ -103,13 +102,13 @@ void TSouboj::ResolveRound(int32_t attack_number) {
 
   // The enemy strikes first.
   const int32_t enemy_attack = RollEnemyAttack(enemy, Random);
-  int32_t defence = WrapAdd(WrapAdd(WrapAdd(hero.CurrentArmour.Defence, hero.OBRATNOST),
-                                    fight.obrana),
-                            fight.pristiobrana);
+  int32_t defence =
+      WrapAdd(WrapAdd(WrapAdd(hero.CurrentArmour.Defence, hero.OBRATNOST), fight.obrana),
+              fight.pristiobrana);
   for (const Effect& effect : attack.UsedPlainEffects()) {
     if (effect.Name != "tentoobrana") continue;
-    defence = effect.Operator == '+' ? WrapAdd(defence, effect.Amount)
-                                     : WrapSub(defence, effect.Amount);
+    defence =
+        effect.Operator == '+' ? WrapAdd(defence, effect.Amount) : WrapSub(defence, effect.Amount);
   }
   fight.pristiobrana = 0;
   fight.tentoobrana = 0;

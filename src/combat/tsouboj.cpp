@@ -46,6 +46,8 @@ void TSouboj::Open(std::span<const param> attributes) {
   Popis_akce_cost.clear();
   Popis_akce_costColour = kFightPurple;
   CostLabelsVisible = false;
+  Left = host.ScreenWidth() / 2 - kWidth / 2;
+  Top = host.ScreenHeight() / 2 - kHeight / 2;
   Lines = DrawAllLines(enemy, State);
 
   CharacterState& hero = State.Character;

@@ -84,6 +84,7 @@ class TSouboj : public ModalWindow {
   static constexpr int kListLeftGap = 10;
   static constexpr int kItemFontSize = 10;
   static constexpr int kSpellFontSize = 11;
+  static constexpr std::string_view kBackgroundPicture = "pozadi_bitva";
 
   TSouboj(GameState& state, Host& host, RandomSource& random, GameFiles& files, Enemy& enemy);
 
@@ -146,6 +147,8 @@ class TSouboj : public ModalWindow {
   Enemy& enemy;  // lives on the game window: one opponent from fight to fight
 
   bool HideMana = false;  // the skin hides every mana display
+  int Left = 0;           // centred on the game window, which fills the screen
+  int Top = 0;
 
   int32_t NoDeath = 0;  // NEUMIREJ: above 0 the player cannot die in this fight
   bool SpellsAllowed = true;

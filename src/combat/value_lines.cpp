@@ -9,7 +9,9 @@ namespace {
 
 std::string Number(int64_t n) { return std::to_string(n); }
 
-std::string OutOf(int64_t value, int64_t maximum) { return Number(value) + " / " + Number(maximum); }
+std::string OutOf(int64_t value, int64_t maximum) {
+  return Number(value) + " / " + Number(maximum);
+}
 
 }  // namespace
 
@@ -50,16 +52,14 @@ std::string PlayerEnergyLine(const GameState& state) {
 std::string PlayerAttackLine(const GameState& state) {
   const CharacterState& hero = state.Character;
   const Dice& dice = hero.CurrentWeapon.Dice;
-  const int32_t bonus =
-      WrapSub(WrapAdd(WrapAdd(dice.Modifier, hero.SILA), state.Fight.utok),
-              hero.CurrentArmour.AttackPenalty);
+  const int32_t bonus = WrapSub(WrapAdd(WrapAdd(dice.Modifier, hero.SILA), state.Fight.utok),
+                                hero.CurrentArmour.AttackPenalty);
   return Number(dice.Count) + "k" + Number(dice.Sides) + "+" + Number(bonus);
 }
 
 std::string PlayerDefenceLine(const GameState& state) {
   const CharacterState& hero = state.Character;
-  return Number(
-      WrapAdd(WrapAdd(hero.CurrentArmour.Defence, hero.OBRATNOST), state.Fight.obrana));
+  return Number(WrapAdd(WrapAdd(hero.CurrentArmour.Defence, hero.OBRATNOST), state.Fight.obrana));
 }
 
 std::string PlayerDamageLine(const GameState& state) {
@@ -118,12 +118,11 @@ FightLines DrawAllLines(const Enemy& enemy, const GameState& state) {
   FightLines lines;
   lines.EnemyName = enemy.Name;
   lines.PlayerName = state.Character.Name.str();
-  for (FightLine line :
-       {FightLine::EnemyLives, FightLine::EnemyAttack, FightLine::EnemyDefence,
-        FightLine::EnemyDamage, FightLine::EnemyHardness, FightLine::PlayerLives,
-        FightLine::PlayerMana, FightLine::PlayerSpeed, FightLine::PlayerEnergy,
-        FightLine::PlayerAttack, FightLine::PlayerDefence, FightLine::PlayerDamage,
-        FightLine::PlayerHardness}) {
+  for (FightLine line : {FightLine::EnemyLives, FightLine::EnemyAttack, FightLine::EnemyDefence,
+                         FightLine::EnemyDamage, FightLine::EnemyHardness, FightLine::PlayerLives,
+                         FightLine::PlayerMana, FightLine::PlayerSpeed, FightLine::PlayerEnergy,
+                         FightLine::PlayerAttack, FightLine::PlayerDefence, FightLine::PlayerDamage,
+                         FightLine::PlayerHardness}) {
     RedrawLine(lines, line, enemy, state);
   }
   return lines;

@@ -51,7 +51,9 @@ class FightActions : public FightFixture {
     b.Extras = ", [MAXZIVOTY 0 >= \"100\"]";
     AttackSpec c;
     c.Number = 3;
-    c.Name = "Kouzeln\xFD \xFA" "der";
+    c.Name =
+        "Kouzeln\xFD \xFA"
+        "der";
     c.Mana = 10;
     WriteAttacks({a, b, c});
     StartKnowing({1, 2, 3});
@@ -364,8 +366,8 @@ TEST_F(FightActions, UnmetSpellConditionsAndTooLittleManaAreBothShown) {
   f.KouzlaClick();
   f.UseLabelMouseEnter(2);
   f.UseLabelClick();
-  EXPECT_EQ(f.Summary1, kManaUnmet + "Nespln\xECny podm\xEDnky sesl\xE1n\xED !\r\n" +
-                            "Nedostatek many!\r\n");
+  EXPECT_EQ(f.Summary1,
+            kManaUnmet + "Nespln\xECny podm\xEDnky sesl\xE1n\xED !\r\n" + "Nedostatek many!\r\n");
   EXPECT_EQ(Hero().SpellsInCombat, 0);
 }
 
@@ -380,6 +382,25 @@ TEST_F(FightActions, OneItemOrSpellPerRound) {
   EXPECT_FALSE(f.Kouzla.Visible);
   EXPECT_EQ(Hero().SpellsInCombat, 1);
   EXPECT_EQ(Hero().ItemsInCombat, 1);
+}
+
+TEST_F(FightActions, EveryKnownSpellIsListedBeyondTwenty) {
+  std::string text;
+  for (int n = 1; n <= 25; ++n) {
+    text += std::to_string(n) + " \"K" + std::to_string(n) + "\" \"k\" 1, nzivoty-1;\r\n";
+  }
+  WriteDataFile("kouzla", text);
+  StartKnowing({});
+  for (int n = 1; n <= 25; ++n) State().Spells.at(n).Known = 1;
+  TSouboj& f = OpenFight({{"ZIVOTY", "5"}});
+  f.KouzlaClick();
+  ASSERT_EQ(f.UseLabels.size(), 25u);
+  EXPECT_EQ(f.UseLabels[24].idx, 25);
+  EXPECT_EQ(f.UseLabels[24].Top, 40 + 20 * 24);
+  f.UseLabelMouseEnter(24);
+  f.UseLabelClick();
+  EXPECT_EQ(Foe().Lives, 4);
+  EXPECT_EQ(Hero().MANA, 4);
 }
 
 TEST_F(FightActions, HiddenManaLeavesTheSpellButtonAndCostsWithoutText) {

@@ -1,11 +1,12 @@
 // Every kind of combat effect with both signs: what it changes, what it says
 // and which line of the window it draws again.
+#include "combat/combat_effects.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
-#include "combat/combat_effects.h"
 #include "fight_fixture.h"
 
 namespace qv {
@@ -95,11 +96,9 @@ TEST_F(CombatEffects, FightMaximaMove) {
   EXPECT_EQ(State().Fight.maxzivoty, 3);
   EXPECT_EQ(f.Lines.PlayerLives, "20 / 23");
   // Tvoje maximální úroveň many se zvýšila o 2 / snížila o 5
-  EXPECT_EQ(Apply("maxmana+2"),
-            "Tvoje maxim\xE1ln\xED \xFArove\xF2 many se zv\xFD\x9Aila o 2\r\n");
+  EXPECT_EQ(Apply("maxmana+2"), "Tvoje maxim\xE1ln\xED \xFArove\xF2 many se zv\xFD\x9Aila o 2\r\n");
   EXPECT_EQ(f.Lines.PlayerMana, "5 / 7");
-  EXPECT_EQ(Apply("maxmana-5"),
-            "Tvoje maxim\xE1ln\xED \xFArove\xF2 many se sn\xED\x9Eila o 5\r\n");
+  EXPECT_EQ(Apply("maxmana-5"), "Tvoje maxim\xE1ln\xED \xFArove\xF2 many se sn\xED\x9Eila o 5\r\n");
   EXPECT_EQ(State().Fight.maxmana, -3);
   EXPECT_EQ(f.Lines.PlayerMana, "5 / 2");
 }
@@ -211,7 +210,9 @@ TEST_F(CombatEffects, EnemyLivesHealUpToTheMaximumAndFallToDefeat) {
   EXPECT_EQ(Apply("nzivoty-19"), "Nep\xF8\xEDtel ztratil 19 \x9Eivot\xF9\r\n");
   EXPECT_EQ(f.Lines.EnemyLives, "1 / 20");
   EXPECT_FALSE(f.FightOver);
-  EXPECT_EQ(Apply("nzivoty-1"), "NEP\xD8\xCDTEL JE PORA\x8E" "EN!");
+  EXPECT_EQ(Apply("nzivoty-1"),
+            "NEP\xD8\xCDTEL JE PORA\x8E"
+            "EN!");
   EXPECT_TRUE(f.FightOver);
   EXPECT_TRUE(f.IsClosed());
   EXPECT_EQ(Hero().ZKUSENOSTI, 6);

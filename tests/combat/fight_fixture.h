@@ -18,9 +18,13 @@ namespace qv {
 // One line of the attack catalog.
 struct AttackSpec {
   int Number = 1;
-  std::string Name = "\xDA"
-                     "der";  // Úder
-  std::string Description = "Oby\xE8" "ejn\xFD \xFA" "der";
+  std::string Name =
+      "\xDA"
+      "der";  // Úder
+  std::string Description =
+      "Oby\xE8"
+      "ejn\xFD \xFA"
+      "der";
   std::string Hit = "Z\xE1sah za #zasah.";
   std::string NoDamage = "Bez \xFA\xE8inku (#zasah).";
   std::string Miss = "Vedle!";
@@ -31,8 +35,8 @@ struct AttackSpec {
   std::string Extras;  // ", effect, :hit effect, !miss effect, [condition]"
 
   std::string Line() const {
-    return std::to_string(Number) + " \"" + Name + "\" \"" + Description + "\" \"" + Hit +
-           "\" \"" + NoDamage + "\" \"" + Miss + "\" " + std::to_string(Energy) + ", " +
+    return std::to_string(Number) + " \"" + Name + "\" \"" + Description + "\" \"" + Hit + "\" \"" +
+           NoDamage + "\" \"" + Miss + "\" " + std::to_string(Energy) + ", " +
            std::to_string(Mana) + ", " + AttackFormula + ", " + DamageFormula + Extras + ";\r\n";
   }
 };
@@ -42,7 +46,9 @@ class FightFixture : public GamebookFixture {
   void SetUp() override {
     WriteLocations("<1>");
     WriteDataFile("zbrane", "1 \"Me\xE8\" \"ostr\xFD\" 2k6+1, 2, 10;");
-    WriteDataFile("zbroje", "1 \"Ko\x9E" "en\xE1\" \"lehk\xE1\" 3, 1, 0, 10;");
+    WriteDataFile("zbroje",
+                  "1 \"Ko\x9E"
+                  "en\xE1\" \"lehk\xE1\" 3, 1, 0, 10;");
   }
 
   void WriteAttacks(const std::vector<AttackSpec>& attacks) {

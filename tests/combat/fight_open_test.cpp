@@ -57,6 +57,9 @@ TEST_F(FightOpen, ReadsTheEnemyAndDrawsBothHalves) {
   EXPECT_TRUE(f.Summary1.empty());
   EXPECT_TRUE(f.Summary2.empty());
   EXPECT_TRUE(f.NoAttackNotice.empty());
+  // 1024 x 768: centred on the game window, which fills the screen.
+  EXPECT_EQ(f.Left, 512 - 341);
+  EXPECT_EQ(f.Top, 384 - 300);
 }
 
 TEST_F(FightOpen, AttackWithoutBonusReadsPlusZeroAndNegativeBonusItsMinus) {
@@ -162,13 +165,17 @@ TEST_F(FightOpen, CountersOfTheLastFightStartAgain) {
 
 TEST_F(FightOpen, CatalogLinesAreReadAgainWithTheCurrentValues) {
   AttackSpec attack;
-  attack.Name = "\xDA" "der $7";
+  attack.Name =
+      "\xDA"
+      "der $7";
   WriteAttacks({attack});
   StartKnowing({1});
   State().World.Variables.Set(7, 42);
   TSouboj& f = OpenFight({});
   ASSERT_EQ(f.ActionLabels.size(), 1u);
-  EXPECT_EQ(f.ActionLabels[0].Caption, "\xDA" "der 42");
+  EXPECT_EQ(f.ActionLabels[0].Caption,
+            "\xDA"
+            "der 42");
 }
 
 TEST_F(FightOpen, KnownAttacksGetLabelsFourToARowGreyWhenTheirConditionsFail) {

@@ -14,12 +14,14 @@ using FightRound = FightFixture;
 
 // Výsledný útok nepřítele je A, tvá obrana je D.
 std::string EnemyAttackLine(int a, int d) {
-  return "V\xFDsledn\xFD \xFAtok nep\xF8\xEDtele je " + std::to_string(a) +
-         ", tv\xE1 obrana je " + std::to_string(d) + ".\r\n";
+  return "V\xFDsledn\xFD \xFAtok nep\xF8\xEDtele je " + std::to_string(a) + ", tv\xE1 obrana je " +
+         std::to_string(d) + ".\r\n";
 }
 const std::string kDodged = "\xDAsp\xEC\x9An\xEC jsi uhnul!";
 // NEPŘÍTEL JE PORAŽEN!
-const std::string kDefeated = "NEP\xD8\xCDTEL JE PORA\x8E" "EN!";
+const std::string kDefeated =
+    "NEP\xD8\xCDTEL JE PORA\x8E"
+    "EN!";
 
 TEST_F(FightRound, EnemyWoundsFirstThenThePlayerHits) {
   WriteAttacks({AttackSpec{}});
@@ -234,9 +236,8 @@ TEST_F(FightRound, RewardIsGivenOnceWhenAnEffectAndTheRoundEndFindTheEnemyDefeat
   a.Extras = ", :nzivoty-5";
   WriteAttacks({a});
   StartKnowing({1});
-  TSouboj& f =
-      OpenFight({{"UTOK", "1k1+0"}, {"OBRANA", "4"}, {"TVRDOST", "10"}, {"ZIVOTY", "3"},
-                 {"XP", "7"}});
+  TSouboj& f = OpenFight(
+      {{"UTOK", "1k1+0"}, {"OBRANA", "4"}, {"TVRDOST", "10"}, {"ZIVOTY", "3"}, {"XP", "7"}});
   PlayAttack(0);
   EXPECT_EQ(Hero().ZKUSENOSTI, 7);
   EXPECT_EQ(Foe().Lives, -2);
@@ -276,8 +277,7 @@ TEST_F(FightRound, NoDeathFightInWhichBothFallEndsWithOne) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
   Hero().ZIVOTY = 3;
-  TSouboj& f =
-      OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "5"}, {"XP", "7"}, {"NEUMIREJ", "1"}});
+  TSouboj& f = OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "5"}, {"XP", "7"}, {"NEUMIREJ", "1"}});
   PlayAttack(0);
   EXPECT_EQ(host.death_windows, 0);
   EXPECT_TRUE(f.IsClosed());
@@ -291,8 +291,7 @@ TEST_F(FightRound, NoDeathFightLostEndsWithZeroAndNoReward) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
   Hero().ZIVOTY = 3;
-  TSouboj& f =
-      OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "50"}, {"XP", "7"}, {"NEUMIREJ", "2"}});
+  TSouboj& f = OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "50"}, {"XP", "7"}, {"NEUMIREJ", "2"}});
   PlayAttack(0);
   EXPECT_EQ(host.death_windows, 0);
   EXPECT_TRUE(f.IsClosed());

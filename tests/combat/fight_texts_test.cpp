@@ -223,8 +223,7 @@ TEST(ActionTexts, AttackRangesWithTheWeaponAtItsExtremes) {
   attack.AttackFormula = "#zbran";
   attack.DamageFormula = "#poskozeni";
   // Útok: 3 až 13 / Poškození: 2
-  EXPECT_EQ(AttackRangeText(attack, state),
-            "\xDAtok: 3 a\x9E 13\r\nPo\x9Akozen\xED: 2");
+  EXPECT_EQ(AttackRangeText(attack, state), "\xDAtok: 3 a\x9E 13\r\nPo\x9Akozen\xED: 2");
   attack.EnergyCost = 8;
   attack.ManaCost = 0;
   EXPECT_EQ(EnergyCostText(attack), "Energie: 8");

@@ -77,8 +77,7 @@ TEST_F(FightCommand, NoDeathFightLostLeavesTheHeroOneLifeAndNoWinLine) {
 }
 
 TEST_F(FightCommand, OrdinaryFightLostEndsInTheDeathWindow) {
-  WriteLocations(
-      "<1><utok umime=\"1\"><souboj utok=\"1k1+40\" zivoty=\"90\"><text obsah=\"dal\">");
+  WriteLocations("<1><utok umime=\"1\"><souboj utok=\"1k1+40\" zivoty=\"90\"><text obsah=\"dal\">");
   Start();
   EXPECT_EQ(host.death_windows, 1);
   EXPECT_TRUE(host.ended);

@@ -77,7 +77,8 @@ TEST_F(FightScriptTest, FightToTheEnd) {
   EXPECT_EQ(result.Lines[2]["state"]["combat"]["hit"], 1);
 
   const Json& list = result.Lines[3]["fight"];
-  EXPECT_EQ(list["list"], Json::parse(R"([{"number": 1, "caption": "Lektvar x 2", "enabled": true}])"));
+  EXPECT_EQ(list["list"],
+            Json::parse(R"([{"number": 1, "caption": "Lektvar x 2", "enabled": true}])"));
   EXPECT_EQ(list["list_kind"], "items");
   EXPECT_EQ(list["description"], "Použít předmět");
 
@@ -99,8 +100,12 @@ TEST_F(FightScriptTest, FightToTheEnd) {
   EXPECT_TRUE(after["fight"].is_null());
   EXPECT_EQ(after["state"]["zkusenosti"], 5);
   EXPECT_EQ(after["state"]["mana"], 2);
-  EXPECT_EQ(after["state"]["combat"], Json::parse(R"({"result": 2, "hit": 1, "spells": 1, "items": 1})"));
-  EXPECT_EQ(after["info"][0], Json::parse(R"({"text": "Vyhrál jsi! Za poražení nepřítele získáváš 5 XP", "colour": "#00FF00"})"));
+  EXPECT_EQ(after["state"]["combat"],
+            Json::parse(R"({"result": 2, "hit": 1, "spells": 1, "items": 1})"));
+  EXPECT_EQ(
+      after["info"][0],
+      Json::parse(
+          R"({"text": "Vyhrál jsi! Za poražení nepřítele získáváš 5 XP", "colour": "#00FF00"})"));
   ASSERT_EQ(after["texts"].size(), 1u);
   EXPECT_EQ(after["texts"][0]["text"], "Po boji");
 }
@@ -120,8 +125,9 @@ TEST_F(FightScriptTest, CommandsNeedTheirLabelsAndLists) {
             Json::parse(R"({"error": "line 3: cast: spell 2 is not in the list"})"));
   EXPECT_EQ(Play("new-game\nitems\nuse 1\nitems\n").Last(),
             Json::parse(R"({"error": "line 4: items: the items button is not shown"})"));
-  EXPECT_EQ(Play("new-game\nchoose 1\n").Last(),
-            Json::parse(R"js({"error": "line 2: 'choose' does not fit the window on top (fight)"})js"));
+  EXPECT_EQ(
+      Play("new-game\nchoose 1\n").Last(),
+      Json::parse(R"js({"error": "line 2: 'choose' does not fit the window on top (fight)"})js"));
 }
 
 TEST_F(FightScriptTest, HeroKilledInTheFightGetsTheDeathWindow) {
