@@ -22,6 +22,7 @@
 #include "parser/random_source.h"
 #include "parser/tag_store.h"
 #include "state/game_state.h"
+#include "state/settings_window.h"
 #include "ui/answer_prompt.h"
 #include "ui/picture_popup.h"
 #include "ui/tle_label.h"
@@ -111,6 +112,8 @@ class TForm1 {
   void ScrollColumn(int delta);
   // "Nápověda": shows or takes away the help block.
   void HelpClick();
+  // "Audio": the settings window, centred on the game window.
+  void Label5Click();
 
   // Switches the location source to the library named `name` (empty: back
   // to the gamebook's own locations) and records it in RedirectName.
@@ -166,6 +169,10 @@ class TForm1 {
   // from one opening to the next.
   TForm16 AnswerPrompt;
   TForm13 PicturePopup;
+  TForm15 SettingsWindow{host};
+
+  // The audio player of the session; null without the sound library.
+  TAudio* Audio = nullptr;
 
   // The opponent of the fights (SOUBOJ): a fight's attributes that a tag
   // leaves out keep the values of the fight before.

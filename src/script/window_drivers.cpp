@@ -7,6 +7,7 @@
 #include "script/script_commands.h"
 #include "script/script_error.h"
 #include "script/sell_driver.h"
+#include "script/settings_driver.h"
 #include "script/shop_driver.h"
 #include "script/shown_text.h"
 #include "ui/answer_prompt.h"
@@ -73,6 +74,7 @@ WindowDrivers DefaultWindowDrivers() {
   drivers["fight"] = MakeFightDriver();
   drivers["shop"] = MakeShopDriver();
   drivers["sell"] = MakeSellDriver();
+  drivers["settings"] = MakeSettingsDriver();
   return drivers;
 }
 
