@@ -22,6 +22,7 @@ constexpr std::string_view kWonColour = "Lime";
 
 void Fight(TForm1& form, const TagEntry& tag) {
   TSouboj window(form.State, form.host, form.Random, form.Store.Files(), form.FightEnemy);
+  window.HideMana = form.HideMana;
   window.Open(Attributes(tag));
   form.host.RunModal(window);
   window.ActionLabels.clear();

@@ -177,6 +177,8 @@ class TForm1 {
   // The opponent of the fights (SOUBOJ): a fight's attributes that a tag
   // leaves out keep the values of the fight before.
   Enemy FightEnemy;
+  // The game skin hides the mana displays (the fight's among them).
+  bool HideMana = false;
 
  private:
   bool PassesConditions(std::span<TagEntry> tags, std::size_t index);

@@ -130,6 +130,17 @@ TEST_F(FightScriptTest, CommandsNeedTheirLabelsAndLists) {
       Json::parse(R"js({"error": "line 2: 'choose' does not fit the window on top (fight)"})js"));
 }
 
+TEST_F(FightScriptTest, SkinWithoutManaHidesTheManaLineAndTheSpellsButton) {
+  WriteBytes("grafika/skin.ini", "[Interface]\r\nNezobrazovatManu=1\r\n");
+  const ScriptResult result = Play("new-game\ndump\nattack 2\ndump\nspells\n");
+  ASSERT_EQ(result.Lines.size(), 3u);
+  EXPECT_EQ(result.Lines[0]["fight"]["player"]["mana"], "");
+  EXPECT_EQ(result.Lines[1]["fight"]["mana_cost"], "");
+  EXPECT_EQ(result.Lines[1]["fight"]["energy_cost"], "Energie: 8");
+  EXPECT_EQ(result.Last(),
+            Json::parse(R"({"error": "line 5: spells: the spells button is not shown"})"));
+}
+
 TEST_F(FightScriptTest, HeroKilledInTheFightGetsTheDeathWindow) {
   WriteLocations(
       "<1><utok umime=\"1\"><souboj utok=\"1k1+40\" zivoty=\"90\"><text obsah=\"Po boji\">");
