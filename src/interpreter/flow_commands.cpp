@@ -123,6 +123,7 @@ void AddFlowCommands(CommandMap& map) {
   AddPromptCommands(map);
   AddAudioCommands(map);
   AddSaveCommands(map);
+  AddFightCommand(map);
   AddShopCommands(map);
 }
 

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "combat/enemy.h"
 #include "data/location_store.h"
 #include "host/font.h"
 #include "host/host.h"
@@ -177,6 +178,12 @@ class TForm1 {
 
   // The audio player of the session; null without the sound library.
   TAudio* Audio = nullptr;
+
+  // The opponent of the fights (SOUBOJ): a fight's attributes that a tag
+  // leaves out keep the values of the fight before.
+  Enemy FightEnemy;
+  // The game skin hides the mana displays (the fight's among them).
+  bool HideMana = false;
 
  private:
   bool PassesConditions(std::span<TagEntry> tags, std::size_t index);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/cp1250.h"
+#include "script/fight_driver.h"
 #include "script/save_driver.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
@@ -72,6 +73,7 @@ WindowDrivers DefaultWindowDrivers() {
   drivers["answer"] = std::make_unique<AnswerPromptDriver>();
   drivers["picture"] = std::make_unique<PicturePopupDriver>();
   drivers["save"] = MakeSaveDriver();
+  drivers["fight"] = MakeFightDriver();
   drivers["shop"] = MakeShopDriver();
   drivers["sell"] = MakeSellDriver();
   drivers["settings"] = MakeSettingsDriver();
