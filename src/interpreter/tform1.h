@@ -110,6 +110,9 @@ class TForm1 {
   void ScrollColumn(int delta);
   // "Nápověda": shows or takes away the help block.
   void HelpClick();
+  // "Postava" and "Vybavení": the character sheet and the inventory, modal.
+  void PostavaClick();
+  void VybaveniClick();
 
   // Switches the location source to the library named `name` (empty: back
   // to the gamebook's own locations) and records it in RedirectName.
@@ -151,6 +154,7 @@ class TForm1 {
   bool AudioButtonVisible = false;
   bool ContinueButtonVisible = false;
   bool HelpShown = false;
+  bool HideMana = false;  // the skin hides mana, also on the character sheet
 
   // Called when a countdown runs out, before the page changes: the inventory
   // and the character sheet close as if cancelled.

@@ -3,8 +3,10 @@
 #include <string>
 
 #include "data/cp1250.h"
+#include "script/inventory_driver.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
+#include "script/sheet_driver.h"
 #include "script/shown_text.h"
 #include "ui/answer_prompt.h"
 #include "ui/picture_popup.h"
@@ -67,6 +69,8 @@ WindowDrivers DefaultWindowDrivers() {
   WindowDrivers drivers;
   drivers["answer"] = std::make_unique<AnswerPromptDriver>();
   drivers["picture"] = std::make_unique<PicturePopupDriver>();
+  drivers["sheet"] = MakeSheetDriver();
+  drivers["inventory"] = MakeInventoryDriver();
   return drivers;
 }
 
