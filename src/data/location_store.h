@@ -99,6 +99,10 @@ class LocationStore {
   // otherwise). It is read once per run.
   void EnsureMainText();
   bool MainTextLoaded() const { return main_loaded_; }
+
+  // The gamebook's files the store reads from (the shop reads its offers
+  // through them too).
+  GameFiles& Files() { return files_; }
   const std::string& MainText() const { return main_text_; }
 
  private:

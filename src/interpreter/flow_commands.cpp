@@ -122,6 +122,7 @@ void AddFlowCommands(CommandMap& map) {
   map["POVOLVYBAVENIDOCASNE"] = &ShowEquipmentForPage;
   AddPromptCommands(map);
   AddAudioCommands(map);
+  AddShopCommands(map);
 }
 
 }  // namespace qv

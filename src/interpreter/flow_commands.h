@@ -8,5 +8,6 @@ namespace qv {
 
 void AddPromptCommands(CommandMap& map);  // TEXTOVEOKNO, OBRAZEK
 void AddAudioCommands(CommandMap& map);   // AUDIOSOUND ... AUDIOCONTINUE
+void AddShopCommands(CommandMap& map);    // OBCHOD, PRODEJ
 
 }  // namespace qv

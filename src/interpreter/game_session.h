@@ -7,6 +7,9 @@
 #include <optional>
 #include <string_view>
 
+#include "audio/audio_backend.h"
+#include "audio/audio_player.h"
+#include "audio/recording_audio_backend.h"
 #include "data/game_files.h"
 #include "data/init_record.h"
 #include "data/location_store.h"
@@ -14,12 +17,16 @@
 #include "interpreter/tform1.h"
 #include "parser/random_source.h"
 #include "state/game_state.h"
+#include "ui/skin.h"
 
 namespace qv {
 
 class GameSession {
  public:
-  GameSession(Host& host, RandomSource& random);
+  // Reads the menu skin, as the main menu does when it is created.
+  // `audio_device` is the sound device the audio player will play through;
+  // without one the player plays through a silent recording device.
+  GameSession(Host& host, RandomSource& random, AudioBackend* audio_device = nullptr);
 
   // Reads the initialization record, as the main menu does when it is
   // created. False (the message shown) when it cannot be read; the menu
@@ -45,6 +52,24 @@ class GameSession {
   GameFiles Files;
   LocationStore Store;
   TForm1 Form;
+  MenuSkin MenuSkinValues;  // read when the session is created
+  GameSkin GameSkinValues;  // read at the start of a game
+
+ private:
+  // Before the player, which keeps a reference to its device.
+  AudioBackend* audio_device_;
+  RecordingAudioBackend silent_device_;
+
+ public:
+  // The audio player, created at the start of a game when the sound library
+  // is present (State->AudioAvailable); Form.Audio points to it.
+  std::unique_ptr<TAudio> Audio;
+
+  AudioBackend& AudioDevice() { return audio_device_ ? *audio_device_ : silent_device_; }
+
+ private:
+  // Whether there is sound; the player and its settings when there is.
+  void StartAudio();
 };
 
 }  // namespace qv

@@ -21,6 +21,7 @@
 #include "parser/random_source.h"
 #include "parser/tag_store.h"
 #include "state/game_state.h"
+#include "state/settings_window.h"
 #include "ui/answer_prompt.h"
 #include "ui/picture_popup.h"
 #include "ui/tle_label.h"
@@ -113,6 +114,8 @@ class TForm1 {
   // "Postava" and "Vybavení": the character sheet and the inventory, modal.
   void PostavaClick();
   void VybaveniClick();
+  // "Audio": the settings window, centred on the game window.
+  void Label5Click();
 
   // Switches the location source to the library named `name` (empty: back
   // to the gamebook's own locations) and records it in RedirectName.
@@ -169,6 +172,10 @@ class TForm1 {
   // from one opening to the next.
   TForm16 AnswerPrompt;
   TForm13 PicturePopup;
+  TForm15 SettingsWindow{host};
+
+  // The audio player of the session; null without the sound library.
+  TAudio* Audio = nullptr;
 
  private:
   bool PassesConditions(std::span<TagEntry> tags, std::size_t index);

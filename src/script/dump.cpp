@@ -93,6 +93,19 @@ Json WindowEntry(const DumpSources& sources, std::string_view kind) {
   return driver->second->Dump(*window->Modal);
 }
 
+// The audio player; without one (no sound library) its defaults.
+Json Audio(const GameState& state, const TAudio* audio) {
+  Json out = Json::object();
+  out["available"] = state.AudioAvailable;
+  out["sound_on"] = audio ? audio->SoundOn : true;
+  out["music_on"] = audio ? audio->MusicOn : true;
+  out["sound_volume"] = audio ? audio->SoundVolume : TAudio::kDefaultVolume;
+  out["music_volume"] = audio ? audio->MusicVolume : TAudio::kDefaultVolume;
+  out["music_kind"] = audio ? audio->MusicKind : kNoMusic;
+  out["music_name"] = audio ? ShownText(audio->MusicName.str()) : std::string();
+  return out;
+}
+
 }  // namespace
 
 Json BuildDump(const DumpSources& sources) {
@@ -135,16 +148,13 @@ Json BuildDump(const DumpSources& sources) {
     out["load_list"] = nullptr;
   }
 
-  // Until the audio player exists: no sound library, the settings' defaults.
-  out["audio"] = Json{{"available", state.AudioAvailable},
-                      {"sound_on", true},
-                      {"music_on", true},
-                      {"sound_volume", 64},
-                      {"music_volume", 64},
-                      {"music_kind", 0},
-                      {"music_name", ""}};
+  out["audio"] = Audio(state, session.Audio.get());
   // Added to the contract's keys: what the system's open action was given.
   out["web_links"] = Strings(sources.Host.WebLinks());
+  // Added: the settings window, and every call the audio player made to the
+  // sound device, in order.
+  out["settings"] = WindowEntry(sources, "settings");
+  out["audio_calls"] = sources.AudioDevice ? Strings(sources.AudioDevice->Calls) : Json::array();
   return out;
 }
 

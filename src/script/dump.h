@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/recording_audio_backend.h"
 #include "data/location_store.h"
 #include "interpreter/game_session.h"
 #include "script/load_list.h"
@@ -26,6 +27,7 @@ struct DumpSources {
   const ScriptHost& Host;
   const std::vector<LoadListEntry>& LoadList;  // the entries of the open load list
   const WindowDrivers& Drivers;
+  const RecordingAudioBackend* AudioDevice = nullptr;  // the calls the audio player made
 };
 
 nlohmann::ordered_json BuildDump(const DumpSources& sources);

@@ -42,7 +42,7 @@ ScriptRunner::ScriptRunner(std::istream& script, std::ostream& out, const Script
       out_(out),
       host_(windows_, options.ScreenWidth, options.ScreenHeight),
       random_(MakeRandomSource(options)),
-      session_(std::make_unique<GameSession>(host_, *random_)),
+      session_(std::make_unique<GameSession>(host_, *random_, &audio_device_)),
       drivers_(DefaultWindowDrivers()) {
   host_.SetLoop(this);
 }
@@ -84,7 +84,7 @@ void ScriptRunner::RunUntil(const std::function<bool()>& done) {
 }
 
 void ScriptRunner::PrintDump() {
-  const DumpSources sources{*session_, windows_, host_, load_list_, drivers_};
+  const DumpSources sources{*session_, windows_, host_, load_list_, drivers_, &audio_device_};
   out_ << JsonLine(BuildDump(sources)) << '\n' << std::flush;
 }
 
@@ -285,7 +285,7 @@ bool ScriptRunner::ApplyButton(std::string_view button) {
     form.VybaveniClick();
   } else if (button == "audio") {
     if (!form.AudioButtonVisible) throw hidden();
-    throw ScriptError("button: the settings window is not available yet");
+    form.Label5Click();
   } else {
     return false;
   }

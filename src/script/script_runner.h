@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "audio/recording_audio_backend.h"
 #include "interpreter/game_session.h"
 #include "parser/random_source.h"
 #include "script/dump.h"
@@ -69,6 +70,7 @@ class ScriptRunner final : public CommandLoop {
   WindowStack windows_;
   ScriptHost host_;
   std::unique_ptr<RandomSource> random_;
+  RecordingAudioBackend audio_device_;  // nothing is heard; the calls are dumped
   std::unique_ptr<GameSession> session_;
   std::vector<LoadListEntry> load_list_;
   WindowDrivers drivers_;

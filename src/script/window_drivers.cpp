@@ -6,7 +6,10 @@
 #include "script/inventory_driver.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
+#include "script/sell_driver.h"
+#include "script/settings_driver.h"
 #include "script/sheet_driver.h"
+#include "script/shop_driver.h"
 #include "script/shown_text.h"
 #include "ui/answer_prompt.h"
 #include "ui/picture_popup.h"
@@ -71,6 +74,9 @@ WindowDrivers DefaultWindowDrivers() {
   drivers["picture"] = std::make_unique<PicturePopupDriver>();
   drivers["sheet"] = MakeSheetDriver();
   drivers["inventory"] = MakeInventoryDriver();
+  drivers["shop"] = MakeShopDriver();
+  drivers["sell"] = MakeSellDriver();
+  drivers["settings"] = MakeSettingsDriver();
   return drivers;
 }
 

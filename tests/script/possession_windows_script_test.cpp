@@ -74,6 +74,22 @@ TEST_F(PossessionWindowScript, SheetClosesBackToTheGame) {
   EXPECT_TRUE(result.Last()["sheet"].is_null());
 }
 
+TEST_F(PossessionWindowScript, SkinThatHidesManaHidesItOnTheSheet) {
+  WriteCatalogs();
+  WriteLocations("<1><text obsah=\"a\">");
+  WriteBytes("grafika/skin.ini", "[Interface]\r\nNezobrazovatManu=1\r\n");
+  InitRecord record = TestInitRecord();
+  record.Zkusenosti = 50;
+  WriteInitRecord(record);
+  const ScriptResult result = Play("new-game\nbutton postava\ndump\nraise mana\n");
+  ASSERT_EQ(result.Lines.size(), 2u);
+  EXPECT_EQ(result.Lines[0]["sheet"]["lines"]["mana"], "");
+  EXPECT_EQ(result.Lines[0]["sheet"]["raise"]["mana"], false);
+  EXPECT_EQ(result.Lines[0]["sheet"]["raise"]["sila"], true);
+  EXPECT_EQ(result.Last(),
+            Json::parse(R"js({"error":"line 4: raise: the mana button is not shown"})js"));
+}
+
 TEST_F(PossessionWindowScript, InventoryUsesEquipsAndShowsPictures) {
   WriteCatalogs();
   WriteBytes("obrazky/mapa.gif",

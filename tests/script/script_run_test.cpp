@@ -33,11 +33,12 @@ TEST_F(ScriptRunTest, DumpHasEveryKeyInTheContractsOrder) {
   for (const Json& dump : result.Lines) {
     EXPECT_EQ(Keys(dump),
               (std::vector<std::string>{
-                  "windows",        "ended",   "messages",  "location", "previous_location",
-                  "location_label", "heading", "options",   "texts",    "pictures",
-                  "info",           "timer",   "buttons",   "state",    "fight",
-                  "shop",           "sell",    "inventory", "sheet",    "save",
-                  "answer",         "picture", "load_list", "audio",    "web_links"}));
+                  "windows",        "ended",      "messages",  "location", "previous_location",
+                  "location_label", "heading",    "options",   "texts",    "pictures",
+                  "info",           "timer",      "buttons",   "state",    "fight",
+                  "shop",           "sell",       "inventory", "sheet",    "save",
+                  "answer",         "picture",    "load_list", "audio",    "web_links",
+                  "settings",       "audio_calls"}));
     EXPECT_EQ(Keys(dump["state"]), (std::vector<std::string>{"variables",
                                                              "strings",
                                                              "name",
@@ -82,7 +83,7 @@ TEST_F(ScriptRunTest, DumpHasEveryKeyInTheContractsOrder) {
                                         "music_volume", "music_kind", "music_name"}));
     EXPECT_EQ(dump["info"].size(), 5u);
     for (const char* window : {"fight", "shop", "sell", "inventory", "sheet", "save", "answer",
-                               "picture", "load_list"}) {
+                               "picture", "load_list", "settings"}) {
       EXPECT_TRUE(dump[window].is_null()) << window;
     }
   }

@@ -1,0 +1,97 @@
+#include "possessions/shop_window.h"
+
+#include <limits>
+#include <utility>
+
+#include "parser/wrapping_arithmetic.h"
+
+namespace qv {
+
+namespace {
+
+constexpr std::string_view kWeaponKind = "zbran";
+constexpr std::string_view kArmourKind = "zbroj";
+constexpr std::string_view kItemKind = "predmet";
+
+// One more piece; a count at the top of its field stays there.
+template <class Count>
+void AddOne(Count& held) {
+  if (held < std::numeric_limits<Count>::max()) ++held;
+}
+
+}  // namespace
+
+TObchod::TObchod(GameState& state, Host& host) : state_(state), host_(host) {
+  Heading.Label1 = kShopHeading;
+}
+
+void TObchod::CentreOn(int width, int height) {
+  Left = width / 2 - kWidth / 2;
+  Top = height / 2 - kHeight / 2;
+}
+
+void TObchod::ShowMoney() { Heading.ShowMoney(state_, host_); }
+
+void TObchod::ShowOffer(std::vector<ShopRow> offer) {
+  Offer = std::move(offer);
+  RowLabels.clear();
+  RowLabels.reserve(Offer.size());
+  for (std::size_t i = 0; i < Offer.size(); ++i) {
+    const int row = static_cast<int>(i) + 1;
+    TLELabel label;
+    label.Caption = Offer[i].Name;
+    label.Left = kRowLeft;
+    label.Top = kRowSpacing * row + kRowTop;
+    label.HandCursor = true;
+    label.UnderlineOnHover = false;
+    label.idx = row;
+    RowLabels.push_back(std::move(label));
+  }
+}
+
+const ShopRow* TObchod::RowAt(int row) const {
+  if (row < 1 || row > static_cast<int>(Offer.size())) return nullptr;
+  return &Offer[static_cast<std::size_t>(row - 1)];
+}
+
+bool TObchod::CanBeBought(const ShopRow& row) const {
+  if (row.Kind == kWeaponKind) return state_.Weapons.IsLoaded(row.ItemNumber);
+  if (row.Kind == kArmourKind) return state_.Armours.IsLoaded(row.ItemNumber);
+  if (row.Kind == kItemKind) return state_.Items.IsLoaded(row.ItemNumber);
+  return false;
+}
+
+void TObchod::Label4MouseMove(int row) {
+  const ShopRow* offer = RowAt(row);
+  if (offer == nullptr) return;
+  Label3 = offer->Name + "\r\n" + offer->Description + "\r\nCena: " + std::to_string(offer->Price) +
+           " " + state_.CurrencyName;
+}
+
+void TObchod::Label4Click(int row) {
+  const ShopRow* offer = RowAt(row);
+  if (offer == nullptr) return;
+  // Without this check such a row would sell nothing for nothing and count
+  // a piece in a slot no record stands in (or outside the catalog).
+  if (!CanBeBought(*offer)) {
+    Label5 = kCannotBeBought;
+    return;
+  }
+  int32_t& money = state_.Character.PENIZE;
+  if (money < offer->Price) {
+    Label5 = kNotEnoughMoney;
+    return;
+  }
+  money = WrapSub(money, offer->Price);
+  ShowMoney();
+  Label5 = std::string(kBought) + offer->Name;
+  if (offer->Kind == kWeaponKind) {
+    AddOne(state_.Weapons.at(offer->ItemNumber).Held);
+  } else if (offer->Kind == kArmourKind) {
+    AddOne(state_.Armours.at(offer->ItemNumber).Held);
+  } else {
+    AddOne(state_.Items.at(offer->ItemNumber).Held);
+  }
+}
+
+}  // namespace qv
