@@ -113,6 +113,9 @@ class TForm1 {
   void ScrollColumn(int delta);
   // "Nápověda": shows or takes away the help block.
   void HelpClick();
+  // "Postava" and "Vybavení": the character sheet and the inventory, modal.
+  void PostavaClick();
+  void VybaveniClick();
   // "Audio": the settings window, centred on the game window.
   void Label5Click();
 
@@ -156,6 +159,8 @@ class TForm1 {
   bool AudioButtonVisible = false;
   bool ContinueButtonVisible = false;
   bool HelpShown = false;
+  // The game skin hides the mana displays of the character sheet and the fight.
+  bool HideMana = false;
 
   // Called when a countdown runs out, before the page changes: the inventory
   // and the character sheet close as if cancelled.
@@ -182,8 +187,6 @@ class TForm1 {
   // The opponent of the fights (SOUBOJ): a fight's attributes that a tag
   // leaves out keep the values of the fight before.
   Enemy FightEnemy;
-  // The game skin hides the mana displays (the fight's among them).
-  bool HideMana = false;
 
  private:
   bool PassesConditions(std::span<TagEntry> tags, std::size_t index);

@@ -319,10 +319,10 @@ bool ScriptRunner::ApplyButton(std::string_view button) {
     form.Button1Click();
   } else if (button == "postava") {
     if (!form.SheetButtonVisible) throw hidden();
-    throw ScriptError("button: the character sheet is not available yet");
+    form.PostavaClick();
   } else if (button == "vybaveni") {
     if (!form.EquipmentButtonVisible) throw hidden();
-    throw ScriptError("button: the inventory is not available yet");
+    form.VybaveniClick();
   } else if (button == "audio") {
     if (!form.AudioButtonVisible) throw hidden();
     form.Label5Click();

@@ -1,5 +1,6 @@
 // The window drivers a scripted run starts with: the answer prompt
-// (`answer TEXT`) and the picture pop-up (`close`).
+// (`answer TEXT`), the picture pop-up (`close`), the character sheet and the
+// inventory.
 #pragma once
 
 #include "script/dump.h"

@@ -194,7 +194,7 @@ TEST_F(ScriptRunTest, CommandsThatDoNotFitTheWindowOnTop) {
   EXPECT_EQ(Play("new-game\nkey f5\n").Status, 2);
   EXPECT_EQ(Play("new-game\nwheel left\n").Status, 2);
   EXPECT_EQ(Play("new-game\nbutton pokracovat\n").Status, 2);  // not shown in a new game
-  EXPECT_EQ(Play("new-game\nbutton postava\n").Status, 2);     // the sheet is not built yet
+  EXPECT_EQ(Play("new-game\nbutton postava\nraise magie\n").Status, 2);
   EXPECT_EQ(Play("new-game\nbutton zmizet\n").Status, 2);
   EXPECT_EQ(Play("dump 1\n").Status, 2);
   EXPECT_EQ(Play("tick -1\n").Status, 2);
