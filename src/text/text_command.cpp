@@ -52,9 +52,9 @@ TextCommand ParseTextCommand(std::string_view line) {
     if (first == "r") return Make(Kind::Reprint);
     if (first == "n" || first == "napoveda") return Make(Kind::GameHelp);
     if (first == "c" || first == "pokracovat") return Make(Kind::Continue);
-    if (first == "postava" || first == "vybaveni" || first == "audio") {
-      return Make(Kind::Button, 0, first);
-    }
+    if (first == "postava" || first == "ch") return Make(Kind::Button, 0, "postava");
+    if (first == "vybaveni" || first == "inv") return Make(Kind::Button, 0, "vybaveni");
+    if (first == "audio" || first == "a") return Make(Kind::Button, 0, "audio");
     if (first == "q" || first == "konec" || first == "quit") return Make(Kind::Quit);
     // "t3" as well as "t 3".
     if (first.size() > 1 && (first[0] == 't' || first[0] == 'p')) {

@@ -17,7 +17,7 @@ struct TextCommand {
     Reprint,      // r: the whole page again
     GameHelp,     // n: the game's "Nápověda" button
     Continue,     // c: the "Pokračovat" button
-    Button,       // postava, vybaveni, audio: the other buttons (Word names it)
+    Button,       // postava|ch, vybaveni|inv, audio|a: the other buttons (Word names it)
     Quit,         // q or konec: the "Konec" button
     Unknown,
   };

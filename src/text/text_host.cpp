@@ -6,6 +6,8 @@
 #include "data/cp1250.h"
 #include "host/approximate_metrics.h"
 #include "script/shown_text.h"
+#include "script/window_drivers.h"
+#include "text/text_windows.h"
 #include "ui/answer_prompt.h"
 #include "ui/death_window.h"
 #include "ui/picture_popup.h"
@@ -53,10 +55,9 @@ void TextHost::RunModal(ModalWindow& window) {
       return;
     }
     popup->PictureClick();
-  } else if (window.Kind() == "fight") {
-    out_ << "The fight window is not available in the terminal yet; the game ends here.\n"
-         << std::flush;
-    EndProgram();
+  } else if (IsTextWindow(window)) {
+    if (drivers_.empty()) drivers_ = DefaultWindowDrivers();
+    RunTextWindow(window, *this, input_, out_, drivers_);
   } else {
     out_ << "The " << window.Kind() << " window is not available in the terminal yet.\n"
          << std::flush;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "host/host.h"
+#include "script/dump.h"
 #include "text/text_input.h"
 
 namespace qv {
@@ -29,10 +30,10 @@ class TextHost final : public Host {
   bool ProgramEnded() const override { return ended_; }
   // Printed for the player to open: a terminal has no browser of its own.
   void OpenWebAddress(std::string_view address) override;
-  // The answer prompt reads a line; the picture pop-up waits for Enter.
-  // Windows the terminal cannot show yet are closed, or, for a fight, whose
-  // result the story depends on, the game ends there. The end of the input
-  // ends the program.
+  // The answer prompt reads a line; the picture pop-up waits for Enter; the
+  // fight, shop, sale, character sheet, inventory, save and settings windows
+  // are prompts of their own (text_windows.h). The end of the input ends the
+  // program.
   void RunModal(ModalWindow& window) override;
   TextSize MeasureText(const Font& font, std::string_view text) override;
   int ScreenWidth() const override { return screen_width_; }
@@ -47,6 +48,7 @@ class TextHost final : public Host {
   int screen_height_;
   bool ended_ = false;
   std::function<void()> before_window_;
+  WindowDrivers drivers_;
 };
 
 }  // namespace qv

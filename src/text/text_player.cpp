@@ -31,6 +31,7 @@ constexpr const char* kGameHelp =
     "  Enter      let one second pass (countdowns)\n"
     "  r          read the whole page again\n"
     "  n          the help button of the game\n"
+    "  ch, inv, a the character sheet, the inventory, the settings\n"
     "  c          continue a loaded game\n"
     "  h          this list\n"
     "  q, konec   end the game\n";
@@ -45,7 +46,8 @@ TextPlayer::TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64
       session_(std::make_unique<GameSession>(host_, *random_)),
       page_(out),
       menu_(*session_->State),
-      name_entry_(*session_->State) {
+      name_entry_(*session_->State),
+      load_list_(*session_->State) {
   // A window in the middle of a page: the page so far is read out first.
   host_.SetBeforeWindow([this] {
     if (game_started_) page_.Report(session_->Form, false);
@@ -89,7 +91,7 @@ void TextPlayer::Follow(StartAction action) {
       session_->StartNewGame();
       break;
     case StartAction::OpenLoadList:
-      out_ << "Loading a saved game is not available in the terminal yet.\n";
+      ShowLoadList();
       break;
     case StartAction::OpenAbout:
       ShowAbout();
@@ -132,6 +134,42 @@ void TextPlayer::ShowNameEntry() {
   }
   name_entry_.Edit = Utf8ToCp1250(*line);
   Follow(name_entry_.FormKeyPress(kEnterKey));
+}
+
+void TextPlayer::ShowLoadList() {
+  load_list_.Reopen();
+  load_list_.FormShow();
+  while (!load_list_.IsClosed()) {
+    out_ << "\nSaved games:\n";
+    if (load_list_.Labels.empty()) out_ << "  none\n";
+    int n = 0;
+    for (const TLELabel& label : load_list_.Labels) {
+      out_ << "  " << ++n << ". " << ShownText(label.Caption) << '\n';
+    }
+    out_ << "(N loads entry N, x goes back)\n> " << std::flush;
+    const std::optional<std::string> line = input_.ReadLine();
+    if (!line) {
+      host_.EndProgram();
+      return;
+    }
+    if (*line == "x") {
+      load_list_.FormClick();
+      return;
+    }
+    const TextCommand command = ParseTextCommand(*line);
+    const auto shown = static_cast<int32_t>(load_list_.Labels.size());
+    if (command.What != TextCommand::Kind::Choose || command.Number < 1 || command.Number > shown) {
+      out_ << "Type the number of an entry or x.\n";
+      continue;
+    }
+    load_list_.LabelMouseEnter(command.Number);
+    if (!load_list_.LabelClick()) continue;
+    game_started_ = true;
+    // A position that cannot be read (its message is shown) leaves the
+    // player at the main menu.
+    if (!session_->StartLoadedGame() && !host_.ProgramEnded()) game_started_ = false;
+    return;
+  }
 }
 
 void TextPlayer::PlayGame() {
@@ -216,11 +254,17 @@ void TextPlayer::Apply(const TextCommand& command) {
       const bool shown = sheet       ? form.SheetButtonVisible
                          : inventory ? form.EquipmentButtonVisible
                                      : form.AudioButtonVisible;
-      const char* window = sheet ? "character sheet" : inventory ? "inventory" : "settings window";
       if (!shown) {
         out_ << "The " << command.Word << " button is not shown.\n";
+        break;
+      }
+      form.LeaveOptions();
+      if (sheet) {
+        form.PostavaClick();
+      } else if (inventory) {
+        form.VybaveniClick();
       } else {
-        out_ << "The " << window << " is not available in the terminal yet.\n";
+        form.Label5Click();
       }
       break;
     }

@@ -13,6 +13,7 @@
 
 #include "interpreter/game_session.h"
 #include "parser/random_source.h"
+#include "state/load_list_window.h"
 #include "text/page_report.h"
 #include "text/text_command.h"
 #include "text/text_host.h"
@@ -42,6 +43,7 @@ class TextPlayer {
   void Follow(StartAction action);
   void ShowAbout();
   void ShowNameEntry();
+  void ShowLoadList();
   void PlayGame();
   void Apply(const TextCommand& command);
   void Wait();
@@ -55,6 +57,7 @@ class TextPlayer {
   TForm8 menu_;
   TForm14 name_entry_;
   TForm9 about_;
+  TForm10 load_list_;
   bool game_started_ = false;
 };
 

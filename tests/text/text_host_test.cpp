@@ -42,16 +42,13 @@ TEST_F(TextHostTest, MessagesAndWebAddressesArePrintedAsUtf8) {
   EXPECT_FALSE(host.ProgramEnded());
 }
 
-TEST_F(TextHostTest, WindowsNotBuiltForTheTerminalCloseButAFightEnds) {
+TEST_F(TextHostTest, UnknownWindowsCloseWithANotice) {
   Window shop("shop");
   host.RunModal(shop);
   EXPECT_TRUE(shop.IsClosed());
   EXPECT_FALSE(host.ProgramEnded());
   EXPECT_EQ(out.str(), "The shop window is not available in the terminal yet.\n");
-  Window fight("fight");
-  host.RunModal(fight);
-  EXPECT_TRUE(host.ProgramEnded());
-  EXPECT_NE(out.str().find("the game ends here"), std::string::npos);
+  host.EndProgram();
   // Once ended, no window opens any more.
   Window save("save");
   host.RunModal(save);

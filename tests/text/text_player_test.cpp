@@ -76,8 +76,9 @@ TEST_F(TextPlayerTest, EndOfInputEndsCleanlyAnywhere) {
 
 TEST_F(TextPlayerTest, MenuLoadAboutAndExit) {
   WriteLocations(kForest);
-  const std::string out = Play("2\n3\nw\n\n5\nq\n");
-  EXPECT_TRUE(Has(out, "Loading a saved game is not available in the terminal yet.\n")) << out;
+  const std::string out = Play("2\n4\nx\n3\nw\n\n5\nq\n");
+  EXPECT_TRUE(InOrder(out, "Saved games:\n  none\n", "Type the number of an entry or x.\n"))
+      << out;
   EXPECT_TRUE(InOrder(out,
                       "Hra byla vytvořena v\nuniverzálním enginu\nk tvorbě gamebooků,\n"
                       "který je možno stáhnout\nna webových stránkách\n",
