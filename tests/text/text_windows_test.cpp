@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 
 #include "support/gamebook_fixture.h"
+#include "state/settings_window.h"
 #include "text/text_player.h"
 
 namespace qv {
@@ -73,6 +75,65 @@ TEST_F(TextWindowsTest, HiddenButtonsAreRefused) {
   WriteLocations("<1><text obsah=\"a\"><zakazpostavudocasne>");
   const std::string out = Play("1\nch\nq\n");
   EXPECT_TRUE(Has(out, "The postava button is not shown.\n")) << out;
+}
+
+TEST_F(TextWindowsTest, FightIsReadOutAndDrivenToItsEnd) {
+  WriteDataFile("utoky",
+                "1 \"Sek\" \"Sek me\xE8\x65m\" \"Z\xE1sah za #zasah.\" \"Bez \xFA\xE8inku.\" "
+                "\"Vedle!\" 0, 0, 10, 2;\r\n");
+  WriteDataFile("predmety", "1 \"Lektvar\" \"Hojiv\xFD\" 5, boj, zivoty+5;\r\n");
+  WriteLocations(
+      "<1><utok umime=\"1\"><predmet 1=\"2\">"
+      "<souboj jmeno=\"Vlk\" utok=\"1k1+1\" obrana=\"0\" tvrdost=\"0\" zivoty=\"3\" "
+      "poskozeni=\"0\" xp=\"5\"><text obsah=\"Po boji\">");
+  const std::string out = Play("1\ni\nu 9\nu 1\n7\n1\n1\n1\n1\n1\n1\nq\n");
+  EXPECT_TRUE(Has(out, "Fight with Vlk\n  Enemy: lives 3 / 3")) << out;
+  EXPECT_TRUE(Has(out, "Attacks:\n  1. Sek\n")) << out;
+  EXPECT_TRUE(Has(out, "Items:\n  1. Lektvar")) << out;
+  EXPECT_TRUE(Has(out, "use: item 0 is not in the list\n")) << out;
+  EXPECT_TRUE(Has(out, "attack: attack 0 has no label\n")) << out;
+  EXPECT_TRUE(Has(out, "Vyhrál jsi! Za poražení nepřítele získáváš 5 XP")) << out;
+  EXPECT_TRUE(Has(out, "Po boji\n")) << out;
+}
+
+TEST_F(TextWindowsTest, SaveKeepsTheDefaultOrSkipsAndTheListLoadsIt) {
+  WriteLocations(
+      "<1><menu t=\"D\xE1l\" x=\"2\"><2><save nazev=\"cesta\"><menu t=\"D\xE1l\" x=\"3\">"
+      "<3><save nazev=\"dale\"><text obsah=\"t\xF8i\">");
+  std::string out = Play("1\n1\n\n1\n-\nq\n");
+  EXPECT_TRUE(Has(out, "Save the game under the name [cesta]")) << out;
+  EXPECT_TRUE(Has(out, "Save the game under the name [dale]")) << out;
+  EXPECT_TRUE(std::filesystem::exists("save/cesta.pzv")) << out;
+  EXPECT_FALSE(std::filesystem::exists("save/dale.pzv")) << out;
+  out = Play("2\n1\nc\nq\n");
+  EXPECT_TRUE(Has(out, "Saved games:\n  1. cesta [")) << out;
+  EXPECT_EQ(player->Session().State->World.Location, 2) << out;
+}
+
+TEST_F(TextWindowsTest, InventoryUsesAnItem) {
+  WriteCatalogs();
+  WriteLocations("<1><predmet 1=\"1\"><text obsah=\"a\">");
+  const std::string out = Play("1\ninv\nu 2\nu 1\nx\nq\n");
+  EXPECT_TRUE(Has(out, "Items:\n  1. Lektvar\nWeapons: none\n")) << out;
+  EXPECT_TRUE(Has(out, "use: item 0 is not in the list\n")) << out;
+  EXPECT_TRUE(Has(out, "Vyléčil sis 0 životy\n")) << out;
+  EXPECT_TRUE(Has(out, "Items: none\n")) << out;
+}
+
+TEST_F(TextWindowsTest, SettingsSwitchAndSliders) {
+  std::istringstream in("zvuk off\nhudba-hlasitost 300\nzvuk-hlasitost 9\nok\n");
+  std::ostringstream out;
+  TextInput input(in);
+  TextHost host(input, out);
+  TForm15 settings(host);
+  host.RunModal(settings);
+  const std::string text = out.str();
+  EXPECT_TRUE(Has(text, "Settings: sound on, music on")) << text;
+  EXPECT_TRUE(Has(text, "Settings: sound off")) << text;
+  EXPECT_TRUE(Has(text, "music-volume: the slider goes from 0 to 255, not 300\n")) << text;
+  EXPECT_TRUE(settings.IsClosed());
+  EXPECT_FALSE(settings.CheckBox1);
+  EXPECT_EQ(settings.TrackBar1, 9);
 }
 
 }  // namespace
