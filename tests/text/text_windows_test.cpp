@@ -55,6 +55,16 @@ TEST_F(TextWindowsTest, ShopBuysByRowAndCloses) {
   EXPECT_EQ(player->Session().State->Character.PENIZE, 4);
 }
 
+TEST_F(TextWindowsTest, SaleSellsAShownRowAndCloses) {
+  WriteCatalogs();
+  WriteLocations("<1><zbran 2=\"1\"><prodej procent=\"100\"><text obsah=\"Hotovo\">");
+  const std::string out = Play("1\n3\n1\nx\nq\n");
+  EXPECT_TRUE(Has(out, "Máme 10 zlaťáků\n  1. Dýka")) << out;
+  EXPECT_TRUE(Has(out, "There is no row 3.\n")) << out;
+  EXPECT_TRUE(Has(out, "Hotovo\n")) << out;
+  EXPECT_EQ(player->Session().State->Character.PENIZE, 15);
+}
+
 TEST_F(TextWindowsTest, SheetRaisesWhatIsPayable) {
   WriteCatalogs();
   WriteLocations("<1><text obsah=\"a\">");
