@@ -12,6 +12,7 @@
 #include "desktop/gui_script_runner.h"
 #include "script/script_options.h"
 #include "script/script_runner.h"
+#include "text/text_player.h"
 
 namespace {
 
@@ -29,7 +30,9 @@ constexpr const char* kUsage =
     "                  -C DIR: the gamebook folder; --screen: the screen the game\n"
     "                  sees (default 1024x768); --seed N: reproducible dice;\n"
     "                  --gui: drive the desktop windows\n"
-    "  text [DIR]      play the gamebook in a terminal\n"
+    "  text [DIR]      play the gamebook in DIR (default: the current directory) in\n"
+    "                  the terminal: pages are read out as text, options chosen by\n"
+    "                  number (h lists the commands)\n"
     "  help, --help    show this text\n"
     "\n"
     "exit status of script: 0 when the script ran to its end or the program ended,\n"
@@ -43,11 +46,6 @@ int UsageError(const std::string& message) {
   std::cout << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
   std::cerr << "quarvelin: " << message << "\n(quarvelin --help lists the commands)\n";
   return qv::kScriptLineFailed;
-}
-
-int NotBuiltYet(std::string_view what) {
-  std::cerr << "quarvelin: " << what << " is not built yet\n";
-  return 1;
 }
 
 int RunScriptCommand(const std::vector<std::string_view>& args) {
@@ -89,6 +87,16 @@ int RunPlayCommand(const std::vector<std::string_view>& args) {
   return qv::PlayDesktop(options);
 }
 
+int RunTextCommand(const std::vector<std::string_view>& args) {
+  if (args.size() > 1) {
+    std::cerr << "quarvelin: text takes at most one folder, the gamebook's\n"
+                 "(quarvelin --help lists the commands)\n";
+    return qv::kScriptLineFailed;
+  }
+  const std::string directory = args.empty() ? std::string() : std::string(args.front());
+  return qv::RunTextPlayer(std::cin, std::cout, directory);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -107,6 +115,6 @@ int main(int argc, char** argv) {
   }
   if (command == "script") return RunScriptCommand(rest);
   if (command == "play") return RunPlayCommand(rest);
-  if (command == "text") return NotBuiltYet("the terminal player");
+  if (command == "text") return RunTextCommand(rest);
   return UsageError("unknown command '" + std::string(command) + "'");
 }

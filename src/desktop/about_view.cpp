@@ -1,69 +1,57 @@
 #include "desktop/about_view.h"
 
-#include <array>
 #include <string_view>
 
 #include "desktop/death_view.h"
 #include "desktop/desktop_host.h"
-#include "desktop/menu_view.h"
 
 namespace qv {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kAboutLines{
-    "Hra byla vytvo\xF8"
-    "ena v",                             // Hra byla vytvořena v
-    "univerz\xE1ln\xEDm enginu",         // univerzálním enginu
-    "k tvorb\xEC gamebook\xF9,",         // k tvorbě gamebooků,
-    "kter\xFD je mo\x9Eno st\xE1hnout",  // který je možno stáhnout
-    "na webov\xFD"
-    "ch str\xE1nk\xE1"
-    "ch",  // na webových stránkách
-};
-constexpr std::string_view kVersionLine = "verze 4.30";
-constexpr std::string_view kLinkLine = "quarvelin.example";
-
 constexpr int kTitlePictureTop = 20;
 constexpr int kFirstLineTop = 150;
 constexpr int kLineSpacing = 20;
 constexpr int kLinkTop = kFirstLineTop + 5 * kLineSpacing + 10;
-constexpr int kVersionTop = MenuView::kHeight - 30;
+constexpr int kVersionTop = TForm9::kHeight - 30;
 
 }  // namespace
 
 Rect AboutView::LinkArea() const {
   const Font& font = host_.Look().Menu.Odkaz.Font;
-  const TextSize size = host_.Text().Measure(font, kLinkLine);
-  return Rect{(MenuView::kWidth - size.Width) / 2, kLinkTop, size.Width, size.Height};
+  const TextSize size = host_.Text().Measure(font, window_.LinkLine);
+  return Rect{window_.Left + (TForm9::kWidth - size.Width) / 2, window_.Top + kLinkTop, size.Width,
+              size.Height};
 }
 
 void AboutView::Draw(Canvas& canvas) {
   const DesktopLook look = host_.Look();
-  const int width = MenuView::kWidth;
-  canvas.Fill(Rect{0, 0, width, MenuView::kHeight}, look.Menu.MainBackground);
+  const int left = window_.Left;
+  const int top = window_.Top;
+  const int width = TForm9::kWidth;
+  canvas.Fill(Rect{left, top, width, TForm9::kHeight}, look.Menu.MainBackground);
   PictureTextures& pictures = canvas.Pictures();
-  const ShownPicture background = pictures.Skin("menu", kFuchsia);
-  canvas.DrawPicture(background, 0, 0, Rect{0, 0, width, MenuView::kHeight});
+  const ShownPicture background = pictures.Skin(TForm9::kBackgroundPicture, kFuchsia);
+  canvas.DrawPicture(background, left, top, Rect{0, 0, width, TForm9::kHeight});
+  const ShownPicture title = pictures.Skin(TForm9::kTitlePicture, kFuchsia);
+  canvas.DrawPicture(title, left + (width - title.Width) / 2, top + kTitlePictureTop);
   // Without the background picture the texts stand on the bare window.
   const auto colour = [&](Colour skin_colour) { return background.Texture ? skin_colour : kWhite; };
-  const ShownPicture title = pictures.Skin("titulek", kFuchsia);
-  canvas.DrawPicture(title, (width - title.Width) / 2, kTitlePictureTop);
 
-  int top = kFirstLineTop;
-  for (std::string_view line : kAboutLines) {
+  int line_top = top + kFirstLineTop;
+  for (std::string_view line : window_.Lines) {
     const TextSize size = canvas.Measure(look.Menu.OProgramu.Font, line);
     canvas.Text(look.Menu.OProgramu.Font, line, colour(look.Menu.OProgramu.Colour),
-                (width - size.Width) / 2, top);
-    top += kLineSpacing;
+                left + (width - size.Width) / 2, line_top);
+    line_top += kLineSpacing;
   }
   Font link = look.Menu.Odkaz.Font;
   link.Style.Underline = true;  // always underlined
   const Rect link_area = LinkArea();
-  canvas.Text(link, kLinkLine, look.Menu.Odkaz.Colour, link_area.Left, link_area.Top);
-  const TextSize version = canvas.Measure(look.Menu.Verze.Font, kVersionLine);
-  canvas.Text(look.Menu.Verze.Font, kVersionLine, colour(look.Menu.Verze.Colour),
-              (width - version.Width) / 2, kVersionTop);
+  canvas.Text(link, window_.LinkLine, look.Menu.Odkaz.Colour, link_area.Left, link_area.Top);
+  const TextSize version = canvas.Measure(look.Menu.Verze.Font, window_.VersionLine);
+  canvas.Text(look.Menu.Verze.Font, window_.VersionLine, colour(look.Menu.Verze.Colour),
+              left + (width - version.Width) / 2, top + kVersionTop);
 }
 
 void AboutView::HandleEvent(const SDL_Event& event) {
@@ -73,13 +61,13 @@ void AboutView::HandleEvent(const SDL_Event& event) {
   }
   if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT) {
     if (LinkArea().Contains(event.button.x, event.button.y)) {
-      host_.OpenWebAddress(kMakerWebAddress);
+      window_.LinkClick(host_);
     } else {
-      closed_ = true;
+      window_.FormClick();
     }
     return;
   }
-  if (IsCharacterKey(event)) closed_ = true;
+  if (IsCharacterKey(event)) window_.FormKeyPress('\0');
 }
 
 }  // namespace qv

@@ -1,6 +1,6 @@
 #include "desktop/death_view.h"
 
-#include "desktop/desktop_host.h"
+#include "desktop/desktop_look.h"
 
 namespace qv {
 
@@ -20,16 +20,17 @@ bool IsCharacterKey(const SDL_Event& event) {
 }
 
 void DeathView::Draw(Canvas& canvas) {
-  const Rect area{0, 0, kWidth, kHeight};
-  canvas.Fill(area, kBlack);
-  canvas.DrawPictureClipped(canvas.Pictures().File(kPicture), area);
+  canvas.Fill(Area(), kBlack);
+  canvas.DrawPictureClipped(canvas.Pictures().File(window_.File), Area());
 }
 
 void DeathView::HandleEvent(const SDL_Event& event) {
-  const bool on_picture = event.type == SDL_MOUSEBUTTONDOWN &&
-                          event.button.button == SDL_BUTTON_LEFT &&
-                          Rect{0, 0, kWidth, kHeight}.Contains(event.button.x, event.button.y);
-  if (on_picture || IsCharacterKey(event)) host_.EndProgram();
+  if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT &&
+      Area().Contains(event.button.x, event.button.y)) {
+    window_.PictureClick();
+  } else if (IsCharacterKey(event)) {
+    window_.FormKeyPress('\0');
+  }
 }
 
 }  // namespace qv

@@ -1,9 +1,10 @@
-// The death window: the fixed picture "./grafika/smrtcool.jpg" in a 210 x
-// 180 panel at the top-left corner. A click on the picture or any character
-// key (Enter and Esc included) ends the program.
+// The death window (TForm12): its fixed picture in a 210 x 180 panel at the
+// top-left corner. A click on the picture or any character key (Enter and
+// Esc included) ends the program.
 #pragma once
 
 #include "desktop/layer.h"
+#include "ui/death_window.h"
 
 namespace qv {
 
@@ -11,18 +12,17 @@ class DesktopHost;
 
 class DeathView final : public Layer {
  public:
-  static constexpr int kWidth = 210;
-  static constexpr int kHeight = 180;
-  static constexpr const char* kPicture = "./grafika/smrtcool.jpg";
-
-  explicit DeathView(DesktopHost& host) : host_(host) {}
+  explicit DeathView(TForm12& window) : window_(window) {}
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
-  std::string_view Kind() const override { return "death"; }
+  std::string_view Kind() const override { return window_.Kind(); }
+  ModalWindow* Window() const override { return &window_; }
+
+  Rect Area() const { return Rect{window_.Left, window_.Top, TForm12::kWidth, TForm12::kHeight}; }
 
  private:
-  DesktopHost& host_;
+  TForm12& window_;
 };
 
 // Enter, Esc and every key that types a character: the keys that close the

@@ -61,7 +61,8 @@ void DesktopHost::ShowMessage(std::string_view text) {
 
 void DesktopHost::ShowDeathWindow() {
   if (ended_) return;
-  DeathView view(*this);
+  TForm12 window(*this);
+  DeathView view(window);
   RunLayer(view, [] { return false; });
 }
 
@@ -101,6 +102,10 @@ void DesktopHost::SetLogicalSize(int width, int height) {
 }
 
 void DesktopHost::ShowMenuWindow(int width, int height) {
+  if (!game_mode_ && logical_width_ == width && logical_height_ == height &&
+      (SDL_GetWindowFlags(video_.Window()) & SDL_WINDOW_SHOWN)) {
+    return;
+  }
   game_mode_ = false;
   full_screen_ = false;
   SDL_Window* window = video_.Window();

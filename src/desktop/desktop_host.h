@@ -85,6 +85,7 @@ class DesktopHost final : public Host {
 
   // The game window's timer, from the start of a game to the end of the run.
   void StartTimer(std::function<void()> tick);
+  void StopTimer() { timer_tick_ = nullptr; }
 
   // The layers, bottom first.
   const std::vector<Layer*>& Layers() const { return layers_; }

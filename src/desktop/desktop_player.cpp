@@ -4,7 +4,9 @@
 #include <iostream>
 #include <system_error>
 
-#include "data/cp1250.h"
+#include "desktop/about_view.h"
+#include "desktop/load_list_view.h"
+#include "desktop/menu_view.h"
 #include "desktop/modal_views.h"
 #include "desktop/name_view.h"
 
@@ -17,62 +19,103 @@ std::unique_ptr<RandomSource> MakeRandomSource(const DesktopOptions& options) {
   return std::make_unique<ClockRandomSource>();
 }
 
+GameSession& MakeSession(std::unique_ptr<GameSession>& session, DesktopHost& host,
+                         RandomSource& random, AudioBackend& audio) {
+  session = std::make_unique<GameSession>(host, random, &audio);
+  return *session;
+}
+
 }  // namespace
 
 DesktopPlayer::DesktopPlayer(DesktopOptions options)
-    : host_(options), random_(MakeRandomSource(options)) {
-  session_ = std::make_unique<GameSession>(host_, *random_, &audio_);
+    : host_(options),
+      random_(MakeRandomSource(options)),
+      menu_(*MakeSession(session_, host_, *random_, audio_).State),
+      name_entry_(*session_->State),
+      load_list_(*session_->State) {
   host_.UseSkins(session_->MenuSkinValues, session_->GameSkinValues);
   RegisterModalViews(host_);
-  host_.SetTitle("Quarvelin");
-  if (session_->LoadInitRecord()) host_.SetTitle(session_->Record.Title.str());
+  host_.SetTitle(menu_.ApplicationTitle);
+  if (session_->LoadInitRecord()) {
+    menu_.FormCreate(session_->Record);
+    host_.SetTitle(menu_.ApplicationTitle);
+  }
 }
 
 DesktopPlayer::~DesktopPlayer() = default;
 
-void DesktopPlayer::RunMenu() {
-  MenuView menu(host_, session_->Record.Title.str(), session_->Record.AuthorLine.str());
-  host_.ShowMenuWindow(MenuView::kWidth, MenuView::kHeight);
-  host_.PushLayer(menu);
-  struct PopGuard {
-    DesktopHost& host;
-    ~PopGuard() { host.PopLayer(); }
-  } guard{host_};
-  while (!host_.ProgramEnded()) {
-    host_.RunUntil([&menu] { return menu.Choice != MenuChoice::None; });
-    const MenuChoice choice = menu.Choice;
-    menu.Choice = MenuChoice::None;
-    if (choice == MenuChoice::NewGame) return;
-    // Loading a saved position has no window on the desktop yet.
-  }
-}
-
 void DesktopPlayer::Run() {
-  RunMenu();
-  if (host_.ProgramEnded()) return;
-
-  GameState& state = *session_->State;
-  state.LoadRequested = false;
-  state.LoadFileName.clear();
-  std::optional<std::string> name;
-  host_.ShowGameWindow();
-  if (session_->AsksForName()) {
-    NameView entry(host_);
-    host_.RunLayer(entry, [&entry] { return entry.Done(); });
+  while (!host_.ProgramEnded()) {
+    MenuView view(host_, menu_);
+    host_.ShowMenuWindow(MenuView::kWidth, MenuView::kHeight);
+    host_.RunLayer(view, [&view] { return view.Action != StartAction::None; });
     if (host_.ProgramEnded()) return;
-    name = entry.Name().substr(0, 100);
+    if (Follow(view.Action)) break;
   }
-  StartGame(name ? std::optional<std::string_view>(*name) : std::nullopt);
+  // The game window, once open, never returns to the start windows.
   host_.RunUntil([] { return false; });
 }
 
-void DesktopPlayer::StartGame(std::optional<std::string_view> typed_name) {
+bool DesktopPlayer::Follow(StartAction action) {
+  switch (action) {
+    case StartAction::OpenNameEntry: {
+      // Full screen in the main background colour, as the game will be.
+      host_.ShowGameWindow();
+      name_entry_.Reopen();
+      NameView view(host_, name_entry_);
+      host_.RunLayer(view, [&view] { return view.Action != StartAction::None; });
+      if (host_.ProgramEnded()) return false;
+      return Follow(view.Action);
+    }
+    case StartAction::OpenGame:
+      StartGame();
+      return true;
+    case StartAction::OpenLoadList: {
+      load_list_.Reopen();
+      load_list_.FormShow();
+      LoadListView view(host_, load_list_);
+      host_.RunLayer(view, [this] { return load_list_.IsClosed(); });
+      if (host_.ProgramEnded() || !session_->State->LoadRequested) return false;
+      return StartLoadedGame();
+    }
+    case StartAction::OpenAbout: {
+      // At the main menu's place: the menu's own window.
+      about_.FormShow(0, 0);
+      AboutView view(host_, about_);
+      host_.RunLayer(view, [this] { return about_.IsClosed(); });
+      return false;
+    }
+    case StartAction::EndProgram:
+      host_.EndProgram();
+      return false;
+    case StartAction::None:
+      return false;
+  }
+  return false;
+}
+
+void DesktopPlayer::OpenGameWindow() {
   host_.ShowGameWindow();
   game_ = std::make_unique<GameView>(host_, session_->Form);
   host_.PushLayer(*game_);
   TForm1& form = session_->Form;
   host_.StartTimer([&form] { form.TimerTimer(); });
-  session_->StartNewGame(typed_name);
+}
+
+void DesktopPlayer::StartGame() {
+  OpenGameWindow();
+  session_->StartNewGame();
+}
+
+bool DesktopPlayer::StartLoadedGame() {
+  OpenGameWindow();
+  if (session_->StartLoadedGame() || host_.ProgramEnded()) return true;
+  // The position could not be read (its message was shown): back to the
+  // main menu.
+  host_.StopTimer();
+  host_.PopLayer();
+  game_.reset();
+  return false;
 }
 
 int PlayDesktop(const DesktopOptions& options) {

@@ -1,25 +1,28 @@
-// The desktop player: the main menu, the name entry and the game window in
-// one SDL window, run until the program ends.
+// The desktop player: the main menu, the start windows and the game window
+// in one SDL window, run until the program ends.
 #pragma once
 
 #include <memory>
 #include <optional>
-#include <string_view>
 
 #include "desktop/desktop_host.h"
 #include "desktop/desktop_options.h"
 #include "desktop/game_view.h"
-#include "desktop/menu_view.h"
 #include "desktop/mixer_audio_backend.h"
 #include "interpreter/game_session.h"
 #include "parser/random_source.h"
+#include "state/load_list_window.h"
+#include "ui/about_window.h"
+#include "ui/name_entry.h"
+#include "ui/start_action.h"
+#include "ui/start_menu.h"
 
 namespace qv {
 
 class DesktopPlayer {
  public:
-  // Opens the window and reads the initialization record, as the main menu
-  // does when it is created; the gamebook is the current directory.
+  // Opens the window and creates the main menu: the menu skin and the
+  // initialization record are read. The gamebook is the current directory.
   // Throws DesktopError without a display.
   explicit DesktopPlayer(DesktopOptions options);
   ~DesktopPlayer();
@@ -27,23 +30,34 @@ class DesktopPlayer {
   // The main menu, then the game, until the program ends.
   void Run();
 
-  // Opens the game window and starts a new game on location 1; `typed_name`
-  // is what the name entry took, if it opened.
-  void StartGame(std::optional<std::string_view> typed_name = std::nullopt);
+  // Opens the game window and starts a new game on location 1 (the name
+  // entry, when it opened, has put the name in place).
+  void StartGame();
+  // Opens the game window with the position the load list chose; false
+  // (back in the menu) when it could not be restored.
+  bool StartLoadedGame();
 
   DesktopHost& Host() { return host_; }
   GameSession& Session() { return *session_; }
+  TForm8& Menu() { return menu_; }
+  TForm10& LoadList() { return load_list_; }
   // The game window's view once a game has started.
   GameView* Game() { return game_.get(); }
 
  private:
-  void RunMenu();
+  // Carries out what a start window asked for; true when a game started.
+  bool Follow(StartAction action);
+  void OpenGameWindow();
 
   DesktopHost host_;
   // Outlives the session, whose audio player plays through it.
   MixerAudioBackend audio_;
   std::unique_ptr<RandomSource> random_;
   std::unique_ptr<GameSession> session_;
+  TForm8 menu_;
+  TForm9 about_;
+  TForm14 name_entry_;
+  TForm10 load_list_;
   std::unique_ptr<GameView> game_;
 };
 

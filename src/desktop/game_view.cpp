@@ -244,20 +244,16 @@ void GameView::Choose(int n) {
 void GameView::ButtonClick(GameButton button) {
   switch (button) {
     case GameButton::Postava:
-      if (OnSheet) OnSheet();
+      form_.PostavaClick();
       break;
     case GameButton::Vybaveni:
-      if (OnEquipment) OnEquipment();
+      form_.VybaveniClick();
       break;
     case GameButton::Napoveda:
       form_.HelpClick();
       break;
     case GameButton::Audio:
-      if (OnAudio) {
-        OnAudio();
-      } else {
-        form_.Label5Click();
-      }
+      form_.Label5Click();
       break;
     case GameButton::Konec:
       if (OnEnd) {

@@ -36,12 +36,6 @@ class GameView final : public Layer {
   bool ButtonShown(GameButton button) const;
   Rect ContinueArea() const;
 
-  // The buttons whose windows live elsewhere: the character sheet and the
-  // inventory (without a handler the click does nothing), and the settings
-  // (by default the model's own handler).
-  std::function<void()> OnSheet;
-  std::function<void()> OnEquipment;
-  std::function<void()> OnAudio;
   // "Konec": by default the program ends.
   std::function<void()> OnEnd;
 

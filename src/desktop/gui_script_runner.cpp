@@ -14,10 +14,11 @@
 #include "desktop/about_view.h"
 #include "desktop/answer_view.h"
 #include "desktop/desktop_player.h"
+#include "desktop/load_list_view.h"
 #include "desktop/png_file.h"
+#include "desktop/save_view.h"
 #include "desktop/settings_view.h"
 #include "script/dump.h"
-#include "script/load_list.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
 #include "script/script_host.h"
@@ -216,6 +217,8 @@ class GuiScriptRunner {
     if (kind == "answer") return ApplyAnswer(line, top);
     if (kind == "picture") return ApplyPicture(line, top);
     if (kind == "settings") return ApplySettings(line, top);
+    if (kind == "load-list") return ApplyLoadList(line, top);
+    if (kind == "save") return ApplySave(line, top);
     if (kind == "death") {
       if (line.Command != "ok") DoesNotFit(line, kind);
       ExpectNoArguments(line);
@@ -236,7 +239,8 @@ class GuiScriptRunner {
       ExpectNoArguments(line);
       PushKey(SDLK_ESCAPE);
     } else if (line.Command == "load-list") {
-      NotShownHere(line, "load-list");
+      ExpectNoArguments(line);
+      PushKey(SDLK_2);
     } else {
       DoesNotFit(line, "menu");
     }
@@ -370,6 +374,42 @@ class GuiScriptRunner {
     return true;
   }
 
+  bool ApplyLoadList(const ScriptLine& line, const Layer& top) {
+    auto* window = dynamic_cast<TForm10*>(top.Window());
+    if (!window) DoesNotFit(line, "load-list");
+    if (line.Command == "close") {
+      ExpectNoArguments(line);
+      PushKey(SDLK_ESCAPE);
+      return true;
+    }
+    if (line.Command != "load") DoesNotFit(line, "load-list");
+    const int32_t n = NumberArgument(line);
+    const auto shown = static_cast<int32_t>(window->Labels.size());
+    if (n < 1 || n > shown) {
+      throw ScriptError("load: there is no entry " + std::to_string(n) + " (" +
+                        std::to_string(shown) + " shown)");
+    }
+    PushClick(LoadListView(Host(), *window).LabelArea(n));
+    return true;
+  }
+
+  bool ApplySave(const ScriptLine& line, const Layer& top) {
+    auto* window = dynamic_cast<TSaveForm*>(top.Window());
+    if (!window) DoesNotFit(line, "save");
+    SaveView view(Host(), *window);
+    if (line.Command == "nosave") {
+      ExpectNoArguments(line);
+      PushClick(view.DontSaveArea());
+      return true;
+    }
+    if (line.Command != "save") DoesNotFit(line, "save");
+    // The field proposes a name; the script's name replaces it.
+    for (std::size_t i = 0; i < window->Edit1.size(); ++i) PushKey(SDLK_BACKSPACE);
+    PushText(line.Text);
+    PushClick(view.SaveArea());
+    return true;
+  }
+
   bool ApplySettings(const ScriptLine& line, const Layer& top) {
     auto* window = dynamic_cast<TForm15*>(top.Window());
     if (!window) DoesNotFit(line, "settings");
@@ -436,9 +476,8 @@ class GuiScriptRunner {
     // The main menu stays under the game, as the program's main window.
     if (layers.empty() || layers.front()->Kind() != "menu") dump_windows_.Push("menu");
     for (const Layer* layer : layers) dump_windows_.Push(layer->Kind(), layer->Window());
-    const std::vector<LoadListEntry> no_load_list;
-    const DumpSources sources{player_->Session(), dump_windows_, record_,
-                              no_load_list,       drivers_,      nullptr};
+    const DumpSources sources{player_->Session(),  dump_windows_, record_,
+                              player_->LoadList(), drivers_,      nullptr};
     out_ << JsonLine(BuildDump(sources)) << '\n' << std::flush;
   }
 

@@ -5,6 +5,7 @@
 #include "desktop/answer_view.h"
 #include "desktop/desktop_host.h"
 #include "desktop/picture_view.h"
+#include "desktop/save_view.h"
 #include "desktop/settings_view.h"
 
 namespace qv {
@@ -27,6 +28,7 @@ void RegisterModalViews(DesktopHost& host) {
   host.RegisterModalView("answer", ViewOf<AnswerView, TForm16>(host));
   host.RegisterModalView("picture", ViewOf<PictureView, TForm13>(host));
   host.RegisterModalView("settings", ViewOf<SettingsView, TForm15>(host));
+  host.RegisterModalView("save", ViewOf<SaveView, TSaveForm>(host));
 }
 
 }  // namespace qv

@@ -6,9 +6,6 @@ namespace qv {
 
 namespace {
 
-// "Zadej jméno své postavy:" and "Jméno:"
-constexpr std::string_view kPrompt = "Zadej jm\xE9no sv\xE9 postavy:";
-constexpr std::string_view kLabel = "Jm\xE9no:";
 const Font kPromptFont{"Arial", 12, {true, false, false, false}};
 const Font kLabelFont{"Arial", 10, {}};
 constexpr int kMissingOkWidth = 60;
@@ -17,13 +14,13 @@ constexpr int kMissingOkHeight = 30;
 }  // namespace
 
 Rect NameView::FieldArea() const {
-  return CentredOn(host_.LogicalWidth() / 2, host_.LogicalHeight() / 2 - 20, TextField::kWidth,
-                   TextField::kHeight);
+  return CentredOn(host_.LogicalWidth() / 2, host_.LogicalHeight() / 2 - TForm14::kFieldAbove,
+                   TextField::kWidth, TextField::kHeight);
 }
 
 Rect NameView::OkArea() const {
-  const ShownPicture ok = host_.Pictures().Skin("ok");
-  return CentredOn(host_.LogicalWidth() / 2, host_.LogicalHeight() / 2 + 50,
+  const ShownPicture ok = host_.Pictures().Skin(TForm14::kOkPicture);
+  return CentredOn(host_.LogicalWidth() / 2, host_.LogicalHeight() / 2 + TForm14::kOkBelow,
                    ok.Texture ? ok.Width : kMissingOkWidth,
                    ok.Texture ? ok.Height : kMissingOkHeight);
 }
@@ -32,32 +29,34 @@ void NameView::Draw(Canvas& canvas) {
   const int width = host_.LogicalWidth();
   const int height = host_.LogicalHeight();
   canvas.Fill(Rect{0, 0, width, height}, host_.Look().Menu.MainBackground);
-  const ShownPicture background = canvas.Pictures().Skin("pozadi_postava");
+  const ShownPicture background = canvas.Pictures().Skin(TForm14::kBackgroundPicture);
   if (background.Texture) {
     const Rect at = CentredOn(width / 2, height / 2, background.Width, background.Height);
     canvas.DrawPicture(background, at.Left, at.Top);
   }
   const Colour text = background.Texture ? kBlack : kWhite;
-  const TextSize prompt = canvas.Measure(kPromptFont, kPrompt);
-  const Rect prompt_at = CentredOn(width / 2, height / 2 - 70, prompt.Width, prompt.Height);
-  canvas.Text(kPromptFont, kPrompt, text, prompt_at.Left, prompt_at.Top);
+  const TextSize prompt = canvas.Measure(kPromptFont, window_.Prompt);
+  const Rect prompt_at =
+      CentredOn(width / 2, height / 2 - TForm14::kPromptAbove, prompt.Width, prompt.Height);
+  canvas.Text(kPromptFont, window_.Prompt, text, prompt_at.Left, prompt_at.Top);
   const Rect field = FieldArea();
   field_.Draw(canvas, field);
-  canvas.Text(kLabelFont, kLabel, text, field.Left - 70, field.Top + 3);
+  canvas.Text(kLabelFont, window_.Label, text, field.Left - TForm14::kLabelLeftOfField,
+              field.Top + TForm14::kLabelBelowField);
   const Rect ok = OkArea();
-  canvas.DrawPicture(canvas.Pictures().Skin("ok"), ok.Left, ok.Top, ok);
+  canvas.DrawPicture(canvas.Pictures().Skin(TForm14::kOkPicture), ok.Left, ok.Top, ok);
 }
 
 void NameView::HandleEvent(const SDL_Event& event) {
   if (event.type == SDL_KEYDOWN &&
       (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER)) {
-    done_ = true;
+    Action = window_.FormKeyPress(kEnterKey);
     return;
   }
   if (field_.HandleEvent(event)) return;
   if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT &&
       OkArea().Contains(event.button.x, event.button.y)) {
-    done_ = true;
+    Action = window_.OkClick();
   }
 }
 

@@ -1,13 +1,13 @@
-// The name entry: the whole window in the main background colour, the
-// picture "pozadi_postava" in the middle, the prompt, the name field with
-// its label and the "ok" picture. Enter (anywhere) or "ok" takes the name,
-// an empty one too.
+// The name entry (TForm14): the whole window in the main background colour,
+// the picture "pozadi_postava" in the middle, the prompt, the name field
+// with its label and the "ok" picture. Enter (anywhere) or "ok" takes the
+// name, an empty one too.
 #pragma once
-
-#include <string>
 
 #include "desktop/layer.h"
 #include "desktop/text_field.h"
+#include "ui/name_entry.h"
+#include "ui/start_action.h"
 
 namespace qv {
 
@@ -15,24 +15,24 @@ class DesktopHost;
 
 class NameView final : public Layer {
  public:
-  explicit NameView(DesktopHost& host) : host_(host), field_(name_) {}
+  NameView(DesktopHost& host, TForm14& window)
+      : host_(host), window_(window), field_(window.Edit) {}
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
-  std::string_view Kind() const override { return "name"; }
+  std::string_view Kind() const override { return window_.Kind(); }
+  ModalWindow* Window() const override { return &window_; }
 
-  bool Done() const { return done_; }
-  // What the player typed (Windows-1250).
-  const std::string& Name() const { return name_; }
+  // What confirming the name asked for (the game).
+  StartAction Action = StartAction::None;
 
   Rect FieldArea() const;
   Rect OkArea() const;
 
  private:
   DesktopHost& host_;
-  std::string name_;
+  TForm14& window_;
   TextField field_;
-  bool done_ = false;
 };
 
 }  // namespace qv

@@ -104,8 +104,8 @@ void AllowEquipment(TForm1& form, const TagEntry&) {
 
 }  // namespace
 
-// SOUBOJ, OBCHOD, PRODEJ and SAVE belong to this group too; they come with
-// the fight, shop, selling and save windows they open.
+// SOUBOJ, OBCHOD, PRODEJ and SAVE belong to this group too; each lives beside
+// the window it opens (fight_command, shop_commands, save_command).
 void AddFlowCommands(CommandMap& map) {
   map["KONEC"] = &End;
   map["CASOVAC"] = &StartCountdown;
@@ -122,6 +122,8 @@ void AddFlowCommands(CommandMap& map) {
   map["POVOLVYBAVENIDOCASNE"] = &ShowEquipmentForPage;
   AddPromptCommands(map);
   AddAudioCommands(map);
+  AddSaveCommands(map);
+  AddFightCommand(map);
   AddShopCommands(map);
 }
 

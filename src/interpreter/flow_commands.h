@@ -8,6 +8,8 @@ namespace qv {
 
 void AddPromptCommands(CommandMap& map);  // TEXTOVEOKNO, OBRAZEK
 void AddAudioCommands(CommandMap& map);   // AUDIOSOUND ... AUDIOCONTINUE
+void AddSaveCommands(CommandMap& map);    // SAVE
+void AddFightCommand(CommandMap& map);    // SOUBOJ
 void AddShopCommands(CommandMap& map);    // OBCHOD, PRODEJ
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 // drive its windows.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -18,6 +19,7 @@
 #include "parser/random_source.h"
 #include "state/game_state.h"
 #include "ui/skin.h"
+#include "state/saved_position.h"
 
 namespace qv {
 
@@ -43,6 +45,15 @@ class GameSession {
   // The game-start steps shared by a new and a restored game, up to the
   // moment the first location would be shown.
   void PrepareGame(std::optional<std::string_view> typed_name);
+
+  // Starts the game with the saved position the load list chose
+  // (State->LoadFileName): the new-game steps, then the position restored
+  // over them; the game then waits for "Pokračovat". False when no game was
+  // started: the file could not be read or is no saved position (the message
+  // shown, nothing of it restored; the opener stays in the start windows),
+  // it belongs to another gamebook (the message shown and the program told
+  // to end), or the location file is broken.
+  bool StartLoadedGame();
 
   Host& host;
   RandomSource& Random;

@@ -8,6 +8,7 @@ void ApplyGameSkin(TForm1& form, const GameSkin& skin) {
   ApplySkinFont(form.Fonts.MenuHeading, skin.MenuOtazka);
   form.HelpButtonVisible = skin.Napoveda;
   form.AudioButtonVisible = form.AudioButtonVisible && skin.AudioTlacitko;
+  form.HideMana = skin.HideMana;  // the character sheet reads it when it opens
 }
 
 }  // namespace qv

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "combat/enemy.h"
 #include "data/location_store.h"
 #include "host/font.h"
 #include "host/host.h"
@@ -22,6 +23,7 @@
 #include "parser/tag_store.h"
 #include "state/game_state.h"
 #include "state/settings_window.h"
+#include "state/saved_position.h"
 #include "ui/answer_prompt.h"
 #include "ui/picture_popup.h"
 #include "ui/tle_label.h"
@@ -111,6 +113,9 @@ class TForm1 {
   void ScrollColumn(int delta);
   // "Nápověda": shows or takes away the help block.
   void HelpClick();
+  // "Postava" and "Vybavení": the character sheet and the inventory, modal.
+  void PostavaClick();
+  void VybaveniClick();
   // "Audio": the settings window, centred on the game window.
   void Label5Click();
 
@@ -154,10 +159,16 @@ class TForm1 {
   bool AudioButtonVisible = false;
   bool ContinueButtonVisible = false;
   bool HelpShown = false;
+  // The game skin hides the mana displays of the character sheet and the fight.
+  bool HideMana = false;
 
   // Called when a countdown runs out, before the page changes: the inventory
   // and the character sheet close as if cancelled.
   std::function<void()> OnCountdownExpired;
+
+  // What the audio player is playing, recorded in a saved position; empty
+  // while there is no audio player.
+  PlayingMusicQuery PlayingMusic;
 
   // Kept for the shop and selling windows.
   int32_t ShopNumber = 1;
@@ -172,6 +183,10 @@ class TForm1 {
 
   // The audio player of the session; null without the sound library.
   TAudio* Audio = nullptr;
+
+  // The opponent of the fights (SOUBOJ): a fight's attributes that a tag
+  // leaves out keep the values of the fight before.
+  Enemy FightEnemy;
 
  private:
   bool PassesConditions(std::span<TagEntry> tags, std::size_t index);

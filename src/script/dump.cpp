@@ -142,7 +142,8 @@ Json BuildDump(const DumpSources& sources) {
 
   if (sources.Windows.Contains(kLoadListWindow)) {
     Json entries = Json::array();
-    for (const LoadListEntry& entry : sources.LoadList) entries.push_back(ShownText(entry.Caption));
+    for (const TLELabel& label : sources.LoadList.Labels)
+      entries.push_back(ShownText(label.Caption));
     out["load_list"] = Json{{"entries", std::move(entries)}};
   } else {
     out["load_list"] = nullptr;

@@ -12,10 +12,10 @@
 #include "audio/recording_audio_backend.h"
 #include "data/location_store.h"
 #include "interpreter/game_session.h"
-#include "script/load_list.h"
 #include "script/script_host.h"
 #include "script/window_driver.h"
 #include "script/window_stack.h"
+#include "state/load_list_window.h"
 
 namespace qv {
 
@@ -25,7 +25,7 @@ struct DumpSources {
   const GameSession& Session;
   const WindowStack& Windows;
   const ScriptHost& Host;
-  const std::vector<LoadListEntry>& LoadList;  // the entries of the open load list
+  const TForm10& LoadList;  // the load list, when it is open
   const WindowDrivers& Drivers;
   const RecordingAudioBackend* AudioDevice = nullptr;  // the calls the audio player made
 };

@@ -1,6 +1,7 @@
 #include "script/script_host.h"
 
 #include "host/approximate_metrics.h"
+#include "ui/death_window.h"
 
 namespace qv {
 
@@ -23,7 +24,8 @@ void ScriptHost::ShowDeathWindow() {
     return;
   }
   // Only `ok` leaves the death window, and it ends the program.
-  RunWindow(kDeathWindow, nullptr, [this] { return ended_; });
+  TForm12 window(*this);
+  RunWindow(window.Kind(), &window, [this] { return ended_; });
 }
 
 void ScriptHost::RunModal(ModalWindow& window) {

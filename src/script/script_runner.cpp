@@ -8,6 +8,7 @@
 #include "script/script_commands.h"
 #include "script/script_error.h"
 #include "script/window_drivers.h"
+#include "ui/death_window.h"
 
 namespace qv {
 
@@ -43,7 +44,10 @@ ScriptRunner::ScriptRunner(std::istream& script, std::ostream& out, const Script
       host_(windows_, options.ScreenWidth, options.ScreenHeight),
       random_(MakeRandomSource(options)),
       session_(std::make_unique<GameSession>(host_, *random_, &audio_device_)),
-      drivers_(DefaultWindowDrivers()) {
+      load_list_(*session_->State),
+      drivers_(DefaultWindowDrivers()),
+      menu_(*session_->State),
+      name_entry_(*session_->State) {
   host_.SetLoop(this);
 }
 
@@ -56,7 +60,8 @@ void ScriptRunner::RegisterDriver(std::string kind, std::unique_ptr<WindowDriver
 int ScriptRunner::Run() {
   try {
     // The main menu is created as for a person: it reads the record.
-    session_->LoadInitRecord();
+    if (session_->LoadInitRecord()) menu_.FormCreate(session_->Record);
+    menu_.CentreOnScreen(host_.ScreenWidth(), host_.ScreenHeight());
     windows_.Push(kMenuWindow);
     RunUntil([this] { return host_.ProgramEnded(); });
     PrintDump();  // the program ended: the last dump, whatever lines remain
@@ -136,51 +141,80 @@ void ScriptRunner::Tick(const ScriptLine& line) {
 
 // --- The start windows -----------------------------------------------------
 
-void ScriptRunner::StartGame(std::optional<std::string_view> typed_name) {
+void ScriptRunner::StartGame() {
   windows_.Push(kGameWindow);
   game_started_ = true;
-  session_->StartNewGame(typed_name);
+  // The name entry, when it opened, has put the typed name in place.
+  session_->StartNewGame();
+}
+
+void ScriptRunner::Follow(StartAction action) {
+  switch (action) {
+    case StartAction::None:
+      break;
+    case StartAction::OpenNameEntry:
+      windows_.Push(kNameWindow, &name_entry_);
+      break;
+    case StartAction::OpenGame:
+      StartGame();
+      break;
+    case StartAction::OpenLoadList:
+      load_list_.Reopen();
+      load_list_.FormShow();
+      windows_.Push(kLoadListWindow, &load_list_);
+      break;
+    case StartAction::OpenAbout:
+      about_.FormShow(menu_.Left, menu_.Top);
+      windows_.Push(kAboutWindow, &about_);
+      break;
+    case StartAction::EndProgram:
+      host_.EndProgram();
+      break;
+  }
+}
+
+void ScriptRunner::StartLoadedGame() {
+  windows_.Push(kGameWindow);
+  game_started_ = true;
+  if (session_->StartLoadedGame() || host_.ProgramEnded()) return;
+  // The position could not be read (its message is shown): the game window
+  // does not open, and the player is back at the main menu.
+  windows_.Pop();
+  game_started_ = false;
 }
 
 bool ScriptRunner::ApplyMenu(const ScriptLine& line) {
-  if (line.Command == "new-game") {
-    ExpectNoArguments(line);
-    GameState& state = *session_->State;
-    state.LoadRequested = false;
-    state.LoadFileName.clear();
-    if (session_->AsksForName()) {
-      windows_.Push(kNameWindow);
-    } else {
-      StartGame(std::nullopt);
-    }
-  } else if (line.Command == "load-list") {
-    ExpectNoArguments(line);
-    load_list_ = BuildLoadList();
-    windows_.Push(kLoadListWindow);
-  } else if (line.Command == "about") {
-    ExpectNoArguments(line);
-    windows_.Push(kAboutWindow);
-  } else if (line.Command == "exit") {
-    ExpectNoArguments(line);
-    host_.EndProgram();
-  } else {
+  const std::string& command = line.Command;
+  if (command != "new-game" && command != "load-list" && command != "about" && command != "exit") {
     return false;
+  }
+  ExpectNoArguments(line);
+  if (command == "new-game") {
+    Follow(menu_.NewGameClick());
+  } else if (command == "load-list") {
+    Follow(menu_.LoadClick());
+  } else if (command == "about") {
+    Follow(menu_.AboutClick());
+  } else {
+    Follow(menu_.ExitClick());
   }
   return true;
 }
 
 bool ScriptRunner::ApplyNameEntry(const ScriptLine& line) {
   if (line.Command != "name") return false;
+  name_entry_.Edit = Utf8ToCp1250(line.Text);
+  const StartAction action = name_entry_.OkClick();
   // The name window gives way to the game window.
   windows_.Pop();
-  const std::string name = Utf8ToCp1250(line.Text);
-  StartGame(name);
+  Follow(action);
   return true;
 }
 
 bool ScriptRunner::ApplyAbout(const ScriptLine& line) {
   if (line.Command != "close") return false;
   ExpectNoArguments(line);
+  about_.FormClick();
   windows_.Pop();
   return true;
 }
@@ -188,17 +222,23 @@ bool ScriptRunner::ApplyAbout(const ScriptLine& line) {
 bool ScriptRunner::ApplyLoadList(const ScriptLine& line) {
   if (line.Command == "close") {
     ExpectNoArguments(line);
+    load_list_.FormClick();
     windows_.Pop();
-    load_list_.clear();
     return true;
   }
   if (line.Command != "load") return false;
   const int32_t n = NumberArgument(line);
-  if (n < 1 || n > static_cast<int32_t>(load_list_.size())) {
+  const auto shown = static_cast<int32_t>(load_list_.Labels.size());
+  if (n < 1 || n > shown) {
     throw ScriptError("load: there is no entry " + std::to_string(n) + " (" +
-                      std::to_string(load_list_.size()) + " shown)");
+                      std::to_string(shown) + " shown)");
   }
-  throw ScriptError("load: restoring a saved position is not available yet");
+  load_list_.LabelMouseEnter(n);
+  if (!load_list_.LabelClick()) return true;
+  // The game window takes the list's place, as it does the name window's.
+  windows_.Pop();
+  StartLoadedGame();
+  return true;
 }
 
 // --- The game window -------------------------------------------------------
@@ -279,10 +319,10 @@ bool ScriptRunner::ApplyButton(std::string_view button) {
     form.Button1Click();
   } else if (button == "postava") {
     if (!form.SheetButtonVisible) throw hidden();
-    throw ScriptError("button: the character sheet is not available yet");
+    form.PostavaClick();
   } else if (button == "vybaveni") {
     if (!form.EquipmentButtonVisible) throw hidden();
-    throw ScriptError("button: the inventory is not available yet");
+    form.VybaveniClick();
   } else if (button == "audio") {
     if (!form.AudioButtonVisible) throw hidden();
     form.Label5Click();
@@ -297,7 +337,12 @@ bool ScriptRunner::ApplyButton(std::string_view button) {
 bool ScriptRunner::ApplyDeath(const ScriptLine& line) {
   if (line.Command != "ok") return false;
   ExpectNoArguments(line);
-  host_.EndProgram();
+  // `ok` is the click on the picture.
+  if (auto* death = dynamic_cast<TForm12*>(windows_.Top().Modal)) {
+    death->PictureClick();
+  } else {
+    host_.EndProgram();
+  }
   return true;
 }
 

@@ -20,12 +20,16 @@
 #include "interpreter/game_session.h"
 #include "parser/random_source.h"
 #include "script/dump.h"
-#include "script/load_list.h"
 #include "script/script_host.h"
 #include "script/script_options.h"
 #include "script/script_reader.h"
 #include "script/window_driver.h"
 #include "script/window_stack.h"
+#include "state/load_list_window.h"
+#include "ui/about_window.h"
+#include "ui/name_entry.h"
+#include "ui/start_action.h"
+#include "ui/start_menu.h"
 
 namespace qv {
 
@@ -62,7 +66,10 @@ class ScriptRunner final : public CommandLoop {
   bool ApplyDeath(const ScriptLine& line);
   bool ApplyModal(const StackedWindow& window, const ScriptLine& line);
   void Tick(const ScriptLine& line);
-  void StartGame(std::optional<std::string_view> typed_name);
+  void StartGame();
+  // Carries out what a start window asked for.
+  void Follow(StartAction action);
+  void StartLoadedGame();
   void PrintDump();
 
   ScriptReader reader_;
@@ -72,9 +79,13 @@ class ScriptRunner final : public CommandLoop {
   std::unique_ptr<RandomSource> random_;
   RecordingAudioBackend audio_device_;  // nothing is heard; the calls are dumped
   std::unique_ptr<GameSession> session_;
-  std::vector<LoadListEntry> load_list_;
+  TForm10 load_list_;  // the main menu's list of saved positions
   WindowDrivers drivers_;
   bool game_started_ = false;
+  // The start windows, created with the program as the game's are.
+  TForm8 menu_;
+  TForm14 name_entry_;
+  TForm9 about_;
 };
 
 // Changes to the gamebook folder of `options` and plays `script`, writing the

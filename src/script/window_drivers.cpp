@@ -3,10 +3,14 @@
 #include <string>
 
 #include "data/cp1250.h"
+#include "script/fight_driver.h"
+#include "script/inventory_driver.h"
+#include "script/save_driver.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
 #include "script/sell_driver.h"
 #include "script/settings_driver.h"
+#include "script/sheet_driver.h"
 #include "script/shop_driver.h"
 #include "script/shown_text.h"
 #include "ui/answer_prompt.h"
@@ -70,6 +74,10 @@ WindowDrivers DefaultWindowDrivers() {
   WindowDrivers drivers;
   drivers["answer"] = std::make_unique<AnswerPromptDriver>();
   drivers["picture"] = std::make_unique<PicturePopupDriver>();
+  drivers["save"] = MakeSaveDriver();
+  drivers["fight"] = MakeFightDriver();
+  drivers["sheet"] = MakeSheetDriver();
+  drivers["inventory"] = MakeInventoryDriver();
   drivers["shop"] = MakeShopDriver();
   drivers["sell"] = MakeSellDriver();
   drivers["settings"] = MakeSettingsDriver();

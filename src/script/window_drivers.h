@@ -1,5 +1,7 @@
-// The window drivers a scripted run starts with: the answer prompt
-// (`answer TEXT`) and the picture pop-up (`close`).
+// The window drivers a scripted run starts with: one for every modal window
+// of the game (answer prompt, picture pop-up, fight, character sheet,
+// inventory, shop, selling, save and settings). The terminal player reuses
+// them, so a window's commands are interpreted in one place.
 #pragma once
 
 #include "script/dump.h"

@@ -1,5 +1,6 @@
 #include "state/keyword_values.h"
 
+#include <charconv>
 #include <cstdio>
 #include <ctime>
 
@@ -8,10 +9,6 @@
 
 namespace qv {
 namespace {
-
-using Reader = std::string (*)(const GameState&, const LocalClock&);
-
-std::string Number(int64_t value) { return std::to_string(value); }
 
 int32_t Read(const CharacterState& c, PureAttributeKind which) {
   switch (which) {
@@ -31,26 +28,43 @@ int32_t Read(const CharacterState& c, PureAttributeKind which) {
   return 0;
 }
 
-struct Keyword {
+// Substitution runs on every attribute of every tag of every page, so values
+// are appended straight into the caller's text: no temporary strings.
+
+using Appender = void (*)(std::string& out, const GameState& state, const LocalClock& clock);
+
+void AppendNumber(std::string& out, int64_t value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, static_cast<std::size_t>(end - digits));
+}
+
+struct Name {
   std::string_view name;
-  Reader read;
+  Appender append;
 };
 
-#define QV_NUMBER(expr) [](const GameState& s, const LocalClock&) { return Number(expr); }
-#define QV_PURE(kind)                                         \
-  [](const GameState& s, const LocalClock&) {                 \
-    return Number(PureAttribute(s, PureAttributeKind::kind)); \
+#define QV_NUMBER(expr) \
+  [](std::string& out, const GameState& s, const LocalClock&) { AppendNumber(out, (expr)); }
+#define QV_TEXT(expr) [](std::string& out, const GameState& s, const LocalClock&) { out += (expr); }
+#define QV_PURE(kind)                                             \
+  [](std::string& out, const GameState& s, const LocalClock&) {   \
+    AppendNumber(out, PureAttribute(s, PureAttributeKind::kind)); \
   }
 
-constexpr Keyword kKeywords[] = {
-    {"JMENO", [](const GameState& s, const LocalClock&) { return s.Character.Name.str(); }},
-    {"STARTJMENO",
-     [](const GameState& s, const LocalClock&) { return s.Character.StartName.str(); }},
-    {"SOUBORPRESMEROVAN",
-     [](const GameState& s, const LocalClock&) { return s.World.RedirectName.str(); }},
-    {"CAS", [](const GameState&, const LocalClock& clock) { return FormatLongTime(clock()); }},
-    {"DATUM", [](const GameState&, const LocalClock& clock) { return FormatShortDate(clock()); }},
+constexpr Name kNames[] = {
+    {"JMENO", QV_TEXT(s.Character.Name.str())},
+    {"STARTJMENO", QV_TEXT(s.Character.StartName.str())},
+    {"SOUBORPRESMEROVAN", QV_TEXT(s.World.RedirectName.str())},
+    {"CAS", [](std::string& out, const GameState&,
+               const LocalClock& clock) { out += FormatLongTime(clock()); }},
+    {"DATUM", [](std::string& out, const GameState&,
+                 const LocalClock& clock) { out += FormatShortDate(clock()); }},
+    {"KOUZLAVSOUBOJI", QV_NUMBER(s.Character.SpellsInCombat)},
+    {"PREDMETYVSOUBOJI", QV_NUMBER(s.Character.ItemsInCombat)},
+    {"ZASAZENVSOUBOJI", QV_NUMBER((s.Character.HitInCombat & 0xFF) != 0 ? 1 : 0)},
     {"LOKACE", QV_NUMBER(s.World.Location)},
+    {"VYSLEDEKSOUBOJE", QV_NUMBER(s.LastCombatResult)},
     {"ZIVOTY", QV_NUMBER(s.Character.ZIVOTY)},
     {"MAXZIVOTY", QV_NUMBER(s.Character.MAXZIVOTY)},
     {"MANA", QV_NUMBER(s.Character.MANA)},
@@ -71,6 +85,7 @@ constexpr Keyword kKeywords[] = {
     {"STARTOBRATNOST", QV_NUMBER(s.Character.STARTOBRATNOST)},
     {"STARTRYCHLOST", QV_NUMBER(s.Character.STARTRYCHLOST)},
     {"STARTENERGIE", QV_NUMBER(s.Character.STARTENERGIE)},
+    // The hero's maximum with the current fight's bonus; shown in fights.
     {"SOUBOJZIVOTY", QV_NUMBER(int64_t{s.Character.MAXZIVOTY} + s.Fight.maxzivoty)},
     {"CISTYMAXZIVOTY", QV_PURE(MaxZivoty)},
     {"CISTYMAXMANA", QV_PURE(MaxMana)},
@@ -78,14 +93,19 @@ constexpr Keyword kKeywords[] = {
     {"CISTYOBRATNOST", QV_PURE(Obratnost)},
     {"CISTYRYCHLOST", QV_PURE(Rychlost)},
     {"CISTYENERGIE", QV_PURE(Energie)},
-    {"KOUZLAVSOUBOJI", QV_NUMBER(s.Character.SpellsInCombat)},
-    {"PREDMETYVSOUBOJI", QV_NUMBER(s.Character.ItemsInCombat)},
-    {"ZASAZENVSOUBOJI", QV_NUMBER((s.Character.HitInCombat & 0xFF) != 0 ? 1 : 0)},
-    {"VYSLEDEKSOUBOJE", QV_NUMBER(s.LastCombatResult)},
 };
 
 #undef QV_NUMBER
+#undef QV_TEXT
 #undef QV_PURE
+
+constexpr bool NamesFit() {
+  for (const Name& n : kNames) {
+    if (n.name.size() > kLongestKeyword) return false;
+  }
+  return true;
+}
+static_assert(NamesFit(), "kLongestKeyword must cover every keyword");
 
 }  // namespace
 
@@ -109,13 +129,22 @@ std::string FormatShortDate(const LocalDateTime& m) {
   return text;
 }
 
+bool AppendKeywordValue(std::string& out, const GameState& state, std::string_view upper_name,
+                        const LocalClock& clock) {
+  for (const Name& n : kNames) {
+    if (n.name == upper_name) {
+      n.append(out, state, clock);
+      return true;
+    }
+  }
+  return false;
+}
+
 std::optional<std::string> KeywordValue(const GameState& state, std::string_view name,
                                         const LocalClock& clock) {
-  const std::string upper = UpCaseAscii(name);
-  for (const Keyword& keyword : kKeywords) {
-    if (keyword.name == upper) return keyword.read(state, clock);
-  }
-  return std::nullopt;
+  std::string value;
+  if (!AppendKeywordValue(value, state, UpCaseAscii(name), clock)) return std::nullopt;
+  return value;
 }
 
 std::string StringSlotValue(const GameState& state, long long n) {

@@ -37,6 +37,15 @@ std::string FormatShortDate(const LocalDateTime& moment);
 std::optional<std::string> KeywordValue(const GameState& state, std::string_view name,
                                         const LocalClock& clock = SystemLocalTime);
 
+// Appends the value of an upper-case keyword to OUT; false (nothing
+// appended) for a name that is no keyword. Text substitution uses it to
+// build its result without temporary strings.
+bool AppendKeywordValue(std::string& out, const GameState& state, std::string_view upper_name,
+                        const LocalClock& clock = SystemLocalTime);
+
+// No keyword is longer than this (RETEZEC included).
+inline constexpr std::size_t kLongestKeyword = 24;
+
 // RETEZEC n: text slot n, empty for n outside 1..10.
 std::string StringSlotValue(const GameState& state, long long n);
 

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "data/byte_io.h"
+#include "data/disk_path.h"
 
 namespace qv {
 namespace {
@@ -97,7 +98,7 @@ std::optional<SavedPositionError> WriteSavedPosition(const std::string& path,
                                                      std::span<const uint8_t> bytes) {
   if (bytes.size() != L::kSize) return CannotWrite(path);
 
-  const fs::path target(path);
+  const fs::path target = DiskPath(path);
   std::error_code error;
   if (target.has_parent_path() && !fs::is_directory(target.parent_path(), error)) {
     fs::create_directories(target.parent_path(), error);
@@ -106,7 +107,7 @@ std::optional<SavedPositionError> WriteSavedPosition(const std::string& path,
 
   // The new record is complete on disk before it replaces the old one, so a
   // failure at any step leaves the previous file of that name intact.
-  const std::string temporary = path + ".tmp";
+  const fs::path temporary = DiskPath(path + ".tmp");
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (file == nullptr) return CannotWrite(path);
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -178,9 +179,10 @@ SavedPositionReadResult DecodeSavedPosition(std::span<const uint8_t> bytes,
 }
 
 SavedPositionReadResult ReadSavedPosition(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  const fs::path disk = DiskPath(path);
+  std::ifstream file(disk, std::ios::binary);
   std::error_code error;
-  if (!file || fs::is_directory(path, error)) {
+  if (!file || fs::is_directory(disk, error)) {
     // "Uloženou pozici X nelze otevřít."
     return Refuse(
         "Ulo\x9E"
@@ -208,9 +210,16 @@ SavedPositionReadResult ReadSavedPosition(const std::string& path) {
 }
 
 void ApplySavedPosition(GameState& state, const SavedPosition& position) {
+  ApplySavedBlocks(state, position);
+  ApplySavedPossessions(state, position);
+}
+
+void ApplySavedBlocks(GameState& state, const SavedPosition& position) {
   state.World = position.World;
   state.Character = position.Character;
+}
 
+void ApplySavedPossessions(GameState& state, const SavedPosition& position) {
   state.ObjectCount = WritableCount(position.ObjectCount);
   for (long long n = 1; n <= static_cast<long long>(ObjectTable::kCount); ++n) {
     state.Objects.Set(n, n <= position.ObjectCount ? position.Objects.at(n) : ObjectEntry{});

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -44,6 +45,11 @@ struct SavedPositionExtras {
   std::string MusicName;
   int32_t MusicKind = 0;  // 1 stream, 2 track, other none
 };
+
+// Asks the audio player what it is playing when a position is saved. Left
+// empty while the game has no audio player: the position then records no
+// music.
+using PlayingMusicQuery = std::function<SavedPositionExtras()>;
 
 // A decoded position: the two blocks, the six counts, the possession field of
 // each catalog entry and the objects. Of the catalog entries only Held and
@@ -87,7 +93,8 @@ std::string SavedPositionPath(std::string_view name);
 // past each count are zero bytes.
 std::vector<uint8_t> EncodeSavedPosition(const GameState& state, const SavedPositionExtras& extras);
 
-// Writes one record to `path` through "<path>.tmp" in the same directory,
+// Writes one record to `path` (Windows-1250, as the game names it; the file
+// on disk is its DiskPath) through "<path>.tmp" in the same directory,
 // creating that directory when missing. nullopt on success; on failure the
 // file at `path` is as it was.
 std::optional<SavedPositionError> WriteSavedPosition(const std::string& path,
@@ -98,8 +105,9 @@ std::optional<SavedPositionError> WriteSavedPosition(const std::string& path,
 SavedPositionReadResult DecodeSavedPosition(std::span<const uint8_t> bytes,
                                             std::string_view fileName);
 
-// Reads and decodes the file at `path`; a missing or unreadable file, or one
-// that is not exactly one record, is refused.
+// Reads and decodes the file at `path` (Windows-1250, found on disk through
+// DiskPath); a missing or unreadable file, or one that is not exactly one
+// record, is refused.
 SavedPositionReadResult ReadSavedPosition(const std::string& path);
 
 // Puts a decoded position into the running game: WorldState, CharacterState,
@@ -107,5 +115,11 @@ SavedPositionReadResult ReadSavedPosition(const std::string& path);
 // catalog the Held or Known field of entries 1 up to the smaller of the saved
 // and the loaded count. Every other field of the catalogs stays as loaded.
 void ApplySavedPosition(GameState& state, const SavedPosition& position);
+
+// The two steps of ApplySavedPosition, for a restore that does its own work
+// between them: first WorldState and CharacterState; then ObjectCount, the
+// objects and the possession fields of the catalogs.
+void ApplySavedBlocks(GameState& state, const SavedPosition& position);
+void ApplySavedPossessions(GameState& state, const SavedPosition& position);
 
 }  // namespace qv

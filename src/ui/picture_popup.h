@@ -3,10 +3,12 @@
 // top left, cut at the window's edge when the window is smaller.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "host/window.h"
+#include "parser/colour.h"
 #include "ui/picture.h"
 
 namespace qv {
@@ -24,6 +26,9 @@ class TForm13 : public ModalWindow {
   int Width = 30;       // of the picture area (the client width)
   int Height = 30;      // of the picture area
   std::string Caption;  // Label1, centred under the picture
+  // Empty: the skin's see-through background (the OBRAZEK command); the
+  // inventory's object pictures stand on black.
+  std::optional<Colour> Background;
   int Left = 0;
   int Top = 0;
 

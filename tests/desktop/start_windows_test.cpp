@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "desktop/about_view.h"
+#include "desktop/load_list_view.h"
 #include "desktop/menu_view.h"
 #include "desktop/name_view.h"
+#include "desktop/save_view.h"
 #include "desktop_fixture.h"
 
 namespace qv {
@@ -58,14 +60,16 @@ TEST_F(StartWindowTest, AboutWindowOpensTheLinkAndClosesOnAKeyAndEscEnds) {
   WriteLocations(kOneLocation);
   Open();
   Host().ShowMenuWindow(MenuView::kWidth, MenuView::kHeight);
-  const Rect link = AboutView(Host()).LinkArea();
+  TForm9 placed;
+  placed.FormShow(0, 0);
+  const Rect link = AboutView(Host(), placed).LinkArea();
   PushKey(SDLK_3);
   PushClick(link);
   PushKey(SDLK_ESCAPE);  // closes the about window
   PushKey(SDLK_ESCAPE);  // ends the program from the menu
   player->Run();
   EXPECT_TRUE(Host().ProgramEnded());
-  EXPECT_EQ(web_addresses, std::vector<std::string>{kMakerWebAddress});
+  EXPECT_EQ(web_addresses, std::vector<std::string>{std::string(kAboutWebAddress)});
   EXPECT_EQ(State().World.Location, 0);  // no game was started
 }
 
@@ -76,13 +80,13 @@ TEST_F(StartWindowTest, MenuButtonsLightUpUnderTheMouseAndFuchsiaIsSeeThrough) {
   WriteSolidPng("grafika/tlacitko_1b.png", 120, 30, Rgb{0, 255, 0});
   WriteLocations(kOneLocation);
   Open();
-  MenuView menu(Host(), "Titul", "Autor");
+  MenuView menu(Host(), player->Menu());
   Host().ShowMenuWindow(MenuView::kWidth, MenuView::kHeight);
   Host().PushLayer(menu);
-  const Rect first = menu.ButtonArea(0);
+  const Rect first = menu.ButtonArea(MenuButton::NewGame);
   EXPECT_EQ(first.Width, 120);
   // A button without pictures is an empty frame in its place.
-  const Rect exit = menu.ButtonArea(3);
+  const Rect exit = menu.ButtonArea(MenuButton::Exit);
   EXPECT_EQ(exit.Width, 160);
 
   Picture frame = Frame("menu");
@@ -103,8 +107,48 @@ TEST_F(StartWindowTest, MenuButtonsLightUpUnderTheMouseAndFuchsiaIsSeeThrough) {
 
   PushClick(first);
   Settle();
-  EXPECT_EQ(menu.Choice, MenuChoice::NewGame);
+  EXPECT_EQ(menu.Action, StartAction::OpenGame);
   Host().PopLayer();
+}
+
+TEST_F(StartWindowTest, SavedPositionIsListedRestoredAndContinued) {
+  QV_ON_PRIVATE_DISPLAY();
+  WriteLocations(
+      "<1><text obsah=\"U studny.\"><save odkaz=\"2\"><menu t=\"D\xE1l\" x=\"3\">"
+      "<2><text obsah=\"Ulo\x9E" "eno.\"><menu t=\"Zp\xECt\" x=\"1\"><3>");
+  Open();
+  // The save window proposes "Zadej"; the name typed over it is kept.
+  TSaveForm placed(State(), player->Session().Store, Host());
+  placed.CentreOn(kWidth, kHeight);
+  SaveView save(Host(), placed);
+  for (int i = 0; i < 5; ++i) PushKey(SDLK_BACKSPACE);
+  PushText("studna");
+  PushClick(save.SaveArea());
+  player->StartGame();
+  ASSERT_TRUE(std::filesystem::exists("save/studna.pzv"));
+  EXPECT_EQ(std::filesystem::file_size("save/studna.pzv"), 1138448u);
+  player.reset();
+
+  // A new run: "2" opens the list, the entry is chosen, and the restored
+  // game waits for "Pokračovat", which shows the position's location.
+  Open();
+  TForm10 listed(State());
+  listed.FormShow();
+  ASSERT_EQ(listed.Labels.size(), 1u);
+  const Rect entry = LoadListView(Host(), listed).LabelArea(1);
+  const TextSize continue_size = Host().Text().Measure(kContinueFont, kContinueCaption);
+  const Rect continue_label{kWidth / 2 - 60, kHeight / 3 + 20, continue_size.Width,
+                            continue_size.Height};
+  PushKey(SDLK_2);
+  PushClick(entry);
+  PushClick(continue_label);
+  PushClick(EndButton(Host()));
+  player->Run();
+  EXPECT_TRUE(messages.empty()) << messages.front();
+  EXPECT_TRUE(State().LoadRequested);
+  EXPECT_EQ(State().World.Location, 2);
+  EXPECT_EQ(Form().TextBlocks.size(), 1u);
+  EXPECT_FALSE(Form().ContinueButtonVisible);
 }
 
 }  // namespace

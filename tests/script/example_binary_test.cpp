@@ -64,12 +64,25 @@ TEST(ExampleBinaryTest, PlaysTheBundledGamebook) {
   EXPECT_EQ(run.Lines[3]["ended"], true);
 }
 
+TEST(ExampleBinaryTest, PlaysTheBundledGamebookInTheTerminal) {
+  const std::string example = ExampleFolder();
+  if (example.empty()) GTEST_SKIP() << "QUARVELIN_SOURCE_DIR is not set";
+  TempWorkDir dir;
+  const BinaryRun run = RunBinary("text '" + example + "'", "1\n2\nt 1\nq\n");
+  EXPECT_EQ(run.Status, 0);
+  const std::string out = ReadBytes("out.txt");
+  EXPECT_NE(out.find("  1. Jít po pěšině\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("new: Získal jsi klíč.\n"), std::string::npos) << out;
+  EXPECT_TRUE(out.ends_with("The end.\n")) << out;
+}
+
 TEST(ExampleBinaryTest, CommandLineErrors) {
   TempWorkDir dir;
   EXPECT_EQ(RunBinary("script - --screen big", "dump\n").Status, 2);
   EXPECT_EQ(RunBinary("script missing.txt", "").Status, 2);
   EXPECT_EQ(RunBinary("play", "").Status, 1);
-  EXPECT_EQ(RunBinary("text", "").Status, 1);
+  EXPECT_EQ(RunBinary("text one two", "").Status, 2);
+  EXPECT_EQ(RunBinary("text missing-folder", "").Status, 2);
   EXPECT_EQ(RunBinary("--help", "").Status, 0);
   const std::string help = ReadBytes("out.txt");
   for (const char* command : {"play", "script", "text", "help"}) {

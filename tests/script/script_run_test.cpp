@@ -194,7 +194,7 @@ TEST_F(ScriptRunTest, CommandsThatDoNotFitTheWindowOnTop) {
   EXPECT_EQ(Play("new-game\nkey f5\n").Status, 2);
   EXPECT_EQ(Play("new-game\nwheel left\n").Status, 2);
   EXPECT_EQ(Play("new-game\nbutton pokracovat\n").Status, 2);  // not shown in a new game
-  EXPECT_EQ(Play("new-game\nbutton postava\n").Status, 2);     // the sheet is not built yet
+  EXPECT_EQ(Play("new-game\nbutton postava\nraise magie\n").Status, 2);
   EXPECT_EQ(Play("new-game\nbutton zmizet\n").Status, 2);
   EXPECT_EQ(Play("dump 1\n").Status, 2);
   EXPECT_EQ(Play("tick -1\n").Status, 2);
@@ -302,10 +302,14 @@ TEST_F(ScriptRunTest, AboutAndLoadListOpenAndClose) {
 TEST_F(ScriptRunTest, LoadingIsRefusedClearly) {
   WriteLocations(kTwoLocations);
   WriteBytes("save/hrdina.pzv", "x");
+  const ScriptResult refused = Play("load-list\nload 1\ndump\n");
+  ASSERT_EQ(refused.Status, 0);
+  ASSERT_EQ(refused.Lines.size(), 1u);
+  EXPECT_EQ(refused.Last()["windows"], Json::parse(R"(["menu"])"));
   EXPECT_EQ(
-      Play("load-list\nload 1\n").Last(),
+      refused.Last()["messages"],
       Json::parse(
-          R"js({"error":"line 2: load: restoring a saved position is not available yet"})js"));
+          R"js(["Soubor \"./save/hrdina.pzv\" není uložená pozice: má 1 bajtů místo 1138448."])js"));
   EXPECT_EQ(Play("load-list\nload 2\n").Last(),
             Json::parse(R"js({"error":"line 2: load: there is no entry 2 (1 shown)"})js"));
 }

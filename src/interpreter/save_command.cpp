@@ -1,0 +1,39 @@
+// SAVE: the save window, where the player names the position to write.
+#include "interpreter/flow_commands.h"
+#include "interpreter/tag_attributes.h"
+#include "interpreter/tform1.h"
+#include "state/save_window.h"
+
+namespace qv {
+
+namespace {
+
+// The position resumes at ODKAZ (0 or less: where it was saved), the window
+// proposes NAZEV, and PRESMERUJ is the location source the position resumes
+// with (by default the one in use now). A value that is no number stops the
+// page before the window opens.
+void Save(TForm1& form, const TagEntry& tag) {
+  GameState& state = form.State;
+  state.SaveRedirect = state.World.RedirectName.str();
+  state.SaveTarget = 0;
+  state.SaveDefaultName = kDefaultSaveName;
+  for (const param& p : Attributes(tag)) {
+    if (p.Name == "ODKAZ") {
+      state.SaveTarget = IntValue(p);
+    } else if (p.Name == "NAZEV") {
+      state.SaveDefaultName = p.Value;
+    } else if (p.Name == "PRESMERUJ") {
+      state.SaveRedirect = p.Value;
+    }
+  }
+  TSaveForm window(state, form.Store, form.host, form.PlayingMusic);
+  window.CentreOn(form.host.ScreenWidth(), form.host.ScreenHeight());
+  window.FormShow();
+  form.host.RunModal(window);
+}
+
+}  // namespace
+
+void AddSaveCommands(CommandMap& map) { map["SAVE"] = &Save; }
+
+}  // namespace qv

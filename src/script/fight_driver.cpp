@@ -1,0 +1,189 @@
+#include "script/fight_driver.h"
+
+#include <charconv>
+#include <string>
+#include <string_view>
+
+#include "combat/tsouboj.h"
+#include "script/script_commands.h"
+#include "script/script_error.h"
+#include "script/shown_text.h"
+
+namespace qv {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+[[noreturn]] void DoesNotFit(const ModalWindow& window, const ScriptLine& line) {
+  throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
+                    std::string(window.Kind()) + ")");
+}
+
+// The number a value line starts with ("15" of "15 / 20"), 0 when none.
+int64_t LeadingNumber(std::string_view text) {
+  int64_t value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+// The number after " / " ("20" of "15 / 20"), 0 when none.
+int64_t NumberAfterSlash(std::string_view text) {
+  const std::size_t slash = text.find(" / ");
+  return slash == std::string_view::npos ? 0 : LeadingNumber(text.substr(slash + 3));
+}
+
+// The position of the label remembering catalog number n, or -1.
+long FindLabel(const std::vector<TLELabel>& labels, int32_t n) {
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    if (labels[i].idx == n) return static_cast<long>(i);
+  }
+  return -1;
+}
+
+Json Labels(const std::vector<TLELabel>& labels, Colour enabled_colour) {
+  Json out = Json::array();
+  for (const TLELabel& label : labels) {
+    Json entry;
+    entry["number"] = label.idx;
+    entry["caption"] = ShownText(label.Caption);
+    entry["enabled"] = label.FontColour == enabled_colour;
+    out.push_back(std::move(entry));
+  }
+  return out;
+}
+
+class FightDriver final : public WindowDriver {
+ public:
+  void Apply(ModalWindow& window, const ScriptLine& line) override {
+    auto* fight = dynamic_cast<TSouboj*>(&window);
+    if (!fight) DoesNotFit(window, line);
+    const std::string& command = line.Command;
+    if (command == "attack") {
+      Attack(*fight, NumberArgument(line));
+    } else if (command == "items") {
+      ExpectNoArguments(line);
+      if (!fight->Predmety.Visible) throw ScriptError("items: the items button is not shown");
+      MoveOntoWindow(*fight);
+      fight->PredmetyMouseEnter();
+      fight->PredmetyClick();
+    } else if (command == "spells") {
+      ExpectNoArguments(line);
+      // Without mana the spells button has no text, so nothing to click.
+      if (!fight->Kouzla.Visible || fight->Kouzla.Caption.empty()) {
+        throw ScriptError("spells: the spells button is not shown");
+      }
+      MoveOntoWindow(*fight);
+      fight->KouzlaMouseEnter();
+      fight->KouzlaClick();
+    } else if (command == "use") {
+      Use(*fight, line, UseList::Items, "item");
+    } else if (command == "cast") {
+      Use(*fight, line, UseList::Spells, "spell");
+    } else if (command == "close") {
+      ExpectNoArguments(line);
+      if (!fight->FightOver) throw ScriptError("close: the fight is not over");
+      MoveOntoWindow(*fight);
+      fight->Image1Click();
+    } else {
+      DoesNotFit(window, line);
+    }
+  }
+
+  Json Dump(const ModalWindow& window) const override {
+    const auto* fight = dynamic_cast<const TSouboj*>(&window);
+    if (!fight) return nullptr;
+    const FightLines& lines = fight->Lines;
+    Json out;
+    Json enemy;
+    enemy["name"] = ShownText(lines.EnemyName);
+    enemy["lives"] = LeadingNumber(lines.EnemyLives);
+    enemy["max_lives"] = NumberAfterSlash(lines.EnemyLives);
+    enemy["attack"] = ShownText(lines.EnemyAttack);
+    enemy["defence"] = LeadingNumber(lines.EnemyDefence);
+    enemy["damage"] = LeadingNumber(lines.EnemyDamage);
+    enemy["hardness"] = LeadingNumber(lines.EnemyHardness);
+    out["enemy"] = std::move(enemy);
+    Json player;
+    player["lives"] = ShownText(lines.PlayerLives);
+    player["mana"] = fight->HideMana ? std::string() : ShownText(lines.PlayerMana);
+    player["speed"] = LeadingNumber(lines.PlayerSpeed);
+    player["energy"] = ShownText(lines.PlayerEnergy);
+    player["attack"] = ShownText(lines.PlayerAttack);
+    player["defence"] = LeadingNumber(lines.PlayerDefence);
+    player["damage"] = LeadingNumber(lines.PlayerDamage);
+    player["hardness"] = LeadingNumber(lines.PlayerHardness);
+    out["player"] = std::move(player);
+    out["summary1"] = ShownText(fight->Summary1);
+    out["summary2"] = ShownText(fight->Summary2);
+    out["summary3"] = ShownText(fight->Summary3);
+    out["attacks"] = Labels(fight->ActionLabels, kFightBlack);
+    out["list"] = Labels(fight->UseLabels, kFightWhite);
+    out["items_shown"] = fight->Predmety.Visible;
+    out["spells_shown"] = fight->Kouzla.Visible;
+    out["over"] = fight->FightOver;
+    // Added keys: which list is open, the hover texts, and the notice of a
+    // fight without any attack.
+    switch (fight->OpenList) {
+      case UseList::None:
+        out["list_kind"] = nullptr;
+        break;
+      case UseList::Items:
+        out["list_kind"] = "items";
+        break;
+      case UseList::Spells:
+        out["list_kind"] = "spells";
+        break;
+    }
+    out["description"] = ShownText(fight->Popis_akce);
+    out["cost"] = ShownText(fight->Popis_akce_cost);
+    out["energy_cost"] = fight->CostLabelsVisible ? ShownText(fight->Label31) : std::string();
+    out["mana_cost"] = fight->CostLabelsVisible ? ShownText(fight->Label32) : std::string();
+    out["notice"] = ShownText(fight->NoAttackNotice);
+    return out;
+  }
+
+ private:
+  // The mouse leaves the label it was on and crosses the window.
+  static void MoveOntoWindow(TSouboj& fight) {
+    fight.LabelMouseLeave();
+    fight.Image1MouseMove();
+  }
+
+  static void Attack(TSouboj& fight, int32_t n) {
+    const long index = FindLabel(fight.ActionLabels, n);
+    if (index < 0) throw ScriptError("attack: attack " + std::to_string(n) + " has no label");
+    const auto label = static_cast<std::size_t>(index);
+    // A mouse already on the label clicks without entering it again.
+    if (fight.EnteredKind() != TSouboj::Entered::Attack || fight.EnteredLabel() != label) {
+      MoveOntoWindow(fight);
+      fight.AttackMouseEnter(label);
+    }
+    fight.AttackClick();
+  }
+
+  static void Use(TSouboj& fight, const ScriptLine& line, UseList list, std::string_view what) {
+    const int32_t n = NumberArgument(line);
+    if (fight.OpenList != list) {
+      throw ScriptError(line.Command + ": the " + std::string(what) + " list is not open");
+    }
+    const long index = FindLabel(fight.UseLabels, n);
+    if (index < 0) {
+      throw ScriptError(line.Command + ": " + std::string(what) + " " + std::to_string(n) +
+                        " is not in the list");
+    }
+    const auto label = static_cast<std::size_t>(index);
+    if (fight.EnteredKind() != TSouboj::Entered::Use || fight.EnteredLabel() != label) {
+      fight.LabelMouseLeave();
+      fight.PanelMouseMove();
+      fight.UseLabelMouseEnter(label);
+    }
+    fight.UseLabelClick();
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<WindowDriver> MakeFightDriver() { return std::make_unique<FightDriver>(); }
+
+}  // namespace qv

@@ -1,0 +1,13 @@
+// Scripts in the fight window (TSouboj): `attack N`, `items`, `spells`,
+// `use N`, `cast N`, `close`, and the window's "fight" entry in the dump.
+#pragma once
+
+#include <memory>
+
+#include "script/window_driver.h"
+
+namespace qv {
+
+std::unique_ptr<WindowDriver> MakeFightDriver();
+
+}  // namespace qv

@@ -1,0 +1,13 @@
+// The character sheet (TForm2) in scripts: `raise ATTRIBUTE` moves the mouse
+// onto that raise button and clicks it, `close` clicks the close button.
+#pragma once
+
+#include <memory>
+
+#include "script/window_driver.h"
+
+namespace qv {
+
+std::unique_ptr<WindowDriver> MakeSheetDriver();
+
+}  // namespace qv

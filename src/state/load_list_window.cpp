@@ -1,0 +1,123 @@
+#include "state/load_list_window.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <system_error>
+#include <utility>
+
+#include "data/cp1250.h"
+#include "state/keyword_values.h"
+
+namespace qv {
+
+namespace {
+
+constexpr std::string_view kExtension = ".pzv";
+
+// "*.pzv" as the system's file search matches it: the extension in any case.
+bool HasSaveExtension(const std::string& name) {
+  if (name.size() < kExtension.size()) return false;
+  for (std::size_t i = 0; i < kExtension.size(); ++i) {
+    const char c = name[name.size() - kExtension.size() + i];
+    const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower != kExtension[i]) return false;
+  }
+  return true;
+}
+
+LocalDateTime LocalTimeOf(std::filesystem::file_time_type moment) {
+  const auto system = std::chrono::file_clock::to_sys(moment);
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(
+      std::chrono::time_point_cast<std::chrono::system_clock::duration>(system));
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  return LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                       local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+std::vector<LoadListEntry> CollectPositions(const std::filesystem::path& folder) {
+  std::vector<LoadListEntry> entries;
+  std::error_code error;
+  std::filesystem::directory_iterator it(folder, error);
+  if (error) return entries;
+  for (; it != std::filesystem::directory_iterator(); it.increment(error)) {
+    if (error) break;
+    if (!it->is_regular_file(error)) continue;
+    const std::string disk_name = it->path().filename().string();
+    if (!HasSaveExtension(disk_name)) continue;
+    LoadListEntry entry;
+    entry.FileName = Utf8ToCp1250(disk_name);
+    entry.Name = entry.FileName.substr(0, entry.FileName.size() - kExtension.size());
+    entry.Modified = it->last_write_time(error);
+    if (error) continue;
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+}  // namespace
+
+TForm10::TForm10(GameState& state, std::filesystem::path folder)
+    : state_(state), folder_(std::move(folder)) {}
+
+void TForm10::FormShow() {
+  Entries = CollectPositions(folder_);
+  // Newest first, by the list's own exchange sort: positions of equal age
+  // end up in the order this sort leaves them.
+  for (std::size_t j = 0; j < Entries.size(); ++j) {
+    for (std::size_t k = j; k < Entries.size(); ++k) {
+      if (Entries[j].Modified < Entries[k].Modified) std::swap(Entries[j], Entries[k]);
+    }
+  }
+  for (LoadListEntry& entry : Entries) {
+    entry.Caption = entry.Name + " [" + FormatShortDate(LocalTimeOf(entry.Modified)) + "]";
+  }
+  ScrollTo(0);
+}
+
+void TForm10::ScrollTo(std::size_t offset) {
+  const std::size_t last_page = Entries.size() > kShown ? Entries.size() - kShown : 0;
+  ScrollOffset = std::min(offset, last_page);
+  ShowLabels();
+}
+
+void TForm10::ShowLabels() {
+  Labels.clear();
+  Current = CurrentOption{};
+  hovered_ = 0;
+  const std::size_t shown = std::min(kShown, Entries.size() - ScrollOffset);
+  for (std::size_t i = 1; i <= shown; ++i) {
+    TLELabel label;
+    label.Caption = Entries[ScrollOffset + i - 1].Caption;
+    label.Top = kLabelSpacing * static_cast<int>(i) + kLabelOffset;
+    label.idx = static_cast<int32_t>(ScrollOffset + i);
+    label.HandCursor = true;
+    Labels.push_back(std::move(label));
+  }
+}
+
+void TForm10::LabelMouseEnter(int n) {
+  LabelMouseLeave();
+  if (n < 1 || n > static_cast<int>(Labels.size())) return;
+  Labels[static_cast<std::size_t>(n - 1)].MouseEnter(Current);
+  hovered_ = n;
+}
+
+void TForm10::LabelMouseLeave() {
+  if (hovered_ >= 1 && hovered_ <= static_cast<int>(Labels.size())) {
+    Labels[static_cast<std::size_t>(hovered_ - 1)].MouseLeave(Current);
+  }
+  hovered_ = 0;
+}
+
+bool TForm10::LabelClick() {
+  const int32_t n = Current.HoveredIndex;
+  if (n < 1 || n > static_cast<int32_t>(Entries.size())) return false;
+  state_.LoadRequested = true;
+  state_.LoadFileName = "./save/" + Entries[static_cast<std::size_t>(n - 1)].FileName;
+  Close();
+  return true;
+}
+
+}  // namespace qv

@@ -1,0 +1,72 @@
+#include "text/text_host.h"
+
+#include <optional>
+#include <string>
+
+#include "data/cp1250.h"
+#include "host/approximate_metrics.h"
+#include "script/shown_text.h"
+#include "script/window_drivers.h"
+#include "text/text_windows.h"
+#include "ui/answer_prompt.h"
+#include "ui/death_window.h"
+#include "ui/picture_popup.h"
+
+namespace qv {
+
+void TextHost::BeforeWindow() {
+  if (before_window_) before_window_();
+}
+
+void TextHost::ShowMessage(std::string_view text) {
+  out_ << "Message: " << ShownText(text) << '\n' << std::flush;
+}
+
+void TextHost::ShowDeathWindow() {
+  if (ended_) return;
+  BeforeWindow();
+  TForm12 window(*this);
+  out_ << "Your hero is dead. [picture " << ShownText(window.File) << "]\n" << std::flush;
+  window.PictureClick();
+}
+
+void TextHost::OpenWebAddress(std::string_view address) {
+  out_ << "Web address: " << ShownText(address) << '\n' << std::flush;
+}
+
+void TextHost::RunModal(ModalWindow& window) {
+  if (ended_) return;
+  BeforeWindow();
+  if (auto* prompt = dynamic_cast<TForm16*>(&window)) {
+    out_ << ShownText(prompt->Question) << "\nAnswer: " << std::flush;
+    const std::optional<std::string> line = input_.ReadLine();
+    if (!line) {
+      EndProgram();
+      return;
+    }
+    prompt->Edit = Utf8ToCp1250(*line);
+    prompt->OkClick();
+  } else if (auto* popup = dynamic_cast<TForm13*>(&window)) {
+    out_ << "[picture " << ShownText(popup->File);
+    if (!popup->Caption.empty()) out_ << ": " << ShownText(popup->Caption);
+    out_ << "] (Enter closes the picture)" << std::flush;
+    if (!input_.ReadLine()) {
+      EndProgram();
+      return;
+    }
+    popup->PictureClick();
+  } else if (IsTextWindow(window)) {
+    if (drivers_.empty()) drivers_ = DefaultWindowDrivers();
+    RunTextWindow(window, *this, input_, out_, drivers_);
+  } else {
+    out_ << "The " << window.Kind() << " window is not available in the terminal yet.\n"
+         << std::flush;
+    window.Close();
+  }
+}
+
+TextSize TextHost::MeasureText(const Font& font, std::string_view text) {
+  return ApproximateTextSize(font, text);
+}
+
+}  // namespace qv

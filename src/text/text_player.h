@@ -1,0 +1,69 @@
+// `quarvelin text`: plays a gamebook in a terminal, for people and screen
+// readers. The main menu, the name entry and the about window are prompts;
+// the game window is read out as text (page_report.h) and driven by typed
+// lines (text_command.h); the game's windows go through TextHost.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "interpreter/game_session.h"
+#include "parser/random_source.h"
+#include "state/load_list_window.h"
+#include "text/page_report.h"
+#include "text/text_command.h"
+#include "text/text_host.h"
+#include "text/text_input.h"
+#include "ui/about_window.h"
+#include "ui/name_entry.h"
+#include "ui/start_action.h"
+#include "ui/start_menu.h"
+
+namespace qv {
+
+// One timer second: what an empty line lets pass.
+inline constexpr int kTicksPerSecond = 10;
+
+class TextPlayer {
+ public:
+  // The gamebook is the current directory. `seed` fixes the dice.
+  TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64_t> seed = std::nullopt);
+
+  // Plays from the main menu until the program ends or the input does.
+  void Run();
+
+  GameSession& Session() { return *session_; }
+
+ private:
+  void ShowMenu();
+  void Follow(StartAction action);
+  void ShowAbout();
+  void ShowNameEntry();
+  void ShowLoadList();
+  void PlayGame();
+  void Apply(const TextCommand& command);
+  void Wait();
+
+  TextInput input_;
+  std::ostream& out_;
+  TextHost host_;
+  std::unique_ptr<RandomSource> random_;
+  std::unique_ptr<GameSession> session_;
+  PageReporter page_;
+  TForm8 menu_;
+  TForm14 name_entry_;
+  TForm9 about_;
+  TForm10 load_list_;
+  bool game_started_ = false;
+};
+
+// Changes to `directory` (when not empty) and plays; returns the exit
+// status: 0, or 2 when the folder cannot be entered.
+int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& directory,
+                  std::optional<uint64_t> seed = std::nullopt);
+
+}  // namespace qv

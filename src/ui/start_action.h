@@ -1,0 +1,21 @@
+// What a start window asks of the program after one of its handlers ran: the
+// windows between the start and the game hand control to one another, and
+// the host that shows them does the opening.
+#pragma once
+
+namespace qv {
+
+// The characters that Enter and Esc give as key presses.
+inline constexpr char kEnterKey = '\r';
+inline constexpr char kEscapeKey = '\x1B';
+
+enum class StartAction {
+  None,           // nothing further: the window stays as it is
+  OpenNameEntry,  // show the name entry (TForm14)
+  OpenGame,       // show the game window (TForm1)
+  OpenLoadList,   // build and show the load list (TForm10)
+  OpenAbout,      // show the about window (TForm9)
+  EndProgram,     // the program ends
+};
+
+}  // namespace qv

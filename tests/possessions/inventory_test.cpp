@@ -1,0 +1,548 @@
+// The inventory over a started game: the four lists, the hover texts, item
+// use with every kind and sign, conditions, equipping with modifiers, the
+// object pictures and the clearing of the messages.
+
+#include "possessions/inventory.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "parser/condition_eval.h"
+#include "support/gamebook_fixture.h"
+
+namespace qv {
+namespace {
+
+// The smallest GIF: one transparent pixel.
+constexpr unsigned char kDotGif[] = {
+    'G',  'I',  'F',  '8',  '9',  'a',  0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0xFF, 0xFF, 0xFF, 0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00,
+    0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
+
+const std::string kBreak = "\r\n";
+const std::string kUnmet = "Nespln\xECny podm\xEDnky pou\x9Eit\xED!";
+
+class Inventory : public GamebookFixture {
+ protected:
+  void SetUp() override {
+    WriteDataFile("zbrane",
+                  "1 \"D\xFDka\" \"Kr\xE1tk\xE1 d\xFDka\" 1k4+0, 1, 5, sila+1;\r\n"
+                  "2 \"Me\xE8\" \"Ostr\xFD me\xE8\" 1k6+1, 2, 10, sila+2, maxzivoty+3;\r\n"
+                  "3 \"Palc\xE1t\" \"T\xEC\x9Ek\xFD\" 2k6+3, 4, 20, [SILA 0 > \"9\"];\r\n"
+                  "4 \"H\xF9l\" \"Dlouh\xE1\" 1k3+0, 1, 1, kouzlo+1;\r\n");
+    WriteDataFile("zbroje",
+                  "1 \"Ko\x9Aile\" \"Pl\xE1t\xECn\xE1 ko\x9Aile\" 0, 0, 0, 0, obratnost+1;\r\n"
+                  "2 \"Krou\x9Ekov\xE1 zbroj\" \"T\xEC\x9Ek\xE1 zbroj\" 3, 2, 1, 20, "
+                  "obratnost-1, maxmana+2;\r\n"
+                  "3 \"K\xF9\x9E" "e\" \"Ko\x9E" "en\xE1 vesta\" 1, 1, 0, 5;\r\n"
+                  "4 \"Pl\xE1tov\xE1\" \"Zbroj ryt\xED\xF8" "e\" 5, 4, 2, 40, [SILA 0 > \"9\"];\r\n");
+    WriteDataFile("predmety",
+                  "1 \"Lektvar\" \"L\xE9\xE8iv\xFD lektvar\" 5, vzdy, zivoty+10;\r\n"
+                  "2 \"Pochode\xF2\" \"Sv\xEDt\xED\" 1, mimoboj, promenna7+3;\r\n"
+                  "3 \"Bomba\" \"Vybuchne\" 2, boj, zivoty-5;\r\n"
+                  "4 \"Svitek\" \"Moudrost\" 3, vzdy, xp+4, zkusenosti-5;\r\n"
+                  "5 \"Jed\" \"Smrt\" 1, vzdy, zivoty-30;\r\n"
+                  "6 \"Elix\xEDr\" \"S\xEDla\" 1, mimoboj, maxzivoty+2, maxmana+1, mana+10, "
+                  "sila+1, obratnost-1;\r\n"
+                  "7 \"K\xE1men\" \"T\xEC\x9Ek\xFD k\xE1men\" 1, nic;\r\n"
+                  "8 \"Kl\xED\xE8\" \"Zlat\xFD\" 1, vzdy, sila+1, [SILA 0 > \"9\"], "
+                  "[PENIZE 0 >= \"100\"];\r\n"
+                  "9 \"Kniha\" \"Star\xE1\" 1, vzdy, rychlost+1, energie-2, mana-10, maxmana-3, "
+                  "maxzivoty-1;\r\n"
+                  "10 \"Mapa\" \"Ostrov\" 1, vzdy, promenna5=9, promenna6-2, promenna1000+1, "
+                  "energie+3, rychlost-1;\r\n"
+                  "11 \"Kostka\" \"Hrac\xED\" 1, vzdy, [SILA 0 > \"abc\"];\r\n"
+                  "12 \"Voda\" \"\xC8ist\xE1\" 1, vzdy, mana+3, zivoty*2, kouzlo+1;\r\n");
+    WriteLocations("<1><text obsah=\"Start\">");
+    Start();
+  }
+
+  CharacterState& Hero() { return State().Character; }
+
+  TInventory Open() {
+    TInventory inventory(State(), host, [this] { return now; });
+    inventory.BuildLists();
+    return inventory;
+  }
+
+  static std::vector<std::string> Captions(const std::vector<TLELabel>& list) {
+    std::vector<std::string> out;
+    for (const TLELabel& label : list) out.push_back(label.Caption);
+    return out;
+  }
+
+  int64_t now = 1000;
+};
+
+using Strings = std::vector<std::string>;
+
+// --- The lists ---------------------------------------------------------------
+
+TEST_F(Inventory, ListsShowSparePiecesWithTheirCountsFromTwo) {
+  State().Items.at(1).Held = 2;
+  State().Items.at(3).Held = 1;
+  State().Weapons.at(2).Held = 3;
+  State().Armours.at(3).Held = 1;
+  State().Armours.at(2).Held = 1;
+  TInventory inventory = Open();
+  EXPECT_EQ(inventory.Kind(), "inventory");
+  EXPECT_EQ(Captions(inventory.Items), (Strings{"Lektvar x 2", "Bomba"}));
+  EXPECT_EQ(Captions(inventory.Weapons), (Strings{"Me\xE8 x 3"}));
+  EXPECT_EQ(Captions(inventory.Armours), (Strings{"Krou\x9Ekov\xE1 zbroj", "K\xF9\x9E" "e"}));
+  EXPECT_TRUE(inventory.Objects.empty());
+  // The pieces in hand and worn are not among them.
+  EXPECT_EQ(TInventory::Find(inventory.Weapons, 1), nullptr);
+
+  // Rows 17 apart from 55; the armour continues below the weapons.
+  EXPECT_EQ(inventory.Items[0].Left, 144);
+  EXPECT_EQ(inventory.Items[0].Top, 55);
+  EXPECT_EQ(inventory.Items[1].Top, 72);
+  EXPECT_EQ(inventory.Weapons[0].Left, 256);
+  EXPECT_EQ(inventory.Weapons[0].Top, 55);
+  EXPECT_EQ(inventory.Armours[0].Left, 256);
+  EXPECT_EQ(inventory.Armours[0].Top, 72);
+  EXPECT_EQ(inventory.Armours[1].Top, 89);
+  EXPECT_EQ(inventory.Armours[1].idx, 3);
+
+  // Only items usable outside a fight can be clicked.
+  EXPECT_TRUE(inventory.Items[0].HandCursor);
+  EXPECT_FALSE(inventory.Items[1].HandCursor);
+  EXPECT_TRUE(inventory.Weapons[0].HandCursor);
+  EXPECT_TRUE(inventory.Armours[0].HandCursor);
+}
+
+TEST_F(Inventory, ArmourStartsAtTheTopWithoutSpareWeapons) {
+  State().Armours.at(3).Held = 1;
+  TInventory inventory = Open();
+  ASSERT_EQ(inventory.Armours.size(), 1u);
+  EXPECT_EQ(inventory.Armours[0].Top, 55);
+}
+
+TEST_F(Inventory, ObjectsWithAPictureAreMaroonAndClickable) {
+  State().Objects.at(2) = ObjectEntry{"Kl\xED\xE8", "Star\xFD", "klic.gif", 10, 20, 1};
+  State().Objects.at(5) = ObjectEntry{"Prsten", "Zlat\xFD", "", 0, 0, 4};
+  State().Objects.at(7) = ObjectEntry{"Ztracen\xFD", "", "", 0, 0, 0};
+  State().ObjectCount = 7;
+  TInventory inventory = Open();
+  EXPECT_EQ(Captions(inventory.Objects), (Strings{"Kl\xED\xE8", "Prsten x 4"}));
+  EXPECT_EQ(inventory.Objects[0].Left, 32);
+  EXPECT_EQ(inventory.Objects[1].Top, 72);
+  EXPECT_EQ(inventory.Objects[0].FontColour, 0x000080u);
+  EXPECT_TRUE(inventory.Objects[0].HandCursor);
+  EXPECT_EQ(inventory.Objects[1].FontColour, 0x000000u);
+  EXPECT_FALSE(inventory.Objects[1].HandCursor);
+
+  // No object is listed while the object count is 0.
+  State().ObjectCount = 0;
+  inventory.BuildLists();
+  EXPECT_TRUE(inventory.Objects.empty());
+}
+
+TEST_F(Inventory, ListsKeepEveryEntry) {
+  for (int32_t n = 1; n <= 100; ++n) {
+    State().Items.at(n).Name = "P" + std::to_string(n);
+    State().Items.at(n).Held = 1;
+    State().Weapons.at(n).Held = 1;
+    State().Armours.at(n).Held = 1;
+    State().Objects.at(n).Count = 1;
+  }
+  State().ObjectCount = 100;
+  TInventory inventory = Open();
+  EXPECT_EQ(inventory.Items.size(), 100u);
+  EXPECT_EQ(inventory.Objects.size(), 100u);
+  EXPECT_EQ(inventory.Weapons.size(), 100u);
+  ASSERT_EQ(inventory.Armours.size(), 100u);
+  EXPECT_EQ(inventory.Items.back().Caption, "P100");
+  EXPECT_EQ(inventory.Armours.back().Top, 55 + 199 * 17);
+}
+
+TEST_F(Inventory, CurrencyCaptionRaisesOnlyAnAsciiFirstLetter) {
+  EXPECT_EQ(CurrencyCaption("zla\x9D\xE1k\xF9"), "Zla\x9D\xE1k\xF9");
+  EXPECT_EQ(CurrencyCaption("\x9A" "ek\xF9"), "\x9A" "ek\xF9");  // š stays
+  EXPECT_EQ(CurrencyCaption(""), "");
+}
+
+// --- Hovering ----------------------------------------------------------------
+
+TEST_F(Inventory, ItemHoverGivesDescriptionUseModeAndConditions) {
+  TInventory inventory = Open();
+  inventory.ItemMouseEnter(3);
+  EXPECT_EQ(inventory.Status, "Vybuchne\r\nPouze v boji\r\n");
+  inventory.ItemMouseEnter(2);
+  EXPECT_EQ(inventory.Status, "Sv\xEDt\xED\r\nPouze mimo boj\r\n");
+  inventory.ItemMouseEnter(1);
+  EXPECT_EQ(inventory.Status, "L\xE9\xE8iv\xFD lektvar\r\nMo\x9Eno pou\x9E\xEDt v\x9E" "dy\r\n");
+  inventory.ItemMouseEnter(7);
+  EXPECT_EQ(inventory.Status, "T\xEC\x9Ek\xFD k\xE1men\r\nNelze pou\x9E\xEDt!\r\n");
+
+  const Item& key = State().Items.at(8);
+  const std::string strength = DescribeCondition(key.Conditions[0], State());
+  const std::string money = DescribeCondition(key.Conditions[1], State());
+  EXPECT_EQ(strength, "S\xEDla je v\xECt\x9A\xED 9");
+  inventory.ItemMouseEnter(8);
+  EXPECT_EQ(inventory.Status, "Zlat\xFD\r\nMo\x9Eno pou\x9E\xEDt v\x9E" "dy\r\n\r\nNespln\xECno: " +
+                                  strength + "\r\nNespln\xECno: " + money);
+  State().Character.PENIZE = 100;
+  inventory.ItemMouseEnter(8);
+  EXPECT_EQ(inventory.Status.substr(inventory.Status.rfind("\r\n")), "\r\nSpln\xECno: " + money);
+}
+
+TEST_F(Inventory, DescriptionsAreWrappedAtEighty) {
+  std::string long_text;
+  for (int i = 0; i < 12; ++i) long_text += "slovo123 ";  // 108 bytes
+  State().Objects.at(1) = ObjectEntry{"Deska", long_text, "", 0, 0, 1};
+  State().ObjectCount = 1;
+  TInventory inventory = Open();
+  inventory.ObjectMouseEnter(1);
+  const std::size_t cut = inventory.Status.find(kBreak);
+  ASSERT_NE(cut, std::string::npos);
+  EXPECT_EQ(cut, 72u);  // after the last blank within the 80 columns
+  EXPECT_EQ(inventory.Status.substr(0, cut), long_text.substr(0, 72));
+}
+
+TEST_F(Inventory, WeaponHoverGivesAttackModifiersAndConditions) {
+  TInventory inventory = Open();
+  inventory.WeaponMouseEnter(2);
+  EXPECT_EQ(inventory.Status,
+            "Me\xE8 (\xFAtok 1k6+1, po\x9Akozen\xED 2)\r\nOstr\xFD me\xE8\r\n"
+            "\r\nS\xEDla + 2\r\nMaximum \x9Eivot\xF9 + 3");
+  inventory.WeaponMouseEnter(3);
+  EXPECT_EQ(inventory.Status, "Palc\xE1t (\xFAtok 2k6+3, po\x9Akozen\xED 4)\r\nT\xEC\x9Ek\xFD\r\n"
+                              "\r\nNespln\xECno: S\xEDla je v\xECt\x9A\xED 9");
+  // A modifier that is no attribute gives an empty line.
+  inventory.WeaponMouseEnter(4);
+  EXPECT_EQ(inventory.Status, "H\xF9l (\xFAtok 1k3+0, po\x9Akozen\xED 1)\r\nDlouh\xE1\r\n\r\n");
+}
+
+TEST_F(Inventory, ArmourHoverGivesThePenaltyOnlyAboveZero) {
+  TInventory inventory = Open();
+  inventory.ArmourMouseEnter(3);
+  EXPECT_EQ(inventory.Status, "K\xF9\x9E" "e (obrana 1, tvrdost 1)\r\nKo\x9E" "en\xE1 vesta");
+  inventory.ArmourMouseEnter(2);
+  EXPECT_EQ(inventory.Status,
+            "Krou\x9Ekov\xE1 zbroj (obrana 3, tvrdost 2, \xFAtok -1)\r\nT\xEC\x9Ek\xE1 zbroj\r\n"
+            "\r\nObratnost - 1\r\nMaximum many + 2");
+  inventory.KrizekMouseMove();
+  EXPECT_EQ(inventory.Status, "Zav\xF8\xEDt");
+}
+
+// --- Item use ----------------------------------------------------------------
+
+TEST_F(Inventory, HealingStopsAtTheMaximum) {
+  State().Items.at(1).Held = 1;
+  Hero().ZIVOTY = 15;
+  TInventory inventory = Open();
+  inventory.ItemClick(1);
+  EXPECT_EQ(Hero().ZIVOTY, 20);
+  EXPECT_EQ(inventory.Status2, "\r\nVyl\xE9\xE8il sis 5 \x9Eivoty\r\n");
+  EXPECT_TRUE(inventory.Items.empty());
+}
+
+TEST_F(Inventory, ItemHeldTwiceCountsDownAndDisappears) {
+  State().Items.at(1).Held = 2;
+  TInventory inventory = Open();
+  EXPECT_EQ(Captions(inventory.Items), (Strings{"Lektvar x 2"}));
+  inventory.ItemClick(1);
+  EXPECT_EQ(Captions(inventory.Items), (Strings{"Lektvar"}));
+  inventory.ItemClick(1);
+  EXPECT_TRUE(inventory.Items.empty());
+  EXPECT_EQ(State().Items.at(1).Held, 0);
+  // Both uses are reported, the full lives healing nothing.
+  EXPECT_EQ(inventory.Status2,
+            "\r\nVyl\xE9\xE8il sis 0 \x9Eivoty\r\n\r\nVyl\xE9\xE8il sis 0 \x9Eivoty\r\n");
+  inventory.ItemClick(1);  // no longer held: nothing
+  EXPECT_EQ(State().Items.at(1).Held, 0);
+}
+
+TEST_F(Inventory, FightItemsCannotBeUsedHere) {
+  State().Items.at(3).Held = 1;
+  State().Items.at(7).Held = 1;
+  TInventory inventory = Open();
+  inventory.ItemMouseEnter(3);
+  EXPECT_EQ(inventory.Status, "Vybuchne\r\nPouze v boji\r\n");
+  inventory.ItemClick(3);
+  inventory.ItemClick(7);
+  EXPECT_EQ(Hero().ZIVOTY, 20);
+  EXPECT_EQ(State().Items.at(3).Held, 1);
+  EXPECT_EQ(State().Items.at(7).Held, 1);
+  EXPECT_EQ(inventory.Status2, "");
+}
+
+TEST_F(Inventory, ExperienceIsGainedButNeverLostByItems) {
+  State().Items.at(4).Held = 1;
+  TInventory inventory = Open();
+  inventory.ItemClick(4);
+  EXPECT_EQ(Hero().ZKUSENOSTI, 4);
+  EXPECT_EQ(inventory.Status2, "\r\nZ\xEDskal jsi 4 XP!\r\n");
+}
+
+TEST_F(Inventory, EveryAttributeReportsItsRiseAndFall) {
+  State().Items.at(6).Held = 1;
+  State().Items.at(9).Held = 1;
+  Hero().MANA = 0;
+  TInventory inventory = Open();
+  inventory.ItemClick(6);
+  EXPECT_EQ(Hero().MAXZIVOTY, 22);
+  EXPECT_EQ(Hero().MAXMANA, 6);
+  EXPECT_EQ(Hero().MANA, 6);
+  EXPECT_EQ(Hero().SILA, 4);
+  EXPECT_EQ(Hero().OBRATNOST, 1);
+  EXPECT_EQ(inventory.Status2,
+            "\r\nZv\xFD\x9Aila se ti hranice \x9Eivot\xF9 o 2\r\n"
+            "Zv\xFD\x9Aila se ti hladina many o 1\r\n"
+            "Obnovil sis 6 many.\r\n"
+            "Zv\xFD\x9Aila se ti s\xEDla o 1\r\n"
+            "Sn\xED\x9Eila se ti obratnost o 1\r\n");
+
+  inventory.Status2.clear();
+  inventory.ItemClick(9);
+  EXPECT_EQ(Hero().RYCHLOST, 4);
+  EXPECT_EQ(Hero().ENERGIE, 13);
+  EXPECT_EQ(Hero().MAXMANA, 3);
+  EXPECT_EQ(Hero().MANA, 0);  // never below 0
+  EXPECT_EQ(Hero().MAXZIVOTY, 21);
+  EXPECT_EQ(Hero().ZIVOTY, 20);
+  EXPECT_EQ(inventory.Status2,
+            "\r\nZv\xFD\x9Aila se ti rychlost o 1\r\n"
+            "Sn\xED\x9Eila se ti energie o 2\r\n"
+            "Ztratil jsi 10 many.\r\n"
+            "Sn\xED\x9Eila se ti hladina many o 3\r\n"
+            "Sn\xED\x9Eila se ti hranice \x9Eivot\xF9 o 1\r\n");
+  EXPECT_EQ(host.death_windows, 0);
+}
+
+TEST_F(Inventory, LoweredMaximumCutsLivesDown) {
+  State().Items.at(9).Held = 1;
+  Hero().MAXZIVOTY = 20;
+  Hero().ZIVOTY = 20;
+  TInventory inventory = Open();
+  inventory.ItemClick(9);
+  EXPECT_EQ(Hero().MAXZIVOTY, 19);
+  EXPECT_EQ(Hero().ZIVOTY, 19);
+}
+
+TEST_F(Inventory, OtherKindsAndSignsDoNothing) {
+  State().Items.at(12).Held = 1;
+  Hero().MANA = 1;
+  TInventory inventory = Open();
+  inventory.ItemClick(12);
+  EXPECT_EQ(Hero().MANA, 4);
+  EXPECT_EQ(Hero().ZIVOTY, 20);
+  EXPECT_EQ(inventory.Status2, "\r\nObnovil sis 3 many.\r\n");
+}
+
+TEST_F(Inventory, VariablesChangeAndAreReportedOnlyWhenAsked) {
+  State().Items.at(10).Held = 2;
+  State().World.Variables.Set(6, 10);
+  TInventory inventory = Open();
+  inventory.ItemClick(10);
+  EXPECT_EQ(State().World.Variables.Get(5), 9);
+  EXPECT_EQ(State().World.Variables.Get(6), 8);
+  EXPECT_EQ(inventory.Status2,
+            "\r\nZv\xFD\x9Aila se ti energie o 3\r\nSn\xED\x9Eila se ti rychlost o 1\r\n");
+
+  State().World.ReportChanges = 1;
+  inventory.Status2.clear();
+  inventory.ItemClick(10);
+  EXPECT_EQ(State().World.Variables.Get(6), 6);
+  EXPECT_EQ(inventory.Status2,
+            "\r\n$5 se zm\xECnila na 9\r\n$6 se sn\xED\x9Eila o 2 na 6\r\n"
+            "Zv\xFD\x9Aila se ti energie o 3\r\nSn\xED\x9Eila se ti rychlost o 1\r\n");
+
+  State().Items.at(2).Held = 1;
+  inventory.BuildLists();
+  inventory.Status2.clear();
+  inventory.ItemClick(2);
+  EXPECT_EQ(State().World.Variables.Get(7), 3);
+  EXPECT_EQ(inventory.Status2, "\r\n$7 se zv\xFD\x9Aila o 3 na 3\r\n");
+}
+
+TEST_F(Inventory, LosingAllLivesOpensTheDeathWindow) {
+  State().Items.at(5).Held = 1;
+  TInventory inventory = Open();
+  inventory.ItemClick(5);
+  EXPECT_EQ(Hero().ZIVOTY, -10);
+  EXPECT_EQ(host.death_windows, 1);
+  EXPECT_EQ(inventory.Status2, "\r\nZtratil jsi 30 \x9Eivoty\r\n");
+}
+
+TEST_F(Inventory, UnmetConditionsBlockUseAndConsumeNothing) {
+  State().Items.at(8).Held = 1;
+  TInventory inventory = Open();
+  inventory.ItemClick(8);
+  EXPECT_EQ(State().Items.at(8).Held, 1);
+  EXPECT_EQ(Hero().SILA, 3);
+  // "Nutno: " and the description, wrapped at 33.
+  EXPECT_EQ(inventory.Status2,
+            "\r\nNutno: S\xEDla je v\xECt\x9A\xED 9\r\n"
+            "Nutno: Po\xE8" "et zla\x9D\xE1k\xF9 je v\xECt\x9A\xED \r\nnebo rovno 100\r\n" +
+                kUnmet + kBreak);
+
+  // Once they hold, the item works.
+  Hero().SILA = 10;
+  Hero().PENIZE = 100;
+  inventory.Status2.clear();
+  inventory.ItemClick(8);
+  EXPECT_EQ(State().Items.at(8).Held, 0);
+  EXPECT_EQ(Hero().SILA, 11);
+  EXPECT_EQ(inventory.Status2, "\r\nZv\xFD\x9Aila se ti s\xEDla o 1\r\n");
+}
+
+TEST_F(Inventory, ConditionThatIsNoNumberAbandonsTheUse) {
+  State().Items.at(11).Held = 1;
+  TInventory inventory = Open();
+  inventory.ItemMouseEnter(11);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0], "'abc' is not a valid integer value");
+  inventory.ItemClick(11);
+  EXPECT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(State().Items.at(11).Held, 1);
+}
+
+// --- Equipping ---------------------------------------------------------------
+
+TEST_F(Inventory, EquippingAWeaponSwapsTheModifiers) {
+  // Dýka (sila+1) is in hand from the start.
+  ASSERT_EQ(Hero().CurrentWeapon.Number, 1);
+  const int32_t strength = Hero().SILA;
+  State().Weapons.at(2).Held = 1;
+  TInventory inventory = Open();
+  inventory.WeaponClick(2);
+  EXPECT_EQ(Hero().SILA, strength + 1);  // -1 off, +2 on
+  EXPECT_EQ(Hero().MAXZIVOTY, 23);
+  EXPECT_EQ(Hero().CurrentWeapon.Number, 2);
+  EXPECT_EQ(Hero().CurrentWeapon.Name, "Me\xE8");
+  EXPECT_EQ(State().Weapons.at(2).Held, 0);
+  EXPECT_EQ(State().Weapons.at(1).Held, 1);
+  EXPECT_EQ(Captions(inventory.Weapons), (Strings{"D\xFDka"}));
+  EXPECT_EQ(inventory.Status2, "\r\nChopil ses zbran\xEC Me\xE8\r\n");
+
+  // And back.
+  inventory.WeaponClick(1);
+  EXPECT_EQ(Hero().SILA, strength);
+  EXPECT_EQ(Hero().MAXZIVOTY, 20);
+  EXPECT_EQ(Captions(inventory.Weapons), (Strings{"Me\xE8"}));
+}
+
+TEST_F(Inventory, EquippingArmourSwapsTheModifiers) {
+  // Košile (obratnost+1) is worn from the start.
+  const int32_t dexterity = Hero().OBRATNOST;
+  State().Armours.at(2).Held = 2;
+  TInventory inventory = Open();
+  inventory.ArmourClick(2);
+  EXPECT_EQ(Hero().OBRATNOST, dexterity - 2);  // -1 off, -1 on
+  EXPECT_EQ(Hero().MAXMANA, 7);
+  EXPECT_EQ(Hero().CurrentArmour.Number, 2);
+  EXPECT_EQ(Captions(inventory.Armours), (Strings{"Ko\x9Aile", "Krou\x9Ekov\xE1 zbroj"}));
+  EXPECT_EQ(inventory.Status2, "\r\nObl\xE9kl jsi zbroj Krou\x9Ekov\xE1 zbroj\r\n");
+  // The same kind again: the worn one becomes spare, a spare one is worn.
+  inventory.ArmourClick(2);
+  EXPECT_EQ(State().Armours.at(2).Held, 1);
+  EXPECT_EQ(Hero().OBRATNOST, dexterity - 2);
+  EXPECT_EQ(Hero().MAXMANA, 7);
+}
+
+TEST_F(Inventory, UnmetConditionsBlockEquipping) {
+  State().Weapons.at(3).Held = 1;
+  State().Armours.at(4).Held = 1;
+  TInventory inventory = Open();
+  inventory.WeaponClick(3);
+  inventory.ArmourClick(4);
+  EXPECT_EQ(Hero().CurrentWeapon.Number, 1);
+  EXPECT_EQ(Hero().CurrentArmour.Number, 1);
+  EXPECT_EQ(State().Weapons.at(3).Held, 1);
+  EXPECT_EQ(State().Armours.at(4).Held, 1);
+  const std::string blocked = "\r\nNutno: S\xEDla je v\xECt\x9A\xED 9\r\n" + kUnmet + kBreak;
+  EXPECT_EQ(inventory.Status2, blocked + blocked);
+}
+
+TEST_F(Inventory, EmptyHandReturnsNothingToTheList) {
+  Hero().CurrentWeapon.Number = 0;
+  Hero().CurrentWeapon.EffectCount = 0;
+  State().Weapons.at(2).Held = 1;
+  TInventory inventory = Open();
+  inventory.WeaponClick(2);
+  EXPECT_EQ(Hero().CurrentWeapon.Number, 2);
+  EXPECT_TRUE(inventory.Weapons.empty());
+}
+
+// --- Objects -----------------------------------------------------------------
+
+TEST_F(Inventory, ObjectPictureOpensOnBlackAtTheObjectsSize) {
+  WriteBytes("obrazky/klic.gif",
+             std::string_view(reinterpret_cast<const char*>(kDotGif), sizeof kDotGif));
+  State().Objects.at(3) = ObjectEntry{"Kl\xED\xE8", "Star\xFD kl\xED\xE8", "klic.gif", 40, 60, 1};
+  State().Objects.at(4) = ObjectEntry{"Prsten", "Zlat\xFD", "", 0, 0, 1};
+  State().ObjectCount = 4;
+  TInventory inventory = Open();
+  const TForm13* seen = nullptr;
+  host.on_modal = [&](ModalWindow& window) { seen = dynamic_cast<TForm13*>(&window); };
+  inventory.ObjectMouseEnter(3);
+  EXPECT_EQ(inventory.Status, "Star\xFD kl\xED\xE8");
+  inventory.ObjectClick(3);
+  ASSERT_NE(seen, nullptr);
+  EXPECT_EQ(host.modal_windows, (Strings{"picture"}));
+  EXPECT_EQ(seen->File, "./obrazky/klic.gif");
+  EXPECT_EQ(seen->Width, 60);
+  EXPECT_EQ(seen->Height, 40);
+  EXPECT_EQ(seen->ClientHeight(), 65);
+  EXPECT_EQ(seen->Caption, "Kl\xED\xE8");
+  ASSERT_TRUE(seen->Background.has_value());
+  EXPECT_EQ(*seen->Background, 0x000000u);
+  EXPECT_EQ(seen->Left, 512 - 30);
+  EXPECT_EQ(seen->Top, 384 - 32);
+
+  // Without a picture the click does nothing.
+  inventory.ObjectClick(4);
+  EXPECT_EQ(host.modal_windows.size(), 1u);
+}
+
+TEST_F(Inventory, MissingObjectPictureIsReported) {
+  State().Objects.at(1) = ObjectEntry{"Mapa", "", "mapa.png", 10, 10, 1};
+  State().ObjectCount = 1;
+  TInventory inventory = Open();
+  inventory.ObjectClick(1);
+  EXPECT_TRUE(host.modal_windows.empty());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].find("mapa.png"), std::string::npos);
+}
+
+// --- Clearing and closing ----------------------------------------------------
+
+TEST_F(Inventory, MovingOverTheBackgroundClearsOnceTimeHasPassed) {
+  State().Items.at(1).Held = 2;
+  TInventory inventory = Open();
+  inventory.ItemMouseEnter(1);
+  inventory.ItemClick(1);
+  ASSERT_FALSE(inventory.Status2.empty());
+  inventory.Image1MouseMove();  // the same moment as the use
+  EXPECT_FALSE(inventory.Status.empty());
+  EXPECT_FALSE(inventory.Status2.empty());
+  now += 1;
+  inventory.Image1MouseMove();
+  EXPECT_EQ(inventory.Status, "");
+  EXPECT_EQ(inventory.Status2, "");
+}
+
+TEST_F(Inventory, BackgroundClearsTheHintBeforeAnyAction) {
+  TInventory inventory = Open();
+  inventory.KrizekMouseMove();
+  inventory.Image1MouseMove();
+  EXPECT_EQ(inventory.Status, "");
+}
+
+TEST_F(Inventory, ClosesByThePictureOrAnyKey) {
+  TInventory inventory = Open();
+  inventory.KrizekClick();
+  EXPECT_TRUE(inventory.IsClosed());
+  inventory.Reopen();
+  inventory.FormKeyPress();
+  EXPECT_TRUE(inventory.IsClosed());
+  inventory.CentreOn(1024, 768);
+  EXPECT_EQ(inventory.Left, 512 - 335);
+  EXPECT_EQ(inventory.Top, 384 - 301);
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,198 @@
+#include "state/save_window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "data/byte_io.h"
+#include "support/gamebook_fixture.h"
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+using L = SavedPositionLayout;
+
+std::string TextAt(const std::string& bytes, std::size_t offset) {
+  return bytes.substr(offset + 1, static_cast<uint8_t>(bytes[offset]));
+}
+
+int32_t IntAt(const std::string& bytes, std::size_t offset) {
+  return ReadI32(reinterpret_cast<const uint8_t*>(bytes.data()) + offset);
+}
+
+// Every file under the working directory, relative to it.
+std::vector<std::string> FilesHere() {
+  std::vector<std::string> out;
+  for (const auto& entry : fs::recursive_directory_iterator(".")) {
+    if (entry.is_regular_file()) out.push_back(entry.path().lexically_normal().string());
+  }
+  return out;
+}
+
+TEST(RefuseSaveNameTest, NamesThatStayInTheSaveFolderAreTaken) {
+  EXPECT_FALSE(RefuseSaveName("hrdina"));
+  EXPECT_FALSE(RefuseSaveName("Ji\xF8\xED a \x8A\xE1rka"));  // "Jiří a Šárka"
+  EXPECT_FALSE(RefuseSaveName("kapitola 3.1"));
+  EXPECT_FALSE(RefuseSaveName(""));  // the file is then the extension alone
+  EXPECT_FALSE(RefuseSaveName(std::string(247, 'a')));
+}
+
+TEST(RefuseSaveNameTest, PathsControlBytesAndOverlongNamesAreRefused) {
+  const std::string rule =
+      "N\xE1zev nesm\xED obsahovat znaky / a \\, dv\xEC te\xE8ky za sebou ani \xF8\xED"
+      "dic\xED znaky.";
+  EXPECT_EQ(RefuseSaveName("../x"), "Neplatn\xFD n\xE1zev pozice: \"../x\". " + rule);
+  EXPECT_EQ(RefuseSaveName("a/b"), "Neplatn\xFD n\xE1zev pozice: \"a/b\". " + rule);
+  EXPECT_TRUE(RefuseSaveName("a\\b"));
+  EXPECT_TRUE(RefuseSaveName(".."));
+  EXPECT_TRUE(RefuseSaveName("a..b"));
+  EXPECT_EQ(RefuseSaveName(std::string("a\0b", 3)),
+            "Neplatn\xFD n\xE1zev pozice: \"a?b\". " + rule);
+  EXPECT_TRUE(RefuseSaveName("a\tb"));
+  EXPECT_TRUE(RefuseSaveName("a\x7F"));
+  // 248 bytes, or fewer letters that take two bytes each on disk.
+  EXPECT_EQ(RefuseSaveName(std::string(248, 'a')),
+            "Neplatn\xFD n\xE1zev pozice: \"" + std::string(248, 'a') +
+                "\". N\xE1zev je p\xF8\xEDli\x9A dlouh\xFD.");
+  EXPECT_TRUE(RefuseSaveName(std::string(124, '\xE1')));
+}
+
+class SaveWindowTest : public GamebookFixture {
+ protected:
+  void SetUp() override {
+    WriteDataFile("knihovny/uvod", "<text obsah=\"\xFAvod\">");
+    WriteDataFile("knihovny/zaver", "<text obsah=\"z\xE1v\xECr\">");
+    WriteLocations("<1><text obsah=\"a\"><2>");
+    Start();
+  }
+
+  TSaveForm& Window(PlayingMusicQuery music = {}) {
+    window = std::make_unique<TSaveForm>(State(), session->Store, host, std::move(music));
+    window->FormShow();
+    return *window;
+  }
+
+  std::unique_ptr<TSaveForm> window;
+};
+
+TEST_F(SaveWindowTest, ProposesTheDefaultNameAndIsCentredOnTheGameWindow) {
+  State().SaveDefaultName = "Kapitola";
+  TSaveForm& form = Window();
+  form.CentreOn(1024, 768);
+  EXPECT_EQ(form.Kind(), "save");
+  EXPECT_EQ(form.Edit1, "Kapitola");
+  EXPECT_EQ(form.Left, 512 - TSaveForm::kWidth / 2);
+  EXPECT_EQ(form.Top, 384 - TSaveForm::kHeight / 2);
+}
+
+TEST_F(SaveWindowTest, WritesTheRecordWithItsChangesAndCloses) {
+  GameState& state = State();
+  session->Store.SetPrefix(&session->Store.FindOrLoadLibrary("uvod"));
+  session->Store.SetSuffix(&session->Store.FindOrLoadLibrary("zaver"));
+  state.World.RedirectName = "jinde";
+  state.SaveRedirect = "kniha2";
+  state.SaveTarget = 50;
+  state.World.Variables.Set(7, 42);
+
+  TSaveForm& form = Window([] { return SavedPositionExtras{"les.mp3", 1}; });
+  form.Edit1 = "Ji\xF8\xED";  // "Jiří"
+  ASSERT_TRUE(form.UlozitClick());
+  EXPECT_TRUE(form.IsClosed());
+  EXPECT_TRUE(host.messages.empty());
+
+  const fs::path file = "save/Ji\xC5\x99\xC3\xAD.pzv";  // the name on disk is UTF-8
+  ASSERT_TRUE(fs::exists(file));
+  const std::string bytes = ReadBytes(file);
+  ASSERT_EQ(bytes.size(), L::kSize);
+  EXPECT_EQ(TextAt(bytes, WorldState::kPrefixNameOffset), "uvod");
+  EXPECT_EQ(TextAt(bytes, WorldState::kPrefixNameOffset + 101), "zaver");
+  EXPECT_EQ(TextAt(bytes, 5006), "kniha2");  // RedirectName := SaveRedirect
+  EXPECT_EQ(IntAt(bytes, 5108), 50);         // Location := SaveTarget
+  EXPECT_EQ(TextAt(bytes, WorldState::kMusicNameOffset), "les.mp3");
+  EXPECT_EQ(IntAt(bytes, 5332), 1);
+  EXPECT_EQ(IntAt(bytes, 4 * 6), 42);
+
+  // The live state: the library names are kept, the record-only changes
+  // are not, and the next save resumes where the game then is.
+  EXPECT_EQ(state.World.PrefixName, "uvod");
+  EXPECT_EQ(state.World.SuffixName, "zaver");
+  EXPECT_EQ(state.World.RedirectName, "jinde");
+  EXPECT_EQ(state.World.Location, 1);
+  EXPECT_TRUE(state.World.MusicName.empty());
+  EXPECT_EQ(state.SaveTarget, 0);
+}
+
+TEST_F(SaveWindowTest, WithoutAudioPlayerNoMusicIsRecorded) {
+  State().World.MusicName = "stare.mid";
+  State().World.MusicKind = 2;
+  TSaveForm& form = Window();
+  form.Edit1 = "ticho";
+  ASSERT_TRUE(form.UlozitClick());
+  const std::string bytes = ReadBytes("save/ticho.pzv");
+  EXPECT_EQ(TextAt(bytes, WorldState::kMusicNameOffset), "");
+  EXPECT_EQ(IntAt(bytes, 5332), 0);
+  EXPECT_EQ(IntAt(bytes, 5108), 1);  // no SaveTarget: the current location
+}
+
+TEST_F(SaveWindowTest, SavingTwiceUnderOneNameOverwrites) {
+  TSaveForm& first = Window();
+  first.Edit1 = "hrdina";
+  ASSERT_TRUE(first.UlozitClick());
+  State().World.Variables.Set(1, 5);
+  TSaveForm& second = Window();
+  second.Edit1 = "hrdina";
+  ASSERT_TRUE(second.UlozitClick());
+  const std::string bytes = ReadBytes("save/hrdina.pzv");
+  ASSERT_EQ(bytes.size(), L::kSize);
+  EXPECT_EQ(IntAt(bytes, 0), 5);
+  EXPECT_EQ(std::distance(fs::directory_iterator("save"), fs::directory_iterator()), 1);
+}
+
+TEST_F(SaveWindowTest, AnEmptyNameGivesTheExtensionAlone) {
+  TSaveForm& form = Window();
+  form.Edit1.clear();
+  ASSERT_TRUE(form.UlozitClick());
+  EXPECT_EQ(fs::file_size("save/.pzv"), L::kSize);
+}
+
+TEST_F(SaveWindowTest, HostileNamesWriteNothingAndKeepTheWindowOpen) {
+  const std::vector<std::string> before = FilesHere();
+  State().SaveTarget = 9;
+  for (const std::string name : {"../x", "a/b", "..", "/tmp/x", "a\\b"}) {
+    TSaveForm& form = Window();
+    form.Edit1 = name;
+    EXPECT_FALSE(form.UlozitClick()) << name;
+    EXPECT_FALSE(form.IsClosed()) << name;
+  }
+  ASSERT_EQ(host.messages.size(), 5u);
+  EXPECT_TRUE(host.messages[0].starts_with("Neplatn\xFD n\xE1zev pozice: \"../x\". "));
+  EXPECT_EQ(FilesHere(), before);
+  EXPECT_FALSE(fs::exists("save"));
+  EXPECT_FALSE(fs::exists("x.pzv"));
+  EXPECT_FALSE(fs::exists("../x.pzv"));
+  EXPECT_EQ(State().SaveTarget, 9);
+  EXPECT_TRUE(State().World.PrefixName.empty());
+}
+
+TEST_F(SaveWindowTest, AFailedWriteIsReportedAndTheGameGoesOn) {
+  WriteBytes("save", "not a folder");  // the save folder cannot be made
+  State().SaveTarget = 9;
+  TSaveForm& form = Window();
+  form.Edit1 = "hrdina";
+  EXPECT_FALSE(form.UlozitClick());
+  EXPECT_FALSE(form.IsClosed());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0], "Pozici nelze ulo\x9Eit do souboru \"./save/hrdina.pzv\".");
+  EXPECT_EQ(State().SaveTarget, 9);
+  EXPECT_FALSE(host.ended);
+
+  form.NeukladatClick();
+  EXPECT_TRUE(form.IsClosed());
+}
+
+}  // namespace
+}  // namespace qv

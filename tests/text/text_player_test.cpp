@@ -1,0 +1,161 @@
+// The terminal player over small gamebooks: typed lines in, the page read
+// out as text.
+#include "text/text_player.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "support/gamebook_fixture.h"
+#include "text/text_command.h"
+
+namespace qv {
+namespace {
+
+constexpr const char* kForest =
+    "<1><text obsah=\"Stoj\xED\x9A u cesty.\"><text obsah=\"Les\" odkaz=\"3\">"
+    "<menu t=\"D\xE1l\" x=\"2\"><menu t=\"Z\xF9stat\">"
+    "<2><text obsah=\"Jsi v lese.\"><menu t=\"Zp\xECt\" x=\"1\">"
+    "<3><text obsah=\"Hluboko v lese.\">";
+
+class TextPlayerTest : public GamebookFixture {
+ protected:
+  // Plays the typed lines and returns everything printed.
+  std::string Play(const std::string& typed, const InitRecord& record = TestInitRecord()) {
+    if (!std::filesystem::exists("data/inicializace.qvl")) WriteInitRecord(record);
+    std::istringstream in(typed);
+    std::ostringstream out;
+    player = std::make_unique<TextPlayer>(in, out, 1);
+    player->Run();
+    return out.str();
+  }
+
+  static bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+  }
+  // `first` is printed, and `second` after it.
+  static bool InOrder(const std::string& text, const std::string& first,
+                      const std::string& second) {
+    const std::size_t a = text.find(first);
+    return a != std::string::npos && text.find(second, a + first.size()) != std::string::npos;
+  }
+
+  std::unique_ptr<TextPlayer> player;
+};
+
+TEST_F(TextPlayerTest, MenuThenPageWithItsOptionsThenChoosingByNumber) {
+  WriteLocations(kForest);
+  const std::string out = Play("1\n1\nq\n");
+  EXPECT_TRUE(InOrder(out, "Test\nAutor: \n1 new game", "Stojíš u cesty.\n")) << out;
+  EXPECT_TRUE(Has(out, "[t1] Les\n")) << out;
+  EXPECT_TRUE(InOrder(out, "Co uděláš?\n", "  1. Dál\n  2. Zůstat\n")) << out;
+  EXPECT_TRUE(InOrder(out, "  2. Zůstat\n", "Jsi v lese.\nCo uděláš?\n  1. Zpět\n")) << out;
+  EXPECT_TRUE(out.ends_with("The end.\n")) << out;
+  EXPECT_EQ(player->Session().State->World.Location, 2);
+}
+
+TEST_F(TextPlayerTest, EnterStartsTextLinksHelpAndUnknownLines) {
+  WriteLocations(kForest);
+  const std::string out = Play("\nh\nt 2\n9\nxyz\nt1\nkonec\n");
+  EXPECT_TRUE(Has(out, "  t N        click text link N")) << out;
+  EXPECT_TRUE(Has(out, "There is no text link 2.\n")) << out;
+  EXPECT_TRUE(Has(out, "There is no option 9.\n")) << out;
+  EXPECT_TRUE(Has(out, "Unknown command (h lists the commands).\n")) << out;
+  EXPECT_TRUE(Has(out, "Hluboko v lese.\n")) << out;
+  EXPECT_EQ(player->Session().State->World.Location, 3);
+  EXPECT_TRUE(player->Session().host.ProgramEnded());
+}
+
+TEST_F(TextPlayerTest, EndOfInputEndsCleanlyAnywhere) {
+  WriteLocations(kForest);
+  EXPECT_TRUE(Play("").ends_with("The end.\n"));
+  EXPECT_TRUE(Play("1\n").ends_with("The end.\n"));
+  EXPECT_EQ(player->Session().State->World.Location, 1);
+}
+
+TEST_F(TextPlayerTest, MenuLoadAboutAndExit) {
+  WriteLocations(kForest);
+  const std::string out = Play("2\n4\nx\n3\nw\n\n5\nq\n");
+  EXPECT_TRUE(InOrder(out, "Saved games:\n  none\n", "Type the number of an entry or x.\n"))
+      << out;
+  EXPECT_TRUE(InOrder(out,
+                      "Hra byla vytvořena v\nuniverzálním enginu\nk tvorbě gamebooků,\n"
+                      "který je možno stáhnout\nna webových stránkách\n",
+                      "verze 4.30\n"))
+      << out;
+  EXPECT_TRUE(Has(out, "Web address: https://quarvelin.example/\n")) << out;
+  EXPECT_TRUE(Has(out, "Type 1, 2, 3 or q.\n")) << out;
+  EXPECT_FALSE(Has(out, "Stojíš")) << out;  // no game was started
+  EXPECT_TRUE(player->Session().host.ProgramEnded());
+}
+
+TEST_F(TextPlayerTest, NameEntryWhenTheRecordAsks) {
+  WriteLocations("<1><text obsah=\"Ahoj $JMENO.\">");
+  InitRecord record = TestInitRecord();
+  record.AskName = 1;
+  const std::string out = Play("1\nJiří\nq\n", record);
+  EXPECT_TRUE(InOrder(out, "Zadej jméno své postavy:\nJméno: ", "Ahoj Jiří.")) << out;
+  EXPECT_EQ(player->Session().State->Character.Name.str(), "Ji\xF8\xED");
+}
+
+TEST_F(TextPlayerTest, MessagesNewAndOlderAndTheCountdown) {
+  WriteLocations(
+      "<1><penize plus=\"5\"><casovac cas=\"2\" vypisuj=\"ano\" odkaz=\"2\">"
+      "<2><text obsah=\"Konec cesty.\"><penize minus=\"1\">");
+  const std::string out = Play("1\n\n\nq\n");
+  EXPECT_TRUE(Has(out, "Countdown: 2\n")) << out;
+  EXPECT_TRUE(InOrder(out, "Countdown: 1\n", "Konec cesty.\n")) << out;
+  EXPECT_TRUE(InOrder(out, "Konec cesty.\nMessages (newest first):\n  new: ", "\n  older: "))
+      << out;
+  EXPECT_EQ(player->Session().State->World.Location, 2);
+}
+
+TEST_F(TextPlayerTest, AnswerPromptReadsALineAndThePageGoesOn) {
+  WriteLocations(
+      "<1><text obsah=\"Str\xE1\x9E se pt\xE1.\"><textoveokno otazka=\"Heslo?\" retezec=\"1\">"
+      "<text obsah=\"Projdi.\">");
+  const std::string out = Play(
+      "1\nr\xC5\xAF\xC5\xBE"
+      "e\nq\n");
+  EXPECT_TRUE(InOrder(out, "Stráž se ptá.\n", "Heslo?\nAnswer: ")) << out;
+  EXPECT_TRUE(InOrder(out, "Answer: ", "Projdi.\n")) << out;
+  // The text before the prompt is read out once.
+  EXPECT_EQ(out.find("Stráž se ptá."), out.rfind("Stráž se ptá.")) << out;
+  EXPECT_EQ(player->Session().State->World.Strings.Get(1).str(),
+            "r\xF9\x9E"
+            "e");
+}
+
+TEST_F(TextPlayerTest, DeathIsReadOutAndEndsTheGame) {
+  WriteLocations("<1><text obsah=\"Pad\xE1\x9A.\"><zivoty je=\"0\"><menu t=\"D\xE1l\" x=\"1\">");
+  const std::string out = Play("1\n1\n1\n");
+  EXPECT_TRUE(InOrder(out, "Padáš.", "Your hero is dead. [picture ./grafika/smrtcool.jpg]\n"))
+      << out;
+  EXPECT_TRUE(out.ends_with("The end.\n")) << out;
+  EXPECT_TRUE(player->Session().host.ProgramEnded());
+}
+
+TEST(TextCommandTest, LinesBecomeCommands) {
+  using Kind = TextCommand::Kind;
+  EXPECT_EQ(ParseTextCommand("").What, Kind::Wait);
+  EXPECT_EQ(ParseTextCommand("  ").What, Kind::Wait);
+  const TextCommand choose = ParseTextCommand(" 12 ");
+  EXPECT_EQ(choose.What, Kind::Choose);
+  EXPECT_EQ(choose.Number, 12);
+  const TextCommand text = ParseTextCommand("T 3");
+  EXPECT_EQ(text.What, Kind::TextLink);
+  EXPECT_EQ(text.Number, 3);
+  EXPECT_EQ(ParseTextCommand("p2").What, Kind::PictureLink);
+  EXPECT_EQ(ParseTextCommand("p2").Number, 2);
+  EXPECT_EQ(ParseTextCommand("KONEC").What, Kind::Quit);
+  EXPECT_EQ(ParseTextCommand("q").What, Kind::Quit);
+  EXPECT_EQ(ParseTextCommand("h").What, Kind::Help);
+  EXPECT_EQ(ParseTextCommand("vybaveni").Word, "vybaveni");
+  for (const char* bad : {"0", "-1", "t", "t 0", "t x", "1 2", "3a", "99999999999"}) {
+    EXPECT_EQ(ParseTextCommand(bad).What, Kind::Unknown) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace qv
