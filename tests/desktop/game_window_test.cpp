@@ -139,6 +139,28 @@ TEST_F(GameWindowTest, HelpButtonShowsTheYellowBlockAndScrollingMovesTheColumn) 
   EXPECT_EQ(Game().TextArea(1).Top, 30 - 100 + 150);
   EXPECT_FALSE(Host().ProgramEnded());
 
+  // F11 switches between the whole screen and a window; the game keeps its
+  // logical size either way and is scaled to the virtual 1024 x 768 screen.
+  ASSERT_FALSE(Host().FullScreen());
+  PushKey(SDLK_F11);
+  Settle();
+  EXPECT_TRUE(Host().FullScreen());
+  EXPECT_EQ(Host().LogicalWidth(), kWidth);
+  const Picture scaled = Frame("full-screen");
+  EXPECT_EQ(scaled.Width, 1024);
+  EXPECT_EQ(scaled.Height, 768);
+  // The message frame's bottom edge, smoothed by the scaling, along the
+  // screen's bottom.
+  int reddish = 0;
+  for (int x = 0; x < 1024; ++x) {
+    const Rgb pixel = PixelAt(scaled, x, 766);
+    if (pixel.R > 40 && pixel.G == 0 && pixel.B == 0) ++reddish;
+  }
+  EXPECT_GT(reddish, 900);
+  PushKey(SDLK_F11);
+  Settle();
+  EXPECT_FALSE(Host().FullScreen());
+
   Click(Game().ButtonArea(GameButton::Konec));
   EXPECT_TRUE(Host().ProgramEnded());
 }
