@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/effects.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,14 +31,6 @@ void ExpectRoundTrip(const Record& record) {
 
 std::string Text(const std::vector<uint8_t>& bytes, std::size_t offset) {
   return std::string(reinterpret_cast<const char*>(&bytes[offset + 1]), bytes[offset]);
-}
-
-Effect MakeEffect(const char* name, char op, int32_t amount) {
-  Effect e;
-  e.Name = name;
-  e.Operator = op;
-  e.Amount = amount;
-  return e;
 }
 
 Condition MakeCondition(const char* subject) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/effects.h"
+
 #include <memory>
 #include <set>
 #include <string>
@@ -13,14 +15,6 @@ LocalDateTime FixedMoment() { return {2024, 3, 7, 9, 5, 3}; }
 
 std::string Sub(const GameState& s, std::string_view text) {
   return SubstituteValues(text, s, FixedMoment);
-}
-
-Effect MakeEffect(const char* name, char op, int32_t amount) {
-  Effect e;
-  e.Name = name;
-  e.Operator = op;
-  e.Amount = amount;
-  return e;
 }
 
 // Every keyword holds a value of its own, so a name read from the wrong field

@@ -2,18 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/effects.h"
+
 #include <memory>
 
 namespace qv {
 namespace {
-
-Effect MakeEffect(const char* name, char op, int32_t amount) {
-  Effect e;
-  e.Name = name;
-  e.Operator = op;
-  e.Amount = amount;
-  return e;
-}
 
 std::unique_ptr<CharacterState> Hero() {
   auto c = std::make_unique<CharacterState>();

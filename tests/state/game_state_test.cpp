@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/effects.h"
+
 #include <climits>
 #include <memory>
 
@@ -225,14 +227,6 @@ TEST(ClampAttributes, AHugeFightBonusDoesNotWrapTheCap) {
   EXPECT_EQ(s->Character.ZIVOTY, INT32_MAX);
   EXPECT_EQ(s->Character.MANA, 0);  // capped at the lowest value, then raised to 0
   EXPECT_EQ(host.death_windows, 0);
-}
-
-Effect MakeEffect(const char* name, char op, int32_t amount) {
-  Effect e;
-  e.Name = name;
-  e.Operator = op;
-  e.Amount = amount;
-  return e;
 }
 
 TEST(ApplyEffect, ChangesOnlyTheSixAttributesWithPlusAndMinus) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/effects.h"
+
 #include <memory>
 
 #include "data/byte_io.h"
@@ -14,14 +16,6 @@ LocalDateTime FixedMoment() { return {2024, 3, 7, 9, 5, 3}; }
 std::string Value(const GameState& s, std::string_view name) {
   const auto v = KeywordValue(s, name, FixedMoment);
   return v ? *v : "<none>";
-}
-
-Effect MakeEffect(const char* name, char op, int32_t amount) {
-  Effect e;
-  e.Name = name;
-  e.Operator = op;
-  e.Amount = amount;
-  return e;
 }
 
 std::unique_ptr<GameState> SampleState() {
