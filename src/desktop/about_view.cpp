@@ -4,6 +4,7 @@
 
 #include "desktop/death_view.h"
 #include "desktop/desktop_host.h"
+#include "desktop/menu_background.h"
 
 namespace qv {
 
@@ -29,10 +30,10 @@ void AboutView::Draw(Canvas& canvas) {
   const int left = window_.Left;
   const int top = window_.Top;
   const int width = TForm9::kWidth;
-  canvas.Fill(Rect{left, top, width, TForm9::kHeight}, look.Menu.MainBackground);
   PictureTextures& pictures = canvas.Pictures();
   const ShownPicture background = pictures.Skin(TForm9::kBackgroundPicture, kFuchsia);
-  canvas.DrawPicture(background, left, top, Rect{0, 0, width, TForm9::kHeight});
+  DrawMenuBackground(canvas, host_.Shape().Available(), Rect{left, top, width, TForm9::kHeight},
+                     look.Menu.MainBackground, background);
   const ShownPicture title = pictures.Skin(TForm9::kTitlePicture, kFuchsia);
   canvas.DrawPicture(title, left + (width - title.Width) / 2, top + kTitlePictureTop);
   // Without the background picture the texts stand on the bare window.

@@ -121,6 +121,7 @@ void DesktopHost::ShowMenuWindow(int width, int height) {
 void DesktopHost::ShowGameWindow() {
   if (game_mode_) return;
   game_mode_ = true;
+  shape_.Clear();
   SetLogicalSize(game_width_, game_height_);
   full_screen_ = options_.Windowed;  // toggled just below
   ToggleFullScreen();
@@ -263,29 +264,56 @@ void DesktopHost::Dispatch(const SDL_Event& event) {
   }
 }
 
+void DesktopHost::ReadFrame(Picture& frame) {
+  SDL_Renderer* renderer = video_.Renderer();
+  int width = 0;
+  int height = 0;
+  SDL_GetRendererOutputSize(renderer, &width, &height);
+  frame.Width = width;
+  frame.Height = height;
+  frame.Rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
+  const SDL_Rect all{0, 0, width, height};
+  // Reading the whole output: the logical size must not scale the rectangle.
+  SDL_RenderSetLogicalSize(renderer, 0, 0);
+  SDL_RenderSetScale(renderer, 1.0f, 1.0f);
+  SDL_RenderSetViewport(renderer, nullptr);
+  SDL_RenderReadPixels(renderer, &all, SDL_PIXELFORMAT_RGBA32, frame.Rgba.data(), width * 4);
+  SDL_RenderSetLogicalSize(renderer, logical_width_, logical_height_);
+}
+
 void DesktopHost::Render(Picture* capture) {
   dirty_ = false;
   SDL_Renderer* renderer = video_.Renderer();
-  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+  // The main menu's window is cut to its pictures where the platform allows:
+  // whatever is left in the see-through colour after drawing is cut away.
+  const bool shaping = !game_mode_ && shape_.Available();
+  const SDL_Color background = ToSdlColour(shaping ? kFuchsia : kBlack);
+  SDL_SetRenderDrawColor(renderer, background.r, background.g, background.b, 255);
   SDL_RenderClear(renderer);
   SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
   // A layer's drawing may not push or pop layers; the list is copied anyway.
   const std::vector<Layer*> layers = layers_;
   for (Layer* layer : layers) layer->Draw(canvas_);
-  if (capture) {
+  Picture shaped_frame;
+  if (shaping) {
+    ReadFrame(shaped_frame);
     int width = 0;
     int height = 0;
-    SDL_GetRendererOutputSize(renderer, &width, &height);
-    capture->Width = width;
-    capture->Height = height;
-    capture->Rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
-    const SDL_Rect all{0, 0, width, height};
-    // Reading the whole output: the logical size must not scale the rectangle.
-    SDL_RenderSetLogicalSize(renderer, 0, 0);
-    SDL_RenderSetScale(renderer, 1.0f, 1.0f);
-    SDL_RenderSetViewport(renderer, nullptr);
-    SDL_RenderReadPixels(renderer, &all, SDL_PIXELFORMAT_RGBA32, capture->Rgba.data(), width * 4);
-    SDL_RenderSetLogicalSize(renderer, logical_width_, logical_height_);
+    SDL_GetWindowSize(video_.Window(), &width, &height);
+    if (width == shaped_frame.Width && height == shaped_frame.Height) {
+      shape_.Apply(shaped_frame, kFuchsia);
+    } else {
+      shape_.Clear();
+    }
+  }
+  if (capture) {
+    if (shaping) {
+      // The frame as seen: what the shape cuts away is not on the screen.
+      *capture = std::move(shaped_frame);
+      if (shape_.Shaped()) BlackOut(*capture, kFuchsia);
+    } else {
+      ReadFrame(*capture);
+    }
   }
   SDL_RenderPresent(renderer);
   text_.EndFrame();

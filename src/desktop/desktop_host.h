@@ -24,6 +24,7 @@
 #include "desktop/sdl_handles.h"
 #include "desktop/sdl_video.h"
 #include "desktop/text_painter.h"
+#include "desktop/window_shape.h"
 #include "host/host.h"
 #include "ui/picture.h"
 
@@ -111,6 +112,8 @@ class DesktopHost final : public Host {
 
   Canvas& Paint() { return canvas_; }
   TextPainter& Text() { return text_; }
+  WindowShape& Shape() { return shape_; }
+  SdlVideo& Video() { return video_; }
   PictureTextures& Pictures() { return pictures_; }
   SDL_Renderer* Renderer() { return video_.Renderer(); }
 
@@ -127,10 +130,13 @@ class DesktopHost final : public Host {
   void Dispatch(const SDL_Event& event);
   void TickIfDue();
   void SetLogicalSize(int width, int height);
+  // The whole output as drawn so far, in the output's pixels.
+  void ReadFrame(Picture& frame);
   Layer* Top() { return layers_.empty() ? nullptr : layers_.back(); }
 
   DesktopOptions options_;
   SdlVideo video_;
+  WindowShape shape_{video_.Window()};
   TextPainter text_;
   PictureTextures pictures_;
   Canvas canvas_;

@@ -4,6 +4,7 @@
 
 #include "desktop/death_view.h"
 #include "desktop/desktop_host.h"
+#include "desktop/menu_background.h"
 
 namespace qv {
 
@@ -31,9 +32,9 @@ int LoadListView::LabelAt(int x, int y) const {
 
 void LoadListView::Draw(Canvas& canvas) {
   const DesktopLook look = host_.Look();
-  canvas.Fill(Rect{0, 0, kWidth, kHeight}, look.Menu.MainBackground);
   const ShownPicture background = canvas.Pictures().Skin("menu", kFuchsia);
-  canvas.DrawPicture(background, 0, 0, Rect{0, 0, kWidth, kHeight});
+  DrawMenuBackground(canvas, host_.Shape().Available(), Rect{0, 0, kWidth, kHeight},
+                     look.Menu.MainBackground, background);
   const auto colour = [&](Colour skin_colour) { return background.Texture ? skin_colour : kWhite; };
   const TextSize heading = canvas.Measure(look.Menu.SaveNadpis.Font, kHeading);
   canvas.Text(look.Menu.SaveNadpis.Font, kHeading, colour(look.Menu.SaveNadpis.Colour),

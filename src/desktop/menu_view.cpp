@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "desktop/desktop_host.h"
+#include "desktop/menu_background.h"
 #include "desktop/text_field.h"
 
 namespace qv {
@@ -47,10 +48,10 @@ int MenuView::ButtonAt(int x, int y) const {
 
 void MenuView::Draw(Canvas& canvas) {
   const DesktopLook look = host_.Look();
-  canvas.Fill(Rect{0, 0, kWidth, kHeight}, look.Menu.MainBackground);
   PictureTextures& pictures = canvas.Pictures();
   const ShownPicture background = pictures.Skin(TForm8::kBackgroundPicture, kFuchsia);
-  canvas.DrawPicture(background, 0, 0, Rect{0, 0, kWidth, kHeight});
+  DrawMenuBackground(canvas, host_.Shape().Available(), Rect{0, 0, kWidth, kHeight},
+                     look.Menu.MainBackground, background);
   const ShownPicture title_picture = pictures.Skin(TForm8::kTitlePicture, kFuchsia);
   canvas.DrawPicture(title_picture, TForm8::CentredLeft(title_picture.Width), kTitlePictureTop);
 
