@@ -1,4 +1,5 @@
 // The quarvelin executable: the player and its headless runner.
+#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -20,10 +21,12 @@ constexpr const char* kUsage =
     "usage: quarvelin [COMMAND] [ARGUMENTS]\n"
     "\n"
     "commands:\n"
-    "  play [DIR] [--windowed] [--screen WxH]\n"
+    "  play [DIR] [--windowed] [--screen WxH] [--scale F]\n"
     "                  play the gamebook in DIR (default: the current directory) in\n"
     "                  the desktop window, full screen unless --windowed; --screen:\n"
-    "                  the size the game lays out in; the same as giving no command\n"
+    "                  the size the game lays out in; --scale: screen pixels per\n"
+    "                  pixel of the game on a high-density screen (default: GDK_SCALE\n"
+    "                  or 1); the same as giving no command\n"
     "  script SCRIPT [-C DIR] [--screen WxH] [--seed N] [--gui]\n"
     "                  play the gamebook headless from a script (SCRIPT - reads\n"
     "                  standard input) and print the dump lines it asks for;\n"
@@ -61,7 +64,7 @@ int RunScriptCommand(const std::vector<std::string_view>& args) {
   return run(script, std::cout, invocation.Options);
 }
 
-// play [DIR] [--windowed] [--screen WxH]
+// play [DIR] [--windowed] [--screen WxH] [--scale F]
 int RunPlayCommand(const std::vector<std::string_view>& args) {
   qv::DesktopOptions options;
   bool have_directory = false;
@@ -74,6 +77,16 @@ int RunPlayCommand(const std::vector<std::string_view>& args) {
       if (!size) return UsageError("--screen needs a size WxH, e.g. 1024x768");
       options.ScreenWidth = size->first;
       options.ScreenHeight = size->second;
+      ++i;
+    } else if (arg == "--scale") {
+      double scale = 0;
+      const std::string value = i + 1 < args.size() ? std::string(args[i + 1]) : std::string();
+      const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), scale);
+      if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
+          !(scale >= 1 && scale <= 4)) {
+        return UsageError("--scale needs a number from 1 to 4, e.g. 2 or 1.5");
+      }
+      options.Scale = scale;
       ++i;
     } else if (!arg.empty() && arg.front() == '-') {
       return UsageError("play: unknown option '" + std::string(arg) + "'");

@@ -6,6 +6,7 @@
 
 #include "data/cp1250.h"
 #include "desktop/death_view.h"
+#include "desktop/display_scale.h"
 #include "desktop/unsupported_window_view.h"
 
 namespace qv {
@@ -26,17 +27,18 @@ DesktopHost::DesktopHost(DesktopOptions options)
       canvas_(video_.Renderer(), text_, pictures_),
       arrow_cursor_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)),
       hand_cursor_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND)) {
+  scale_ = ChooseDisplayScale(options_.Scale, SDL_getenv("GDK_SCALE"));
   if (options_.ScreenWidth && options_.ScreenHeight) {
     game_width_ = std::max(1, *options_.ScreenWidth);
     game_height_ = std::max(1, *options_.ScreenHeight);
   } else if (options_.Windowed) {
     const SDL_Rect usable = video_.UsableBounds();
-    game_width_ = std::min(kWindowedWidth, usable.w);
-    game_height_ = std::min(kWindowedHeight, usable.h);
+    game_width_ = std::min(kWindowedWidth, Logical(usable.w));
+    game_height_ = std::min(kWindowedHeight, Logical(usable.h));
   } else {
     const SDL_Rect display = video_.DisplayBounds();
-    game_width_ = display.w;
-    game_height_ = display.h;
+    game_width_ = Logical(display.w);
+    game_height_ = Logical(display.h);
   }
   SetLogicalSize(240, 400);
 }
@@ -111,7 +113,7 @@ void DesktopHost::ShowMenuWindow(int width, int height) {
   SDL_Window* window = video_.Window();
   SDL_SetWindowFullscreen(window, 0);
   SDL_SetWindowBordered(window, SDL_FALSE);
-  SDL_SetWindowSize(window, width, height);
+  SDL_SetWindowSize(window, OnScreen(width), OnScreen(height));
   SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   SetLogicalSize(width, height);
   SDL_ShowWindow(window);
@@ -141,8 +143,8 @@ void DesktopHost::ToggleFullScreen() {
     SDL_SetWindowBordered(window, SDL_TRUE);
     // The same logical size, scaled down when the screen is smaller.
     const SDL_Rect usable = video_.UsableBounds();
-    const double scale =
-        std::min({1.0, double(usable.w) / game_width_, double(usable.h) / game_height_});
+    const double scale = std::min(
+        {scale_, double(usable.w) / game_width_, double(usable.h) / game_height_});
     SDL_SetWindowSize(window, std::max(1, int(game_width_ * scale)),
                       std::max(1, int(game_height_ * scale)));
     SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);

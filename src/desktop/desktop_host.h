@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -67,6 +68,7 @@ class DesktopHost final : public Host {
   // The window's title (the application title), Windows-1250.
   void SetTitle(std::string_view title);
   // The size the layers draw in now.
+  double Scale() const { return scale_; }
   int LogicalWidth() const { return logical_width_; }
   int LogicalHeight() const { return logical_height_; }
 
@@ -130,6 +132,9 @@ class DesktopHost final : public Host {
   void Dispatch(const SDL_Event& event);
   void TickIfDue();
   void SetLogicalSize(int width, int height);
+  // Screen pixels to logical ones and back, at the display scale.
+  int Logical(int screen) const { return std::max(1, static_cast<int>(screen / scale_)); }
+  int OnScreen(int logical) const { return std::max(1, static_cast<int>(logical * scale_)); }
   // The whole output as drawn so far, in the output's pixels.
   void ReadFrame(Picture& frame);
   Layer* Top() { return layers_.empty() ? nullptr : layers_.back(); }
@@ -155,6 +160,7 @@ class DesktopHost final : public Host {
   std::function<int()> on_idle_;
   uint64_t next_tick_ = 0;
 
+  double scale_ = 1.0;
   int game_width_ = 1024;
   int game_height_ = 768;
   int logical_width_ = 0;

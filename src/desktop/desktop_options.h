@@ -18,6 +18,9 @@ struct DesktopOptions {
   // room for it.
   std::optional<int> ScreenWidth;
   std::optional<int> ScreenHeight;
+  // Screen pixels per logical pixel (high-density screens); by default
+  // GDK_SCALE's, else 1.
+  std::optional<double> Scale;
   // Seeds every draw of the dice; by default they come from the clock.
   std::optional<unsigned long long> Seed;
   // Takes message boxes and web addresses instead of showing and opening
