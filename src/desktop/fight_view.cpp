@@ -17,7 +17,7 @@ constexpr std::string_view kLives = "\x8Eivoty";  // Životy
 constexpr std::string_view kMana = "Mana";
 constexpr std::string_view kSpeed = "Rychlost";
 constexpr std::string_view kEnergy = "Energie";
-constexpr std::string_view kAttack = "\xDAtok";                   // Útok
+constexpr std::string_view kAttack = "\xDAtok";  // Útok
 constexpr std::string_view kDefence = "Obrana";
 constexpr std::string_view kDamage = "Po\x9Akozen\xED";  // Poškození
 constexpr std::string_view kHardness = "Tvrdost";
@@ -159,8 +159,8 @@ void FightView::DrawActions(Canvas& canvas, Colour text) {
   }
 
   const Rect cost = layout.CostArea();
-  canvas.Text(fight_fonts::kText, window_.Popis_akce_cost, window_.Popis_akce_costColour,
-              cost.Left, cost.Top);
+  canvas.Text(fight_fonts::kText, window_.Popis_akce_cost, window_.Popis_akce_costColour, cost.Left,
+              cost.Top);
   if (window_.CostLabelsVisible) {
     const Rect energy = layout.EnergyCostArea();
     canvas.Text(fight_fonts::kText, window_.Label31, text, energy.Left, energy.Top);
@@ -209,8 +209,8 @@ void FightView::DrawMessages(Canvas& canvas) {
     canvas.Text(fight_fonts::kText, window_.Summary2, window_.Summary2Colour, summary2.Left,
                 summary2.Top);
   }
-  const Clip clip(canvas, Rect{summary3.Left, messages.Top, messages.Right() - summary3.Left,
-                               messages.Height});
+  const Clip clip(
+      canvas, Rect{summary3.Left, messages.Top, messages.Right() - summary3.Left, messages.Height});
   canvas.Text(fight_fonts::kText, window_.Summary3, kYellow, summary3.Left, summary3.Top);
 }
 

@@ -80,7 +80,7 @@ Rect Checked(const ScriptLine& line, const Rect& area) {
 }
 
 void ClickAttack(const FightLayout& layout, const FightScroll& scroll, const TSouboj& fight,
-            const ScriptLine& line) {
+                 const ScriptLine& line) {
   const int32_t n = NumberArgument(line);
   const long found = FindLabel(fight.ActionLabels, n);
   if (found < 0) throw ScriptError("attack: attack " + std::to_string(n) + " has no label");
@@ -95,7 +95,7 @@ void ClickAttack(const FightLayout& layout, const FightScroll& scroll, const TSo
 }
 
 void ClickListLabel(const FightLayout& layout, const FightScroll& scroll, const TSouboj& fight,
-         const ScriptLine& line, UseList list, std::string_view what) {
+                    const ScriptLine& line, UseList list, std::string_view what) {
   const int32_t n = NumberArgument(line);
   if (fight.OpenList != list) {
     throw ScriptError(line.Command + ": the " + std::string(what) + " list is not open");
@@ -107,8 +107,8 @@ void ClickListLabel(const FightLayout& layout, const FightScroll& scroll, const 
   }
   const auto index = static_cast<std::size_t>(found);
   const int row = FightLayout::UseRowShowing(index, scroll.UseRow);
-  const bool on_it = fight.EnteredKind() == TSouboj::Entered::Use && fight.EnteredLabel() == index &&
-                     row == scroll.UseRow;
+  const bool on_it = fight.EnteredKind() == TSouboj::Entered::Use &&
+                     fight.EnteredLabel() == index && row == scroll.UseRow;
   if (!on_it) PushCrossing(layout.ListHeading());
   PushWheel(layout.ListHeading(), scroll.UseRow, row);
   PushClick(Checked(line, layout.UseAreaScrolledTo(index, row)));

@@ -120,7 +120,8 @@ class FightWindowTest : public DesktopFixture {
         "1 \"Lektvar\" \"Hojiv\xFD\" 5, boj, zivoty+5;\r\n"
         "2 \"Svitek\" \"s\" 3, vzdy, nzivoty-2, [MAXZIVOTY 0 >= \"100\"];\r\n";
     for (int n = 3; n <= 2 + extra_items; ++n) {
-      items += std::to_string(n) + " \"Bylina " + std::to_string(n) + "\" \"b\" 1, boj, mana+1;\r\n";
+      items +=
+          std::to_string(n) + " \"Bylina " + std::to_string(n) + "\" \"b\" 1, boj, mana+1;\r\n";
     }
     WriteDataFile("predmety", items);
     WriteDataFile("kouzla", "1 \"Blesk\" \"Blesk z nebe\" 3, nzivoty-4;\r\n");
@@ -240,7 +241,8 @@ TEST_F(FightWindowTest, ScriptedFightIsPlayedToItsEndByClicksAtTheLabels) {
   // The spell took the enemy's last lives: the window closed itself.
   const Json& won = run.Lines[4];
   EXPECT_EQ(won["windows"], Json::parse(R"(["menu","game"])"));
-  EXPECT_EQ(won["state"]["combat"], Json::parse(R"({"result": 2, "hit": 1, "spells": 1, "items": 1})"));
+  EXPECT_EQ(won["state"]["combat"],
+            Json::parse(R"({"result": 2, "hit": 1, "spells": 1, "items": 1})"));
   EXPECT_EQ(won["state"]["zkusenosti"], 5);
 
   // The frames show those texts at their places.
@@ -287,10 +289,10 @@ TEST_F(FightWindowTest, ScriptedFightIsPlayedToItsEndByClicksAtTheLabels) {
   Host().PopLayer();
   EXPECT_EQ(DifferingPixels(after, expected, lives), 0);
   EXPECT_EQ(DifferingPixels(after, expected, player_lives), 0);
-  EXPECT_EQ(DifferingPixels(after, expected, Rect{summary1.Left, summary1.Top, 440, summary1.Height}),
-            0);
-  EXPECT_EQ(DifferingPixels(after, expected, Rect{summary2.Left, summary2.Top, 440, summary2.Height}),
-            0);
+  EXPECT_EQ(
+      DifferingPixels(after, expected, Rect{summary1.Left, summary1.Top, 440, summary1.Height}), 0);
+  EXPECT_EQ(
+      DifferingPixels(after, expected, Rect{summary2.Left, summary2.Top, 440, summary2.Height}), 0);
   // Before the round the enemy had all his lives: that place differed.
   EXPECT_GT(DifferingPixels(before, expected, lives), 0);
 }
@@ -311,8 +313,9 @@ TEST_F(FightWindowTest, TheFightEndsAndThePageGoesOnAfterTheLastClick) {
   EXPECT_EQ(after["state"]["combat"]["result"], 2);
   EXPECT_EQ(after["info"][0]["text"], "Vyhrál jsi! Za poražení nepřítele získáváš 5 XP");
   EXPECT_EQ(after["texts"][0]["text"], "Po boji");
-  EXPECT_EQ(run.Lines[1],
-            Json::parse(R"js({"error": "line 6: 'close' does not fit the window on top (game)"})js"));
+  EXPECT_EQ(
+      run.Lines[1],
+      Json::parse(R"js({"error": "line 6: 'close' does not fit the window on top (game)"})js"));
 }
 
 TEST_F(FightWindowTest, FightLinesThatCannotBeAppliedStopTheRun) {
