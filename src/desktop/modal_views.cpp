@@ -4,6 +4,7 @@
 
 #include "desktop/answer_view.h"
 #include "desktop/desktop_host.h"
+#include "desktop/fight_view.h"
 #include "desktop/picture_view.h"
 #include "desktop/save_view.h"
 #include "desktop/settings_view.h"
@@ -29,6 +30,7 @@ void RegisterModalViews(DesktopHost& host) {
   host.RegisterModalView("picture", ViewOf<PictureView, TForm13>(host));
   host.RegisterModalView("settings", ViewOf<SettingsView, TForm15>(host));
   host.RegisterModalView("save", ViewOf<SaveView, TSaveForm>(host));
+  host.RegisterModalView("fight", ViewOf<FightView, TSouboj>(host));
 }
 
 }  // namespace qv
