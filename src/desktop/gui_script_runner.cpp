@@ -14,6 +14,7 @@
 #include "desktop/about_view.h"
 #include "desktop/answer_view.h"
 #include "desktop/desktop_player.h"
+#include "desktop/gui_possession_lines.h"
 #include "desktop/load_list_view.h"
 #include "desktop/png_file.h"
 #include "desktop/save_view.h"
@@ -219,6 +220,7 @@ class GuiScriptRunner {
     if (kind == "settings") return ApplySettings(line, top);
     if (kind == "load-list") return ApplyLoadList(line, top);
     if (kind == "save") return ApplySave(line, top);
+    if (IsPossessionWindow(kind)) return ApplyPossessionLine(Host(), line, top);
     if (kind == "death") {
       if (line.Command != "ok") DoesNotFit(line, kind);
       ExpectNoArguments(line);
