@@ -53,7 +53,9 @@ void PushClickAt(int x, int y) {
 }
 
 // The mouse moves to the middle of `area` and clicks there.
-void PushClick(const Rect& area) { PushClickAt(area.Left + area.Width / 2, area.Top + area.Height / 2); }
+void PushClick(const Rect& area) {
+  PushClickAt(area.Left + area.Width / 2, area.Top + area.Height / 2);
+}
 
 // With the mouse over `list` (a point of it), the wheel turns `notches`.
 void PushScroll(const Rect& list, int notches) {
@@ -168,8 +170,8 @@ void ApplyShop(DesktopHost& host, const ScriptLine& line, const Layer& top) {
   const int32_t row = NumberArgument(line);
   const auto shown = static_cast<int32_t>(shop->RowLabels.size());
   if (row < 1 || row > shown) {
-    throw ScriptError("buy: there is no row " + std::to_string(row) + " (" +
-                      std::to_string(shown) + " shown)");
+    throw ScriptError("buy: there is no row " + std::to_string(row) + " (" + std::to_string(shown) +
+                      " shown)");
   }
   const int notches = view->NotchesToShow(row);
   PushScroll(view->Area(), notches);

@@ -18,8 +18,7 @@ using namespace inventory_layout;
 
 constexpr int kColumnLefts[] = {TInventory::kObjectsLeft, TInventory::kItemsLeft,
                                 TInventory::kWeaponsLeft};
-constexpr int kColumnEnds[] = {TInventory::kItemsLeft, TInventory::kWeaponsLeft,
-                               kRightColumnEnd};
+constexpr int kColumnEnds[] = {TInventory::kItemsLeft, TInventory::kWeaponsLeft, kRightColumnEnd};
 constexpr InventoryList kLists[] = {InventoryList::Objects, InventoryList::Items,
                                     InventoryList::Weapons, InventoryList::Armour};
 
@@ -170,10 +169,10 @@ void InventoryView::Draw(Canvas& canvas) {
   canvas.Frame(area, look.Game.WindowColour, kFramePen);
   const Colour text = TextColourOn(background);
 
-  const TextSize currency = canvas.Text(kMoneyFont, window_.Label9, text, area.Left + kMoneyLeft,
-                                        area.Top + kMoneyTop);
-  canvas.Text(kMoneyFont, window_.Prachy, text,
-              area.Left + kMoneyLeft + currency.Width + kMoneyGap, area.Top + kMoneyTop);
+  const TextSize currency =
+      canvas.Text(kMoneyFont, window_.Label9, text, area.Left + kMoneyLeft, area.Top + kMoneyTop);
+  canvas.Text(kMoneyFont, window_.Prachy, text, area.Left + kMoneyLeft + currency.Width + kMoneyGap,
+              area.Top + kMoneyTop);
   const std::string_view headings[] = {inventory_text::kObjects, inventory_text::kItems,
                                        inventory_text::kWeapons};
   for (int column = 0; column < 3; ++column) {

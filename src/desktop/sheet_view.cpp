@@ -88,8 +88,10 @@ void SheetView::Draw(Canvas& canvas) {
   // Caption and value are one group, centred as a whole.
   const TextSize caption = canvas.Measure(kExperienceFont, sheet_text::kExperience);
   const TextSize value = canvas.Measure(kEntryFont, window_.XP);
-  const int group_left = area.Left + (area.Width - caption.Width - kExperienceGap - value.Width) / 2;
-  canvas.Text(kExperienceFont, sheet_text::kExperience, text, group_left, area.Top + kExperienceTop);
+  const int group_left =
+      area.Left + (area.Width - caption.Width - kExperienceGap - value.Width) / 2;
+  canvas.Text(kExperienceFont, sheet_text::kExperience, text, group_left,
+              area.Top + kExperienceTop);
   canvas.Text(kEntryFont, window_.XP, text, group_left + caption.Width + kExperienceGap,
               area.Top + kExperienceTop + (caption.Height - value.Height) / 2);
 

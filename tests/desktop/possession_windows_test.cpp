@@ -9,11 +9,14 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "desktop/game_layout.h"
 #include "desktop/game_view.h"
+#include "desktop/gui_script_runner.h"
 #include "desktop/inventory_view.h"
 #include "desktop/load_list_view.h"
 #include "desktop/possession_window_parts.h"
@@ -149,10 +152,12 @@ TEST_F(PossessionWindowTest, BuyingAndSellingByClicks) {
   player->StartGame();
 
   ASSERT_EQ(shop_seen.size(), 2u);
-  EXPECT_EQ(shop_seen[0], "M\xE1me 5 zla\x9D\xE1k\xF9|Koupil jsi D\xFDka|D\xFDka\r\n"
-                          "\xFAtok 1k4+0, po\x9Akozen\xED 1\rKr\xE1tk\xE1\r\nCena: 5 zla\x9D\xE1k\xF9");
+  EXPECT_EQ(shop_seen[0],
+            "M\xE1me 5 zla\x9D\xE1k\xF9|Koupil jsi D\xFDka|D\xFDka\r\n"
+            "\xFAtok 1k4+0, po\x9Akozen\xED 1\rKr\xE1tk\xE1\r\nCena: 5 zla\x9D\xE1k\xF9");
   EXPECT_EQ(shop_seen[1].substr(0, shop_seen[1].find("|L")),
-            "M\xE1me 0 zla\x9D\xE1k\xF9|Nem\xE1\x9A dostatek pen\xEC" "z!!!");
+            "M\xE1me 0 zla\x9D\xE1k\xF9|Nem\xE1\x9A dostatek pen\xEC"
+            "z!!!");
   ASSERT_EQ(sell_seen.size(), 3u);
   EXPECT_EQ(sell_seen[0], "M\xE1me 0 zla\x9D\xE1k\xF9|D\xFDka x2|shown");
   EXPECT_EQ(sell_seen[1], "M\xE1me 2 zla\x9D\xE1k\xF9|D\xFDka x1|shown");
@@ -198,7 +203,9 @@ TEST_F(PossessionWindowTest, RaiseButtonsShowWhileExperiencePaysForThem) {
   }
   // Nothing green elsewhere: the buttons stand exactly there.
   EXPECT_EQ(CountColour(frames[0], Rect{0, 0, kWidth, kHeight}, kGreenColour), 6 * 16 * 16);
-  EXPECT_EQ(hints[0], "Zv\xFD\x9A" "en\xED po\xE8tu \x9Eivot\xF9 10 XP");
+  EXPECT_EQ(hints[0],
+            "Zv\xFD\x9A"
+            "en\xED po\xE8tu \x9Eivot\xF9 10 XP");
   const CharacterState& hero = State().Character;
   EXPECT_EQ(hero.ZIVOTY, 21);
   EXPECT_EQ(hero.MAXZIVOTY, 21);
@@ -297,7 +304,8 @@ TEST_F(PossessionWindowTest, SavedPositionFoundByScrollingTheLoadList) {
   QV_ON_PRIVATE_DISPLAY();
   WriteLocations(
       "<1><text obsah=\"U studny.\"><save odkaz=\"2\"><menu t=\"D\xE1l\" x=\"3\">"
-      "<2><text obsah=\"Ulo\x9E" "eno.\"><menu t=\"Zp\xECt\" x=\"1\"><3>");
+      "<2><text obsah=\"Ulo\x9E"
+      "eno.\"><menu t=\"Zp\xECt\" x=\"1\"><3>");
   Open();
   TSaveForm placed(State(), player->Session().Store, Host());
   placed.CentreOn(kWidth, kHeight);
@@ -339,7 +347,79 @@ TEST_F(PossessionWindowTest, SavedPositionFoundByScrollingTheLoadList) {
   // The restored page is the one the position was saved to resume at.
   EXPECT_EQ(State().World.Location, 2);
   ASSERT_EQ(Form().TextBlocks.size(), 1u);
-  EXPECT_EQ(Form().TextBlocks[0].Text, "Ulo\x9E" "eno.");
+  EXPECT_EQ(Form().TextBlocks[0].Text,
+            "Ulo\x9E"
+            "eno.");
+}
+
+using Json = nlohmann::ordered_json;
+
+std::vector<Json> RunGui(const std::string& script, int* status) {
+  std::istringstream in(script);
+  std::ostringstream out;
+  ScriptOptions options;
+  options.ScreenWidth = 800;
+  options.ScreenHeight = 600;
+  options.Seed = 1;
+  options.Gui = true;
+  *status = RunGuiScript(in, out, options);
+  std::vector<Json> lines;
+  std::istringstream printed(out.str());
+  std::string line;
+  while (std::getline(printed, line)) lines.push_back(Json::parse(line));
+  return lines;
+}
+
+TEST_F(PossessionWindowTest, ScriptLinesClickTheWindowsAndScrollToFarRows) {
+  QV_ON_PRIVATE_DISPLAY();
+  WriteCatalogs();
+  // 40 rows: more than the window shows at once.
+  std::string offer = "1, zbran 2";
+  for (int n = 1; n <= 39; ++n) offer += ", predmet " + std::to_string(n);
+  WriteDataFile("obchod", offer + ";\r\n");
+  WriteLocations("<1><obchod><prodej><text obsah=\"Hotovo.\">");
+  WriteInitRecord(TestInitRecord());
+  const char* shots = std::getenv("QUARVELIN_SCREENSHOTS");
+  const std::string keep = shots ? std::string(shots) + "/" : std::string("./");
+  int status = -1;
+  const std::vector<Json> lines = RunGui(
+      "new-game\n"
+      "buy 40\n"
+      "buy 1\n"
+      "screenshot " +
+          keep +
+          "gui-shop.png\n"
+          "dump\n"
+          "close\n"
+          "sell weapon 2\n"
+          "screenshot " +
+          keep +
+          "gui-sell.png\n"
+          "close\n"
+          "button vybaveni\n"
+          "use 39\n"
+          "screenshot " +
+          keep +
+          "gui-inventory.png\n"
+          "dump\n"
+          "use 39\n",
+      &status);
+  ASSERT_EQ(status, 2);
+  ASSERT_EQ(lines.size(), 3u);
+  const Json& shop = lines[0];
+  EXPECT_EQ(shop["windows"], Json::parse(R"(["menu","game","shop"])"));
+  EXPECT_EQ(shop["shop"]["money"], "Máme 4 zlaťáků");
+  EXPECT_EQ(shop["shop"]["message"], "Koupil jsi Dýka");
+  EXPECT_EQ(shop["state"]["held"]["items"], Json::parse(R"({"39":1})"));
+  EXPECT_EQ(shop["state"]["held"]["weapons"], Json::parse(R"({"2":1})"));
+  const Json& inventory = lines[1];
+  EXPECT_EQ(inventory["windows"], Json::parse(R"(["menu","game","inventory"])"));
+  EXPECT_EQ(inventory["state"]["penize"], 6);
+  EXPECT_EQ(inventory["state"]["zkusenosti"], 1);
+  EXPECT_EQ(inventory["inventory"]["items"], Json::array());
+  EXPECT_EQ(inventory["inventory"]["status2"], "\nZískal jsi 1 XP!\n");
+  // The item used up is no longer there to click.
+  EXPECT_EQ(lines[2], Json::parse(R"js({"error":"line 14: use: item 39 is not in the list"})js"));
 }
 
 }  // namespace
