@@ -15,6 +15,7 @@
 #include "desktop/answer_view.h"
 #include "desktop/desktop_player.h"
 #include "desktop/gui_fight_lines.h"
+#include "desktop/gui_possession_lines.h"
 #include "desktop/load_list_view.h"
 #include "desktop/png_file.h"
 #include "desktop/save_view.h"
@@ -221,6 +222,7 @@ class GuiScriptRunner {
     if (kind == "load-list") return ApplyLoadList(line, top);
     if (kind == "save") return ApplySave(line, top);
     if (kind == "fight") return ApplyFightLine(Host(), top, line);
+    if (IsPossessionWindow(kind)) return ApplyPossessionLine(Host(), line, top);
     if (kind == "death") {
       if (line.Command != "ok") DoesNotFit(line, kind);
       ExpectNoArguments(line);

@@ -4,10 +4,6 @@
 // text in a field); `dump` prints the same line as a headless run, and two
 // commands exist only here: `screenshot FILE.png` writes the window's frame
 // and `wait MS` lets real time pass while the game's timer ticks by itself.
-//
-// Lines for the game's windows the desktop cannot show yet (shop, selling,
-// character sheet, inventory) stop the run with status 2, as a line
-// that cannot be applied does.
 #pragma once
 
 #include <istream>

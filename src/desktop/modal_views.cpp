@@ -5,9 +5,13 @@
 #include "desktop/answer_view.h"
 #include "desktop/desktop_host.h"
 #include "desktop/fight_view.h"
+#include "desktop/inventory_view.h"
 #include "desktop/picture_view.h"
 #include "desktop/save_view.h"
+#include "desktop/sell_view.h"
 #include "desktop/settings_view.h"
+#include "desktop/sheet_view.h"
+#include "desktop/shop_view.h"
 
 namespace qv {
 
@@ -31,6 +35,10 @@ void RegisterModalViews(DesktopHost& host) {
   host.RegisterModalView("settings", ViewOf<SettingsView, TForm15>(host));
   host.RegisterModalView("save", ViewOf<SaveView, TSaveForm>(host));
   host.RegisterModalView("fight", ViewOf<FightView, TSouboj>(host));
+  host.RegisterModalView("sheet", ViewOf<SheetView, TForm2>(host));
+  host.RegisterModalView("inventory", ViewOf<InventoryView, TInventory>(host));
+  host.RegisterModalView("shop", ViewOf<ShopView, TObchod>(host));
+  host.RegisterModalView("sell", ViewOf<SellView, TProdej>(host));
 }
 
 }  // namespace qv

@@ -44,11 +44,14 @@ DisplayRun RunOnPrivateDisplay() {
   const std::string filter = std::string(test->test_suite_name()) + "." + test->name();
   // Parallel test runs each look for a free display from their own number on.
   const int first_display = 100 + static_cast<int>(getpid() % 800);
+  // -noreset: a test that closes its window and opens another would
+  // otherwise leave the server with no client, and while it resets it
+  // refuses the next connection.
   const std::string command =
       std::string(kChildMark) +
       "=1 SDL_VIDEODRIVER=x11 SDL_RENDER_DRIVER=software SDL_AUDIODRIVER=dummy "
       "xvfb-run -n " +
-      std::to_string(first_display) + " -a -s '-screen 0 1024x768x24 -nolisten tcp' " +
+      std::to_string(first_display) + " -a -s '-screen 0 1024x768x24 -nolisten tcp -noreset' " +
       ShellQuoted(self.data()) + " --gtest_filter=" + ShellQuoted(filter) + " 2>&1";
   FILE* child = popen(command.c_str(), "r");
   if (!child) {
