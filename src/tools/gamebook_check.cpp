@@ -82,7 +82,8 @@ class Checker {
     findings_.push_back({file, line, std::move(message)});
   }
   void Report(const Source& s, const ScannedTag& tag, std::string message) {
-    Report(s.File.File, tag.Line, tag.Tag.Name + ": " + message);
+    // "MENU X: ..." for an attribute's fault, "TEXT: ..." for the tag's.
+    Report(s.File.File, tag.Line, tag.Tag.Name + (message.find(':') < message.find(' ') ? " " : ": ") + message);
   }
 
   std::string LibraryFile(std::string_view name) const {
@@ -137,7 +138,10 @@ Source* Checker::LoadLibrary(const std::string& name) {
   if (const auto it = libraries_.find(name); it != libraries_.end()) return it->second;
   if (missing_libraries_.contains(name)) return nullptr;
   host_.messages.clear();
-  const std::optional<std::string> text = files_->ReadLibraryFile(name);
+  // Reading a plain library that is not there would create data/knihovny.
+  const bool plain_missing = !files_->IsLibraryScrambled() && !Exists("data/knihovny/" + name + ".qvl");
+  const std::optional<std::string> text =
+      plain_missing ? std::nullopt : files_->ReadLibraryFile(name);
   if (!text) {
     missing_libraries_.insert(name);
     return nullptr;
@@ -344,7 +348,7 @@ void Checker::CheckTags(Source& s, const Source& space, bool redirected_space) {
       }
       const auto number = DigitName(p.Name);
       if (roles->Numeric && number) {
-        CheckEntry(s, tag, "attribute " + p.Name, *number, roles->Numeric->Name);
+        CheckEntry(s, tag, p.Name, *number, roles->Numeric->Name);
         CheckValue(s, tag, p.Name, p.Value, roles->Numeric->Value, space, redirects);
         continue;
       }
