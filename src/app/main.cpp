@@ -14,6 +14,7 @@
 #include "script/script_options.h"
 #include "script/script_runner.h"
 #include "text/text_player.h"
+#include "tools/tool_commands.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ constexpr const char* kUsage =
     "  text [DIR]      play the gamebook in DIR (default: the current directory) in\n"
     "                  the terminal: pages are read out as text, options chosen by\n"
     "                  number (h lists the commands)\n"
+    "%s"
     "  help, --help    show this text\n"
     "\n"
     "exit status of script: 0 when the script ran to its end or the program ended,\n"
@@ -123,11 +125,16 @@ int main(int argc, char** argv) {
       no_command ? args : std::vector<std::string_view>(args.begin() + 1, args.end());
 
   if (command == "help" || command == "--help" || command == "-h") {
-    std::fputs(kUsage, stdout);
+    std::printf(kUsage, qv::kToolUsageText);
     return 0;
   }
   if (command == "script") return RunScriptCommand(rest);
   if (command == "play") return RunPlayCommand(rest);
   if (command == "text") return RunTextCommand(rest);
+  if (command == "init") return qv::RunInitCommand(rest, std::cout, std::cerr);
+  if (command == "scramble") return qv::RunScrambleCommand(rest, std::cout, std::cerr);
+  if (command == "unscramble") return qv::RunUnscrambleCommand(rest, std::cout, std::cerr);
+  if (command == "check") return qv::RunCheckCommand(rest, std::cout, std::cerr);
+  if (command == "save") return qv::RunSaveCommand(rest, std::cout, std::cerr);
   return UsageError("unknown command '" + std::string(command) + "'");
 }

@@ -138,6 +138,27 @@ void LoadCatalog(GameFiles& files, GameState& state, Host& host, std::string_vie
 
 }  // namespace
 
+Weapon ReadWeaponLine(std::string_view line, int32_t& serial) {
+  CatalogLineReader in(line);
+  return ReadWeapon(in, serial);
+}
+Armour ReadArmourLine(std::string_view line, int32_t& serial) {
+  CatalogLineReader in(line);
+  return ReadArmour(in, serial);
+}
+Item ReadItemLine(std::string_view line, int32_t& serial) {
+  CatalogLineReader in(line);
+  return ReadItem(in, serial, Item{});
+}
+Spell ReadSpellLine(std::string_view line, int32_t& serial) {
+  CatalogLineReader in(line);
+  return ReadSpell(in, serial, Spell{});
+}
+Attack ReadAttackLine(std::string_view line, int32_t& serial) {
+  CatalogLineReader in(line);
+  return ReadAttack(in, serial, Attack{});
+}
+
 void LoadWeapons(GameFiles& files, GameState& state, Host& host) {
   LoadCatalog(
       files, state, host, "zbrane", state.Weapons, false,

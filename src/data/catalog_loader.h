@@ -38,6 +38,15 @@ void LoadAttacks(GameFiles& files, GameState& state, Host& host);
 // $ values.
 void ReloadSpellsAndAttacks(GameFiles& files, GameState& state, Host& host);
 
+// One record line read exactly as the loaders read it (the line as in the
+// file; spell and attack lines already substituted). Throws ConversionError.
+// For tools that look at every line of a catalog.
+Weapon ReadWeaponLine(std::string_view line, int32_t& serial);
+Armour ReadArmourLine(std::string_view line, int32_t& serial);
+Item ReadItemLine(std::string_view line, int32_t& serial);
+Spell ReadSpellLine(std::string_view line, int32_t& serial);
+Attack ReadAttackLine(std::string_view line, int32_t& serial);
+
 // "sila+2" -> name sila, operator +, amount 2. Blanks are ignored; the
 // letters of the leading run of letters and digits form the (lower-cased)
 // name and its digits the Digits number; the first of * + - / = is the

@@ -1,0 +1,46 @@
+// Producing the scrambled tree data/zasifrovane/ from a gamebook's plain
+// files, and the plain files back from it, in the form the engine's file
+// layer reads: the check string shifted byte by byte (byte k + 10 + k), one
+// filler byte, then every body byte + 8, modulo 256.
+//
+// Main files are data/NAME.qvl (all but the initialization record, which is
+// never scrambled); libraries are data/knihovny/NAME.qvl and go to
+// data/zasifrovane/knihovny/. Either whole tree is written, or, when any file
+// cannot be converted, nothing.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qv {
+
+inline constexpr char kScrambleFiller = 0x20;
+
+// The scrambled form of a plain file's bytes.
+std::string ScrambleBytes(std::string_view check, std::string_view plain);
+
+// The body of a scrambled file, read up to its end or its first stored 0x1A;
+// nullopt when the file is shorter than its prefix or the prefix is not the
+// check string.
+std::optional<std::string> UnscrambleBytes(std::string_view check, std::string_view stored);
+
+struct TreeReport {
+  std::vector<std::string> Written;  // paths relative to the gamebook folder
+  std::vector<std::string> Notes;    // things the author should know; not failures
+  std::vector<std::string> Errors;   // "path: message"; nothing was written
+};
+
+// data/ -> data/zasifrovane/. The plain files stay where they are.
+//  - A plain byte 0x12 would be stored as 0x1A, the end mark: refused.
+//  - The engine reads a plain file only up to its first 0x1A; the scrambled
+//    copy stops there too (a note says so).
+TreeReport ScrambleTree(const std::filesystem::path& root, std::string_view check);
+
+// data/zasifrovane/ -> data/. Existing plain files are replaced; the
+// scrambled tree stays (the engine keeps reading it while it exists).
+TreeReport UnscrambleTree(const std::filesystem::path& root, std::string_view check);
+
+}  // namespace qv

@@ -1,0 +1,120 @@
+#include "tools/gamebook_check.h"
+
+#include <gtest/gtest.h>
+
+#include "data/file_bytes.h"
+#include "data/temp_work_dir.h"
+#include "support/gamebook_fixture.h"
+#include "tool_test_support.h"
+#include "tools/tool_commands.h"
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteRecord(const std::string& root = ".") {
+  uint8_t raw[InitRecord::kSize] = {};
+  TestInitRecord().Encode(raw);
+  WriteBytes(root + "/data/inicializace.qvl", std::string_view(reinterpret_cast<const char*>(raw), sizeof raw));
+}
+
+std::vector<std::string> Lines(const std::vector<Finding>& findings) {
+  std::vector<std::string> lines;
+  for (const Finding& f : findings) lines.push_back(FormatFinding(f));
+  return lines;
+}
+
+// The fixture holds one of each fault the checker knows.
+TEST(GamebookCheck, FindsEachSeededFaultOnceAtItsLine) {
+  TempWorkDir dir;
+  CopyTree(SourceDir() / "tests/gamebooks/faults");
+  WriteRecord();
+  // All skin pictures but one.
+  for (const char* name : {"menu", "tlacitko_1", "tlacitko_2", "tlacitko_3", "tlacitko_4", "tlacitko_1b",
+                           "tlacitko_2b", "tlacitko_3b", "tlacitko_4b", "titulek", "pozadi_postava",
+                           "pozadi_inventar", "pozadi_bitva", "krizek", "plusko3d", "ok", "ulozit"})
+    WriteBytes(std::string("grafika/") + name + ".png", "");
+  WriteBytes("grafika/smrtcool.jpg", "");
+
+  const std::vector<std::string> expected = {
+      "data/data.qvl:5: MENU X: location 50 does not exist",
+      "data/data.qvl:6: unknown tag <TEXXT>",
+      "data/data.qvl:7: TEXT: unknown attribute 'OBSAHH'",
+      "data/data.qvl:8: TEXT OBSAH: unknown $ name $FOO",
+      "data/data.qvl:9: PROMENNA 1000: variable 1000 is outside 1..999",
+      "data/data.qvl:10: library nic does not exist (data/knihovny/nic.qvl)",
+      "data/data.qvl:12: [/] closes no open condition block",
+      "data/data.qvl:14: SOUBOJ: a fight reachable from location 1 before any attack is taught",
+      "data/data.qvl:19: OBRAZEKVTEXTU SOUBOR: picture obrazky/chybi.png does not exist",
+      "data/data.qvl:20: AUDIOSOUND SOUBOR: sound audio/chybi.wav does not exist",
+      "data/data.qvl:21: tag TEXT has 11 attributes; the engine reads 10",
+      "data/data.qvl:22: condition: variable 1000 is outside 1..999",
+      "data/data.qvl:23: condition blocks nested deeper than 15",
+      "data/data.qvl:25: location 6 stands before location 5 (line 27)",
+      "data/data.qvl:27: location 4 is missing (locations run 1..7)",
+      "data/data.qvl:29: location 7 is not reached from location 1 by any option, link or countdown",
+      "data/knihovny/b.qvl:1: library cycle: a -> b -> a",
+      "data/utoky.qvl:2: attack 2 (Kop) is taught by no location",
+      "data/zbrane.qvl:2: line does not parse: '' is not a valid integer value",
+      "grafika/neukladat: skin picture missing (.png, .jpg or .gif)",
+  };
+  EXPECT_EQ(Lines(CheckGamebook()), expected);
+  // The check reads; it creates nothing in the gamebook.
+  EXPECT_FALSE(fs::exists("data/temp"));
+}
+
+TEST(GamebookCheck, SmallerFaults) {
+  TempWorkDir dir;
+  WriteRecord();
+  WriteBytes("data/konstanty.qvl", "CIL 9\nPOPIS T\n");
+  WriteBytes("data/data.qvl",
+             "<1>\n"
+             "<m POPIS=\"x\" x=\"CIL\">\n"               // 2: constant applied per line
+             "<m t=\"a\" x=\"dva\">\n"                    // 3
+             "[PENIZE > \"10\"]<text obsah=\"a\">[/]\n"   // 4: empty subject
+             "[ZBRANI 3 > \"0\"]<text obsah=\"b\">[/]\n"  // 5: no weapon 3
+             "<text obsah=\"$RETEZEC11 $5 $1000 $zivoty\">\n"  // 6
+             "<casovac cas=\"5\" odkaz=\"2\">\n"          // 7
+             "[1 = \"1\"]\n"                              // 8: not closed in location 1
+             "<2>\n"
+             "<01>\n"                                     // 10
+             "<2>\n"                                      // 11
+             "<zbran 4=\"1\"><predmet 0=\"1\"><retezec 11=\"x\"><kouzlo umime=\"1\">\n");  // 12
+  const std::vector<std::string> expected = {
+      "data/data.qvl:2: M X: location 9 does not exist",
+      "data/data.qvl:3: M X: 'dva' is not a whole number",
+      "data/data.qvl:4: condition: subject '' is not a number",
+      "data/data.qvl:5: condition: weapon 3 is not in data/zbrane.qvl",
+      "data/data.qvl:6: TEXT OBSAH: $RETEZEC11: text slots run 1..10",
+      "data/data.qvl:6: TEXT OBSAH: $1000: variable numbers run 1..999",
+      "data/data.qvl:8: condition block is not closed before the next location",
+      "data/data.qvl:10: marker <01> is no location (numbers have no leading zeros)",
+      "data/data.qvl:11: marker <2> again; location 2 starts on line 9",
+      "data/data.qvl:12: ZBRAN 4: weapon 4 is not in data/zbrane.qvl (0 records)",
+      "data/data.qvl:12: PREDMET 0: item 0 is not in data/predmety.qvl (0 records)",
+      "data/data.qvl:12: RETEZEC 11: text slot 11 is outside 1..10",
+      "data/data.qvl:12: KOUZLO UMIME: spell 1 is not in data/kouzla.qvl (0 records)",
+  };
+  EXPECT_EQ(Lines(CheckGamebook()), expected);
+}
+
+TEST(CheckCommand, TheMinimalExampleIsClean) {
+  TempWorkDir dir;
+  const ToolRun run = RunTool(RunCheckCommand, {(SourceDir() / "examples/minimal").string()});
+  EXPECT_EQ(run.Out, "0 errors\n");
+  EXPECT_EQ(run.Status, kToolOk);
+}
+
+TEST(CheckCommand, ReportsLinesThenTheCountAndFails) {
+  TempWorkDir dir;
+  WriteRecord("kniha");
+  WriteBytes("kniha/data/data.qvl", "<1>\n<text obsah=\"a\" odkaz=\"3\">\n");
+  const ToolRun run = RunTool(RunCheckCommand, {"kniha"});
+  EXPECT_EQ(run.Out, "data/data.qvl:2: TEXT ODKAZ: location 3 does not exist\n1 error\n");
+  EXPECT_EQ(run.Status, kToolFailed);
+  EXPECT_EQ(fs::current_path(), dir.path());
+}
+
+}  // namespace
+}  // namespace qv
