@@ -313,13 +313,19 @@ void Checker::CheckValue(Source& s, const ScannedTag& tag, std::string_view attr
 }
 
 void Checker::CheckTags(Source& s, const Source& space, bool redirected_space) {
-  // A location whose page switches the source takes its links from there.
+  // A location whose page switches the source takes its links from there:
+  // from a library, or (a switch naming none) from the gamebook's own
+  // locations again.
   std::set<int> switching;
+  std::set<int> returning;
   for (const ScannedTag& tag : s.Scan.Tags) {
     if (tag.Tag.Name != "PRESMERUJ") continue;
+    bool names_library = false;
     for (int32_t a = 0; a < tag.StoredCount; ++a)
-      if (tag.Tag.Params[a].Name == "JMENO" && !tag.Tag.Params[a].Value.empty()) switching.insert(tag.Location);
+      if (tag.Tag.Params[a].Name == "JMENO" && !tag.Tag.Params[a].Value.empty()) names_library = true;
+    (names_library ? switching : returning).insert(tag.Location);
   }
+  const Source& main = sources_.front();
   for (const ScannedTag& tag : s.Scan.Tags) {
     if (tag.Tag.Name.empty()) continue;
     const CommandRoles* roles = FindCommandRoles(tag.Tag.Name);
@@ -327,29 +333,37 @@ void Checker::CheckTags(Source& s, const Source& space, bool redirected_space) {
       Report(s.File.File, tag.Line, "unknown tag <" + tag.Tag.Name + ">");
       continue;
     }
-    // A link that redirects leads into the library's own locations.
+    // A link that redirects leads into the library's own locations; one
+    // whose redirect is empty leads back to the gamebook's own.
     bool redirects = redirected_space || switching.contains(tag.Location);
+    const Source* target_space = returning.contains(tag.Location) ? &main : &space;
     for (int32_t a = 0; a < tag.StoredCount; ++a) {
       const param& p = tag.Tag.Params[a];
-      if (p.Name == "PRESMERUJ" && !p.Value.empty() && p.Value != "*" && tag.Tag.Name != "PRESMERUJ")
+      if (p.Name != "PRESMERUJ" || tag.Tag.Name == "PRESMERUJ" || p.Value == "*") continue;
+      if (p.Value.empty()) {
+        target_space = &main;
+        redirects = false;
+      } else {
         redirects = true;
+      }
     }
+    const Source& links_into = *target_space;
     for (int32_t a = 0; a < tag.StoredCount; ++a) {
       const param& p = tag.Tag.Params[a];
       if (roles->AnyName) {
-        CheckValue(s, tag, p.Name, p.Value, roles->AnyNameValue, space, redirects);
+        CheckValue(s, tag, p.Name, p.Value, roles->AnyNameValue, links_into, redirects);
         continue;
       }
       const auto named = std::find_if(roles->Named.begin(), roles->Named.end(),
                                       [&p](const AttributeRole& r) { return r.Name == p.Name; });
       if (named != roles->Named.end()) {
-        CheckValue(s, tag, p.Name, p.Value, named->Value, space, redirects);
+        CheckValue(s, tag, p.Name, p.Value, named->Value, links_into, redirects);
         continue;
       }
       const auto number = DigitName(p.Name);
       if (roles->Numeric && number) {
         CheckEntry(s, tag, p.Name, *number, roles->Numeric->Name);
-        CheckValue(s, tag, p.Name, p.Value, roles->Numeric->Value, space, redirects);
+        CheckValue(s, tag, p.Name, p.Value, roles->Numeric->Value, links_into, redirects);
         continue;
       }
       Report(s, tag, "unknown attribute '" + Cp1250ToUtf8(p.Name) + "'");

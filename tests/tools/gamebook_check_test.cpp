@@ -106,6 +106,35 @@ TEST(CheckCommand, TheMinimalExampleIsClean) {
   EXPECT_EQ(run.Status, kToolOk);
 }
 
+TEST(CheckCommand, TheDemoIsClean) {
+  TempWorkDir dir;
+  const ToolRun run = RunTool(RunCheckCommand, {(SourceDir() / "examples/demo").string()});
+  EXPECT_EQ(run.Out, "0 errors\n");
+  EXPECT_EQ(run.Status, kToolOk);
+}
+
+// An option with an empty PRESMERUJ, or any option on a page whose
+// PRESMERUJ names no library, leads back into the gamebook's own locations,
+// not into the library the page came from.
+TEST(GamebookCheck, LinksLeavingARedirectLibraryLeadIntoTheGamebook) {
+  TempWorkDir dir;
+  WriteRecord();
+  WriteBytes("data/data.qvl",
+             "<1>\n<menu t=\"dol\" x=\"1\" presmeruj=\"sklep\">\n"
+             "<2>\n<menu t=\"zpet\" x=\"1\">\n"
+             "<3>\n<menu t=\"zpet\" x=\"1\">\n");
+  WriteBytes("data/knihovny/sklep.qvl",
+             "<1>\n<menu t=\"nahoru\" x=\"2\" presmeruj=\"\">\n<menu t=\"dal\" x=\"2\">\n"
+             "<2>\n<presmeruj>\n<menu t=\"nahoru\" x=\"3\">\n"
+             "<menu t=\"nikam\" x=\"9\" presmeruj=\"\">\n");
+  const std::vector<std::string> expected = {
+      "data/data.qvl:3: location 2 is not reached from location 1 by any option, link or countdown",
+      "data/data.qvl:5: location 3 is not reached from location 1 by any option, link or countdown",
+      "data/knihovny/sklep.qvl:7: MENU X: location 9 does not exist",
+  };
+  EXPECT_EQ(Lines(CheckGamebook()), expected);
+}
+
 TEST(CheckCommand, ReportsLinesThenTheCountAndFails) {
   TempWorkDir dir;
   WriteRecord("kniha");
