@@ -98,15 +98,16 @@ void SkinPictures(const std::filesystem::path& g) {
   {
     Raster r(670, 603);
     r.VerticalGradient(0, 0, 670, 603, Rgb{200, 184, 150}, Rgb{160, 136, 100});
+    // No column rules: the shop and the selling window stand on the same
+    // picture with their rows where the inventory has its columns.
     r.FrameRect(0, 0, 670, 603, 5, kWood);
-    for (int x : {130, 245}) r.FillRect(x, 40, 2, 420, kWood);
-    r.FillRect(20, 470, 630, 2, kWood);
     WritePng(r, g / "pozadi_inventar.png");
   }
   {
     Raster r(409, 457);
-    r.VerticalGradient(0, 0, 409, 457, Rgb{60, 20, 24}, kNight);
-    Wheel(r, 204, 200, 150, Rgb{90, 40, 36});
+    // Light enough for the fight's black labels to stay readable.
+    r.VerticalGradient(0, 0, 409, 457, Rgb{214, 196, 160}, Rgb{176, 150, 112});
+    Wheel(r, 204, 200, 150, Rgb{196, 170, 128});
     r.FrameRect(0, 0, 409, 457, 4, kRed);
     WritePng(r, g / "pozadi_bitva.png");
   }
