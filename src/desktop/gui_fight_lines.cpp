@@ -8,6 +8,7 @@
 #include "combat/tsouboj.h"
 #include "desktop/desktop_host.h"
 #include "desktop/fight_view.h"
+#include "desktop/synthetic_input.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
 
@@ -19,49 +20,14 @@ namespace {
   throw ScriptError("'" + line.Command + "' does not fit the window on top (fight)");
 }
 
-void Push(SDL_Event event) { SDL_PushEvent(&event); }
-
-void PushMouse(int x, int y) {
-  SDL_Event event{};
-  event.type = SDL_MOUSEMOTION;
-  event.motion.x = x;
-  event.motion.y = y;
-  Push(event);
-}
-
-// The mouse moves to the middle of `area` and clicks there.
-void PushClick(const Rect& area) {
-  const int x = area.Left + area.Width / 2;
-  const int y = area.Top + area.Height / 2;
-  PushMouse(x, y);
-  SDL_Event event{};
-  event.type = SDL_MOUSEBUTTONDOWN;
-  event.button.button = SDL_BUTTON_LEFT;
-  event.button.state = SDL_PRESSED;
-  event.button.clicks = 1;
-  event.button.x = x;
-  event.button.y = y;
-  Push(event);
-  event.type = SDL_MOUSEBUTTONUP;
-  event.button.state = SDL_RELEASED;
-  Push(event);
-}
-
 // The wheel turned from scroll row `from` to `to` with the mouse on `over`.
-void PushWheel(const Rect& over, int from, int to) {
+void PushWheelOver(const Rect& over, int from, int to) {
   if (from == to) return;
   PushMouse(over.Left + over.Width / 2, over.Top + over.Height / 2);
-  for (int row = from; row != to; row += from < to ? 1 : -1) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEWHEEL;
-    event.wheel.y = from < to ? -1 : 1;
-    event.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
-    Push(event);
-  }
+  // Down the list is the wheel turned toward the player.
+  PushWheel(from - to);
 }
 
-// The mouse crosses the picture (or the panel) on its way to a label, as a
-// person's does: the window hears the movement over it.
 void PushCrossing(const Rect& over) { PushMouse(over.Left + 2, over.Top + 2); }
 
 // The position of the label remembering catalog number n, or -1.
@@ -90,7 +56,7 @@ void ClickAttack(const FightLayout& layout, const FightScroll& scroll, const TSo
   const bool on_it = fight.EnteredKind() == TSouboj::Entered::Attack &&
                      fight.EnteredLabel() == index && row == scroll.AttackRow;
   if (!on_it) PushCrossing(layout.Picture());
-  PushWheel(layout.ActionHeading(), scroll.AttackRow, row);
+  PushWheelOver(layout.ActionHeading(), scroll.AttackRow, row);
   PushClick(Checked(line, layout.AttackAreaScrolledTo(index, row)));
 }
 
@@ -110,7 +76,7 @@ void ClickListLabel(const FightLayout& layout, const FightScroll& scroll, const 
   const bool on_it = fight.EnteredKind() == TSouboj::Entered::Use &&
                      fight.EnteredLabel() == index && row == scroll.UseRow;
   if (!on_it) PushCrossing(layout.ListHeading());
-  PushWheel(layout.ListHeading(), scroll.UseRow, row);
+  PushWheelOver(layout.ListHeading(), scroll.UseRow, row);
   PushClick(Checked(line, layout.UseAreaScrolledTo(index, row)));
 }
 

@@ -12,6 +12,7 @@
 #include "desktop/sell_view.h"
 #include "desktop/sheet_view.h"
 #include "desktop/shop_view.h"
+#include "desktop/synthetic_input.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
 
@@ -19,48 +20,10 @@ namespace qv {
 
 namespace {
 
-void Push(SDL_Event event) { SDL_PushEvent(&event); }
-
-void PushMove(int x, int y) {
-  SDL_Event event{};
-  event.type = SDL_MOUSEMOTION;
-  event.motion.x = x;
-  event.motion.y = y;
-  Push(event);
-}
-
-void PushWheel(int notches) {
-  SDL_Event event{};
-  event.type = SDL_MOUSEWHEEL;
-  event.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
-  event.wheel.y = notches > 0 ? 1 : -1;
-  for (int i = 0; i < (notches > 0 ? notches : -notches); ++i) Push(event);
-}
-
-void PushClickAt(int x, int y) {
-  PushMove(x, y);
-  SDL_Event event{};
-  event.type = SDL_MOUSEBUTTONDOWN;
-  event.button.button = SDL_BUTTON_LEFT;
-  event.button.state = SDL_PRESSED;
-  event.button.clicks = 1;
-  event.button.x = x;
-  event.button.y = y;
-  Push(event);
-  event.type = SDL_MOUSEBUTTONUP;
-  event.button.state = SDL_RELEASED;
-  Push(event);
-}
-
-// The mouse moves to the middle of `area` and clicks there.
-void PushClick(const Rect& area) {
-  PushClickAt(area.Left + area.Width / 2, area.Top + area.Height / 2);
-}
-
 // With the mouse over `list` (a point of it), the wheel turns `notches`.
 void PushScroll(const Rect& list, int notches) {
   if (notches == 0) return;
-  PushMove(list.Left + 1, list.Top + 1);
+  PushMouse(list.Left + 1, list.Top + 1);
   PushWheel(notches);
 }
 

@@ -20,6 +20,7 @@
 #include "desktop/png_file.h"
 #include "desktop/save_view.h"
 #include "desktop/settings_view.h"
+#include "desktop/synthetic_input.h"
 #include "script/dump.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
@@ -45,75 +46,6 @@ using Json = nlohmann::ordered_json;
 [[noreturn]] void NotShownHere(const ScriptLine& line, std::string_view window) {
   throw ScriptError("'" + line.Command + "' cannot be applied: the " + std::string(window) +
                     " window cannot be shown in the desktop window yet");
-}
-
-void Push(SDL_Event event) { SDL_PushEvent(&event); }
-
-void PushKey(SDL_Keycode key, uint16_t mod = KMOD_NONE) {
-  SDL_Event event{};
-  event.type = SDL_KEYDOWN;
-  event.key.state = SDL_PRESSED;
-  event.key.keysym.sym = key;
-  event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
-  event.key.keysym.mod = mod;
-  Push(event);
-  event.type = SDL_KEYUP;
-  event.key.state = SDL_RELEASED;
-  Push(event);
-}
-
-void PushScancode(SDL_Scancode scancode) {
-  SDL_Event event{};
-  event.type = SDL_KEYDOWN;
-  event.key.state = SDL_PRESSED;
-  event.key.keysym.scancode = scancode;
-  event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
-  Push(event);
-}
-
-// Typed text, as the keyboard delivers it: UTF-8 in pieces that each fit
-// one event, never splitting a character.
-void PushText(std::string_view utf8) {
-  constexpr std::size_t kRoom = SDL_TEXTINPUTEVENT_TEXT_SIZE - 1;
-  while (!utf8.empty()) {
-    std::size_t size = std::min(kRoom, utf8.size());
-    while (size < utf8.size() && size > 0 &&
-           (static_cast<unsigned char>(utf8[size]) & 0xC0) == 0x80) {
-      --size;
-    }
-    SDL_Event event{};
-    event.type = SDL_TEXTINPUT;
-    utf8.copy(event.text.text, size);
-    event.text.text[size] = '\0';
-    Push(event);
-    utf8.remove_prefix(size);
-  }
-}
-
-void PushMouse(int x, int y) {
-  SDL_Event event{};
-  event.type = SDL_MOUSEMOTION;
-  event.motion.x = x;
-  event.motion.y = y;
-  Push(event);
-}
-
-// The mouse moves to the middle of `area` and clicks there.
-void PushClick(const Rect& area) {
-  const int x = area.Left + area.Width / 2;
-  const int y = area.Top + area.Height / 2;
-  PushMouse(x, y);
-  SDL_Event event{};
-  event.type = SDL_MOUSEBUTTONDOWN;
-  event.button.button = SDL_BUTTON_LEFT;
-  event.button.state = SDL_PRESSED;
-  event.button.clicks = 1;
-  event.button.x = x;
-  event.button.y = y;
-  Push(event);
-  event.type = SDL_MOUSEBUTTONUP;
-  event.button.state = SDL_RELEASED;
-  Push(event);
 }
 
 class GuiScriptRunner {
@@ -327,11 +259,7 @@ class GuiScriptRunner {
       if (direction != "up" && direction != "down") {
         throw ScriptError("wheel: up or down, not '" + std::string(direction) + "'");
       }
-      SDL_Event event{};
-      event.type = SDL_MOUSEWHEEL;
-      event.wheel.y = direction == "up" ? 1 : -1;
-      event.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
-      Push(event);
+      PushWheel(direction == "up" ? 1 : -1);
     } else if (command == "button") {
       const std::string_view name = WordArgument(line);
       Rect area;

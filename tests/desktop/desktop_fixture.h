@@ -15,6 +15,7 @@
 
 #include "desktop/desktop_player.h"
 #include "desktop/png_file.h"
+#include "desktop/synthetic_input.h"
 #include "on_display.h"
 #include "support/gamebook_fixture.h"
 
@@ -185,31 +186,10 @@ class DesktopFixture : public GamebookFixture {
 
   static void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError(); }
 
-  static void PushMove(int x, int y) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.x = x;
-    event.motion.y = y;
-    Push(event);
-  }
+  static void PushMove(int x, int y) { PushMouse(x, y); }
 
   // The mouse moves to the middle of `area` and clicks there.
-  static void PushClick(const Rect& area) {
-    const int x = area.Left + area.Width / 2;
-    const int y = area.Top + area.Height / 2;
-    PushMove(x, y);
-    SDL_Event event{};
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = SDL_PRESSED;
-    event.button.clicks = 1;
-    event.button.x = x;
-    event.button.y = y;
-    Push(event);
-    event.type = SDL_MOUSEBUTTONUP;
-    event.button.state = SDL_RELEASED;
-    Push(event);
-  }
+  static void PushClick(const Rect& area) { qv::PushClick(area); }
 
   static void PushKey(SDL_Keycode key, uint16_t mod = KMOD_NONE) {
     SDL_Event event{};
