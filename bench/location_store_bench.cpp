@@ -2,9 +2,6 @@
 // constants and 50 libraries: the first load (read, libraries, constants,
 // marker index) and the fetch and scan that every page costs.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-
-#include <filesystem>
 #include <string>
 
 #include "data/constant_list.h"
@@ -13,45 +10,17 @@
 #include "data/marker_index.h"
 #include "host/recording_host.h"
 #include "parser/tag_store.h"
-#include "synthetic_gamebook.h"
+#include "bench_gamebook.h"
 
 namespace qv::bench {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kLocations = 10000;
 
-// The gamebook is written once into a temporary directory, which the
-// benchmarks work in and which is removed at exit.
-class GamebookDir {
- public:
-  GamebookDir() {
-    std::string pattern = (fs::temp_directory_path() / "quarvelin-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    path_ = pattern;
-    book_ = WriteSyntheticGamebook(path_, {.Locations = kLocations});
-    fs::current_path(path_);
-  }
-  ~GamebookDir() {
-    std::error_code ec;
-    fs::current_path(fs::temp_directory_path(), ec);
-    fs::remove_all(path_, ec);
-  }
-  const SyntheticGamebook& book() const { return book_; }
-
- private:
-  fs::path path_;
-  SyntheticGamebook book_;
-};
-
-const GamebookDir& Gamebook() {
-  static const GamebookDir dir;
-  return dir;
-}
+const SyntheticGamebook& Book() { return UseGamebook(kLocations); }
 
 void BM_FirstLoad(benchmark::State& state) {
-  Gamebook();
+  Book();
   for (auto _ : state) {
     RecordingHost host;
     GameFiles files(host);
@@ -60,14 +29,14 @@ void BM_FirstLoad(benchmark::State& state) {
     store.EnsureMainText();
     benchmark::DoNotOptimize(store.MainText().data());
   }
-  state.counters["data_MB"] = static_cast<double>(Gamebook().book().DataBytes) / 1e6;
+  state.counters["data_MB"] = static_cast<double>(Book().DataBytes) / 1e6;
 }
 BENCHMARK(BM_FirstLoad)->Unit(benchmark::kMillisecond);
 
 // The parts of the first load on their own, for where the time goes.
 struct RawBook {
   RawBook() {
-    Gamebook();
+    Book();
     GameFiles files(host);
     text = files.ReadGameFile("data").value_or(std::string());
     LocationStore store(files, host);
@@ -87,7 +56,7 @@ const RawBook& Raw() {
 }
 
 void BM_ReadDataFile(benchmark::State& state) {
-  Gamebook();
+  Book();
   RecordingHost host;
   GameFiles files(host);
   for (auto _ : state) benchmark::DoNotOptimize(files.ReadGameFile("data"));
@@ -96,6 +65,7 @@ BENCHMARK(BM_ReadDataFile)->Unit(benchmark::kMillisecond);
 
 void BM_ExpandLibraries(benchmark::State& state) {
   const RawBook& raw = Raw();
+  Book();
   for (auto _ : state) {
     RecordingHost host;
     GameFiles files(host);
@@ -124,7 +94,7 @@ BENCHMARK(BM_IndexMarkers)->Unit(benchmark::kMillisecond);
 // One page: cut the location out, put prefix, option library and suffix
 // around it, scan it into tags. Locations are visited all over the book.
 void BM_FetchAndScan(benchmark::State& state) {
-  Gamebook();
+  Book();
   RecordingHost host;
   GameFiles files(host);
   LocationStore store(files, host);

@@ -1,6 +1,8 @@
-// A made-up gamebook for the benchmarks: locations with texts, menus and
-// condition blocks, constants and libraries (some nested), written as plain
-// files the way an author leaves them beside the program.
+// A made-up gamebook for the benchmarks and the timing scripts: locations
+// with texts, menus, condition blocks, variable commands, possessions and
+// fights; constants and libraries (some nested); the five catalogs, a shop
+// file and the initialization record, written as plain files the way an
+// author leaves them beside the program.
 #pragma once
 
 #include <cstdint>
@@ -15,17 +17,33 @@ struct SyntheticGamebookSize {
   int Constants = 200;
   int UsedConstants = 40;  // how many of them the texts actually use
   int Libraries = 50;
+  int CatalogEntries = 100;  // per catalog
+  int ShopOffers = 20;
   uint32_t Seed = 20240601;
 };
 
 struct SyntheticGamebook {
   std::vector<std::string> LibraryNames;
-  std::size_t DataBytes = 0;
+  std::size_t DataBytes = 0;     // data/data.qvl alone
+  std::size_t AllDataBytes = 0;  // every file written
+  // A location of exactly kTypicalTags tags (texts, a menu, conditions,
+  // variables, money, possessions; no window opens): the same bytes for a
+  // given seed whatever the number of locations.
+  int32_t TypicalLocation = 0;
+  // The locations whose first option leads on without a window opening:
+  // every location is such, fights and shops stand behind a variable that
+  // no location sets (kWindowGateVariable).
+  static constexpr int kTypicalTags = 30;
+  static constexpr int kWindowGateVariable = 999;
 };
 
-// Writes data/data.qvl, data/konstanty.qvl and data/knihovny/*.qvl under dir.
-// The same size and seed always give the same bytes.
+// Writes data/data.qvl, data/konstanty.qvl, data/knihovny/*.qvl, the
+// catalogs, data/obchod.qvl and data/inicializace.qvl under dir. The same
+// size and seed always give the same bytes.
 SyntheticGamebook WriteSyntheticGamebook(const std::filesystem::path& dir,
                                          const SyntheticGamebookSize& size = {});
+
+// The text of the typical location's tags after its marker, as written.
+std::string TypicalLocationBody(uint32_t seed);
 
 }  // namespace qv::bench

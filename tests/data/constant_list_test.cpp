@@ -2,9 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "data/game_files.h"
+#include "data/location_store.h"
+#include "data/temp_work_dir.h"
+#include "host/recording_host.h"
+#include "synthetic_gamebook.h"
 
 namespace qv {
 namespace {
@@ -66,6 +74,53 @@ TEST(ConstantList, LargeTextGivesTheSameAsOnePassPerConstant) {
     constants.push_back({"eWd", "chain"});
     EXPECT_EQ(ApplyConstantList(text, constants), ReplaceOneByOne(text, constants)) << round;
   }
+}
+
+// Large texts are worked through line by line; names never hold a line feed,
+// values may, and a name with one makes the whole text go one pass per
+// constant again.
+TEST(ConstantList, LargeTextWithLinesGivesTheSameAsOnePassPerConstant) {
+  std::mt19937 random(815);
+  const std::string text_bytes = "abcXY \n\r";
+  const std::string name_bytes = "abcXY \r";
+  const auto word = [&](const std::string& alphabet, std::size_t length) {
+    std::string w;
+    for (std::size_t i = 0; i < length; ++i) w += alphabet[random() % alphabet.size()];
+    return w;
+  };
+  for (int round = 0; round < 8; ++round) {
+    const std::string text = word(text_bytes, 80 * 1024);
+    std::vector<TMyPlugin> constants;
+    for (int i = 0; i < 30; ++i) {
+      constants.push_back({word(name_bytes, 1 + random() % 4), word(text_bytes, random() % 4)});
+    }
+    constants.push_back({"ab", "X\nY"});  // a value that splits a line
+    constants.push_back({"XY", "ab"});    // ... and a later name across it
+    constants.push_back(constants[3]);    // the same name twice
+    if (round % 4 == 3) constants.push_back({"c\na", "Z"});
+    EXPECT_EQ(ApplyConstantList(text, constants), ReplaceOneByOne(text, constants)) << round;
+  }
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The whole generated book of 10,000 locations with its 200 constants, the
+// libraries expanded first as at the first load.
+TEST(ConstantList, GeneratedBookGivesTheSameAsOnePassPerConstant) {
+  TempWorkDir dir;
+  bench::WriteSyntheticGamebook(".");
+  RecordingHost host;
+  GameFiles files(host);
+  LocationStore store(files, host);
+  store.LoadConstants();
+  ASSERT_EQ(store.Constants().size(), 200u);
+  const std::string text = store.ExpandLibraries(FileBytes("data/data.qvl"));
+  const std::string applied = ApplyConstantList(text, store.Constants());
+  EXPECT_NE(applied, text);
+  EXPECT_TRUE(applied == ReplaceOneByOne(text, store.Constants()));
 }
 
 }  // namespace

@@ -1,0 +1,42 @@
+// ChangeLoc, the cost of every page: the typical location (30 tags: texts,
+// a menu, conditions, variables, money, possessions) on a book of 10,000
+// locations and on one of 100, which should cost the same; and pages all
+// over the big book, as a player's walk visits them.
+#include <benchmark/benchmark.h>
+
+#include "bench_gamebook.h"
+
+namespace qv::bench {
+namespace {
+
+void BM_ChangeLocTypical(benchmark::State& state) {
+  StartedGame game(static_cast<int>(state.range(0)));
+  TForm1& form = game.session->Form;
+  const int32_t typical = game.book->TypicalLocation;
+  form.ChangeLoc(typical);
+  if (game.session->State->World.Location != typical) state.SkipWithError("not shown");
+  for (auto _ : state) {
+    form.ChangeLoc(typical);
+    benchmark::DoNotOptimize(form.TextBlocks.data());
+  }
+  state.counters["text_blocks"] = static_cast<double>(form.TextBlocks.size());
+}
+BENCHMARK(BM_ChangeLocTypical)->Arg(10000)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+void BM_ChangeLocWalk(benchmark::State& state) {
+  StartedGame game(10000);
+  TForm1& form = game.session->Form;
+  GameState& s = *game.session->State;
+  for (auto _ : state) {
+    // The first option of every page leads on without a window opening.
+    form.HoverOption(1);
+    form.Button1Click();
+    s.Character.ZIVOTY = s.Character.MAXZIVOTY;
+    benchmark::DoNotOptimize(form.TextBlocks.data());
+  }
+  if (game.host.ProgramEnded()) state.SkipWithError("the program ended");
+}
+BENCHMARK(BM_ChangeLocWalk)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace qv::bench
