@@ -286,6 +286,11 @@ void DesktopHost::ReadFrame(Picture& frame) {
 void DesktopHost::Render(Picture* capture) {
   dirty_ = false;
   SDL_Renderer* renderer = video_.Renderer();
+  // Text is rendered at the density the window is drawn at.
+  float scale_x = 1.0f;
+  float scale_y = 1.0f;
+  SDL_RenderGetScale(renderer, &scale_x, &scale_y);
+  text_.SetDrawScale(std::min(scale_x, scale_y));
   // The main menu's window is cut to its pictures where the platform allows:
   // whatever is left in the see-through colour after drawing is cut away.
   const bool shaping = !game_mode_ && shape_.Available();

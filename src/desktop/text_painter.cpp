@@ -1,6 +1,7 @@
 #include "desktop/text_painter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 
 #include "data/cp1250.h"
@@ -51,9 +52,10 @@ TextPainter::~TextPainter() {
   fonts_.clear();
 }
 
-TextPainter::OpenFont* TextPainter::Open(const Font& font) {
+TextPainter::OpenFont* TextPainter::Open(const Font& font, double scale) {
   if (!ttf_ready_) return nullptr;
-  const std::string key = FontKey(font);
+  std::string key = FontKey(font);
+  if (scale != 1.0) key += "@" + std::to_string(scale);
   if (auto it = fonts_.find(key); it != fonts_.end()) {
     return it->second.Handle ? &it->second : nullptr;
   }
@@ -65,8 +67,8 @@ TextPainter::OpenFont* TextPainter::Open(const Font& font) {
     return nullptr;
   }
   const int points = std::max(font.SizePoints, 1);
-  open.Handle.reset(
-      TTF_OpenFontIndexDPI(file->Path.c_str(), points, file->Index, kDotsPerInch, kDotsPerInch));
+  const auto dpi = static_cast<unsigned>(kDotsPerInch * scale + 0.5);
+  open.Handle.reset(TTF_OpenFontIndexDPI(file->Path.c_str(), points, file->Index, dpi, dpi));
   if (!open.Handle) {
     std::cerr << "quarvelin: cannot open the font " << file->Path << ": " << TTF_GetError() << '\n';
     return nullptr;
@@ -101,8 +103,10 @@ TextSize TextPainter::Measure(const Font& font, std::string_view text) {
 }
 
 const TextPainter::LineTexture* TextPainter::Line(OpenFont& open, const Font& font,
-                                                  std::string_view line, Colour colour) {
+                                                  std::string_view line, Colour colour,
+                                                  double scale) {
   std::string key = FontKey(font);
+  key += '@' + std::to_string(scale);
   key += font.Style.Underline ? 'U' : '-';
   key += font.Style.StrikeOut ? 'S' : '-';
   key += std::to_string(colour);
@@ -129,20 +133,35 @@ const TextPainter::LineTexture* TextPainter::Line(OpenFont& open, const Font& fo
 TextSize TextPainter::Draw(const Font& font, std::string_view text, Colour colour, int x, int y) {
   OpenFont* open = Open(font);
   if (!open) return ApproximateTextSize(font, text);
+  // The lines themselves come from the same face at the output's density.
+  OpenFont* dense = draw_scale_ != 1.0 ? Open(font, draw_scale_) : open;
+  const double scale = dense ? draw_scale_ : 1.0;
+  if (!dense) dense = open;
   const std::vector<std::string_view> lines = DisplayLines(text);
   int widest = 0;
   int top = y;
   for (std::string_view line : lines) {
     if (!line.empty()) {
-      if (const LineTexture* drawn = Line(*open, font, line, colour)) {
-        const SDL_Rect target{x, top, drawn->Width, drawn->Height};
-        SDL_RenderCopy(renderer_, drawn->Texture.get(), nullptr, &target);
-        widest = std::max(widest, drawn->Width);
+      if (const LineTexture* drawn = Line(*dense, font, line, colour, scale)) {
+        const SDL_FRect target{static_cast<float>(x), static_cast<float>(top),
+                               static_cast<float>(drawn->Width / scale),
+                               static_cast<float>(drawn->Height / scale)};
+        SDL_RenderCopyF(renderer_, drawn->Texture.get(), nullptr, &target);
+        widest = std::max(widest, static_cast<int>(drawn->Width / scale + 0.5));
       }
     }
     top += open->LineHeight;
   }
   return TextSize{widest, static_cast<int>(lines.size()) * open->LineHeight};
+}
+
+void TextPainter::SetDrawScale(double scale) {
+  // Quarter steps: a window dragged to another size must not render every
+  // line again at each pixel of the way.
+  const double stepped = std::max(1.0, std::round(scale * 4.0) / 4.0);
+  if (stepped == draw_scale_) return;
+  draw_scale_ = stepped;
+  lines_.clear();
 }
 
 void TextPainter::EndFrame() {

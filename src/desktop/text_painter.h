@@ -39,6 +39,13 @@ class TextPainter {
   // longer on the screen.
   void EndFrame();
 
+  // How many output pixels a logical pixel covers (above 1 on a high-density
+  // screen or a window scaled up). Lines are then rendered at that density
+  // and drawn at their logical size, so they stay sharp instead of being
+  // enlarged; layout keeps measuring at 96 dots per inch.
+  void SetDrawScale(double scale);
+  double DrawScale() const { return draw_scale_; }
+
  private:
   struct OpenFont {
     FontHandle Handle;
@@ -52,14 +59,16 @@ class TextPainter {
     uint64_t LastUsed = 0;
   };
 
-  OpenFont* Open(const Font& font);
+  OpenFont* Open(const Font& font, double scale = 1.0);
   void ApplyStyle(OpenFont& open, const FontStyle& style);
-  const LineTexture* Line(OpenFont& open, const Font& font, std::string_view line, Colour colour);
+  const LineTexture* Line(OpenFont& open, const Font& font, std::string_view line, Colour colour,
+                          double scale);
 
   SDL_Renderer* renderer_;
   std::map<std::string, OpenFont> fonts_;  // by face, size, bold, italic
   std::map<std::string, LineTexture> lines_;
   uint64_t frame_ = 0;
+  double draw_scale_ = 1.0;
   bool ttf_ready_ = false;
 };
 

@@ -53,6 +53,20 @@ TEST_F(ScaledWindowTest, DoubleScaleHalvesTheLayoutAndDoublesTheWindow) {
   EXPECT_EQ(frame.Width, 2 * Host().ScreenWidth());
   EXPECT_EQ(frame.Height, 2 * Host().ScreenHeight());
   EXPECT_EQ(Host().LogicalWidth(), Host().ScreenWidth());
+  // Text is rendered at the screen's density, not enlarged from 96 DPI.
+  EXPECT_EQ(Host().Text().DrawScale(), 2.0);
+  // The density goes in quarter steps and never below one.
+  Host().Text().SetDrawScale(1.6);
+  EXPECT_EQ(Host().Text().DrawScale(), 1.5);
+  Host().Text().SetDrawScale(0.5);
+  EXPECT_EQ(Host().Text().DrawScale(), 1.0);
+  // A line keeps its logical size whatever the density it is drawn at.
+  const Font font{"Arial", 12, {}};
+  const TextSize measured = Host().Text().Measure(font, "Za\xE8\xE1tek");
+  Host().Text().SetDrawScale(2.0);
+  const TextSize drawn = Host().Text().Draw(font, "Za\xE8\xE1tek", 0xFFFFFF, 0, 0);
+  EXPECT_NEAR(drawn.Width, measured.Width, 2);
+  EXPECT_EQ(drawn.Height, measured.Height);
 }
 
 }  // namespace
