@@ -16,8 +16,8 @@ std::string InitCallText(int32_t mix_rate, int32_t channels, uint32_t flags) {
   return "Init(" + Number(mix_rate) + ", " + Number(channels) + ", " + Number(flags) + ")";
 }
 
-std::string SampleLoadCallText(int32_t index, std::string_view path, uint32_t mode,
-                               int32_t offset, int32_t length, AudioHandle result) {
+std::string SampleLoadCallText(int32_t index, std::string_view path, uint32_t mode, int32_t offset,
+                               int32_t length, AudioHandle result) {
   return "SampleLoad(" + Number(index) + ", " + Quoted(path) + ", " + Number(mode) + ", " +
          Number(offset) + ", " + Number(length) + ")" + Returned(result);
 }
@@ -30,8 +30,8 @@ std::string SetVolumeCallText(int32_t channel, int32_t volume) {
   return "SetVolume(" + Number(channel) + ", " + Number(volume) + ")";
 }
 
-std::string StreamOpenCallText(std::string_view path, uint32_t mode, int32_t offset,
-                               int32_t length, AudioHandle result) {
+std::string StreamOpenCallText(std::string_view path, uint32_t mode, int32_t offset, int32_t length,
+                               AudioHandle result) {
   return "StreamOpen(" + Quoted(path) + ", " + Number(mode) + ", " + Number(offset) + ", " +
          Number(length) + ")" + Returned(result);
 }
@@ -40,9 +40,7 @@ std::string StreamPlayCallText(int32_t channel, AudioHandle stream, int32_t resu
   return "StreamPlay(" + Number(channel) + ", " + Number(stream) + ")" + Returned(result);
 }
 
-std::string StreamStopCallText(AudioHandle stream) {
-  return "StreamStop(" + Number(stream) + ")";
-}
+std::string StreamStopCallText(AudioHandle stream) { return "StreamStop(" + Number(stream) + ")"; }
 
 std::string StreamCloseCallText(AudioHandle stream) {
   return "StreamClose(" + Number(stream) + ")";

@@ -15,12 +15,12 @@
 namespace qv {
 
 std::string InitCallText(int32_t mix_rate, int32_t channels, uint32_t flags);
-std::string SampleLoadCallText(int32_t index, std::string_view path, uint32_t mode,
-                               int32_t offset, int32_t length, AudioHandle result);
+std::string SampleLoadCallText(int32_t index, std::string_view path, uint32_t mode, int32_t offset,
+                               int32_t length, AudioHandle result);
 std::string PlaySoundCallText(int32_t channel, AudioHandle sample, int32_t result);
 std::string SetVolumeCallText(int32_t channel, int32_t volume);
-std::string StreamOpenCallText(std::string_view path, uint32_t mode, int32_t offset,
-                               int32_t length, AudioHandle result);
+std::string StreamOpenCallText(std::string_view path, uint32_t mode, int32_t offset, int32_t length,
+                               AudioHandle result);
 std::string StreamPlayCallText(int32_t channel, AudioHandle stream, int32_t result);
 std::string StreamStopCallText(AudioHandle stream);
 std::string StreamCloseCallText(AudioHandle stream);

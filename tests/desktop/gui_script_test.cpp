@@ -204,7 +204,8 @@ TEST_F(GuiScriptTest, AudioCallsAreTheHeadlessOnesThroughTheRealMixer) {
                                 "PlaySong(3)",
                                 "SetMasterVolume(3, 64)",
                             });
-  const std::vector<std::string> headless_later = WithChannelsNamed(headless.Lines[1]["audio_calls"]);
+  const std::vector<std::string> headless_later =
+      WithChannelsNamed(headless.Lines[1]["audio_calls"]);
   ASSERT_GE(headless_later.size(), later.size());
   EXPECT_EQ(std::vector<std::string>(headless_later.begin(), headless_later.begin() + later.size()),
             later);
