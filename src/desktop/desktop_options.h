@@ -27,6 +27,9 @@ struct DesktopOptions {
   // them (tests, scripted runs). Texts are Windows-1250.
   std::function<void(std::string_view)> OnMessage;
   std::function<void(std::string_view)> OnWebAddress;
+  // Writes down every call to the sound device (scripted runs, whose dumps
+  // show them); off in play, where the list would only grow.
+  bool LogAudioCalls = false;
 };
 
 }  // namespace qv

@@ -29,8 +29,11 @@ GameSession& MakeSession(std::unique_ptr<GameSession>& session, DesktopHost& hos
 
 DesktopPlayer::DesktopPlayer(DesktopOptions options)
     : host_(options),
+      audio_log_(options.LogAudioCalls ? std::make_unique<LoggingAudioBackend>(audio_) : nullptr),
       random_(MakeRandomSource(options)),
-      menu_(*MakeSession(session_, host_, *random_, audio_).State),
+      menu_(*MakeSession(session_, host_, *random_,
+                         audio_log_ ? static_cast<AudioBackend&>(*audio_log_) : audio_)
+                 .State),
       name_entry_(*session_->State),
       load_list_(*session_->State) {
   host_.UseSkins(session_->MenuSkinValues, session_->GameSkinValues);

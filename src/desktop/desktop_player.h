@@ -4,7 +4,10 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "audio/logging_audio_backend.h"
 #include "desktop/desktop_host.h"
 #include "desktop/desktop_options.h"
 #include "desktop/game_view.h"
@@ -43,6 +46,11 @@ class DesktopPlayer {
   TForm10& LoadList() { return load_list_; }
   // The game window's view once a game has started.
   GameView* Game() { return game_.get(); }
+  // Every call the game made to the sound device, when the options asked
+  // for the log; else null.
+  const std::vector<std::string>* AudioCalls() const {
+    return audio_log_ ? &audio_log_->Calls : nullptr;
+  }
 
  private:
   // Carries out what a start window asked for; true when a game started.
@@ -52,6 +60,8 @@ class DesktopPlayer {
   DesktopHost host_;
   // Outlives the session, whose audio player plays through it.
   MixerAudioBackend audio_;
+  // Passes the calls on to audio_ and writes them down (LogAudioCalls).
+  std::unique_ptr<LoggingAudioBackend> audio_log_;
   std::unique_ptr<RandomSource> random_;
   std::unique_ptr<GameSession> session_;
   TForm8 menu_;

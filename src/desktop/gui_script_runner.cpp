@@ -65,6 +65,8 @@ class GuiScriptRunner {
     // Message boxes do not stop a script: they are recorded and acknowledged.
     desktop.OnMessage = [this](std::string_view text) { record_.ShowMessage(text); };
     desktop.OnWebAddress = [this](std::string_view text) { record_.OpenWebAddress(text); };
+    // The dump shows the calls to the sound device, as a headless run does.
+    desktop.LogAudioCalls = true;
     player_ = std::make_unique<DesktopPlayer>(desktop);
     player_->Host().SetIdleHandler([this] { return OnIdle(); });
   }
@@ -409,7 +411,7 @@ class GuiScriptRunner {
     if (layers.empty() || layers.front()->Kind() != "menu") dump_windows_.Push("menu");
     for (const Layer* layer : layers) dump_windows_.Push(layer->Kind(), layer->Window());
     const DumpSources sources{player_->Session(),  dump_windows_, record_,
-                              player_->LoadList(), drivers_,      nullptr};
+                              player_->LoadList(), drivers_,      player_->AudioCalls()};
     out_ << JsonLine(BuildDump(sources)) << '\n' << std::flush;
   }
 

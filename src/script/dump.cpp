@@ -155,7 +155,7 @@ Json BuildDump(const DumpSources& sources) {
   // Added: the settings window, and every call the audio player made to the
   // sound device, in order.
   out["settings"] = WindowEntry(sources, "settings");
-  out["audio_calls"] = sources.AudioDevice ? Strings(sources.AudioDevice->Calls) : Json::array();
+  out["audio_calls"] = sources.AudioCalls ? Strings(*sources.AudioCalls) : Json::array();
   return out;
 }
 

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "audio/recording_audio_backend.h"
 #include "data/location_store.h"
 #include "interpreter/game_session.h"
 #include "script/script_host.h"
@@ -27,7 +26,9 @@ struct DumpSources {
   const ScriptHost& Host;
   const TForm10& LoadList;  // the load list, when it is open
   const WindowDrivers& Drivers;
-  const RecordingAudioBackend* AudioDevice = nullptr;  // the calls the audio player made
+  // Every call the audio player made to its sound device, as text; none
+  // when its device keeps no log.
+  const std::vector<std::string>* AudioCalls = nullptr;
 };
 
 nlohmann::ordered_json BuildDump(const DumpSources& sources);

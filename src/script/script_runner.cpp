@@ -89,7 +89,7 @@ void ScriptRunner::RunUntil(const std::function<bool()>& done) {
 }
 
 void ScriptRunner::PrintDump() {
-  const DumpSources sources{*session_, windows_, host_, load_list_, drivers_, &audio_device_};
+  const DumpSources sources{*session_, windows_, host_, load_list_, drivers_, &audio_device_.Calls};
   out_ << JsonLine(BuildDump(sources)) << '\n' << std::flush;
 }
 

@@ -3,14 +3,20 @@
 // waiting.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "desktop/gui_script_runner.h"
+#include "desktop/mixer_audio_backend.h"
 #include "desktop_fixture.h"
+#include "script/script_runner.h"
 #include "ui/picture.h"
 
 namespace qv {
@@ -23,16 +29,16 @@ struct GuiRun {
   std::vector<Json> Lines;
 };
 
-GuiRun RunGui(const std::string& script) {
+GuiRun RunGui(const std::string& script, bool gui = true) {
   std::istringstream in(script);
   std::ostringstream out;
   ScriptOptions options;
   options.ScreenWidth = 800;
   options.ScreenHeight = 600;
   options.Seed = 1;
-  options.Gui = true;
+  options.Gui = gui;
   GuiRun run;
-  run.Status = RunGuiScript(in, out, options);
+  run.Status = gui ? RunGuiScript(in, out, options) : RunScript(in, out, options);
   std::istringstream printed(out.str());
   std::string line;
   while (std::getline(printed, line)) run.Lines.push_back(Json::parse(line));
@@ -93,6 +99,118 @@ TEST_F(GuiScriptTest, WaitLetsTheCountdownRunAndBadLinesStopTheRun) {
   EXPECT_EQ(run.Lines[0]["location"], 2);
   EXPECT_EQ(run.Lines[1],
             Json::parse(R"js({"error":"line 4: choose: there is no option 3 (0 shown)"})js"));
+}
+
+// A tenth of a second of quiet 16-bit mono PCM: a file the real mixer can
+// play, as a sound and as music.
+void WriteQuietWav(const std::filesystem::path& path) {
+  const uint32_t data_size = 4410 * 2;
+  std::string bytes;
+  const auto u32 = [&](uint32_t v) {
+    for (int i = 0; i < 4; ++i) bytes.push_back(char(v >> (8 * i)));
+  };
+  const auto u16 = [&](uint16_t v) {
+    bytes.push_back(char(v));
+    bytes.push_back(char(v >> 8));
+  };
+  bytes += "RIFF";
+  u32(36 + data_size);
+  bytes += "WAVEfmt ";
+  u32(16);
+  u16(1);  // PCM
+  u16(1);  // mono
+  u32(44100);
+  u32(44100 * 2);
+  u16(2);
+  u16(16);
+  bytes += "data";
+  u32(data_size);
+  bytes.append(data_size, '\0');
+  std::filesystem::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+// The calls with every channel a play handed out named by its order of
+// appearance ("c1", "c2", ...), in the result and wherever a later call
+// passes it back: the real mixer and the recording device number channels
+// their own way (the mixer's music has a channel of its own), but the
+// player must pass on whichever it was given.
+std::vector<std::string> WithChannelsNamed(const Json& calls) {
+  static const std::regex played(R"(^((?:PlaySound|StreamPlay)\(.*\) -> )(\d+)$)");
+  static const std::regex volume(R"(^SetVolume\((\d+), (.*)$)");
+  std::map<std::string, std::string> names;
+  const auto name = [&](const std::string& channel) {
+    auto [it, added] = names.try_emplace(channel, "c" + std::to_string(names.size() + 1));
+    return it->second;
+  };
+  std::vector<std::string> out;
+  for (const Json& call : calls) {
+    const std::string text = call.get<std::string>();
+    std::smatch match;
+    if (std::regex_match(text, match, played)) {
+      out.push_back(match[1].str() + name(match[2].str()));
+    } else if (std::regex_match(text, match, volume)) {
+      out.push_back("SetVolume(" + name(match[1].str()) + ", " + match[2].str());
+    } else {
+      out.push_back(text);
+    }
+  }
+  return out;
+}
+
+TEST_F(GuiScriptTest, AudioCallsAreTheHeadlessOnesThroughTheRealMixer) {
+  QV_ON_PRIVATE_DISPLAY();
+  WriteQuietWav("audio/les.wav");
+  WriteQuietWav("audio/\xC5\xA1um.wav");  // "šum.wav" on disk
+  WriteQuietWav("audio/boj.wav");
+  WriteLocations(
+      "<1><audiostream soubor=\"les.wav\"><audiosound soubor=\"\x9Aum.wav\">"
+      "<menu t=\"D\xE1l\" x=\"2\">"
+      "<2><audiosound soubor=\"chyb\xED.wav\"><audiotrack soubor=\"boj.wav\">"
+      "<audiopause><audiocontinue>");
+  WriteInitRecord(TestInitRecord());
+  const std::string script = "new-game\ndump\nchoose 1\ndump\n";
+  const GuiRun headless = RunGui(script, false);
+  const GuiRun gui = RunGui(script);
+  ASSERT_EQ(headless.Status, 0);
+  ASSERT_EQ(gui.Status, 0);
+  ASSERT_EQ(headless.Lines.size(), 2u);
+  ASSERT_EQ(gui.Lines.size(), 2u);
+
+  const std::vector<std::string> expected = {
+      "Init(44100, 32, 0)",
+      "StreamOpen(\"./audio/les.wav\", 2, 0, 0) -> 1",
+      "StreamPlay(-1, 1) -> c1",
+      "SetVolume(c1, 64)",
+      "SampleLoad(-1, \"./audio/šum.wav\", 0, 0, 0) -> 2",
+      "PlaySound(-1, 2) -> c2",
+      "SetVolume(c2, 64)",
+  };
+  EXPECT_EQ(WithChannelsNamed(headless.Lines[0]["audio_calls"]), expected);
+  EXPECT_EQ(WithChannelsNamed(gui.Lines[0]["audio_calls"]), expected);
+  // The mixer's own answers are what the log shows.
+  EXPECT_EQ(gui.Lines[0]["audio_calls"][2],
+            "StreamPlay(-1, 1) -> " + std::to_string(MixerAudioBackend::kMusicChannel));
+
+  // A missing sound, the stream closed for a track, the track paused and
+  // resumed: the same calls and handles on both devices.
+  std::vector<std::string> later = expected;
+  later.insert(later.end(), {
+                                "SampleLoad(-1, \"./audio/chybí.wav\", 0, 0, 0) -> 0",
+                                "PlaySound(-1, 0) -> -1",
+                                "SetVolume(-1, 64)",
+                                "StreamClose(1)",
+                                "LoadSong(\"./audio/boj.wav\") -> 3",
+                                "PlaySong(3)",
+                                "SetMasterVolume(3, 64)",
+                            });
+  const std::vector<std::string> headless_later =
+      WithChannelsNamed(headless.Lines[1]["audio_calls"]);
+  ASSERT_GE(headless_later.size(), later.size());
+  EXPECT_EQ(std::vector<std::string>(headless_later.begin(), headless_later.begin() + later.size()),
+            later);
+  EXPECT_EQ(WithChannelsNamed(gui.Lines[1]["audio_calls"]), headless_later);
+  EXPECT_EQ(gui.Lines[1]["audio"], headless.Lines[1]["audio"]);
 }
 
 }  // namespace
