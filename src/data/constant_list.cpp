@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "data/expansion_limit.h"
 #include "data/text_lines.h"
 #include "data/trigram_set.h"
 
@@ -15,9 +16,11 @@ constexpr std::size_t kTrigramSetMinConstants = 8;
 
 // Replaces every occurrence of name from `first` on (the first one found by
 // the caller), left to right, without looking into what was inserted.
-// Records where each value landed in the result.
-std::string ReplaceFrom(const std::string& text, std::size_t first, std::string_view name,
-                        std::string_view value, std::vector<std::size_t>* inserted_at) {
+// Records where each value landed in the result. Nullopt when the result
+// would grow past kMaxExpandedText.
+std::optional<std::string> ReplaceFrom(const std::string& text, std::size_t first,
+                                       std::string_view name, std::string_view value,
+                                       std::vector<std::size_t>* inserted_at) {
   std::string out;
   out.reserve(text.size() + (value.size() > name.size() ? (value.size() - name.size()) * 8 : 0));
   std::size_t copied = 0;
@@ -26,6 +29,7 @@ std::string ReplaceFrom(const std::string& text, std::size_t first, std::string_
     if (inserted_at != nullptr) inserted_at->push_back(out.size());
     out.append(value);
     copied = at + name.size();
+    if (out.size() + (text.size() - copied) > kMaxExpandedText) return std::nullopt;
   }
   out.append(text, copied, std::string::npos);
   return out;
@@ -68,7 +72,10 @@ std::string ApplyConstantList(std::string text, std::span<const TMyPlugin> const
     const std::size_t first = text.find(name);
     if (first == std::string::npos) continue;
     inserted_at.clear();
-    text = ReplaceFrom(text, first, name, constant.Text, trigrams ? &inserted_at : nullptr);
+    std::optional<std::string> replaced =
+        ReplaceFrom(text, first, name, constant.Text, trigrams ? &inserted_at : nullptr);
+    if (!replaced) continue;  // the text would grow too long: this constant is left out
+    text = std::move(*replaced);
     if (trigrams) {
       // The only new sequences are those that overlap an inserted value,
       // including the ones across its two edges.
