@@ -6,6 +6,7 @@
 
 #include "combat/tsouboj.h"
 #include "parser/damage_formula.h"
+#include "parser/dice.h"
 #include "parser/wrapping_arithmetic.h"
 
 namespace qv {
@@ -40,7 +41,8 @@ std::string N(int32_t n) { return std::to_string(n); }
 
 int32_t RollEnemyAttack(const Enemy& enemy, RandomSource& random) {
   int32_t sum = enemy.AttackBonus;
-  for (int32_t i = 0; i < enemy.AttackCount; ++i) {
+  const int32_t count = CappedDiceCount(enemy.AttackCount);
+  for (int32_t i = 0; i < count; ++i) {
     sum = WrapAdd(sum, random.Uniform(1, std::max(enemy.AttackSides, 1)));
   }
   return sum;

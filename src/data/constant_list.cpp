@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <optional>
 
+#include "data/expansion_limit.h"
 #include "data/name_automaton.h"
 #include "data/text_lines.h"
 
@@ -17,8 +19,9 @@ constexpr std::size_t kAutomatonMinConstants = 8;
 
 // Replaces every occurrence of name from `first` on (the first one found by
 // the caller), left to right, without looking into what was inserted.
-std::string ReplaceFrom(const std::string& text, std::size_t first, std::string_view name,
-                        std::string_view value) {
+// Nullopt when the result would grow past kMaxExpandedText.
+std::optional<std::string> ReplaceFrom(const std::string& text, std::size_t first,
+                                       std::string_view name, std::string_view value) {
   std::string out;
   out.reserve(text.size() + (value.size() > name.size() ? (value.size() - name.size()) * 8 : 0));
   std::size_t copied = 0;
@@ -26,6 +29,7 @@ std::string ReplaceFrom(const std::string& text, std::size_t first, std::string_
     out.append(text, copied, at - copied);
     out.append(value);
     copied = at + name.size();
+    if (out.size() + (text.size() - copied) > kMaxExpandedText) return std::nullopt;
   }
   out.append(text, copied, std::string::npos);
   return out;
@@ -38,19 +42,26 @@ std::string ApplyEachInTurn(std::string text, std::span<const TMyPlugin> constan
     if (name.empty()) continue;
     const std::size_t first = text.find(name);
     if (first == std::string::npos) continue;
-    text = ReplaceFrom(text, first, name, constant.Text);
+    std::optional<std::string> replaced = ReplaceFrom(text, first, name, constant.Text);
+    if (!replaced) continue;  // the text would grow too long: this constant is left out
+    text = std::move(*replaced);
   }
   return text;
 }
 
 // The constants in turn on one line, starting with `from`, the lowest that
 // occurs in it. Before each pass the line is scanned for the next constant
-// that occurs at all, so the passes of the others are skipped.
-std::string ApplyToLine(std::string line, uint32_t from, std::span<const TMyPlugin> constants,
-                        const NameAutomaton& names) {
+// that occurs at all, so the passes of the others are skipped. Nullopt when
+// the line alone would grow past kMaxExpandedText.
+std::optional<std::string> ApplyToLine(std::string line, uint32_t from,
+                                       std::span<const TMyPlugin> constants,
+                                       const NameAutomaton& names) {
   while (from != NameAutomaton::kNone) {
     const TMyPlugin& constant = constants[from];
-    line = ReplaceFrom(line, line.find(constant.Name), constant.Name, constant.Text);
+    std::optional<std::string> replaced =
+        ReplaceFrom(line, line.find(constant.Name), constant.Name, constant.Text);
+    if (!replaced) return std::nullopt;
+    line = std::move(*replaced);
     uint32_t next = NameAutomaton::kNone;
     int32_t state = NameAutomaton::kStart;
     for (const char c : line) {
@@ -65,8 +76,12 @@ std::string ApplyToLine(std::string line, uint32_t from, std::span<const TMyPlug
 // A name never spans a line feed, and replacing never removes one, so each
 // line of the text goes through the constants on its own; a line that holds
 // no name at all stays as it is through every pass. One scan finds the lines
-// that hold names and the lowest constant of each.
-std::string ApplyByLines(std::string text, std::span<const TMyPlugin> constants) {
+// that hold names and the lowest constant of each. Nullopt when the result
+// would grow past kMaxExpandedText: which constants are then left out is
+// decided by the whole-text passes, as for any other text, so `text` is
+// left as it is then (it is taken over only when no line changes).
+std::optional<std::string> ApplyByLines(std::string& text,
+                                        std::span<const TMyPlugin> constants) {
   std::vector<std::string_view> name_list;
   name_list.reserve(constants.size());
   for (const TMyPlugin& constant : constants) name_list.push_back(constant.Name);
@@ -98,12 +113,17 @@ std::string ApplyByLines(std::string text, std::span<const TMyPlugin> constants)
     }
     if (out.empty()) out.reserve(size + size / 8);
     out.append(text, copied, line_begin - copied);
-    out += ApplyToLine(text.substr(line_begin, line_end - line_begin), lowest, constants, names);
+    std::optional<std::string> line =
+        ApplyToLine(text.substr(line_begin, line_end - line_begin), lowest, constants, names);
+    if (!line || out.size() + line->size() + (size - line_end) > kMaxExpandedText) {
+      return std::nullopt;
+    }
+    out += *line;
     copied = line_end;
     state = NameAutomaton::kStart;
     i = line_end;  // the line feed itself, or the end
   }
-  if (copied == 0) return text;
+  if (copied == 0) return std::move(text);
   out.append(text, copied, std::string::npos);
   return out;
 }
@@ -137,7 +157,7 @@ std::string ApplyConstantList(std::string text, std::span<const TMyPlugin> const
   });
   if (text.size() >= kAutomatonMinText && constants.size() >= kAutomatonMinConstants &&
       names_within_lines) {
-    return ApplyByLines(std::move(text), constants);
+    if (std::optional<std::string> applied = ApplyByLines(text, constants)) return std::move(*applied);
   }
   return ApplyEachInTurn(std::move(text), constants);
 }

@@ -47,7 +47,7 @@ std::optional<std::string> ReadWholeFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in.is_open()) return std::nullopt;
   const std::streamoff size = in.tellg();
-  if (size < 0) return std::nullopt;
+  if (size < 0 || static_cast<std::uintmax_t>(size) > kMaxGameFileSize) return std::nullopt;
   in.seekg(0);
   std::string data(static_cast<std::size_t>(size), '\0');
   in.read(data.data(), size);

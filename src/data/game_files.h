@@ -19,6 +19,7 @@
 // unreadable file counts as a missing one.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -28,6 +29,10 @@
 #include "host/host.h"
 
 namespace qv {
+
+// No gamebook file comes near this size; a larger one is taken as unreadable
+// rather than read into memory whole.
+inline constexpr std::uintmax_t kMaxGameFileSize = 256u * 1024 * 1024;
 
 class GameFiles {
  public:

@@ -8,6 +8,7 @@
 
 #include "data/constant_list.h"
 #include "data/cp1250.h"
+#include "data/expansion_limit.h"
 #include "data/library_reference.h"
 #include "data/text_case.h"
 #include "data/text_lines.h"
@@ -148,7 +149,10 @@ std::string LocationStore::ExpandLibraries(std::string text) {
     const std::size_t semi = FindByte(text, ';', start, std::min(text.size(), start + longest + 1));
     if (semi != std::string::npos) {
       const auto it = replacements.find(UpCase1250(std::string_view(text).substr(start, semi - start)));
-      if (it != replacements.end()) {
+      // A library that would take the text past kMaxExpandedText is not put
+      // in; its reference stays as written.
+      if (it != replacements.end() &&
+          out.size() + (at - copied) + it->second.size() <= kMaxExpandedText) {
         out.append(text, copied, at - copied);
         out.append(it->second);
         copied = semi + 1;

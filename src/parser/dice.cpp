@@ -55,7 +55,8 @@ int32_t RollDice(const Dice& dice, RandomSource& source) {
   source.ReseedFromClock();
   int32_t total = dice.Modifier;
   if (dice.Sides <= 0) return total;
-  for (int32_t i = 0; i < dice.Count; ++i) total = WrapAdd(total, source.Uniform(1, dice.Sides));
+  const int32_t count = CappedDiceCount(dice.Count);
+  for (int32_t i = 0; i < count; ++i) total = WrapAdd(total, source.Uniform(1, dice.Sides));
   return total;
 }
 

@@ -9,6 +9,7 @@
 #include "combat/outcome_text.h"
 #include "combat/round.h"
 #include "combat/value_lines.h"
+#include "parser/dice.h"
 #include "parser/random_source.h"
 
 namespace qv {
@@ -40,6 +41,17 @@ TEST(EnemyStrikeText, HardnessCanStopTheWound) {
             "Neutrp\xECl jsi v\x9A"
             "ak \x9E\xE1"
             "dn\xE9 zran\xECn\xED! (11 \xFAtok +-2 po\x9Akozen\xED -10 obrana -4 tvrdost)");
+}
+
+// An enemy written with "2000000000k6" used to roll two billion dice each
+// round.
+TEST(RollEnemyAttack, HugeDiceCountIsCapped) {
+  SeededRandomSource random(7);
+  Enemy enemy;
+  enemy.AttackCount = 2000000000;
+  enemy.AttackSides = 1;
+  enemy.AttackBonus = 3;
+  EXPECT_EQ(RollEnemyAttack(enemy, random), kMaxDiceCount + 3);
 }
 
 TEST(RollEnemyAttack, DiceOfOneSideAreTheirCountPlusTheBonus) {

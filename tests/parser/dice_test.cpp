@@ -109,6 +109,27 @@ TEST(RollDice, NoDiceOrNoSidesGivesTheModifier) {
   }
 }
 
+// "2000000000k6" used to draw two billion dice, keeping the program busy
+// for minutes; a roll now stops at kMaxDiceCount dice.
+TEST(RollDice, HugeDiceCountIsCappedNotRolledBillionsOfTimes) {
+  const Dice huge = ParseDice("2000000000k6");
+  EXPECT_EQ(huge.Count, 2000000000);  // the dice themselves stay as written
+  SeededRandomSource source(3);
+  const int32_t roll = RollDice(huge, source);
+  EXPECT_GE(roll, kMaxDiceCount);
+  EXPECT_LE(roll, 6 * kMaxDiceCount);
+
+  ScriptedSource one_sided(std::vector<int32_t>(kMaxDiceCount, 1));
+  EXPECT_EQ(RollDice(Dice{INT32_MAX, 1, 5}, one_sided), kMaxDiceCount + 5);
+  EXPECT_EQ(one_sided.calls.size(), 1u + kMaxDiceCount);  // the reseed and each die
+}
+
+TEST(RollDice, CountsUpToTheCapAreRolledInFull) {
+  ScriptedSource source(std::vector<int32_t>(kMaxDiceCount, 2));
+  EXPECT_EQ(RollDice(Dice{kMaxDiceCount, 2, 0}, source), 2 * kMaxDiceCount);
+  EXPECT_EQ(MaxDice(Dice{kMaxDiceCount + 1, 2, 0}), 2 * (kMaxDiceCount + 1));
+}
+
 TEST(RollDice, SeededRollsStayInRangeAndRepeat) {
   const Dice d = ParseDice("2k6+1");
   SeededRandomSource first(7);
