@@ -151,9 +151,7 @@ std::string InitRecordBytes() {
   record.Penize = 50;
   record.CurrencyName = "zla\x9D\xE1k\xF9";
   record.Zkusenosti = 10;
-  uint8_t raw[InitRecord::kSize] = {};
-  record.Encode(raw);
-  return std::string(reinterpret_cast<const char*>(raw), sizeof raw);
+  return record.EncodeToBytes();
 }
 
 // The hero never falls low enough to die: every loss of lives stands behind

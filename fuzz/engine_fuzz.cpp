@@ -23,10 +23,7 @@ void WriteInitRecord() {
   record.AuthorLine = "Autor";
   record.Penize = 10;
   record.CurrencyName = "zlataku";
-  uint8_t raw[qv::InitRecord::kSize] = {};
-  record.Encode(raw);
-  qv::fuzz::WriteFile("data/inicializace.qvl",
-                      std::string_view(reinterpret_cast<const char*>(raw), sizeof raw));
+  qv::fuzz::WriteFile("data/inicializace.qvl", record.EncodeToBytes());
 }
 
 // Keeps the script short: long scripts only make the runs slow.

@@ -59,6 +59,12 @@ void InitRecord::Encode(uint8_t* out) const {
   WriteI32(out + kZkusenostiOffset, Zkusenosti);
 }
 
+std::string InitRecord::EncodeToBytes() const {
+  uint8_t raw[kSize];
+  Encode(raw);
+  return std::string(reinterpret_cast<const char*>(raw), kSize);
+}
+
 InitRecord InitRecord::Decode(const uint8_t* in) {
   InitRecord r;
   r.Zivoty = DecodeAttribute(in + kZivotyOffset);

@@ -55,6 +55,8 @@ struct InitRecord {
 
   // The raw record: the check string field is taken and written as stored.
   void Encode(uint8_t* out) const;
+  // The whole record as it stands in data/inicializace.qvl.
+  std::string EncodeToBytes() const;
   static InitRecord Decode(const uint8_t* in);
 };
 

@@ -188,10 +188,8 @@ void InventoryView::Draw(Canvas& canvas) {
     for (const TLELabel& label : Labels(list)) {
       const Rect at = EntryRect(label, column);
       if (at.Height == 0) continue;
-      // Black captions would vanish on the page without the background.
-      const Colour colour = label.FontColour == kBlack ? text : label.FontColour;
       const bool hovered = hovering_ && hovered_.List == list && hovered_.Number == label.idx;
-      DrawEntry(canvas, label.Caption, colour, at.Left, at.Top, hovered && label.UnderlineOnHover);
+      DrawEntryLabel(canvas, label, text, at.Left, at.Top, hovered);
     }
   }
   for (int column = 0; column < 3; ++column) {

@@ -36,11 +36,19 @@ void DrawClose(Canvas& canvas, const MenuSkin& look, const Rect& area) {
   }
 }
 
-void DrawEntry(Canvas& canvas, std::string_view caption, Colour colour, int x, int y,
-               bool underlined, const Font& font) {
-  Font shown = font;
-  if (underlined) shown.Style.Underline = true;
-  canvas.Text(shown, caption, colour, x, y);
+void DrawEntryLabel(Canvas& canvas, const TLELabel& label, Colour text, int x, int y,
+                    bool hovered) {
+  Font shown = kEntryFont;
+  if (hovered && label.UnderlineOnHover) shown.Style.Underline = true;
+  canvas.Text(shown, label.Caption, label.FontColour == kBlack ? text : label.FontColour, x, y);
+}
+
+void DrawMoneyHeading(Canvas& canvas, const MoneyHeading& heading, Colour text,
+                      const Rect& window) {
+  canvas.Text(heading.HeadingFont, heading.Label1, text, window.Left + heading.Label1Left,
+              window.Top + MoneyHeading::kHeadingTop);
+  canvas.Text(heading.MoneyFont, heading.Label2, text, window.Left + heading.Label2Left,
+              window.Top + MoneyHeading::kMoneyTop);
 }
 
 void DrawScrollBar(Canvas& canvas, const ListScroll& scroll, int content_bottom, int x,

@@ -10,6 +10,8 @@
 #include "desktop/desktop_look.h"
 #include "desktop/list_scroll.h"
 #include "host/font.h"
+#include "possessions/money_heading.h"
+#include "ui/tle_label.h"
 
 namespace qv {
 
@@ -30,9 +32,15 @@ ShownPicture DrawBackground(Canvas& canvas, const MenuSkin& look, const Rect& wi
 Rect CloseArea(DesktopHost& host, const Rect& window);
 void DrawClose(Canvas& canvas, const MenuSkin& look, const Rect& area);
 
-// A label's caption at (x, y), underlined while the mouse is over it.
-void DrawEntry(Canvas& canvas, std::string_view caption, Colour colour, int x, int y,
-               bool underlined, const Font& font = kEntryFont);
+// A list label's caption at (x, y), underlined while the mouse is over it
+// when the label asks for that. Black captions take `text`, the colour that
+// stands out on the background (black would vanish without the picture).
+void DrawEntryLabel(Canvas& canvas, const TLELabel& label, Colour text, int x, int y,
+                    bool hovered);
+
+// The shop's and the selling window's heading and money line.
+void DrawMoneyHeading(Canvas& canvas, const MoneyHeading& heading, Colour text,
+                      const Rect& window);
 
 // A bar at `x` beside a scrolled column, only when the column is longer than
 // its band.

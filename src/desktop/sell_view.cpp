@@ -55,20 +55,14 @@ void SellView::Draw(Canvas& canvas) {
   const ShownPicture background =
       DrawBackground(canvas, look.Menu, area, "pozadi_inventar", area.Left, area.Top);
   const Colour text = TextColourOn(background);
-  const MoneyHeading& heading = window_.Heading;
-  canvas.Text(heading.HeadingFont, heading.Label1, text, area.Left + heading.Label1Left,
-              area.Top + MoneyHeading::kHeadingTop);
-  canvas.Text(heading.MoneyFont, heading.Label2, text, area.Left + heading.Label2Left,
-              area.Top + MoneyHeading::kMoneyTop);
+  DrawMoneyHeading(canvas, window_.Heading, text, area);
 
   scroll_.Clamp(ContentBottom());
   for (std::size_t i = 0; i < window_.Entries.size(); ++i) {
     const Rect at = EntryArea(i);
     if (at.Height == 0) continue;
     const TLELabel& label = window_.Entries[i].Label;
-    const Colour colour = label.FontColour == kBlack ? text : label.FontColour;
-    DrawEntry(canvas, label.Caption, colour, at.Left, at.Top,
-              i == hovered_ && label.UnderlineOnHover);
+    DrawEntryLabel(canvas, label, text, at.Left, at.Top, i == hovered_);
   }
   DrawScrollBar(canvas, scroll_, ContentBottom(), area.Left + kScrollBarLeft, area.Top);
 

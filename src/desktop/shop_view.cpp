@@ -56,20 +56,14 @@ void ShopView::Draw(Canvas& canvas) {
       DrawBackground(canvas, look.Menu, area, "pozadi_inventar", area.Left, area.Top);
   canvas.Frame(area, look.Game.WindowColour, kFramePen);
   const Colour text = TextColourOn(background);
-  const MoneyHeading& heading = window_.Heading;
-  canvas.Text(heading.HeadingFont, heading.Label1, text, area.Left + heading.Label1Left,
-              area.Top + MoneyHeading::kHeadingTop);
-  canvas.Text(heading.MoneyFont, heading.Label2, text, area.Left + heading.Label2Left,
-              area.Top + MoneyHeading::kMoneyTop);
+  DrawMoneyHeading(canvas, window_.Heading, text, area);
 
   scroll_.Clamp(ContentBottom());
   for (int row = 1; row <= static_cast<int>(window_.RowLabels.size()); ++row) {
     const Rect at = RowArea(row);
     if (at.Height == 0) continue;
     const TLELabel& label = window_.RowLabels[static_cast<std::size_t>(row - 1)];
-    const Colour colour = label.FontColour == kBlack ? text : label.FontColour;
-    DrawEntry(canvas, label.Caption, colour, at.Left, at.Top,
-              row == hovered_ && label.UnderlineOnHover);
+    DrawEntryLabel(canvas, label, text, at.Left, at.Top, row == hovered_);
   }
   DrawScrollBar(canvas, scroll_, ContentBottom(), area.Left + kScrollBarLeft, area.Top);
 

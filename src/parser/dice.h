@@ -8,6 +8,13 @@ namespace qv {
 
 class RandomSource;
 
+// No roll throws more dice than this: a count written as "2000000000k6"
+// would otherwise keep the program busy for minutes. Far beyond what any
+// book needs, so ordinary rolls are unchanged. MinDice and MaxDice keep
+// the written count: they only describe the dice.
+inline constexpr int32_t kMaxDiceCount = 1000;
+inline int32_t CappedDiceCount(int32_t count) { return count > kMaxDiceCount ? kMaxDiceCount : count; }
+
 struct Dice {
   int32_t Count = 0;     // X
   int32_t Sides = 0;     // Y
@@ -20,13 +27,6 @@ struct Dice {
 // it; then everything up to the next "+", "-" or ";" is skipped, and Z is the
 // digits after a "+", minus the digits after a "-", 0 at ";". Empty Y or Z
 // digits give 0. Without a "k" the text is a gamebook error: Y and Z are 0.
-// No roll throws more dice than this: a count written as "2000000000k6"
-// would otherwise keep the program busy for minutes. Far beyond what any
-// book needs, so ordinary rolls are unchanged. MinDice and MaxDice keep
-// the written count: they only describe the dice.
-inline constexpr int32_t kMaxDiceCount = 1000;
-inline int32_t CappedDiceCount(int32_t count) { return count > kMaxDiceCount ? kMaxDiceCount : count; }
-
 Dice ParseDice(std::string_view text);
 
 // Reseeds SOURCE from the clock, then Z plus X draws uniform on 1..Y. A count

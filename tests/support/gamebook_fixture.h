@@ -46,10 +46,7 @@ class GamebookFixture : public ::testing::Test {
     WriteBytes("data/" + std::string(name) + ".qvl", text);
   }
   void WriteInitRecord(const InitRecord& record) {
-    uint8_t raw[InitRecord::kSize] = {};
-    record.Encode(raw);
-    WriteBytes("data/inicializace.qvl",
-               std::string_view(reinterpret_cast<const char*>(raw), sizeof raw));
+    WriteBytes("data/inicializace.qvl", record.EncodeToBytes());
   }
 
   // Creates the session, reads the record and starts a new game on

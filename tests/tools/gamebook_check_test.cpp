@@ -14,9 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 void WriteRecord(const std::string& root = ".") {
-  uint8_t raw[InitRecord::kSize] = {};
-  TestInitRecord().Encode(raw);
-  WriteBytes(root + "/data/inicializace.qvl", std::string_view(reinterpret_cast<const char*>(raw), sizeof raw));
+  WriteBytes(root + "/data/inicializace.qvl", TestInitRecord().EncodeToBytes());
 }
 
 std::vector<std::string> Lines(const std::vector<Finding>& findings) {

@@ -56,10 +56,7 @@ void WriteTexts(const std::filesystem::path& source, const std::filesystem::path
     if (relative.extension() == ".txt") relative.replace_extension(".qvl");
     WriteAll(out / relative, Utf8ToCp1250(ReadAll(entry.path())));
   }
-  uint8_t raw[InitRecord::kSize] = {};
-  DemoRecord().Encode(raw);
-  WriteAll(out / "data" / "inicializace.qvl",
-           std::string(reinterpret_cast<const char*>(raw), sizeof raw));
+  WriteAll(out / "data" / "inicializace.qvl", DemoRecord().EncodeToBytes());
 }
 
 }  // namespace qv::demo
