@@ -23,10 +23,7 @@ endif
 JOBS ?= $(shell nproc)
 FUZZ_SMOKE_SECONDS ?= 3
 
-# Leaks of the display and font libraries (one-time caches that live until
-# exit) are not the engine's; tests/asan/lsan.supp names them one by one.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
-                LSAN_OPTIONS=suppressions=$(CURDIR)/tests/asan/lsan.supp:print_suppressions=0 \
                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: deps configure build test test-plain test-asan fuzz-smoke run clean
