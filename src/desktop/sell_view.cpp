@@ -1,7 +1,5 @@
 #include "desktop/sell_view.h"
 
-#include <algorithm>
-
 #include "desktop/desktop_host.h"
 #include "desktop/possession_window_parts.h"
 #include "desktop/small_window.h"
@@ -11,42 +9,26 @@ namespace qv {
 
 using namespace trading_layout;
 
-SellView::SellView(DesktopHost& host, TProdej& window) : host_(host), window_(window) {
-  scroll_.BandTop = TProdej::kEntryTop;
-  scroll_.BandBottom = kEntriesBottom;
-  scroll_.RowHeight = TProdej::kEntrySpacing;
-}
+SellView::SellView(DesktopHost& host, TProdej& window)
+    : host_(host),
+      window_(window),
+      column_(host, TProdej::kEntryTop, kEntriesBottom, TProdej::kEntrySpacing) {}
 
 Rect SellView::CloseButtonArea() const { return CloseArea(host_, Area()); }
 
-int SellView::ContentBottom() const {
-  int bottom = scroll_.BandTop;
-  // A hidden entry keeps its row.
-  for (const SaleEntry& entry : window_.Entries) {
-    bottom = std::max(bottom, entry.Label.Top + TProdej::kEntrySpacing);
-  }
-  return bottom;
+LabelColumn::Labels SellView::Labels() const {
+  LabelColumn::Labels labels;
+  labels.reserve(window_.Entries.size());
+  for (const SaleEntry& entry : window_.Entries) labels.push_back(&entry.Label);
+  return labels;
 }
 
 Rect SellView::EntryArea(std::size_t entry) const {
-  if (entry >= window_.Entries.size()) return {};
-  const TLELabel& label = window_.Entries[entry].Label;
-  if (!label.Visible || !scroll_.Shows(label.Top)) return {};
-  const int width = host_.Text().Measure(kEntryFont, label.Caption).Width;
-  return Rect{window_.Left + label.Left, window_.Top + scroll_.ShownTop(label.Top),
-              std::max(width, 1), TProdej::kEntrySpacing};
+  return column_.Area(Labels(), entry, Area());
 }
 
 int SellView::NotchesToShow(std::size_t entry) const {
-  if (entry >= window_.Entries.size()) return 0;
-  return scroll_.NotchesToShow(window_.Entries[entry].Label.Top, ContentBottom());
-}
-
-std::size_t SellView::EntryAt(int x, int y) const {
-  for (std::size_t i = 0; i < window_.Entries.size(); ++i) {
-    if (EntryArea(i).Contains(x, y)) return i;
-  }
-  return kNone;
+  return column_.NotchesToShow(Labels(), entry);
 }
 
 void SellView::Draw(Canvas& canvas) {
@@ -57,14 +39,7 @@ void SellView::Draw(Canvas& canvas) {
   const Colour text = TextColourOn(background);
   DrawMoneyHeading(canvas, window_.Heading, text, area);
 
-  scroll_.Clamp(ContentBottom());
-  for (std::size_t i = 0; i < window_.Entries.size(); ++i) {
-    const Rect at = EntryArea(i);
-    if (at.Height == 0) continue;
-    const TLELabel& label = window_.Entries[i].Label;
-    DrawEntryLabel(canvas, label, text, at.Left, at.Top, i == hovered_);
-  }
-  DrawScrollBar(canvas, scroll_, ContentBottom(), area.Left + kScrollBarLeft, area.Top);
+  column_.Draw(canvas, Labels(), text, hovered_, area, kScrollBarLeft);
 
   canvas.Text(kEntryFont, window_.Status, text, area.Left + kBottomLineLeft,
               area.Top + kBottomLineTop);
@@ -76,7 +51,7 @@ void SellView::HandleEvent(const SDL_Event& event) {
     case SDL_MOUSEMOTION: {
       const int x = event.motion.x;
       const int y = event.motion.y;
-      hovered_ = EntryAt(x, y);
+      hovered_ = column_.At(Labels(), x, y, Area());
       host_.SetHandCursor(hovered_ != kNone);
       if (hovered_ != kNone) {
         window_.EntryMouseMove(hovered_);
@@ -93,7 +68,7 @@ void SellView::HandleEvent(const SDL_Event& event) {
         window_.CloseClick();
         return;
       }
-      const std::size_t entry = EntryAt(x, y);
+      const std::size_t entry = column_.At(Labels(), x, y, Area());
       if (entry == kNone) return;
       hovered_ = entry;
       window_.EntryMouseMove(entry);

@@ -8,7 +8,7 @@
 #include <cstddef>
 
 #include "desktop/layer.h"
-#include "desktop/list_scroll.h"
+#include "desktop/label_column.h"
 #include "possessions/sell_window.h"
 
 namespace qv {
@@ -30,18 +30,17 @@ class SellView final : public Layer {
   // when hidden or scrolled out of sight.
   Rect EntryArea(std::size_t entry) const;
   int NotchesToShow(std::size_t entry) const;
-  const ListScroll& Scroll() const { return scroll_; }
+  const ListScroll& Scroll() const { return column_.Scroll(); }
   // Turns the wheel over the list, as the wheel over the window does.
-  void ScrollBy(int notches) { scroll_.Wheel(notches, ContentBottom()); }
+  void ScrollBy(int notches) { column_.Wheel(Labels(), notches); }
 
  private:
-  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-  std::size_t EntryAt(int x, int y) const;
-  int ContentBottom() const;
+  static constexpr std::size_t kNone = LabelColumn::kNone;
+  LabelColumn::Labels Labels() const;
 
   DesktopHost& host_;
   TProdej& window_;
-  ListScroll scroll_;
+  LabelColumn column_;
   std::size_t hovered_ = kNone;
 };
 

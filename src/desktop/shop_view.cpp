@@ -1,7 +1,5 @@
 #include "desktop/shop_view.h"
 
-#include <algorithm>
-
 #include "desktop/desktop_host.h"
 #include "desktop/possession_window_parts.h"
 #include "desktop/small_window.h"
@@ -11,42 +9,34 @@ namespace qv {
 
 using namespace trading_layout;
 
-ShopView::ShopView(DesktopHost& host, TObchod& window) : host_(host), window_(window) {
-  scroll_.BandTop = TObchod::kRowTop + TObchod::kRowSpacing;  // row 1
-  scroll_.BandBottom = kEntriesBottom;
-  scroll_.RowHeight = TObchod::kRowSpacing;
-}
+ShopView::ShopView(DesktopHost& host, TObchod& window)
+    : host_(host),
+      window_(window),
+      column_(host, TObchod::kRowTop + TObchod::kRowSpacing /* row 1 */, kEntriesBottom,
+              TObchod::kRowSpacing) {}
 
 Rect ShopView::CloseButtonArea() const { return CloseArea(host_, Area()); }
 
-int ShopView::ContentBottom() const {
-  int bottom = scroll_.BandTop;
-  for (const TLELabel& label : window_.RowLabels) {
-    bottom = std::max(bottom, label.Top + TObchod::kRowSpacing);
-  }
-  return bottom;
+LabelColumn::Labels ShopView::Labels() const {
+  LabelColumn::Labels labels;
+  labels.reserve(window_.RowLabels.size());
+  for (const TLELabel& label : window_.RowLabels) labels.push_back(&label);
+  return labels;
 }
 
 Rect ShopView::RowArea(int row) const {
-  if (row < 1 || row > static_cast<int>(window_.RowLabels.size())) return {};
-  const TLELabel& label = window_.RowLabels[static_cast<std::size_t>(row - 1)];
-  if (!label.Visible || !scroll_.Shows(label.Top)) return {};
-  const int width = host_.Text().Measure(kEntryFont, label.Caption).Width;
-  return Rect{window_.Left + label.Left, window_.Top + scroll_.ShownTop(label.Top),
-              std::max(width, 1), TObchod::kRowSpacing};
+  if (row < 1) return {};
+  return column_.Area(Labels(), static_cast<std::size_t>(row - 1), Area());
 }
 
 int ShopView::NotchesToShow(int row) const {
-  if (row < 1 || row > static_cast<int>(window_.RowLabels.size())) return 0;
-  return scroll_.NotchesToShow(window_.RowLabels[static_cast<std::size_t>(row - 1)].Top,
-                               ContentBottom());
+  if (row < 1) return 0;
+  return column_.NotchesToShow(Labels(), static_cast<std::size_t>(row - 1));
 }
 
 int ShopView::RowAt(int x, int y) const {
-  for (int row = 1; row <= static_cast<int>(window_.RowLabels.size()); ++row) {
-    if (RowArea(row).Contains(x, y)) return row;
-  }
-  return 0;
+  const std::size_t i = column_.At(Labels(), x, y, Area());
+  return i == LabelColumn::kNone ? 0 : static_cast<int>(i) + 1;
 }
 
 void ShopView::Draw(Canvas& canvas) {
@@ -58,14 +48,9 @@ void ShopView::Draw(Canvas& canvas) {
   const Colour text = TextColourOn(background);
   DrawMoneyHeading(canvas, window_.Heading, text, area);
 
-  scroll_.Clamp(ContentBottom());
-  for (int row = 1; row <= static_cast<int>(window_.RowLabels.size()); ++row) {
-    const Rect at = RowArea(row);
-    if (at.Height == 0) continue;
-    const TLELabel& label = window_.RowLabels[static_cast<std::size_t>(row - 1)];
-    DrawEntryLabel(canvas, label, text, at.Left, at.Top, row == hovered_);
-  }
-  DrawScrollBar(canvas, scroll_, ContentBottom(), area.Left + kScrollBarLeft, area.Top);
+  column_.Draw(canvas, Labels(), text,
+               hovered_ > 0 ? static_cast<std::size_t>(hovered_ - 1) : LabelColumn::kNone, area,
+               kScrollBarLeft);
 
   canvas.Text(kEntryFont, window_.Label3, text, area.Left + kDescriptionLeft,
               area.Top + kDescriptionTop);

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "desktop/layer.h"
-#include "desktop/list_scroll.h"
+#include "desktop/label_column.h"
 #include "possessions/shop_window.h"
 
 namespace qv {
@@ -27,17 +27,19 @@ class ShopView final : public Layer {
   // Row r (from 1) where it stands now; empty when scrolled out of sight.
   Rect RowArea(int row) const;
   int NotchesToShow(int row) const;
-  const ListScroll& Scroll() const { return scroll_; }
+  const ListScroll& Scroll() const { return column_.Scroll(); }
   // Turns the wheel over the list, as the wheel over the window does.
-  void ScrollBy(int notches) { scroll_.Wheel(notches, ContentBottom()); }
+  void ScrollBy(int notches) { column_.Wheel(Labels(), notches); }
 
  private:
+  // The row labels in order: row r is index r - 1.
+  LabelColumn::Labels Labels() const;
+  // The row under (x, y), or 0.
   int RowAt(int x, int y) const;
-  int ContentBottom() const;
 
   DesktopHost& host_;
   TObchod& window_;
-  ListScroll scroll_;
+  LabelColumn column_;
   int hovered_ = 0;
 };
 
