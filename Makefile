@@ -37,7 +37,10 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: test-plain test-asan fuzz-smoke
+# The sanitizer build picks its compiler from what is installed, so the steps
+# run in a second make, started once the packages are in place.
+test: deps
+	$(MAKE) --no-print-directory test-plain test-asan fuzz-smoke
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
