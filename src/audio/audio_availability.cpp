@@ -1,14 +1,12 @@
 #include "audio/audio_availability.h"
 
-#include <filesystem>
-#include <system_error>
+#include "data/contained_files.h"
 
 namespace qv {
 
 bool SoundLibraryPresent() {
-  std::error_code error;
-  if (std::filesystem::exists(kSoundLibraryFile, error)) return true;
-  return std::filesystem::is_directory(kAudioFolderPath, error);
+  if (KindOfEntry(kSoundLibraryFile) != EntryKind::Missing) return true;
+  return IsContainedDirectory(kAudioFolderPath);
 }
 
 }  // namespace qv

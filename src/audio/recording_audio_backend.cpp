@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "audio/audio_call_text.h"
+#include "data/contained_files.h"
 #include "data/disk_path.h"
 
 namespace qv {
@@ -86,8 +87,7 @@ bool RecordingAudioBackend::SetMasterVolume(AudioHandle song, int32_t volume) {
 }
 
 AudioHandle RecordingAudioBackend::Open(std::string_view path, Kind kind) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(DiskPath(path), error)) return kNoAudioHandle;
+  if (!IsContainedFile(DiskPath(path))) return kNoAudioHandle;
   const AudioHandle handle = next_handle_++;
   handles_[handle] = kind;
   return handle;

@@ -7,6 +7,8 @@
 #include <unordered_map>
 
 #include "data/constant_list.h"
+#include "data/contained_files.h"
+#include "data/disk_path.h"
 #include "data/cp1250.h"
 #include "data/expansion_limit.h"
 #include "data/library_reference.h"
@@ -43,7 +45,6 @@ void LocationStore::StartGame() {
 
 void LocationStore::LoadConstants() {
   constants_.clear();
-  // The file layer deletes the temporary copy after reading.
   const std::optional<std::string> text = files_.ReadGameFile("konstanty");
   if (!text) return;
   constants_ = ParseConstants(*text);
@@ -65,13 +66,11 @@ bool LocationStore::LibraryFailedCheck(std::string_view name) const {
   const std::string scrambled = std::string(GameFiles::kBaseDir) + "zasifrovane/" +
                                 std::string(GameFiles::kLibrarySubfolder) + std::string(name) +
                                 ".qvl";
-  std::error_code ec;
-  return std::filesystem::exists(Cp1250ToUtf8(scrambled), ec);
+  return KindOfEntry(DiskPath(scrambled)) != EntryKind::Missing;
 }
 
 const TMyPlugin& LocationStore::LoadLibrary(std::string_view name) {
   TMyPlugin library{std::string(name), {}};
-  // Reading also deletes the temporary copy of a scrambled library.
   const std::optional<std::string> file = files_.ReadLibraryFile(name);
   if (file) {
     for (const std::string& line : SplitLines(*file)) library.Text += line;
@@ -169,8 +168,7 @@ std::string LocationStore::ExpandLibraries(std::string text) {
 void LocationStore::EnsureMainText() {
   if (main_loaded_) return;
   main_loaded_ = true;
-  // The file layer deletes the temporary copy of "data" in scrambled mode
-  // only; a data file that cannot be opened leaves the main text empty.
+  // A data file that cannot be opened leaves the main text empty.
   main_text_ = files_.ReadGameFile("data").value_or(std::string());
   main_text_ = ExpandLibraries(std::move(main_text_));
   main_text_ = ApplyConstants(std::move(main_text_));

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <iostream>
 
+#include <cstdio>
+
+#include "data/contained_files.h"
 #include "data/disk_path.h"
 
 namespace qv {
@@ -13,6 +16,19 @@ namespace {
 
 constexpr int kOutputChannels = 2;  // stereo
 constexpr int kChunkSize = 2048;
+
+// The gamebook's sound file as a stream the mixer reads, opened only inside
+// the audio folder and never through a link; null when it cannot be.
+SDL_RWops* OpenGamebookAudio(std::string_view path) {
+  FileDescriptor descriptor = OpenContainedFile(DiskPath(path));
+  if (!descriptor) return nullptr;
+  std::FILE* stream = ::fdopen(descriptor.Get(), "rb");
+  if (stream == nullptr) return nullptr;
+  descriptor.Release();
+  SDL_RWops* file = SDL_RWFromFP(stream, SDL_TRUE);
+  if (file == nullptr) std::fclose(stream);
+  return file;
+}
 
 }  // namespace
 
@@ -71,7 +87,8 @@ AudioHandle MixerAudioBackend::SampleLoad(int32_t /*index*/, std::string_view pa
   if (!open_) return kNoAudioHandle;
   const std::string key(path);
   if (auto it = sample_by_path_.find(key); it != sample_by_path_.end()) return it->second;
-  Mix_Chunk* chunk = Mix_LoadWAV(DiskPath(path).c_str());
+  SDL_RWops* file = OpenGamebookAudio(path);
+  Mix_Chunk* chunk = file ? Mix_LoadWAV_RW(file, SDL_TRUE) : nullptr;
   if (!chunk) return kNoAudioHandle;  // a later try may find the file
   const AudioHandle handle = next_handle_++;
   samples_[handle] = chunk;
@@ -102,7 +119,10 @@ bool MixerAudioBackend::SetVolume(int32_t channel, int32_t volume) {
 
 AudioHandle MixerAudioBackend::OpenMusic(std::string_view path, Kind kind) {
   if (!open_) return kNoAudioHandle;
-  Mix_Music* music = Mix_LoadMUS(DiskPath(path).c_str());
+  SDL_RWops* file = OpenGamebookAudio(path);
+  // The mixer keeps the file open while the music plays and closes it with
+  // the music, or at once when the file is no music it knows.
+  Mix_Music* music = file ? Mix_LoadMUS_RW(file, SDL_TRUE) : nullptr;
   if (!music) return kNoAudioHandle;
   const AudioHandle handle = next_handle_++;
   music_[handle] = MusicEntry{music, kind};

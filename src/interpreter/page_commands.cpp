@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "data/contained_files.h"
 #include "data/disk_path.h"
 #include "interpreter/command_table.h"
 #include "interpreter/line_breaking.h"
@@ -199,8 +200,7 @@ void PictureInText(TForm1& form, const TagEntry& tag) {
   // The model keeps the gamebook's own (Windows-1250) name; the disk spells
   // it in UTF-8.
   const std::string path = std::string(kPictureFolder) + file;
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(DiskPath(path), error)) {
+  if (!IsContainedFile(DiskPath(path))) {
     form.host.ShowMessage(std::string(kMissingPictureMessage) + '"' + path + '"');
     return;
   }

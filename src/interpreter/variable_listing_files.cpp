@@ -1,6 +1,7 @@
 #include "interpreter/variable_listing_files.h"
 
-#include <fstream>
+#include "data/contained_files.h"
+#include "data/disk_path.h"
 
 #include "interpreter/page_error.h"
 
@@ -15,13 +16,9 @@ constexpr std::size_t kSeparatorLength = 35;
 constexpr std::string_view kWriteFailed = "Chyba p\xF8i z\xE1pisu souboru ";
 
 void WriteFile(std::string_view name, const std::string& text) {
-  const std::string path(name);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (out) {
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
+  if (!ReplaceContainedFile(DiskPath(name), text, Durability::Plain)) {
+    throw PageError(std::string(kWriteFailed) + std::string(name));
   }
-  if (!out) throw PageError(std::string(kWriteFailed) + path);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "data/contained_files.h"
 #include "data/cp1250.h"
 #include "state/keyword_values.h"
 
@@ -36,21 +37,15 @@ LocalDateTime LocalTimeOf(std::filesystem::file_time_type moment) {
                        local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
+// Links are left out: a position is only ever read from a file of the book.
 std::vector<LoadListEntry> CollectPositions(const std::filesystem::path& folder) {
   std::vector<LoadListEntry> entries;
-  std::error_code error;
-  std::filesystem::directory_iterator it(folder, error);
-  if (error) return entries;
-  for (; it != std::filesystem::directory_iterator(); it.increment(error)) {
-    if (error) break;
-    if (!it->is_regular_file(error)) continue;
-    const std::string disk_name = it->path().filename().string();
-    if (!HasSaveExtension(disk_name)) continue;
+  for (const ContainedEntry& found : ListContainedDirectory(folder)) {
+    if (found.Kind != EntryKind::File || !HasSaveExtension(found.Name)) continue;
     LoadListEntry entry;
-    entry.FileName = Utf8ToCp1250(disk_name);
+    entry.FileName = Utf8ToCp1250(found.Name);
     entry.Name = entry.FileName.substr(0, entry.FileName.size() - kExtension.size());
-    entry.Modified = it->last_write_time(error);
-    if (error) continue;
+    entry.Modified = found.Modified;
     entries.push_back(std::move(entry));
   }
   return entries;

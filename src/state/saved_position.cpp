@@ -1,5 +1,6 @@
 #include "state/saved_position.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <system_error>
 
 #include "data/byte_io.h"
+#include "data/contained_files.h"
 #include "data/disk_path.h"
 
 namespace qv {
@@ -60,6 +62,23 @@ std::string NotAPosition(std::string_view fileName) {
          "en\xE1 pozice: ";
 }
 
+// "… má N bajtů místo 1138448."
+SavedPositionReadResult WrongSize(std::string_view fileName, std::size_t size) {
+  return Refuse(NotAPosition(fileName) + "m\xE1 " + std::to_string(size) + " bajt\xF9 m\xEDsto " +
+                std::to_string(L::kSize) + ".");
+}
+
+bool ReadExactly(int fd, std::span<uint8_t> bytes) {
+  std::size_t got = 0;
+  while (got < bytes.size()) {
+    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    got += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
 // "Pozici nelze uložit do souboru X."
 SavedPositionError CannotWrite(const std::string& path) {
   return {"Pozici nelze ulo\x9Eit do souboru " + Quoted(path) + "."};
@@ -99,36 +118,20 @@ std::optional<SavedPositionError> WriteSavedPosition(const std::string& path,
   if (bytes.size() != L::kSize) return CannotWrite(path);
 
   const fs::path target = DiskPath(path);
-  std::error_code error;
-  if (target.has_parent_path() && !fs::is_directory(target.parent_path(), error)) {
-    fs::create_directories(target.parent_path(), error);
-    if (error) return CannotWrite(path);
+  if (target.has_parent_path() && !IsContainedDirectory(target.parent_path()) &&
+      !MakeContainedDirectory(target.parent_path())) {
+    return CannotWrite(path);
   }
-
   // The new record is complete on disk before it replaces the old one, so a
   // failure at any step leaves the previous file of that name intact.
-  const fs::path temporary = DiskPath(path + ".tmp");
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (file == nullptr) return CannotWrite(path);
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  written = std::fflush(file) == 0 && written;
-  written = ::fsync(::fileno(file)) == 0 && written;
-  written = std::fclose(file) == 0 && written;
-  if (written) {
-    fs::rename(temporary, target, error);
-    if (!error) return std::nullopt;
-  }
-  fs::remove(temporary, error);
-  return CannotWrite(path);
+  const std::string_view record(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (!ReplaceContainedFile(target, record, Durability::Synced)) return CannotWrite(path);
+  return std::nullopt;
 }
 
 SavedPositionReadResult DecodeSavedPosition(std::span<const uint8_t> bytes,
                                             std::string_view fileName) {
-  if (bytes.size() != L::kSize) {
-    // "má N bajtů místo 1138448"
-    return Refuse(NotAPosition(fileName) + "m\xE1 " + std::to_string(bytes.size()) +
-                  " bajt\xF9 m\xEDsto " + std::to_string(L::kSize) + ".");
-  }
+  if (bytes.size() != L::kSize) return WrongSize(fileName, bytes.size());
   const uint8_t* in = bytes.data();
 
   SavedPosition p;
@@ -179,33 +182,26 @@ SavedPositionReadResult DecodeSavedPosition(std::span<const uint8_t> bytes,
 }
 
 SavedPositionReadResult ReadSavedPosition(const std::string& path) {
-  const fs::path disk = DiskPath(path);
-  std::ifstream file(disk, std::ios::binary);
-  std::error_code error;
-  if (!file || fs::is_directory(disk, error)) {
+  const FileDescriptor file = OpenContainedFile(DiskPath(path));
+  struct stat info {};
+  if (!file || ::fstat(file.Get(), &info) != 0) {
     // "Uloženou pozici X nelze otevřít."
     return Refuse(
         "Ulo\x9E"
         "enou pozici " +
         Quoted(path) + " nelze otev\xF8\xEDt.");
   }
-  // One byte more than a record is enough to tell that the file is too long.
-  std::vector<uint8_t> bytes(L::kSize + 1);
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (file.bad())
+  // The size decides before anything is read.
+  const auto size = static_cast<std::size_t>(info.st_size);
+  if (size != L::kSize) return WrongSize(path, size);
+  std::vector<uint8_t> bytes(L::kSize);
+  if (!ReadExactly(file.Get(), bytes))
     return Refuse(
         "Ulo\x9E"
         "enou pozici " +
         Quoted(path) +
         " nelze p\xF8"
         "e\xE8\xEDst.");
-  bytes.resize(static_cast<std::size_t>(file.gcount()));
-  if (bytes.size() > L::kSize) {
-    file.seekg(0, std::ios::end);
-    const auto size = static_cast<std::size_t>(file.tellg());
-    return Refuse(NotAPosition(path) + "m\xE1 " + std::to_string(size) + " bajt\xF9 m\xEDsto " +
-                  std::to_string(L::kSize) + ".");
-  }
   return DecodeSavedPosition(bytes, path);
 }
 

@@ -94,9 +94,10 @@ std::string SavedPositionPath(std::string_view name);
 std::vector<uint8_t> EncodeSavedPosition(const GameState& state, const SavedPositionExtras& extras);
 
 // Writes one record to `path` (Windows-1250, as the game names it; the file
-// on disk is its DiskPath) through "<path>.tmp" in the same directory,
-// creating that directory when missing. nullopt on success; on failure the
-// file at `path` is as it was.
+// on disk is its DiskPath) through a fresh, uniquely named hidden file in the
+// same directory, synced and renamed over it; the directory is created when
+// missing, and a link in the way is never followed. nullopt on success; on
+// failure the file at `path` is as it was.
 std::optional<SavedPositionError> WriteSavedPosition(const std::string& path,
                                                      std::span<const uint8_t> bytes);
 

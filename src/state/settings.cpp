@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "data/contained_files.h"
 #include "data/disk_path.h"
 #include "data/text_case.h"
 
@@ -83,12 +84,9 @@ void ApplySettingsText(std::string_view text, TAudio& audio) {
 }
 
 bool ReadSettings(TAudio& audio) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(DiskPath(kSettingsFile), error)) return false;
-  std::ifstream in(DiskPath(kSettingsFile), std::ios::binary);
-  if (!in) return false;
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  ApplySettingsText(text, audio);
+  const std::optional<std::string> text = ReadContainedFile(DiskPath(kSettingsFile), kMaxGameFileSize);
+  if (!text) return false;
+  ApplySettingsText(*text, audio);
   return true;
 }
 
@@ -105,12 +103,8 @@ std::string SettingsText(const TAudio& audio) {
 }
 
 bool WriteSettings(const TAudio& audio) {
-  const std::string text = SettingsText(audio);
-  std::ofstream out(DiskPath(kSettingsFile), std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  return static_cast<bool>(out);
+  // A folder standing at the name is kept: the rename cannot replace it.
+  return ReplaceContainedFile(DiskPath(kSettingsFile), SettingsText(audio), Durability::Plain);
 }
 
 }  // namespace qv

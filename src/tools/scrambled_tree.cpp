@@ -13,8 +13,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kEndMark = 0x1A;
-constexpr uint8_t kBodyShift = 8;
-constexpr uint8_t kPrefixShift = 10;
 
 struct Job {
   fs::path From;
@@ -63,29 +61,6 @@ void WriteJobs(const std::vector<Job>& jobs, const fs::path& root, TreeReport& r
 }
 
 }  // namespace
-
-std::string ScrambleBytes(std::string_view check, std::string_view plain) {
-  std::string out;
-  out.reserve(check.size() + 1 + plain.size());
-  for (std::size_t k = 1; k <= check.size(); ++k)
-    out += static_cast<char>(static_cast<uint8_t>(check[k - 1]) + kPrefixShift + k);
-  out += kScrambleFiller;
-  for (char c : plain) out += static_cast<char>(static_cast<uint8_t>(c) + kBodyShift);
-  return out;
-}
-
-std::optional<std::string> UnscrambleBytes(std::string_view check, std::string_view stored) {
-  if (stored.size() < check.size() + 1) return std::nullopt;
-  for (std::size_t k = 1; k <= check.size(); ++k) {
-    const auto b = static_cast<uint8_t>(stored[k - 1]);
-    if (static_cast<uint8_t>(b - kPrefixShift - k) != static_cast<uint8_t>(check[k - 1]))
-      return std::nullopt;
-  }
-  std::string body(stored.substr(check.size() + 1));
-  body.resize(std::min(body.find(kEndMark), body.size()));
-  for (char& c : body) c = static_cast<char>(static_cast<uint8_t>(c) - kBodyShift);
-  return body;
-}
 
 TreeReport ScrambleTree(const fs::path& root, std::string_view check) {
   TreeReport report;

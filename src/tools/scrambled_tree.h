@@ -15,17 +15,9 @@
 #include <string_view>
 #include <vector>
 
+#include "data/scrambled_format.h"
+
 namespace qv {
-
-inline constexpr char kScrambleFiller = 0x20;
-
-// The scrambled form of a plain file's bytes.
-std::string ScrambleBytes(std::string_view check, std::string_view plain);
-
-// The body of a scrambled file, read up to its end or its first stored 0x1A;
-// nullopt when the file is shorter than its prefix or the prefix is not the
-// check string.
-std::optional<std::string> UnscrambleBytes(std::string_view check, std::string_view stored);
 
 struct TreeReport {
   std::vector<std::string> Written;  // paths relative to the gamebook folder

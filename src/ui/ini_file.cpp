@@ -8,6 +8,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "data/contained_files.h"
 #include "data/disk_path.h"
 #include "data/text_case.h"
 
@@ -32,12 +33,9 @@ std::optional<int32_t> DecimalInteger(std::string_view text) {
 }  // namespace
 
 IniFile IniFile::Load(std::string_view path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(DiskPath(path), error)) return IniFile();
-  std::ifstream in(DiskPath(path), std::ios::binary);
-  if (!in) return IniFile();
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return Parse(text);
+  const std::optional<std::string> text = ReadContainedFile(DiskPath(path), kMaxGameFileSize);
+  if (!text) return IniFile();
+  return Parse(*text);
 }
 
 IniFile IniFile::Parse(std::string_view text) {

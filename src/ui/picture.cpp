@@ -1,5 +1,6 @@
 #include "ui/picture.h"
 
+#include "data/contained_files.h"
 #include "data/disk_path.h"
 
 #include <array>
@@ -41,20 +42,12 @@ bool StartsWith(std::span<const uint8_t> bytes, std::string_view prefix) {
   return bytes.size() >= prefix.size() && std::memcmp(bytes.data(), prefix.data(), prefix.size()) == 0;
 }
 
-// Reads the whole file; nullopt when it cannot be opened or read.
+// Reads the whole file; nullopt when it cannot be opened or read, or when
+// its name leads out of its folder or through a link.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
-  std::FILE* file = std::fopen(DiskPath(path).c_str(), "rb");
-  if (file == nullptr) return std::nullopt;
-  std::vector<uint8_t> bytes;
-  std::array<uint8_t, 64 * 1024> chunk;
-  size_t got = 0;
-  while ((got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0) {
-    bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
-  }
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) return std::nullopt;
-  return bytes;
+  const std::optional<std::string> text = ReadContainedFile(DiskPath(path), kMaxGameFileSize);
+  if (!text) return std::nullopt;
+  return std::vector<uint8_t>(text->begin(), text->end());
 }
 
 }  // namespace

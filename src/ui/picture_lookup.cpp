@@ -1,5 +1,6 @@
 #include "ui/picture_lookup.h"
 
+#include "data/contained_files.h"
 #include "data/disk_path.h"
 
 #include <array>
@@ -21,8 +22,7 @@ std::optional<std::string> FindPicture(std::string_view name) {
     std::string path(kPictureFolder);
     path += name;
     path += extension;
-    std::error_code error;
-    if (std::filesystem::exists(DiskPath(path), error)) return path;
+    if (IsContainedFile(DiskPath(path))) return path;
   }
   return std::nullopt;
 }

@@ -8,6 +8,7 @@
 
 #include "ui/picture.h"
 
+#include "data/contained_files.h"
 #include "data/disk_path.h"
 #include "ui/picture_codecs.h"
 
@@ -75,7 +76,9 @@ std::optional<Dimensions> JpegFrameSize(std::FILE* file) {
 }  // namespace
 
 PictureSizeResult ReadPictureSize(const std::string& path) {
-  FileHandle file(std::fopen(DiskPath(path).c_str(), "rb"));
+  FileDescriptor descriptor = OpenContainedFile(DiskPath(path));
+  FileHandle file(descriptor ? ::fdopen(descriptor.Get(), "rb") : nullptr);
+  if (file) descriptor.Release();  // the stream closes it now
   if (!file) return PictureSizeResult::Failure(FailureMessage(path, picture_codecs::kCannotOpen));
 
   std::array<uint8_t, 24> head{};

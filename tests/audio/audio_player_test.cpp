@@ -81,6 +81,29 @@ TEST_F(AudioPlayer, MissingFileMakesTheSameCallsAndPlaysNothing) {
   EXPECT_EQ(audio.MusicName, "nic.ogg");
 }
 
+TEST_F(AudioPlayer, NamesLeavingTheAudioFolderAreMissingFiles) {
+  WriteBytes("data/data.qvl", "x");
+  WriteBytes("audio/sub/ok.wav", "x");
+  std::filesystem::create_symlink("zvon.wav", "audio/odkaz.wav");
+  Take();
+  audio.PlaySoundFile("../data/data.qvl");
+  audio.PlaySoundFile("odkaz.wav");
+  audio.PlaySoundFile("sub/ok.wav");
+  audio.PlayStreamFile("sub/../../data/data.qvl");
+  audio.PlayTrackFile("/etc/passwd");
+  std::vector<std::string> opens;
+  for (const std::string& call : Take()) {
+    if (call.find("Load") != std::string::npos || call.find("Open") != std::string::npos) {
+      opens.push_back(call);
+    }
+  }
+  EXPECT_EQ(opens, (Calls{"SampleLoad(-1, \"./audio/../data/data.qvl\", 0, 0, 0) -> 0",
+                          "SampleLoad(-1, \"./audio/odkaz.wav\", 0, 0, 0) -> 0",
+                          "SampleLoad(-1, \"./audio/sub/ok.wav\", 0, 0, 0) -> 1",
+                          "StreamOpen(\"./audio/sub/../../data/data.qvl\", 2, 0, 0) -> 0",
+                          "LoadSong(\"./audio//etc/passwd\") -> 0"}));
+}
+
 TEST_F(AudioPlayer, StreamThenTrackClosesTheStreamFirst) {
   Take();
   audio.PlayStreamFile("les.ogg");

@@ -59,17 +59,15 @@ TEST_F(GameFilesTest, NamesAreNotCaseFolded) {
   EXPECT_TRUE(files_.OpenGameFile("Zbrane"));
 }
 
-TEST_F(GameFilesTest, LocationFileInPlainModeLeavesTheTempFolderAlone) {
+TEST_F(GameFilesTest, StrayTemporaryCopiesAreNeitherReadNorTouched) {
   WriteBytes("data/data.qvl", "<1>ahoj");
   WriteBytes("data/temp/data.qvl", "stray");
   WriteBytes("data/temp/konstanty.qvl", "stray");
   WriteBytes("data/konstanty.qvl", "ZLATO 25");
   EXPECT_EQ(files_.ReadGameFile("data"), "<1>ahoj");
-  EXPECT_TRUE(fs::exists("data/temp/data.qvl"));
-  // Every other main file is followed by DeleteTempCopy in both modes.
   EXPECT_EQ(files_.ReadGameFile("konstanty"), "ZLATO 25");
-  EXPECT_FALSE(fs::exists("data/temp/konstanty.qvl"));
-  EXPECT_TRUE(fs::exists("data/temp"));  // not empty: still holds data.qvl
+  EXPECT_EQ(ReadBytes("data/temp/data.qvl"), "stray");
+  EXPECT_EQ(ReadBytes("data/temp/konstanty.qvl"), "stray");
 }
 
 TEST_F(GameFilesTest, LargeFileIsReadWhole) {
@@ -95,29 +93,49 @@ TEST_F(GameFilesTest, AccentedNamesAreSpelledInUtf8OnDisk) {
 
 // --- scrambled main files ---
 
-TEST_F(GameFilesTest, ScrambledMainFileIsUnscrambledAndItsCopyRemoved) {
+TEST_F(GameFilesTest, ScrambledMainFileIsUnscrambledInMemory) {
   WriteBytes("data/zasifrovane/kouzla.qvl", Scramble(kCheck, "Ohniv\xE1 koule\r\n"));
   EXPECT_TRUE(files_.IsScrambled());
   EXPECT_EQ(files_.ReadGameFile("kouzla"), "Ohniv\xE1 koule\r\n");
   EXPECT_TRUE(host_.messages.empty());
-  EXPECT_FALSE(fs::exists("data/temp/kouzla.qvl"));
-  EXPECT_FALSE(fs::exists("data/temp"));
-}
-
-TEST_F(GameFilesTest, TemporaryCopyLivesUntilDeleteTempCopy) {
+  EXPECT_FALSE(files_.OpenGameFile("data"));
   WriteBytes("data/zasifrovane/data.qvl", Scramble(kCheck, "<1>text"));
   ASSERT_TRUE(files_.OpenGameFile("data"));
-  EXPECT_EQ(files_.SelectedPath(), fs::path("./data/temp/data.qvl"));
-  EXPECT_EQ(ReadBytes("data/temp/data.qvl"), "<1>text");
+  EXPECT_TRUE(files_.SelectedPath().empty());
   EXPECT_EQ(files_.ReadSelected(), "<1>text");
-  files_.DeleteTempCopy("data");
   EXPECT_FALSE(fs::exists("data/temp"));
 }
 
-TEST_F(GameFilesTest, LocationFileInScrambledModeIsCleanedUp) {
+// A copy on disk could be written through a link the book ships, and could
+// not be written at all in a read-only folder.
+TEST_F(GameFilesTest, LinkedTempFolderIsNeverWrittenThrough) {
+  TempWorkDir outside;
+  WriteBytes(outside.path() / "zbrane.qvl", "mine");
+  fs::current_path(dir_.path());
+  fs::create_directory_symlink(outside.path(), "data/temp");
+  fs::create_directories("data/knihovny");
+  fs::create_directory_symlink(outside.path(), "data/knihovny/temp");
+  WriteBytes("data/zasifrovane/zbrane.qvl", Scramble(kCheck, "evil"));
+  WriteBytes("data/zasifrovane/knihovny/zbrane.qvl", Scramble(kCheck, "evil"));
+  EXPECT_EQ(files_.ReadGameFile("zbrane"), "evil");
+  EXPECT_EQ(files_.ReadLibraryFile("zbrane"), "evil");
+  EXPECT_EQ(ReadBytes(outside.path() / "zbrane.qvl"), "mine");
+}
+
+TEST_F(GameFilesTest, ScrambledBookWhoseTempFolderCannotBeMadeIsStillRead) {
+  WriteBytes("data/temp", "a file where the folder would go");
   WriteBytes("data/zasifrovane/data.qvl", Scramble(kCheck, "<1>text"));
   EXPECT_EQ(files_.ReadGameFile("data"), "<1>text");
-  EXPECT_FALSE(fs::exists("data/temp"));
+  EXPECT_TRUE(host_.messages.empty());
+}
+
+TEST_F(GameFilesTest, LinkedGameFilesAreNotRead) {
+  WriteBytes("outside.qvl", "secret");
+  fs::create_symlink("../outside.qvl", "data/zbrane.qvl");
+  fs::create_directories("data/knihovny");
+  fs::create_symlink("../../outside.qvl", "data/knihovny/a.qvl");
+  EXPECT_EQ(files_.ReadGameFile("zbrane"), std::nullopt);
+  EXPECT_EQ(files_.ReadLibraryFile("a"), std::nullopt);
 }
 
 TEST_F(GameFilesTest, EmptyCheckStringReadsFromTheSecondByte) {
@@ -142,32 +160,24 @@ TEST_F(GameFilesTest, BodyBytesWrapAndStoredEndOfTextEndsTheBody) {
   files_.SetCheckString("");
   WriteBytes("data/zasifrovane/predmety.qvl", std::string("\x00\x05I\x1AIIII", 8));
   ASSERT_TRUE(files_.OpenGameFile("predmety"));
-  EXPECT_EQ(ReadBytes("data/temp/predmety.qvl"),
-            "\xFD"
-            "A");
   EXPECT_EQ(files_.ReadSelected(),
             "\xFD"
             "A");
 }
 
 TEST_F(GameFilesTest, EndOfTextInsideTheUnscrambledBodyEndsTheRead) {
-  // A stored 0x22 unscrambles to 0x1A: written to the copy, but it ends the read.
+  // A stored 0x22 unscrambles to 0x1A, which ends the read.
   WriteBytes("data/zasifrovane/obchod.qvl", Scramble(kCheck, std::string("ab\x1A"
                                                                          "cd")));
   ASSERT_TRUE(files_.OpenGameFile("obchod"));
-  EXPECT_EQ(ReadBytes("data/temp/obchod.qvl"),
-            "ab\x1A"
-            "cd");
   EXPECT_EQ(files_.ReadSelected(), "ab");
 }
 
-TEST_F(GameFilesTest, FailedCheckDeletesTheCopyAndReports) {
+TEST_F(GameFilesTest, FailedCheckIsReported) {
   WriteBytes("data/zasifrovane/predmety.qvl", Scramble("Jinak", "mec"));
   EXPECT_FALSE(files_.OpenGameFile("predmety"));
   ASSERT_EQ(host_.messages.size(), 1u);
   EXPECT_EQ(host_.messages[0], "Chybn\xE9 soubory - predmety.qvl !");
-  EXPECT_FALSE(fs::exists("data/temp/predmety.qvl"));
-  EXPECT_FALSE(fs::exists("data/temp"));
   EXPECT_EQ(files_.ReadGameFile("predmety"), std::nullopt);
 }
 
@@ -185,16 +195,6 @@ TEST_F(GameFilesTest, ScrambledModeIgnoresPlainMainFiles) {
   EXPECT_TRUE(host_.messages.empty());
 }
 
-TEST_F(GameFilesTest, UnscrambleFileComparesAgainstTheGivenCheck) {
-  WriteBytes("data/zasifrovane/x.qvl", Scramble("abc", "body"));
-  EXPECT_TRUE(files_.UnscrambleFile("x.qvl", "abc"));
-  EXPECT_EQ(ReadBytes("data/temp/x.qvl"), "body");
-  EXPECT_FALSE(files_.UnscrambleFile("x.qvl", "abd"));
-  EXPECT_FALSE(fs::exists("data/temp/x.qvl"));
-  EXPECT_FALSE(files_.UnscrambleFile("missing.qvl", "abc"));
-  EXPECT_FALSE(fs::exists("data/temp"));
-}
-
 // --- libraries ---
 
 TEST_F(GameFilesTest, MainFilesScrambledLibrariesPlain) {
@@ -207,16 +207,13 @@ TEST_F(GameFilesTest, MainFilesScrambledLibrariesPlain) {
   EXPECT_TRUE(host_.messages.empty());
 }
 
-TEST_F(GameFilesTest, ScrambledLibraryLeavesOnlyTheEmptyMainTempFolder) {
+TEST_F(GameFilesTest, ScrambledLibraryIsReadWithoutWritingAnything) {
   WriteBytes("data/zasifrovane/knihovny/pozdrav.qvl", Scramble(kCheck, "ahoj"));
   EXPECT_TRUE(files_.IsLibraryScrambled());
   ASSERT_TRUE(files_.OpenLibraryFile("pozdrav"));
-  EXPECT_EQ(files_.SelectedPath(), fs::path("./data/knihovny/temp/pozdrav.qvl"));
   EXPECT_EQ(files_.ReadSelected(), "ahoj");
-  files_.DeleteTempCopy("pozdrav");
   EXPECT_FALSE(fs::exists("data/knihovny/temp"));
-  EXPECT_TRUE(fs::is_directory("data/temp"));
-  EXPECT_TRUE(fs::is_empty("data/temp"));
+  EXPECT_FALSE(fs::exists("data/temp"));
 }
 
 TEST_F(GameFilesTest, ScrambledLibraryFailingItsCheckIsReported) {
@@ -242,27 +239,6 @@ TEST_F(GameFilesTest, OpeningALibraryCreatesTheLibraryFolder) {
   EXPECT_EQ(files_.ReadLibraryFile("pozdrav"), std::nullopt);
 }
 
-TEST_F(GameFilesTest, DeleteTempCopyUsesTheSubfolderOfTheLastOpen) {
-  WriteBytes("data/temp/a.qvl", "main");
-  WriteBytes("data/knihovny/temp/a.qvl", "library");
-  files_.OpenLibraryFile("a");
-  files_.DeleteTempCopy("a");
-  EXPECT_TRUE(fs::exists("data/temp/a.qvl"));
-  EXPECT_FALSE(fs::exists("data/knihovny/temp"));
-}
-
-TEST_F(GameFilesTest, TempFolderIsRemovedOnlyWhenEmpty) {
-  WriteBytes("data/temp/a.qvl", "x");
-  WriteBytes("data/temp/b.qvl", "y");
-  files_.OpenGameFile("a");
-  files_.DeleteTempCopy("a");
-  EXPECT_FALSE(fs::exists("data/temp/a.qvl"));
-  EXPECT_TRUE(fs::exists("data/temp/b.qvl"));
-  files_.DeleteTempCopy("b");
-  EXPECT_FALSE(fs::exists("data/temp"));
-  files_.DeleteTempCopy("b");  // nothing left: silent
-}
-
 // --- names that would leave the gamebook folder ---
 
 TEST_F(GameFilesTest, HostileNamesAreRefusedWithoutTouchingTheDisk) {
@@ -276,7 +252,6 @@ TEST_F(GameFilesTest, HostileNamesAreRefusedWithoutTouchingTheDisk) {
     EXPECT_EQ(files_.ReadGameFile(name), std::nullopt) << name;
     EXPECT_FALSE(files_.OpenLibraryFile(name)) << name;
     EXPECT_EQ(files_.ReadLibraryFile(name), std::nullopt) << name;
-    EXPECT_FALSE(files_.UnscrambleFile(name, kCheck)) << name;
   }
   EXPECT_FALSE(fs::exists("data/knihovny"));
   EXPECT_FALSE(fs::exists("data/temp"));

@@ -436,6 +436,19 @@ TEST_F(PageCommands, MissingPictureIsReportedAndNothingAdded) {
   EXPECT_EQ(Blocks()[0].Top, 30);
 }
 
+TEST_F(PageCommands, PictureNamesLeavingThePictureFolderAreMissing) {
+  WritePng("obrazky/les.png", 40, 25);
+  WritePng("grafika/pozadi.png", 40, 25);
+  std::filesystem::create_symlink("les.png", "obrazky/odkaz.png");
+  Show("<1><obrazekvtextu soubor=\"../grafika/pozadi.png\">"
+       "<obrazekvtextu soubor=\"odkaz.png\">"
+       "<obrazekvtextu soubor=\"/etc/passwd\">");
+  ASSERT_EQ(host.messages.size(), 3u);
+  EXPECT_EQ(host.messages[0], "Obrazekvtextu - neexistuje: \"./obrazky/../grafika/pozadi.png\"");
+  EXPECT_EQ(host.messages[1], "Obrazekvtextu - neexistuje: \"./obrazky/odkaz.png\"");
+  EXPECT_TRUE(Pictures().empty());
+}
+
 TEST_F(PageCommands, PictureWithoutFileNameIsMissing) {
   std::filesystem::create_directories("obrazky");
   Show("<1><obrazekvtextu>");

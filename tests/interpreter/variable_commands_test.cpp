@@ -269,6 +269,16 @@ TEST_F(VariableCommandsTest, ListingFilesReplaceOldOnes) {
   EXPECT_EQ(ReadBytes("seznampromennych_vse.txt"), AllListing(0, 0));
 }
 
+TEST_F(VariableCommandsTest, LinkedListingFilesAreReplacedNotWrittenThrough) {
+  WriteBytes("mine.txt", "mine");
+  std::filesystem::create_symlink("mine.txt", "seznampromennych_vse.txt");
+  std::filesystem::create_symlink("mine.txt", "seznampromennych_nenul.txt");
+  Play("<promenna 2=\"-15\"><seznampromennychsoubor>");
+  EXPECT_EQ(ReadBytes("mine.txt"), "mine");
+  EXPECT_EQ(ReadBytes("seznampromennych_vse.txt"), AllListing(-15, 0));
+  EXPECT_FALSE(std::filesystem::is_symlink("seznampromennych_nenul.txt"));
+}
+
 TEST_F(VariableCommandsTest, ListingFileThatCannotBeWrittenStopsThePage) {
   std::filesystem::create_directory("seznampromennych_vse.txt");
   Play("<seznampromennychsoubor><promenna 1=\"1\"><menu text=\"D\xE1l\" cil=\"1\">");

@@ -45,6 +45,7 @@ TEST_F(LoadListWindowTest, NewestFirstWithTheDateInCaptions) {
   WriteSave("poznamky.txt", LocalNoon(2028, 1, 1));        // not a saved position
   WriteSave("hrdina.pzv.tmp", LocalNoon(2028, 1, 1));      // a write cut short
   std::filesystem::create_directories("save/slozka.pzv");  // a folder is none either
+  std::filesystem::create_symlink("hrdina.pzv", "save/odkaz.pzv");  // a link is not followed
 
   list.FormShow();
   ASSERT_EQ(list.Entries.size(), 3u);

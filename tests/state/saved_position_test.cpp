@@ -184,7 +184,7 @@ TEST_F(SavedPositionFiles, WriteAndReadBackRestoresThePossessions) {
   const auto bytes = EncodeSavedPosition(*s, Music());
   ASSERT_FALSE(WriteSavedPosition(path, bytes).has_value());  // creates ./save
   EXPECT_EQ(fs::file_size(path), 1138448u);
-  EXPECT_FALSE(fs::exists(path + ".tmp"));
+  EXPECT_EQ(std::distance(fs::directory_iterator("save"), fs::directory_iterator()), 1);
 
   const SavedPositionReadResult read = ReadSavedPosition(path);
   ASSERT_TRUE(read.ok()) << read.Error.Message;
@@ -308,16 +308,18 @@ TEST_F(SavedPositionFiles, AFailedWriteLeavesTheEarlierFileIntact) {
   const auto first = EncodeSavedPosition(*s, {});
   ASSERT_FALSE(WriteSavedPosition(path, first).has_value());
 
-  // Something in the way of the temporary file makes the write fail.
-  fs::create_directory(path + ".tmp");
+  // A folder that takes the place of the save folder makes the write fail.
+  fs::rename("save", "kept");
+  std::ofstream("save") << "not a folder";
   s->World.Location = 77;
   const auto error = WriteSavedPosition(path, EncodeSavedPosition(*s, {}));
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->Message, "Pozici nelze ulo\x9Eit do souboru \"./save/hrdina.pzv\".");
+  fs::remove("save");
+  fs::rename("kept", "save");
   EXPECT_EQ(ReadFile(path), first);
 
   // A record of the wrong length is never written.
-  fs::remove(path + ".tmp");
   EXPECT_TRUE(WriteSavedPosition(path, std::vector<uint8_t>(10, 1)).has_value());
   EXPECT_EQ(ReadFile(path), first);
 }

@@ -110,5 +110,16 @@ TEST_F(Settings, FolderInPlaceOfTheFileIsNeitherReadNorWritten) {
   EXPECT_FALSE(WriteSettings(audio));
 }
 
+TEST_F(Settings, LinkedSettingsFileIsNeitherReadNorWrittenThrough) {
+  WriteBytes("outside.ini", "False\r\nFalse\r\n1\r\n2");
+  std::filesystem::create_symlink("outside.ini", "setup.ini");
+  EXPECT_FALSE(ReadSettings(audio));
+  EXPECT_EQ(audio.SoundVolume, 64);
+  ASSERT_TRUE(WriteSettings(audio));
+  EXPECT_EQ(ReadBytes("outside.ini"), "False\r\nFalse\r\n1\r\n2");
+  EXPECT_FALSE(std::filesystem::is_symlink("setup.ini"));
+  EXPECT_TRUE(ReadSettings(audio));
+}
+
 }  // namespace
 }  // namespace qv

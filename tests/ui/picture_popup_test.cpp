@@ -116,6 +116,20 @@ TEST_F(PictureCommand, MissingPictureStopsThePageWithTheLoadersMessage) {
   EXPECT_FALSE(Form().MenuVisible);
 }
 
+TEST_F(PictureCommand, PictureOutsideThePictureFolderIsNotOpened) {
+  WritePicture("pozadi.png", 3, 3);
+  std::filesystem::create_directories("grafika");
+  std::filesystem::rename("obrazky/pozadi.png", "grafika/pozadi.png");
+  WriteLocations("<1><obrazek soubor=\"../grafika/pozadi.png\"><zakazpostavu>");
+  ClickPictures();
+  Start();
+  EXPECT_TRUE(host.modal_windows.empty());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0],
+            "Obr\xE1zek nelze na\xE8\xEDst: ./obrazky/../grafika/pozadi.png (soubor nelze "
+            "otev\xF8\xEDt)");
+}
+
 TEST_F(PictureCommand, UnreadablePictureStopsThePage) {
   std::filesystem::create_directories("obrazky");
   WriteBytes("obrazky/zly.png", "toto neni obrazek");
