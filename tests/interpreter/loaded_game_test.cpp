@@ -4,6 +4,7 @@
 
 #include "audio/recording_audio_backend.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -241,6 +242,23 @@ TEST_F(LoadedGameTest, TheMusicOfThePositionIsPlayedAgain) {
     }
     host.on_modal = [](ModalWindow& window) { dynamic_cast<TSaveForm&>(window).UlozitClick(); };
   }
+}
+
+TEST_F(LoadedGameTest, MusicNamedOutsideTheAudioFolderIsNotOpened) {
+  WriteLocations("<1><2><save nazev=\"hudba\">");
+  WriteBytes("audio/les.mp3", "x");
+  Start();
+  host.on_modal = [](ModalWindow& window) { dynamic_cast<TSaveForm&>(window).UlozitClick(); };
+  Form().PlayingMusic = [] { return SavedPositionExtras{"../data/data.qvl", 1}; };
+  Form().ChangeLoc(2);
+  RecordingAudioBackend device;
+  session = std::make_unique<GameSession>(host, random, &device);
+  session->LoadInitRecord();
+  State().LoadFileName = "./save/hudba.pzv";
+  ASSERT_TRUE(session->StartLoadedGame());
+  EXPECT_NE(std::find(device.Calls.begin(), device.Calls.end(),
+                      "StreamOpen(\"./audio/../data/data.qvl\", 2, 0, 0) -> 0"),
+            device.Calls.end());
 }
 
 TEST_F(LoadedGameTest, SavingRecordsTheMusicThePlayerIsPlaying) {
