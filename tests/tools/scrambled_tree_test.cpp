@@ -47,6 +47,20 @@ TEST(ScrambleTree, StopsWhereThePlainReaderStops) {
   EXPECT_EQ(ReadBytes("data/zasifrovane/data.qvl"), ScrambleBytes("", "<1>"));
 }
 
+TEST(ScrambleTree, LinksInTheBookAreNeitherReadNorWrittenThrough) {
+  TempWorkDir outside;
+  WriteBytes("secret.qvl", "mine");
+  TempWorkDir dir;
+  WriteBytes("data/data.qvl", "<1>");
+  fs::create_symlink(outside.path() / "secret.qvl", "data/zbrane.qvl");
+  fs::create_directory_symlink(outside.path(), "data/zasifrovane");
+  const TreeReport report = ScrambleTree(".", "");
+  ASSERT_EQ(report.Errors.size(), 1u);
+  EXPECT_EQ(report.Errors[0], "data/zasifrovane/data.qvl: cannot be written");
+  EXPECT_EQ(ReadBytes(outside.path() / "secret.qvl"), "mine");
+  EXPECT_FALSE(fs::exists(outside.path() / "data.qvl"));
+}
+
 TEST(UnscrambleTree, AWrongCheckStringWritesNothing) {
   TempWorkDir dir;
   WriteBytes("data/zasifrovane/data.qvl", ScrambleBytes("JINY", "<1>"));
