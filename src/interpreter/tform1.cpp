@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "data/conversion.h"
 #include "interpreter/command_table.h"
@@ -20,6 +21,10 @@ constexpr Colour kWhite = 0xFFFFFF;
 // "Parametr lokace je 0, zřejmě došlo k chybě!"
 constexpr std::string_view kZeroLocationMessage =
     "Parametr lokace je 0, z\xF8" "ejm\xEC do\x9Alo k chyb\xEC!";
+// A countdown may show a page under a window of the page before it, which
+// may open a window of its own; one level further the windows would pile up
+// every second for as long as the player waits.
+constexpr std::size_t kPagesUnderWindows = 2;
 
 }  // namespace
 
@@ -29,6 +34,17 @@ TForm1::TForm1(GameState& state, LocationStore& store, Host& host_in, RandomSour
 // --- ChangeLoc -------------------------------------------------------------
 
 void TForm1::ChangeLoc(int32_t n) {
+  ShowPage(n);
+  // The outermost call shows the page of a countdown that closed the windows
+  // of the pages inside it, once those windows and pages are all gone.
+  while (change_depth_ == 0 && countdown_target_ > 0) {
+    const int32_t target = std::exchange(countdown_target_, 0);
+    if (host.ProgramEnded()) break;
+    ShowPage(target);
+  }
+}
+
+void TForm1::ShowPage(int32_t n) {
   DeferredTarget = 0;
   Timer = Countdown{};
 
@@ -177,6 +193,27 @@ void TForm1::FinishPage() {
   }
   MenuVisible = true;
   MenuFrameHeight = 30 * count + 40;
+}
+
+bool TForm1::RunPageWindow(ModalWindow& window) {
+  page_windows_.push_back(&window);
+  // The window leaves the list however the modal loop ends.
+  struct Opened {
+    std::vector<ModalWindow*>& windows;
+    ~Opened() { windows.pop_back(); }
+  } opened{page_windows_};
+  host.RunModal(window);
+  return countdown_target_ == 0;
+}
+
+void TForm1::CloseWindowsForCountdown(int32_t target) {
+  Timer = Countdown{};
+  DeferredTarget = 0;
+  countdown_target_ = target;
+  // The pages under the windows are gone: their remaining tags are not
+  // carried out.
+  ++page_generation_;
+  for (ModalWindow* window : page_windows_) window->Close();
 }
 
 // --- Message lines ---------------------------------------------------------
@@ -345,6 +382,8 @@ void TForm1::ControlForceLoad() {
 }
 
 void TForm1::TimerTimer() {
+  // Windows a countdown closed are coming down; its page comes next.
+  if (countdown_target_ > 0) return;
   ControlForceLoad();
   if (!Timer.TimerActive) return;
   ++Timer.TimerTicks;
@@ -356,6 +395,10 @@ void TForm1::TimerTimer() {
     const int32_t target = Timer.TimerTarget;
     State.NextLocation = target;
     if (OnCountdownExpired) OnCountdownExpired();
+    if (target > 0 && change_depth_ >= kPagesUnderWindows) {
+      CloseWindowsForCountdown(target);
+      return;
+    }
     ChangeLoc(target);
   }
 }
