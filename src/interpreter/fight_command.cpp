@@ -31,9 +31,9 @@ void Fight(TForm1& form, const TagEntry& tag) {
   if (window.NoDeath < 1) {
     // A fight a countdown broke off was not won.
     if (fought_out) {
-      form.Report(std::string(kWon) + std::to_string(form.FightEnemy.Reward) +
-                      std::string(kWonTail),
-                  kWonColour);
+      form.Report(
+          std::string(kWon) + std::to_string(form.FightEnemy.Reward) + std::string(kWonTail),
+          kWonColour);
     }
   } else {
     CharacterState& hero = form.State.Character;

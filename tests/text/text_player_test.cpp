@@ -157,5 +157,19 @@ TEST(TextCommandTest, LinesBecomeCommands) {
   }
 }
 
+TEST_F(TextPlayerTest, ControlBytesOfTheGamebookReachTheTerminalVisibly) {
+  // A clipboard write (OSC 52, ended by BEL), a terminal reset (ESC c) and
+  // a screen clear (CSI 2 J) in the text, an option and a message line.
+  WriteLocations(
+      "<1><text obsah=\"\x1B]52;c;ZWNobw==\aPozor\x1B"
+      "c\"><info obsah=\"\x7Fkonec\x1B\">"
+      "<menu t=\"D\xE1l\x1B[2J\" x=\"1\">");
+  const std::string out = Play("1\nq\n");
+  EXPECT_TRUE(Has(out, "␛]52;c;ZWNobw==␇Pozor␛c\n")) << out;
+  EXPECT_TRUE(Has(out, "  1. Dál␛[2J\n")) << out;
+  EXPECT_TRUE(Has(out, "new: ␡konec␛\n")) << out;
+  EXPECT_EQ(out.find_first_of("\x1B\a\x7F"), std::string::npos) << out;
+}
+
 }  // namespace
 }  // namespace qv
