@@ -167,6 +167,7 @@ void ScriptRunner::StartGame() {
 }
 
 void ScriptRunner::Follow(StartAction action) {
+  if (IsGameStart(action) && session_->RefusesGame()) return;
   switch (action) {
     case StartAction::None:
       break;

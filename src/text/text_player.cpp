@@ -80,6 +80,7 @@ void TextPlayer::ShowMenu() {
 }
 
 void TextPlayer::Follow(StartAction action) {
+  if (IsGameStart(action) && session_->RefusesGame()) return;
   switch (action) {
     case StartAction::None:
       break;

@@ -267,5 +267,20 @@ TEST_F(GuiScriptTest, TimerStandsStillBehindTheDeathWindow) {
   }
 }
 
+TEST_F(GuiScriptTest, ShortRecordRefusesTheGameWithItsMessage) {
+  QV_ON_PRIVATE_DISPLAY();
+  WriteLocations(kTwoLocations);
+  WriteBytes("data/inicializace.qvl", TestInitRecord().EncodeToBytes().substr(0, 200));
+  const GuiRun run = RunGui("new-game\ndump\nload-list\ndump\n");
+  ASSERT_EQ(run.Status, 0) << run.Lines.back().dump();
+  ASSERT_EQ(run.Lines.size(), 2u);
+  const std::string message = "Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů";
+  EXPECT_EQ(run.Lines[0]["windows"], Json::parse(R"(["menu"])"));
+  EXPECT_EQ(run.Lines[0]["messages"], Json::array({message, message}));
+  EXPECT_EQ(run.Lines[1]["windows"], Json::parse(R"(["menu"])"));
+  EXPECT_EQ(run.Lines[1]["messages"].size(), 3u);
+  EXPECT_EQ(run.Lines[1]["location"], 0);
+}
+
 }  // namespace
 }  // namespace qv

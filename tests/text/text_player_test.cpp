@@ -171,5 +171,24 @@ TEST_F(TextPlayerTest, ControlBytesOfTheGamebookReachTheTerminalVisibly) {
   EXPECT_EQ(out.find_first_of("\x1B\a\x7F"), std::string::npos) << out;
 }
 
+TEST_F(TextPlayerTest, ShortRecordRefusesEveryGameWithItsMessage) {
+  WriteLocations(kForest);
+  WriteBytes("data/inicializace.qvl", TestInitRecord().EncodeToBytes().substr(0, 100));
+  const std::string out = Play("1\n2\n\nq\n");
+  const std::string message =
+      "Message: Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů\n";
+  // Read when the menu is made; new game, load and Enter are refused.
+  std::size_t shown = 0;
+  for (std::size_t at = out.find(message); at != std::string::npos;
+       at = out.find(message, at + 1)) {
+    ++shown;
+  }
+  EXPECT_EQ(shown, 4u) << out;
+  EXPECT_FALSE(Has(out, "(h lists the commands)")) << out;
+  EXPECT_FALSE(Has(out, "Saved games:")) << out;
+  EXPECT_EQ(player->Session().State->World.Location, 0);
+  EXPECT_TRUE(out.ends_with("The end.\n")) << out;
+}
+
 }  // namespace
 }  // namespace qv
