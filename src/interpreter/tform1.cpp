@@ -11,6 +11,7 @@
 #include "parser/colour.h"
 #include "parser/condition_eval.h"
 #include "parser/substitution.h"
+#include "ui/saturated.h"
 
 namespace qv {
 
@@ -264,11 +265,11 @@ TXLabel& TForm1::AddTextBlock(TXLabel block) {
     block.Top = GameWindowLayout::kColumnTop;
   } else if (LastPlacedWasText && !TextBlocks.empty()) {
     const TXLabel& previous = TextBlocks.back();
-    block.Top = previous.Top + previous.Height + 20;
+    block.Top = SaturatedSum({previous.Top, previous.Height, 20});
     block.PreviousText = previous.Number;
   } else if (!InTextPictures.empty()) {
     const TXImage& picture = InTextPictures.back();
-    block.Top = picture.Top + picture.Height + 20;
+    block.Top = SaturatedSum({picture.Top, picture.Height, 20});
     block.UnderPicture = static_cast<int32_t>(InTextPictures.size());
   } else {
     block.Top = GameWindowLayout::kColumnTop;
@@ -279,7 +280,7 @@ TXLabel& TForm1::AddTextBlock(TXLabel block) {
 }
 
 TXImage& TForm1::AddPicture(TXImage picture, int shift_x, std::optional<int> shift_y) {
-  picture.Left = GameWindowLayout::kColumnLeft + shift_x;
+  picture.Left = SaturatedSum({GameWindowLayout::kColumnLeft, shift_x});
   picture.PreviousPicture = 0;
   picture.UnderText = 0;
   const int posuny = shift_y.value_or(15);
@@ -288,15 +289,15 @@ TXImage& TForm1::AddPicture(TXImage picture, int shift_x, std::optional<int> shi
     picture.Top = GameWindowLayout::kColumnTop;
   } else if (LastPlacedWasText && !TextBlocks.empty()) {
     const TXLabel& text = TextBlocks.back();
-    picture.Top = text.Top + text.Height + 25 + posuny;
+    picture.Top = SaturatedSum({text.Top, text.Height, 25, posuny});
     picture.UnderText = text.Number;
   } else if (!InTextPictures.empty()) {
     const TXImage& previous = InTextPictures.back();
-    picture.Top = previous.Top + posuny + (shift_y ? 0 : previous.Height);
+    picture.Top = SaturatedSum({previous.Top, posuny, shift_y ? 0 : previous.Height});
     picture.PreviousPicture = static_cast<int32_t>(InTextPictures.size());
   } else {
     const TXLabel& text = TextBlocks.back();
-    picture.Top = text.Top + text.Height + 25 + posuny;
+    picture.Top = SaturatedSum({text.Top, text.Height, 25, posuny});
     picture.UnderText = text.Number;
   }
   LastPlacedWasText = false;
@@ -389,7 +390,8 @@ void TForm1::TimerTimer() {
   ++Timer.TimerTicks;
   if (Timer.TimerTicks < 10) return;
   Timer.TimerTicks = 1;
-  --Timer.TimerSeconds;
+  // A countdown from the smallest number runs out like any other below 1.
+  Timer.TimerSeconds = SaturatedSum({Timer.TimerSeconds, -1});
   Timer.TimerLabel = Timer.TimerShown ? std::to_string(Timer.TimerSeconds) : std::string();
   if (Timer.TimerSeconds < 1) {
     const int32_t target = Timer.TimerTarget;
@@ -404,8 +406,8 @@ void TForm1::TimerTimer() {
 }
 
 void TForm1::ScrollColumn(int delta) {
-  for (TXLabel& block : TextBlocks) block.Top += delta;
-  for (TXImage& picture : InTextPictures) picture.Top += delta;
+  for (TXLabel& block : TextBlocks) block.Top = SaturatedSum({block.Top, delta});
+  for (TXImage& picture : InTextPictures) picture.Top = SaturatedSum({picture.Top, delta});
 }
 
 void TForm1::HelpClick() {

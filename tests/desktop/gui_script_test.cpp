@@ -282,5 +282,26 @@ TEST_F(GuiScriptTest, ShortRecordRefusesTheGameWithItsMessage) {
   EXPECT_EQ(run.Lines[1]["location"], 0);
 }
 
+TEST_F(GuiScriptTest, PicturesAtTheEndsOfTheNumberRangeAreDrawnAndClicked) {
+  QV_ON_PRIVATE_DISPLAY();
+  WriteSolidPng("obrazky/cerveny.png", 40, 30, Rgb{255, 0, 0});
+  WriteLocations(
+      "<1><text obsah=\"a\"><obrazekvtextu soubor=\"cerveny.png\" posuny=\"2147483647\">"
+      "<obrazekvtextu soubor=\"cerveny.png\" vyska=\"2147483647\" sirka=\"2147483647\" "
+      "posuny=\"-2147483648\">"
+      "<obrazekvtextu soubor=\"chybi.png\" posunx=\"-2147483648\">"
+      "<obrazek soubor=\"cerveny.png\" vyska=\"2147483647\" sirka=\"2147483647\">");
+  WriteInitRecord(TestInitRecord());
+  const GuiRun run =
+      RunGui("new-game\nscreenshot shot.png\nclose\nkey pagedown\nwheel up\ndump\n");
+  ASSERT_EQ(run.Status, 0) << run.Lines.back().dump();
+  ASSERT_EQ(run.Lines.size(), 1u);
+  const Json& page = run.Lines[0];
+  EXPECT_EQ(page["windows"], Json::parse(R"(["menu","game"])"));
+  ASSERT_EQ(page["pictures"].size(), 2u);
+  EXPECT_EQ(page["pictures"][0]["top"], INT32_MAX);
+  EXPECT_EQ(page["pictures"][1]["height"], INT32_MAX);
+}
+
 }  // namespace
 }  // namespace qv
