@@ -26,6 +26,9 @@ struct Rect {
 
   int Right() const { return SaturatedSum({Left, Width}); }
   int Bottom() const { return SaturatedSum({Top, Height}); }
+  // The middle, rounded toward the top left.
+  int CentreX() const { return SaturatedSum({Left, Width / 2}); }
+  int CentreY() const { return SaturatedSum({Top, Height / 2}); }
   bool Contains(int x, int y) const {
     return x >= Left && int64_t{x} < int64_t{Left} + Width && y >= Top &&
            int64_t{y} < int64_t{Top} + Height;

@@ -216,8 +216,8 @@ class GuiScriptRunner {
   // A control of the page that must be on the screen to be clicked.
   Rect OnScreen(const ScriptLine& line, const Rect& area, std::string_view what, int32_t n) {
     const Rect screen{0, 0, Host().LogicalWidth(), Host().LogicalHeight()};
-    const int x = area.Left + area.Width / 2;
-    const int y = area.Top + area.Height / 2;
+    const int x = area.CentreX();
+    const int y = area.CentreY();
     if (area.Width <= 0 || area.Height <= 0 || !screen.Contains(x, y)) {
       throw ScriptError(line.Command + ": " + std::string(what) + " " + std::to_string(n) +
                         " is not on the screen (scroll to it first)");

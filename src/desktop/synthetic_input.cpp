@@ -74,7 +74,7 @@ void PushClickAt(int x, int y) {
 }
 
 void PushClick(const Rect& area) {
-  PushClickAt(area.Left + area.Width / 2, area.Top + area.Height / 2);
+  PushClickAt(area.CentreX(), area.CentreY());
 }
 
 void PushWheel(int notches) {
