@@ -12,7 +12,9 @@ namespace {
 // "Nelze načíst <path>: " in Windows-1250.
 std::string CannotLoad() { return std::string("Nelze na\xE8\xEDst ") + kInitRecordPath + ": "; }
 
-InitRecordRead Failed(std::string reason) { return InitRecordRead{std::nullopt, CannotLoad() + reason}; }
+InitRecordRead Failed(std::string reason) {
+  return InitRecordRead{std::nullopt, CannotLoad() + reason};
+}
 
 }  // namespace
 

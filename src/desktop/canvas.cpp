@@ -60,8 +60,7 @@ void Canvas::Frame(const Rect& given, Colour colour, int pen) {
   }
 }
 
-void Canvas::RoundedFrame(const Rect& given, Colour colour, std::optional<Colour> fill,
-                          int pen) {
+void Canvas::RoundedFrame(const Rect& given, Colour colour, std::optional<Colour> fill, int pen) {
   const Rect area = Drawable(given);
   if (area.Width <= 0 || area.Height <= 0) return;
   const int radius = std::max(1, std::min(area.Width, area.Height) / 4);

@@ -73,9 +73,7 @@ void PushClickAt(int x, int y) {
   Push(event);
 }
 
-void PushClick(const Rect& area) {
-  PushClickAt(area.CentreX(), area.CentreY());
-}
+void PushClick(const Rect& area) { PushClickAt(area.CentreX(), area.CentreY()); }
 
 void PushWheel(int notches) {
   SDL_Event event{};

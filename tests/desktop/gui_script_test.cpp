@@ -274,7 +274,8 @@ TEST_F(GuiScriptTest, ShortRecordRefusesTheGameWithItsMessage) {
   const GuiRun run = RunGui("new-game\ndump\nload-list\ndump\n");
   ASSERT_EQ(run.Status, 0) << run.Lines.back().dump();
   ASSERT_EQ(run.Lines.size(), 2u);
-  const std::string message = "Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů";
+  const std::string message =
+      "Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů";
   EXPECT_EQ(run.Lines[0]["windows"], Json::parse(R"(["menu"])"));
   EXPECT_EQ(run.Lines[0]["messages"], Json::array({message, message}));
   EXPECT_EQ(run.Lines[1]["windows"], Json::parse(R"(["menu"])"));
@@ -292,13 +293,15 @@ TEST_F(GuiScriptTest, PicturesAtTheEndsOfTheNumberRangeAreDrawnAndClicked) {
       "<obrazekvtextu soubor=\"chybi.png\" posunx=\"-2147483648\">"
       "<obrazek soubor=\"cerveny.png\" vyska=\"2147483647\" sirka=\"2147483647\">");
   WriteInitRecord(TestInitRecord());
-  const GuiRun run =
-      RunGui("new-game\nscreenshot shot.png\nclose\nkey pagedown\nwheel up\ndump\n"
-             "click-picture 1\n");
+  const GuiRun run = RunGui(
+      "new-game\nscreenshot shot.png\nclose\nkey pagedown\nwheel up\ndump\n"
+      "click-picture 1\n");
   ASSERT_EQ(run.Status, 2) << run.Lines.back().dump();
   ASSERT_EQ(run.Lines.size(), 2u);
-  EXPECT_EQ(run.Lines[1],
-            Json::parse(R"js({"error":"line 7: click-picture: picture 1 is not on the screen (scroll to it first)"})js"));
+  EXPECT_EQ(
+      run.Lines[1],
+      Json::parse(
+          R"js({"error":"line 7: click-picture: picture 1 is not on the screen (scroll to it first)"})js"));
   const Json& page = run.Lines[0];
   EXPECT_EQ(page["windows"], Json::parse(R"(["menu","game"])"));
   ASSERT_EQ(page["pictures"].size(), 2u);

@@ -60,8 +60,8 @@ TEST_F(BadInputScriptTest, EmptyLocationIsAnEmptyPage) {
 }
 
 TEST_F(BadInputScriptTest, EmptyCatalogsShopAndConstantsFilesHoldNothing) {
-  for (const char* name : {"zbrane", "zbroje", "predmety", "kouzla", "utoky", "obchod",
-                           "konstanty"}) {
+  for (const char* name :
+       {"zbrane", "zbroje", "predmety", "kouzla", "utoky", "obchod", "konstanty"}) {
     WriteDataFile(name, "");
   }
   WriteLocations("<1><text obsah=\"JMENO\"><obchod>");
@@ -121,7 +121,8 @@ TEST_F(BadInputScriptTest, EmptyRecordRefusesTheGame) {
   const ScriptResult result = Play("new-game\ndump\n");
   ASSERT_EQ(result.Lines.size(), 1u);
   EXPECT_EQ(result.Last()["windows"], Json::parse(R"(["menu"])"));
-  const std::string message = "Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů";
+  const std::string message =
+      "Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů";
   EXPECT_EQ(result.Last()["messages"], Json::array({message, message}));
 }
 

@@ -256,7 +256,8 @@ TEST_F(ScriptRunTest, ShortRecordRefusesEveryGameWithItsMessage) {
   const ScriptResult result = Play("new-game\ndump\nload-list\ndump\nexit\n");
   ASSERT_EQ(result.Status, 0);
   ASSERT_EQ(result.Lines.size(), 3u);
-  const std::string message = "Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů";
+  const std::string message =
+      "Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů";
   // Shown when the menu read the record, and again for each start refused.
   EXPECT_EQ(result.Lines[0]["messages"], Json::array({message, message}));
   EXPECT_EQ(result.Lines[0]["windows"], Json::parse(R"(["menu"])"));
