@@ -1,11 +1,24 @@
 // Damaged, empty and cut-off files of a gamebook played through: what the
 // player sees of each.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <zlib.h>
 
+#include <fstream>
 #include <string>
 
 #include "data/file_bytes.h"
 #include "script_run.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define QV_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QV_ADDRESS_SANITIZER 1
+#endif
+#endif
 
 namespace qv {
 namespace {
@@ -115,6 +128,29 @@ TEST_F(BadInputScriptTest, EmptyScrambledFileFailsTheCheck) {
   EXPECT_EQ(Texts(result.Last()), std::vector<std::string>{"a"});
 }
 
+TEST_F(BadInputScriptTest, EmptyScrambledFileWithoutACheckStringIsAnEmptyFile) {
+  // Nothing to compare: the missing filler byte ends the empty body.
+  WriteBytes("data/zasifrovane/data.qvl", Scramble("", "<1><text obsah=\"a\">"));
+  WriteBytes("data/zasifrovane/konstanty.qvl", "");
+  const ScriptResult result = Play("new-game\ndump\n");
+  ASSERT_EQ(result.Status, 0) << result.Last();
+  EXPECT_TRUE(result.Last()["messages"].empty());
+  EXPECT_EQ(Texts(result.Last()), std::vector<std::string>{"a"});
+}
+
+TEST_F(BadInputScriptTest, ShopFileCutOffKeepsTheRowsBeforeTheCut) {
+  WriteDataFile("zbrane", "1 \"A\" \"a\" 1k6, 1, 1;\r\n2 \"B\" \"b\" 1k6, 1, 1;\r\n");
+  WriteDataFile("obchod", "1, zbran 1, zbran 2, zbr");
+  WriteLocations("<1><obchod>");
+  const ScriptResult result = Play("new-game\ndump\n");
+  ASSERT_EQ(result.Status, 0) << result.Last();
+  const Json& rows = result.Last()["shop"]["rows"];
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0]["name"], "A");
+  EXPECT_EQ(rows[1]["name"], "B");
+  EXPECT_TRUE(result.Last()["messages"].empty());
+}
+
 TEST_F(BadInputScriptTest, EmptyRecordRefusesTheGame) {
   WriteLocations("<1><text obsah=\"a\">");
   WriteBytes("data/inicializace.qvl", "");
@@ -165,6 +201,60 @@ TEST_F(BadInputScriptTest, EmptyPictureIsOfUnknownFormat) {
   EXPECT_EQ(result.Last()["messages"],
             Json::array({"Obrázek nelze načíst: ./obrazky/prazdny.png (neznámý formát)"}));
   EXPECT_EQ(Texts(result.Last()), std::vector<std::string>{"a"});
+}
+
+// A whole PNG of `width` x `height` black grey pixels.
+std::string BlackPng(uint32_t width, uint32_t height) {
+  const auto u32 = [](uint32_t v) {
+    return std::string{char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+  };
+  const auto chunk = [&](const std::string& type, const std::string& data) {
+    const std::string body = type + data;
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(body.data()), uInt(body.size()));
+    return u32(uint32_t(data.size())) + body + u32(uint32_t(crc));
+  };
+  const std::string rows((std::size_t{width} + 1) * height, '\0');  // filter 0, black
+  uLongf packed_size = compressBound(uLong(rows.size()));
+  std::string packed(packed_size, '\0');
+  compress2(reinterpret_cast<Bytef*>(packed.data()), &packed_size,
+            reinterpret_cast<const Bytef*>(rows.data()), uLong(rows.size()), 9);
+  packed.resize(packed_size);
+  return std::string("\x89PNG\r\n\x1A\n", 8) +
+         chunk("IHDR", u32(width) + u32(height) + std::string("\x08\x00\x00\x00\x00", 5)) +
+         chunk("IDAT", packed) + chunk("IEND", "");
+}
+
+TEST_F(BadInputScriptTest, PictureLargerThanTheMemoryLeftIsReported) {
+#ifdef QV_ADDRESS_SANITIZER
+  GTEST_SKIP() << "the address sanitizer needs more address space than the cap leaves";
+#else
+  // 32 megapixels, within what a picture may have: 128 MiB once decoded,
+  // twice what the player is left.
+  WriteBytes("obrazky/velky.png", BlackPng(8192, 4096));
+  WriteLocations("<1><text obsah=\"a\"><obrazek soubor=\"velky.png\"><text obsah=\"b\">");
+  WriteInitRecord(TestInitRecord());
+  const pid_t child = fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    std::ifstream statm("/proc/self/statm");
+    unsigned long pages = 0;
+    statm >> pages;
+    const rlim_t cap = pages * static_cast<unsigned long>(sysconf(_SC_PAGESIZE)) + (64ul << 20);
+    const rlimit limit{cap, cap};
+    if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(10);
+    const ScriptResult result = RunScriptText("new-game\ndump\n");
+    std::ofstream("out.json") << result.Last().dump();
+    _exit(result.Status);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+  const Json page = Json::parse(ReadBytes("out.json"));
+  EXPECT_EQ(page["messages"],
+            Json::array({"Obrázek nelze načíst: ./obrazky/velky.png (nedostatek paměti)"}));
+  EXPECT_EQ(Texts(page), std::vector<std::string>{"a"});
+#endif
 }
 
 TEST_F(BadInputScriptTest, SettingsFileShortOrEmptyKeepsTheDefaultsOfItsMissingLines) {
