@@ -1,5 +1,6 @@
 // The quarvelin executable: the player and its headless runner.
 #include <charconv>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -115,6 +116,11 @@ int RunTextCommand(const std::vector<std::string_view>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+  // A write past the file size limit then fails like one on a full disk, and
+  // a save is reported as not written, instead of the signal ending the game.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   // Without a command (options only, e.g. --windowed) the gamebook is played.

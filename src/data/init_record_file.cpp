@@ -12,13 +12,16 @@ namespace {
 // "Nelze načíst <path>: " in Windows-1250.
 std::string CannotLoad() { return std::string("Nelze na\xE8\xEDst ") + kInitRecordPath + ": "; }
 
+InitRecordRead Failed(std::string reason) {
+  return InitRecordRead{std::nullopt, CannotLoad() + reason};
+}
+
 }  // namespace
 
-std::optional<InitRecord> LoadInitRecord(Host& host) {
+InitRecordRead ReadInitRecordFile() {
   std::error_code ec;
   if (!std::filesystem::exists(kInitRecordPath, ec)) {
-    host.ShowMessage(CannotLoad() + "soubor chyb\xED");  // soubor chybí
-    return std::nullopt;
+    return Failed("soubor chyb\xED");  // soubor chybí
   }
   std::array<uint8_t, InitRecord::kSize> raw{};
   std::ifstream in;
@@ -26,18 +29,22 @@ std::optional<InitRecord> LoadInitRecord(Host& host) {
     in.open(kInitRecordPath, std::ios::binary);
   if (in.is_open()) in.read(reinterpret_cast<char*>(raw.data()), raw.size());
   if (!in.is_open() || in.bad()) {
-    host.ShowMessage(CannotLoad() + "soubor nelze \xE8\xEDst");  // soubor nelze číst
-    return std::nullopt;
+    return Failed("soubor nelze \xE8\xEDst");  // soubor nelze číst
   }
   if (static_cast<std::size_t>(in.gcount()) < raw.size()) {
     // soubor je kratší než 240 bajtů
-    host.ShowMessage(CannotLoad() + "soubor je krat\x9A\xED ne\x9E " +
-                     std::to_string(InitRecord::kSize) + " bajt\xF9");
-    return std::nullopt;
+    return Failed("soubor je krat\x9A\xED ne\x9E " + std::to_string(InitRecord::kSize) +
+                  " bajt\xF9");
   }
   InitRecord record = InitRecord::Decode(raw.data());
   record.CheckString = DecodeCheckString(record.CheckString.str());
-  return record;
+  return InitRecordRead{record, std::string()};
+}
+
+std::optional<InitRecord> LoadInitRecord(Host& host) {
+  InitRecordRead read = ReadInitRecordFile();
+  if (!read.Record) host.ShowMessage(read.Failure);
+  return std::move(read.Record);
 }
 
 }  // namespace qv

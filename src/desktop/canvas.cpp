@@ -22,6 +22,16 @@ int CornerInset(int row, int height, int r) {
 
 }  // namespace
 
+Rect Drawable(const Rect& area) {
+  constexpr int64_t kFar = int64_t{1} << 24;
+  const int64_t left = std::clamp<int64_t>(area.Left, -kFar, kFar);
+  const int64_t top = std::clamp<int64_t>(area.Top, -kFar, kFar);
+  const int64_t right = std::clamp<int64_t>(int64_t{area.Left} + area.Width, -kFar, kFar);
+  const int64_t bottom = std::clamp<int64_t>(int64_t{area.Top} + area.Height, -kFar, kFar);
+  return Rect{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+              static_cast<int>(bottom - top)};
+}
+
 SDL_Color ToSdlColour(Colour colour) {
   return SDL_Color{static_cast<Uint8>(colour & 0xFF), static_cast<Uint8>((colour >> 8) & 0xFF),
                    static_cast<Uint8>((colour >> 16) & 0xFF), 255};
@@ -32,14 +42,16 @@ void Canvas::SetColour(Colour colour) {
   SDL_SetRenderDrawColor(renderer_, c.r, c.g, c.b, c.a);
 }
 
-void Canvas::Fill(const Rect& area, Colour colour) {
+void Canvas::Fill(const Rect& given, Colour colour) {
+  const Rect area = Drawable(given);
   if (area.Width <= 0 || area.Height <= 0) return;
   SetColour(colour);
   const SDL_Rect r{area.Left, area.Top, area.Width, area.Height};
   SDL_RenderFillRect(renderer_, &r);
 }
 
-void Canvas::Frame(const Rect& area, Colour colour, int pen) {
+void Canvas::Frame(const Rect& given, Colour colour, int pen) {
+  const Rect area = Drawable(given);
   if (area.Width <= 0 || area.Height <= 0) return;
   SetColour(colour);
   for (int i = 0; i < pen && 2 * i < std::min(area.Width, area.Height); ++i) {
@@ -48,7 +60,8 @@ void Canvas::Frame(const Rect& area, Colour colour, int pen) {
   }
 }
 
-void Canvas::RoundedFrame(const Rect& area, Colour colour, std::optional<Colour> fill, int pen) {
+void Canvas::RoundedFrame(const Rect& given, Colour colour, std::optional<Colour> fill, int pen) {
+  const Rect area = Drawable(given);
   if (area.Width <= 0 || area.Height <= 0) return;
   const int radius = std::max(1, std::min(area.Width, area.Height) / 4);
   if (fill) {
@@ -100,6 +113,9 @@ void Canvas::DrawPictureClipped(const ShownPicture& picture, const Rect& area) {
   const int width = std::min(area.Width, picture.Width);
   const int height = std::min(area.Height, picture.Height);
   if (width <= 0 || height <= 0) return;
+  // A picture more than 2^24 pixels away cannot reach the window.
+  const Rect near = Drawable(area);
+  if (near.Left != area.Left || near.Top != area.Top) return;
   const SDL_Rect source{0, 0, width, height};
   const SDL_Rect target{area.Left, area.Top, width, height};
   SDL_RenderCopy(renderer_, picture.Texture, &source, &target);

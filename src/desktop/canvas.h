@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -11,21 +12,33 @@
 #include "desktop/text_painter.h"
 #include "host/font.h"
 #include "parser/colour.h"
+#include "ui/saturated.h"
 
 namespace qv {
 
+// Pictures and texts of the page may stand and reach as far as a 32-bit
+// number goes: edges are computed in 64 bits.
 struct Rect {
   int Left = 0;
   int Top = 0;
   int Width = 0;
   int Height = 0;
 
-  int Right() const { return Left + Width; }
-  int Bottom() const { return Top + Height; }
+  int Right() const { return SaturatedSum({Left, Width}); }
+  int Bottom() const { return SaturatedSum({Top, Height}); }
+  // The middle, rounded toward the top left.
+  int CentreX() const { return SaturatedSum({Left, Width / 2}); }
+  int CentreY() const { return SaturatedSum({Top, Height / 2}); }
   bool Contains(int x, int y) const {
-    return x >= Left && x < Left + Width && y >= Top && y < Top + Height;
+    return x >= Left && int64_t{x} < int64_t{Left} + Width && y >= Top &&
+           int64_t{y} < int64_t{Top} + Height;
   }
 };
+
+// The part of `area` that lies within 2^24 pixels of the window's corner in
+// every direction: more than any screen shows, and small enough that the
+// drawing's own sums cannot overflow.
+Rect Drawable(const Rect& area);
 
 // A rectangle of that size centred on (x, y), each half rounded toward zero.
 inline Rect CentredOn(int x, int y, int width, int height) {

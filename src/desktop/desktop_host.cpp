@@ -65,6 +65,14 @@ void DesktopHost::ShowDeathWindow() {
   if (ended_) return;
   TForm12 window(*this);
   DeathView view(window);
+  // Nothing of the game moves behind the death window: a countdown would
+  // change the page, and a page that kills again would open another one.
+  const std::function<void()> tick = std::exchange(timer_tick_, nullptr);
+  struct TimerBack {
+    DesktopHost& host;
+    std::function<void()> tick;
+    ~TimerBack() { host.timer_tick_ = std::move(tick); }
+  } timer_back{*this, tick};
   RunLayer(view, [] { return false; });
 }
 

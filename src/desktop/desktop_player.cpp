@@ -60,6 +60,7 @@ void DesktopPlayer::Run() {
 }
 
 bool DesktopPlayer::Follow(StartAction action) {
+  if (IsGameStart(action) && session_->RefusesGame()) return false;
   switch (action) {
     case StartAction::OpenNameEntry: {
       // Full screen in the main background colour, as the game will be.

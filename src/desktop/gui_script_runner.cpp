@@ -92,6 +92,14 @@ class GuiScriptRunner {
     }
     const uint64_t now = SDL_GetTicks64();
     if (now < wait_until_) return static_cast<int>(wait_until_ - now);
+    // One tick of a `tick` line per round of the loop: the loop that runs
+    // next is that of the window on top after it, which may be one the tick
+    // opened or the one under a window it closed.
+    if (ticks_to_pass_ > 0) {
+      --ticks_to_pass_;
+      if (TimerRuns()) player_->Session().Form.TimerTimer();
+      return 0;
+    }
     while (!Host().ProgramEnded()) {
       const std::optional<ScriptLine> line = reader_.Next();
       if (!line) {
@@ -115,6 +123,14 @@ class GuiScriptRunner {
 
   const Layer& Top() { return *Host().Layers().back(); }
 
+  // Nothing of the game moves behind the death window.
+  bool TimerRuns() {
+    for (const Layer* layer : Host().Layers()) {
+      if (layer->Kind() == "death") return false;
+    }
+    return true;
+  }
+
   // True when the line handed input to the windows or started a wait: the
   // loop takes over before the next line.
   bool Apply(const ScriptLine& line) {
@@ -128,10 +144,8 @@ class GuiScriptRunner {
       const int32_t count = OptionalNumberArgument(line).value_or(1);
       if (count < 0) throw ScriptError("tick: the number of ticks cannot be negative");
       if (!player_->Game()) return false;  // the timer belongs to the game window
-      for (int32_t i = 0; i < count && !Host().ProgramEnded(); ++i) {
-        player_->Session().Form.TimerTimer();
-      }
-      return false;
+      ticks_to_pass_ = count;
+      return true;
     }
     if (line.Command == "wait") {
       const int32_t ms = NumberArgument(line);
@@ -202,8 +216,8 @@ class GuiScriptRunner {
   // A control of the page that must be on the screen to be clicked.
   Rect OnScreen(const ScriptLine& line, const Rect& area, std::string_view what, int32_t n) {
     const Rect screen{0, 0, Host().LogicalWidth(), Host().LogicalHeight()};
-    const int x = area.Left + area.Width / 2;
-    const int y = area.Top + area.Height / 2;
+    const int x = area.CentreX();
+    const int y = area.CentreY();
     if (area.Width <= 0 || area.Height <= 0 || !screen.Contains(x, y)) {
       throw ScriptError(line.Command + ": " + std::string(what) + " " + std::to_string(n) +
                         " is not on the screen (scroll to it first)");
@@ -424,6 +438,7 @@ class GuiScriptRunner {
   WindowDrivers drivers_;
   std::unique_ptr<DesktopPlayer> player_;
   uint64_t wait_until_ = 0;
+  int32_t ticks_to_pass_ = 0;  // of the last `tick` line
   int status_ = kScriptCompleted;
   bool script_over_ = false;
 };

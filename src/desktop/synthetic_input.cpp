@@ -73,9 +73,7 @@ void PushClickAt(int x, int y) {
   Push(event);
 }
 
-void PushClick(const Rect& area) {
-  PushClickAt(area.Left + area.Width / 2, area.Top + area.Height / 2);
-}
+void PushClick(const Rect& area) { PushClickAt(area.CentreX(), area.CentreY()); }
 
 void PushWheel(int notches) {
   SDL_Event event{};

@@ -24,13 +24,17 @@ void Fight(TForm1& form, const TagEntry& tag) {
   TSouboj window(form.State, form.host, form.Random, form.Store.Files(), form.FightEnemy);
   window.HideMana = form.HideMana;
   window.Open(Attributes(tag));
-  form.host.RunModal(window);
+  const bool fought_out = form.RunPageWindow(window);
   window.ActionLabels.clear();
   // A hero who died in the fight ended the game there.
   if (form.host.ProgramEnded()) return;
   if (window.NoDeath < 1) {
-    form.Report(std::string(kWon) + std::to_string(form.FightEnemy.Reward) + std::string(kWonTail),
-                kWonColour);
+    // A fight a countdown broke off was not won.
+    if (fought_out) {
+      form.Report(
+          std::string(kWon) + std::to_string(form.FightEnemy.Reward) + std::string(kWonTail),
+          kWonColour);
+    }
   } else {
     CharacterState& hero = form.State.Character;
     hero.ZIVOTY = std::max(hero.ZIVOTY, 1);

@@ -31,10 +31,21 @@ GameSession::GameSession(Host& host_in, RandomSource& random, AudioBackend* audi
       audio_device_(audio_device) {}
 
 bool GameSession::LoadInitRecord() {
-  std::optional<InitRecord> record = qv::LoadInitRecord(host);
-  if (!record) return false;
-  Record = *record;
+  InitRecordRead read = ReadInitRecordFile();
+  if (!read.Record) {
+    record_failure_ = std::move(read.Failure);
+    host.ShowMessage(record_failure_);
+    return false;
+  }
+  record_failure_.clear();
+  Record = *read.Record;
   Files.SetCheckString(Record.CheckString.str());
+  return true;
+}
+
+bool GameSession::RefusesGame() {
+  if (record_failure_.empty()) return false;
+  host.ShowMessage(record_failure_);
   return true;
 }
 

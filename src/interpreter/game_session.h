@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "audio/audio_backend.h"
@@ -32,8 +33,14 @@ class GameSession {
 
   // Reads the initialization record, as the main menu does when it is
   // created. False (the message shown) when it cannot be read; the menu
-  // still opens and a new game starts from an empty record.
+  // still opens, but no game starts (RefusesGame).
   bool LoadInitRecord();
+
+  // Asked before a game is started or loaded from the start windows: true,
+  // with the message of LoadInitRecord shown again, when the record could
+  // not be read. The record holds the hero and the gamebook's identity; a
+  // game without it would be no game of this gamebook.
+  bool RefusesGame();
 
   // Whether a new game first asks for the hero's name.
   bool AsksForName() const { return Record.AskName == 1; }
@@ -67,6 +74,8 @@ class GameSession {
   GameSkin GameSkinValues;  // read at the start of a game
 
  private:
+  // Why the record could not be read; empty once it has been.
+  std::string record_failure_;
   // Before the player, which keeps a reference to its device.
   AudioBackend* audio_device_;
   RecordingAudioBackend silent_device_;

@@ -33,7 +33,7 @@ void AnswerPrompt(TForm1& form, const TagEntry& tag) {
   window.CentreOnScreen(form.host.ScreenWidth(), form.host.ScreenHeight());
   window.Reopen();
   const uint64_t page = form.PageGeneration();
-  form.host.RunModal(window);
+  form.RunPageWindow(window);
   // A countdown that showed another page while the prompt was up took this
   // page away, and the answer with it: the new page may have asked (and
   // answered) into the same window and slot numbers of its own.
@@ -76,7 +76,7 @@ void PicturePopup(TForm1& form, const TagEntry& tag) {
   window.Image1 = std::move(picture.Value());
   window.CentreOnScreen(form.host.ScreenWidth(), form.host.ScreenHeight());
   window.Reopen();
-  form.host.RunModal(window);
+  form.RunPageWindow(window);
   window.Image1 = Picture{};  // the pixels are not needed once the window is down
 }
 

@@ -29,7 +29,7 @@ void Save(TForm1& form, const TagEntry& tag) {
   TSaveForm window(state, form.Store, form.host, form.PlayingMusic);
   window.CentreOn(form.host.ScreenWidth(), form.host.ScreenHeight());
   window.FormShow();
-  form.host.RunModal(window);
+  form.RunPageWindow(window);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ void Shop(TForm1& form, const TagEntry& tag) {
   window.CentreOn(form.host.ScreenWidth(), form.host.ScreenHeight());
   window.ShowMoney();
   window.ShowOffer(offer ? std::move(*offer) : std::vector<ShopRow>{});
-  form.host.RunModal(window);
+  form.RunPageWindow(window);
 }
 
 // PRODEJ: TYP chooses the kinds (weapons only when absent; a word that is
@@ -49,7 +49,7 @@ void Sell(TForm1& form, const TagEntry& tag) {
   TProdej window(form.State, form.host);
   window.CentreOn(form.host.ScreenWidth(), form.host.ScreenHeight());
   window.Prepare(form.SaleKind, form.SalePercent);
-  form.host.RunModal(window);
+  form.RunPageWindow(window);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "data/conversion.h"
 #include "interpreter/command_table.h"
@@ -10,6 +11,7 @@
 #include "parser/colour.h"
 #include "parser/condition_eval.h"
 #include "parser/substitution.h"
+#include "ui/saturated.h"
 
 namespace qv {
 
@@ -20,6 +22,10 @@ constexpr Colour kWhite = 0xFFFFFF;
 // "Parametr lokace je 0, zřejmě došlo k chybě!"
 constexpr std::string_view kZeroLocationMessage =
     "Parametr lokace je 0, z\xF8" "ejm\xEC do\x9Alo k chyb\xEC!";
+// A countdown may show a page under a window of the page before it, which
+// may open a window of its own; one level further the windows would pile up
+// every second for as long as the player waits.
+constexpr std::size_t kPagesUnderWindows = 2;
 
 }  // namespace
 
@@ -29,6 +35,17 @@ TForm1::TForm1(GameState& state, LocationStore& store, Host& host_in, RandomSour
 // --- ChangeLoc -------------------------------------------------------------
 
 void TForm1::ChangeLoc(int32_t n) {
+  ShowPage(n);
+  // The outermost call shows the page of a countdown that closed the windows
+  // of the pages inside it, once those windows and pages are all gone.
+  while (change_depth_ == 0 && countdown_target_ > 0) {
+    const int32_t target = std::exchange(countdown_target_, 0);
+    if (host.ProgramEnded()) break;
+    ShowPage(target);
+  }
+}
+
+void TForm1::ShowPage(int32_t n) {
   DeferredTarget = 0;
   Timer = Countdown{};
 
@@ -179,6 +196,27 @@ void TForm1::FinishPage() {
   MenuFrameHeight = 30 * count + 40;
 }
 
+bool TForm1::RunPageWindow(ModalWindow& window) {
+  page_windows_.push_back(&window);
+  // The window leaves the list however the modal loop ends.
+  struct Opened {
+    std::vector<ModalWindow*>& windows;
+    ~Opened() { windows.pop_back(); }
+  } opened{page_windows_};
+  host.RunModal(window);
+  return countdown_target_ == 0;
+}
+
+void TForm1::CloseWindowsForCountdown(int32_t target) {
+  Timer = Countdown{};
+  DeferredTarget = 0;
+  countdown_target_ = target;
+  // The pages under the windows are gone: their remaining tags are not
+  // carried out.
+  ++page_generation_;
+  for (ModalWindow* window : page_windows_) window->Close();
+}
+
 // --- Message lines ---------------------------------------------------------
 
 void TForm1::AddInfoLine(std::string_view text) {
@@ -227,11 +265,11 @@ TXLabel& TForm1::AddTextBlock(TXLabel block) {
     block.Top = GameWindowLayout::kColumnTop;
   } else if (LastPlacedWasText && !TextBlocks.empty()) {
     const TXLabel& previous = TextBlocks.back();
-    block.Top = previous.Top + previous.Height + 20;
+    block.Top = SaturatedSum({previous.Top, previous.Height, 20});
     block.PreviousText = previous.Number;
   } else if (!InTextPictures.empty()) {
     const TXImage& picture = InTextPictures.back();
-    block.Top = picture.Top + picture.Height + 20;
+    block.Top = SaturatedSum({picture.Top, picture.Height, 20});
     block.UnderPicture = static_cast<int32_t>(InTextPictures.size());
   } else {
     block.Top = GameWindowLayout::kColumnTop;
@@ -242,7 +280,7 @@ TXLabel& TForm1::AddTextBlock(TXLabel block) {
 }
 
 TXImage& TForm1::AddPicture(TXImage picture, int shift_x, std::optional<int> shift_y) {
-  picture.Left = GameWindowLayout::kColumnLeft + shift_x;
+  picture.Left = SaturatedSum({GameWindowLayout::kColumnLeft, shift_x});
   picture.PreviousPicture = 0;
   picture.UnderText = 0;
   const int posuny = shift_y.value_or(15);
@@ -251,15 +289,15 @@ TXImage& TForm1::AddPicture(TXImage picture, int shift_x, std::optional<int> shi
     picture.Top = GameWindowLayout::kColumnTop;
   } else if (LastPlacedWasText && !TextBlocks.empty()) {
     const TXLabel& text = TextBlocks.back();
-    picture.Top = text.Top + text.Height + 25 + posuny;
+    picture.Top = SaturatedSum({text.Top, text.Height, 25, posuny});
     picture.UnderText = text.Number;
   } else if (!InTextPictures.empty()) {
     const TXImage& previous = InTextPictures.back();
-    picture.Top = previous.Top + posuny + (shift_y ? 0 : previous.Height);
+    picture.Top = SaturatedSum({previous.Top, posuny, shift_y ? 0 : previous.Height});
     picture.PreviousPicture = static_cast<int32_t>(InTextPictures.size());
   } else {
     const TXLabel& text = TextBlocks.back();
-    picture.Top = text.Top + text.Height + 25 + posuny;
+    picture.Top = SaturatedSum({text.Top, text.Height, 25, posuny});
     picture.UnderText = text.Number;
   }
   LastPlacedWasText = false;
@@ -345,24 +383,31 @@ void TForm1::ControlForceLoad() {
 }
 
 void TForm1::TimerTimer() {
+  // Windows a countdown closed are coming down; its page comes next.
+  if (countdown_target_ > 0) return;
   ControlForceLoad();
   if (!Timer.TimerActive) return;
   ++Timer.TimerTicks;
   if (Timer.TimerTicks < 10) return;
   Timer.TimerTicks = 1;
-  --Timer.TimerSeconds;
+  // A countdown from the smallest number runs out like any other below 1.
+  Timer.TimerSeconds = SaturatedSum({Timer.TimerSeconds, -1});
   Timer.TimerLabel = Timer.TimerShown ? std::to_string(Timer.TimerSeconds) : std::string();
   if (Timer.TimerSeconds < 1) {
     const int32_t target = Timer.TimerTarget;
     State.NextLocation = target;
     if (OnCountdownExpired) OnCountdownExpired();
+    if (target > 0 && change_depth_ >= kPagesUnderWindows) {
+      CloseWindowsForCountdown(target);
+      return;
+    }
     ChangeLoc(target);
   }
 }
 
 void TForm1::ScrollColumn(int delta) {
-  for (TXLabel& block : TextBlocks) block.Top += delta;
-  for (TXImage& picture : InTextPictures) picture.Top += delta;
+  for (TXLabel& block : TextBlocks) block.Top = SaturatedSum({block.Top, delta});
+  for (TXImage& picture : InTextPictures) picture.Top = SaturatedSum({picture.Top, delta});
 }
 
 void TForm1::HelpClick() {

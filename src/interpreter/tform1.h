@@ -74,6 +74,12 @@ class TForm1 {
   // compares it to know whether the page it belongs to still exists.
   uint64_t PageGeneration() const { return page_generation_; }
 
+  // Shows a window that a tag of the page opens (fight, shop, selling, save,
+  // answer prompt, picture pop-up) and returns once it is closed. False when
+  // a countdown closed it: its page is going away, and the command must not
+  // act on what the window left behind.
+  bool RunPageWindow(ModalWindow& window);
+
   // --- Message lines -------------------------------------------------------
 
   void AddInfoLine(std::string_view text);
@@ -189,6 +195,12 @@ class TForm1 {
   Enemy FightEnemy;
 
  private:
+  // ChangeLoc without the page a countdown left waiting.
+  void ShowPage(int32_t n);
+  // The countdown ran out to `target` while pages were being built one under
+  // a window of the other: their windows close, and the page follows once
+  // they are down.
+  void CloseWindowsForCountdown(int32_t target);
   bool PassesConditions(std::span<TagEntry> tags, std::size_t index);
   void RunTags(std::span<TagEntry> tags, uint64_t generation);
   void FinishPage();
@@ -202,6 +214,11 @@ class TForm1 {
   // the outer call must not find its tags replaced under it.
   std::deque<TagStore> tag_stores_;
   std::size_t change_depth_ = 0;
+  // The windows the pages' tags have open, in the order they opened.
+  std::vector<ModalWindow*> page_windows_;
+  // A countdown's target waiting for the windows it closed to come down;
+  // 0 = none.
+  int32_t countdown_target_ = 0;
 };
 
 }  // namespace qv

@@ -78,6 +78,18 @@ int ScriptRunner::Run() {
 
 void ScriptRunner::RunUntil(const std::function<bool()>& done) {
   while (!done()) {
+    // Time asked for goes on under whatever window is on top now, also one
+    // a tick has just opened or closed, before the next line is read.
+    if (ticks_to_pass_ > 0) {
+      // Nothing but a line can change a game whose timer stands still.
+      if (!TimerRuns()) {
+        ticks_to_pass_ = 0;
+        continue;
+      }
+      --ticks_to_pass_;
+      session_->Form.TimerTimer();
+      continue;
+    }
     const std::optional<ScriptLine> line = reader_.Next();
     if (!line) throw ScriptFinished{};
     try {
@@ -133,10 +145,16 @@ void ScriptRunner::Apply(const ScriptLine& line) {
 void ScriptRunner::Tick(const ScriptLine& line) {
   const int32_t count = OptionalNumberArgument(line).value_or(1);
   if (count < 0) throw ScriptError("tick: the number of ticks cannot be negative");
-  // The game window's timer runs from the start of the game on, under every
-  // window it opens.
   if (!game_started_) return;
-  for (int32_t i = 0; i < count && !host_.ProgramEnded(); ++i) session_->Form.TimerTimer();
+  // The ticks pass in RunUntil, one by one, so that each runs under the
+  // window on top at its time.
+  ticks_to_pass_ = count;
+}
+
+bool ScriptRunner::TimerRuns() const {
+  // The game window's timer runs from the start of the game on, under every
+  // window it opens, but nothing of the game moves behind the death window.
+  return game_started_ && !windows_.Contains(kDeathWindow);
 }
 
 // --- The start windows -----------------------------------------------------
@@ -149,6 +167,7 @@ void ScriptRunner::StartGame() {
 }
 
 void ScriptRunner::Follow(StartAction action) {
+  if (IsGameStart(action) && session_->RefusesGame()) return;
   switch (action) {
     case StartAction::None:
       break;

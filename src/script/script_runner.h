@@ -7,6 +7,7 @@
 // call that opened it (ScriptHost::RunModal).
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <istream>
 #include <memory>
@@ -66,6 +67,7 @@ class ScriptRunner final : public CommandLoop {
   bool ApplyDeath(const ScriptLine& line);
   bool ApplyModal(const StackedWindow& window, const ScriptLine& line);
   void Tick(const ScriptLine& line);
+  bool TimerRuns() const;
   void StartGame();
   // Carries out what a start window asked for.
   void Follow(StartAction action);
@@ -82,6 +84,7 @@ class ScriptRunner final : public CommandLoop {
   TForm10 load_list_;  // the main menu's list of saved positions
   WindowDrivers drivers_;
   bool game_started_ = false;
+  int32_t ticks_to_pass_ = 0;  // of the last `tick` line
   // The start windows, created with the program as the game's are.
   TForm8 menu_;
   TForm14 name_entry_;

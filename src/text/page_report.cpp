@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "script/shown_text.h"
+#include "script/visible_controls.h"
 
 namespace qv {
 
@@ -80,7 +80,7 @@ void PageReporter::StartPage(const TForm1& form) {
   menu_.reset();
   out_ << '\n';
   if (form.LocationLabelVisible) {
-    out_ << "--- " << ShownText(form.LocationLabel) << " ---\n";
+    out_ << "--- " << TerminalText(form.LocationLabel) << " ---\n";
   } else {
     out_ << "---\n";
   }
@@ -101,14 +101,14 @@ void PageReporter::ReportColumn(const TForm1& form) {
         out_ << "[t" << TextLinksBefore(form, texts_ + 1)
              << (block.Target == 0 ? ", web link] " : "] ");
       }
-      out_ << ShownText(block.Text) << '\n';
+      out_ << TerminalText(block.Text) << '\n';
       ++texts_;
     } else {
       const TXImage& picture = form.InTextPictures[pictures_];
       out_ << '[';
       if (picture.Target != 0) out_ << 'p' << PictureLinksBefore(form, pictures_ + 1) << ' ';
-      out_ << "picture " << ShownText(picture.File);
-      if (!picture.Hint.empty()) out_ << ": " << ShownText(picture.Hint);
+      out_ << "picture " << TerminalText(picture.File);
+      if (!picture.Hint.empty()) out_ << ": " << TerminalText(picture.Hint);
       out_ << "]\n";
       ++pictures_;
     }
@@ -127,7 +127,7 @@ void PageReporter::ReportInfo(const TForm1& form) {
   out_ << "Messages (newest first):\n";
   for (const InfoLine& line : lines) {
     if (line.Text.empty()) continue;
-    out_ << (line.LineColour == kOlderLine ? "  older: " : "  new: ") << ShownText(line.Text)
+    out_ << (line.LineColour == kOlderLine ? "  older: " : "  new: ") << TerminalText(line.Text)
          << '\n';
   }
 }
@@ -136,7 +136,7 @@ void PageReporter::ReportTimer(const TForm1& form) {
   const std::string& label = form.Timer.TimerLabel;
   if (label == timer_) return;
   timer_ = label;
-  if (!label.empty()) out_ << "Countdown: " << ShownText(label) << '\n';
+  if (!label.empty()) out_ << "Countdown: " << TerminalText(label) << '\n';
 }
 
 void PageReporter::ReportMenu(const TForm1& form) {
@@ -145,12 +145,12 @@ void PageReporter::ReportMenu(const TForm1& form) {
   menu_ = captions;
   if (captions.empty() && !form.ContinueButtonVisible) return;
   if (form.MenuVisible && !form.State.World.MenuHeading.empty()) {
-    out_ << ShownText(form.State.World.MenuHeading.str()) << '\n';
+    out_ << TerminalText(form.State.World.MenuHeading.str()) << '\n';
   }
   for (std::size_t i = 0; i < captions.size(); ++i) {
-    out_ << "  " << i + 1 << ". " << ShownText(captions[i]) << '\n';
+    out_ << "  " << i + 1 << ". " << TerminalText(captions[i]) << '\n';
   }
-  if (form.ContinueButtonVisible) out_ << "  c. " << ShownText("Pokra\xE8ovat") << '\n';
+  if (form.ContinueButtonVisible) out_ << "  c. " << TerminalText("Pokra\xE8ovat") << '\n';
 }
 
 }  // namespace qv

@@ -5,7 +5,7 @@
 
 #include "data/cp1250.h"
 #include "host/approximate_metrics.h"
-#include "script/shown_text.h"
+#include "script/visible_controls.h"
 #include "script/window_drivers.h"
 #include "text/text_windows.h"
 #include "ui/answer_prompt.h"
@@ -19,26 +19,26 @@ void TextHost::BeforeWindow() {
 }
 
 void TextHost::ShowMessage(std::string_view text) {
-  out_ << "Message: " << ShownText(text) << '\n' << std::flush;
+  out_ << "Message: " << TerminalText(text) << '\n' << std::flush;
 }
 
 void TextHost::ShowDeathWindow() {
   if (ended_) return;
   BeforeWindow();
   TForm12 window(*this);
-  out_ << "Your hero is dead. [picture " << ShownText(window.File) << "]\n" << std::flush;
+  out_ << "Your hero is dead. [picture " << TerminalText(window.File) << "]\n" << std::flush;
   window.PictureClick();
 }
 
 void TextHost::OpenWebAddress(std::string_view address) {
-  out_ << "Web address: " << ShownText(address) << '\n' << std::flush;
+  out_ << "Web address: " << TerminalText(address) << '\n' << std::flush;
 }
 
 void TextHost::RunModal(ModalWindow& window) {
   if (ended_) return;
   BeforeWindow();
   if (auto* prompt = dynamic_cast<TForm16*>(&window)) {
-    out_ << ShownText(prompt->Question) << "\nAnswer: " << std::flush;
+    out_ << TerminalText(prompt->Question) << "\nAnswer: " << std::flush;
     const std::optional<std::string> line = input_.ReadLine();
     if (!line) {
       EndProgram();
@@ -47,8 +47,8 @@ void TextHost::RunModal(ModalWindow& window) {
     prompt->Edit = Utf8ToCp1250(*line);
     prompt->OkClick();
   } else if (auto* popup = dynamic_cast<TForm13*>(&window)) {
-    out_ << "[picture " << ShownText(popup->File);
-    if (!popup->Caption.empty()) out_ << ": " << ShownText(popup->Caption);
+    out_ << "[picture " << TerminalText(popup->File);
+    if (!popup->Caption.empty()) out_ << ": " << TerminalText(popup->Caption);
     out_ << "] (Enter closes the picture)" << std::flush;
     if (!input_.ReadLine()) {
       EndProgram();

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "data/cp1250.h"
-#include "script/shown_text.h"
+#include "script/visible_controls.h"
 
 namespace qv {
 
@@ -74,12 +74,13 @@ void TextPlayer::Run() {
 }
 
 void TextPlayer::ShowMenu() {
-  out_ << '\n' << ShownText(menu_.GameTitle) << '\n';
-  if (!menu_.AuthorLabel.empty()) out_ << ShownText(menu_.AuthorLabel) << '\n';
+  out_ << '\n' << TerminalText(menu_.GameTitle) << '\n';
+  if (!menu_.AuthorLabel.empty()) out_ << TerminalText(menu_.AuthorLabel) << '\n';
   out_ << "1 new game (or Enter), 2 load a saved game, 3 about, q exit\n> " << std::flush;
 }
 
 void TextPlayer::Follow(StartAction action) {
+  if (IsGameStart(action) && session_->RefusesGame()) return;
   switch (action) {
     case StartAction::None:
       break;
@@ -105,9 +106,9 @@ void TextPlayer::Follow(StartAction action) {
 void TextPlayer::ShowAbout() {
   about_.FormShow(menu_.Left, menu_.Top);
   out_ << '\n';
-  for (std::string_view line : about_.Lines) out_ << ShownText(line) << '\n';
-  out_ << ShownText(about_.LinkLine) << " (w opens it)\n"
-       << ShownText(about_.VersionLine) << "\n(Enter closes)\n> " << std::flush;
+  for (std::string_view line : about_.Lines) out_ << TerminalText(line) << '\n';
+  out_ << TerminalText(about_.LinkLine) << " (w opens it)\n"
+       << TerminalText(about_.VersionLine) << "\n(Enter closes)\n> " << std::flush;
   while (!about_.IsClosed()) {
     const std::optional<std::string> line = input_.ReadLine();
     if (!line) {
@@ -125,8 +126,8 @@ void TextPlayer::ShowAbout() {
 
 void TextPlayer::ShowNameEntry() {
   out_ << '\n'
-       << ShownText(name_entry_.Prompt) << '\n'
-       << ShownText(name_entry_.Label) << ' ' << std::flush;
+       << TerminalText(name_entry_.Prompt) << '\n'
+       << TerminalText(name_entry_.Label) << ' ' << std::flush;
   const std::optional<std::string> line = input_.ReadLine();
   if (!line) {
     host_.EndProgram();
@@ -144,7 +145,7 @@ void TextPlayer::ShowLoadList() {
     if (load_list_.Labels.empty()) out_ << "  none\n";
     int n = 0;
     for (const TLELabel& label : load_list_.Labels) {
-      out_ << "  " << ++n << ". " << ShownText(label.Caption) << '\n';
+      out_ << "  " << ++n << ". " << TerminalText(label.Caption) << '\n';
     }
     out_ << "(N loads entry N, x goes back)\n> " << std::flush;
     const std::optional<std::string> line = input_.ReadLine();

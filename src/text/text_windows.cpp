@@ -13,7 +13,7 @@
 #include "possessions/sell_window.h"
 #include "possessions/shop_window.h"
 #include "script/script_error.h"
-#include "script/shown_text.h"
+#include "script/visible_controls.h"
 #include "state/save_window.h"
 #include "state/settings_window.h"
 
@@ -61,30 +61,30 @@ std::string LabelNumber(const std::vector<TLELabel>& labels, int32_t n) {
 void PrintLabels(std::ostream& out, const std::vector<TLELabel>& labels, Colour enabled) {
   int n = 0;
   for (const TLELabel& label : labels) {
-    out << "  " << ++n << ". " << ShownText(label.Caption);
+    out << "  " << ++n << ". " << TerminalText(label.Caption);
     if (label.FontColour != enabled) out << " (greyed)";
     out << '\n';
   }
 }
 
 void PrintNonEmpty(std::ostream& out, std::string_view text) {
-  if (!text.empty()) out << ShownText(text) << '\n';
+  if (!text.empty()) out << TerminalText(text) << '\n';
 }
 
 // --- fight ---------------------------------------------------------------
 
 void PrintFight(const TSouboj& fight, std::ostream& out) {
   const FightLines& l = fight.Lines;
-  out << "Fight with " << ShownText(l.EnemyName) << '\n'
-      << "  Enemy: lives " << ShownText(l.EnemyLives) << ", attack " << ShownText(l.EnemyAttack)
-      << ", defence " << ShownText(l.EnemyDefence) << ", damage " << ShownText(l.EnemyDamage)
-      << ", hardness " << ShownText(l.EnemyHardness) << '\n'
-      << "  You: lives " << ShownText(l.PlayerLives);
-  if (!fight.HideMana) out << ", mana " << ShownText(l.PlayerMana);
-  out << ", speed " << ShownText(l.PlayerSpeed) << ", energy " << ShownText(l.PlayerEnergy)
-      << ", attack " << ShownText(l.PlayerAttack) << ", defence " << ShownText(l.PlayerDefence)
-      << ", damage " << ShownText(l.PlayerDamage) << ", hardness "
-      << ShownText(l.PlayerHardness) << '\n';
+  out << "Fight with " << TerminalText(l.EnemyName) << '\n'
+      << "  Enemy: lives " << TerminalText(l.EnemyLives) << ", attack "
+      << TerminalText(l.EnemyAttack) << ", defence " << TerminalText(l.EnemyDefence) << ", damage "
+      << TerminalText(l.EnemyDamage) << ", hardness " << TerminalText(l.EnemyHardness) << '\n'
+      << "  You: lives " << TerminalText(l.PlayerLives);
+  if (!fight.HideMana) out << ", mana " << TerminalText(l.PlayerMana);
+  out << ", speed " << TerminalText(l.PlayerSpeed) << ", energy " << TerminalText(l.PlayerEnergy)
+      << ", attack " << TerminalText(l.PlayerAttack) << ", defence "
+      << TerminalText(l.PlayerDefence) << ", damage " << TerminalText(l.PlayerDamage)
+      << ", hardness " << TerminalText(l.PlayerHardness) << '\n';
   PrintNonEmpty(out, fight.Summary1);
   PrintNonEmpty(out, fight.Summary2);
   PrintNonEmpty(out, fight.Summary3);
@@ -123,10 +123,10 @@ std::optional<ScriptLine> TranslateFight(const TSouboj& fight,
 // --- shop and sale ---------------------------------------------------------
 
 void PrintShop(const TObchod& shop, std::ostream& out) {
-  out << ShownText(shop.Heading.Label2) << '\n';
+  out << TerminalText(shop.Heading.Label2) << '\n';
   const std::size_t rows = std::min(shop.RowLabels.size(), shop.Offer.size());
   for (std::size_t i = 0; i < rows; ++i) {
-    out << "  " << i + 1 << ". " << ShownText(shop.Offer[i].Name) << " - " << shop.Offer[i].Price
+    out << "  " << i + 1 << ". " << TerminalText(shop.Offer[i].Name) << " - " << shop.Offer[i].Price
         << '\n';
   }
   PrintNonEmpty(out, shop.Label5);
@@ -155,10 +155,10 @@ std::string_view GoodsWord(SaleGoods goods) {
 }
 
 void PrintSale(const TProdej& sale, std::ostream& out) {
-  out << ShownText(sale.Heading.Label2) << '\n';
+  out << TerminalText(sale.Heading.Label2) << '\n';
   int n = 0;
   for (const SaleEntry* entry : ShownEntries(sale)) {
-    out << "  " << ++n << ". " << ShownText(entry->Label.Caption) << '\n';
+    out << "  " << ++n << ". " << TerminalText(entry->Label.Caption) << '\n';
   }
   PrintNonEmpty(out, sale.Status);
   out << "(N sells row N, x closes)\n";
@@ -186,14 +186,14 @@ constexpr std::array<std::string_view, kRaiseCount> kRaiseNames = {
     "zivoty", "mana", "sila", "obratnost", "energie", "rychlost"};
 
 void PrintSheet(const TForm2& sheet, std::ostream& out) {
-  out << ShownText(sheet.Jmeno) << '\n' << "  XP: " << ShownText(sheet.XP) << '\n';
+  out << TerminalText(sheet.Jmeno) << '\n' << "  XP: " << TerminalText(sheet.XP) << '\n';
   const std::pair<const char*, const std::string*> lines[] = {
       {"zivoty", &sheet.Zivoty},       {"mana", &sheet.Mana},         {"sila", &sheet.Sila},
       {"obratnost", &sheet.Obratnost}, {"rychlost", &sheet.Rychlost}, {"energie", &sheet.Energie},
       {"weapon", &sheet.Zbran},        {"armour", &sheet.Zbroj}};
   for (const auto& [name, line] : lines) {
     if (line == &sheet.Mana && sheet.HideMana) continue;
-    out << "  " << name << ": " << ShownText(*line) << '\n';
+    out << "  " << name << ": " << TerminalText(*line) << '\n';
   }
   out << "Raises you can pay:";
   bool any = false;
@@ -220,11 +220,12 @@ void PrintList(std::ostream& out, std::string_view heading, const std::vector<TL
   if (list.empty()) out << " none";
   out << '\n';
   int n = 0;
-  for (const TLELabel& label : list) out << "  " << ++n << ". " << ShownText(label.Caption) << '\n';
+  for (const TLELabel& label : list)
+    out << "  " << ++n << ". " << TerminalText(label.Caption) << '\n';
 }
 
 void PrintInventory(const TInventory& inventory, std::ostream& out) {
-  out << ShownText(inventory.Label9 + " " + inventory.Prachy) << '\n';
+  out << TerminalText(inventory.Label9 + " " + inventory.Prachy) << '\n';
   PrintList(out, "Items", inventory.Items);
   PrintList(out, "Weapons", inventory.Weapons);
   PrintList(out, "Armour", inventory.Armours);
@@ -288,7 +289,7 @@ void PrintTextWindow(const ModalWindow& window, std::ostream& out) {
   } else if (const auto* inventory = dynamic_cast<const TInventory*>(&window)) {
     PrintInventory(*inventory, out);
   } else if (const auto* save = dynamic_cast<const TSaveForm*>(&window)) {
-    out << "Save the game under the name [" << ShownText(save->Edit1)
+    out << "Save the game under the name [" << TerminalText(save->Edit1)
         << "] (Enter keeps it, - does not save): ";
   } else if (const auto* settings = dynamic_cast<const TForm15*>(&window)) {
     PrintSettings(*settings, out);
@@ -360,7 +361,7 @@ void RunTextWindow(ModalWindow& window, Host& host, TextInput& input, std::ostre
     try {
       driver->second->Apply(window, *command);
     } catch (const ScriptError& error) {
-      out << error.what() << '\n';
+      out << VisibleControls(error.what(), LineLayout::Keep) << '\n';
     }
   }
 }

@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "script/visible_controls.h"
 #include "tools/gamebook_check.h"
 #include "tools/tool_commands.h"
 
@@ -21,7 +22,10 @@ int RunCheckCommand(std::span<const std::string_view> args, std::ostream& out, s
   }
   const std::vector<Finding> findings = CheckGamebook();
   fs::current_path(previous, ec);
-  for (const Finding& f : findings) out << FormatFinding(f) << '\n';
+  // A finding quotes the gamebook's own text, which must not act on the
+  // terminal, and keeps to its one line.
+  for (const Finding& f : findings)
+    out << VisibleControls(FormatFinding(f), LineLayout::Show) << '\n';
   out << findings.size() << (findings.size() == 1 ? " error" : " errors") << '\n';
   return findings.empty() ? kToolOk : kToolFailed;
 }

@@ -10,6 +10,7 @@
 #include "host/window.h"
 #include "parser/colour.h"
 #include "ui/picture.h"
+#include "ui/saturated.h"
 
 namespace qv {
 
@@ -33,8 +34,9 @@ class TForm13 : public ModalWindow {
   int Top = 0;
 
   int ClientWidth() const { return Width; }
-  int ClientHeight() const { return Height + kCaptionRoom; }
-  int CaptionTop() const { return Height + kCaptionGap; }
+  // A gamebook may give a picture as high as a 32-bit number goes.
+  int ClientHeight() const { return SaturatedSum({Height, kCaptionRoom}); }
+  int CaptionTop() const { return SaturatedSum({Height, kCaptionGap}); }
 
   // Centres the window on a screen of that size, each half rounded toward
   // zero.

@@ -18,4 +18,11 @@ enum class StartAction {
   EndProgram,     // the program ends
 };
 
+// The actions that lead to a game: a new one (through the name entry or
+// directly) or a saved one (through the load list).
+inline bool IsGameStart(StartAction action) {
+  return action == StartAction::OpenNameEntry || action == StartAction::OpenGame ||
+         action == StartAction::OpenLoadList;
+}
+
 }  // namespace qv

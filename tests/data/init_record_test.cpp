@@ -111,6 +111,23 @@ TEST(InitRecordLayout, EveryFieldAtItsOffset) {
   EXPECT_EQ(back.Zkusenosti, -7);
 }
 
+TEST(InitRecordLayout, LengthBytesBeyondTheirFieldsAreCutToTheField) {
+  std::array<uint8_t, InitRecord::kSize> raw{};
+  raw.fill('x');
+  for (const std::size_t offset :
+       {InitRecord::kCheckStringOffset, InitRecord::kHeroNameOffset, InitRecord::kTitleOffset,
+        InitRecord::kAuthorLineOffset, InitRecord::kCurrencyNameOffset}) {
+    raw[offset] = 0xFF;
+  }
+  const InitRecord r = InitRecord::Decode(raw.data());
+  EXPECT_EQ(r.CheckString.str(), std::string(30, 'x'));
+  EXPECT_EQ(r.HeroName.str(), std::string(30, 'x'));
+  EXPECT_EQ(r.Title.str(), std::string(30, 'x'));
+  EXPECT_EQ(r.AuthorLine.str(), std::string(32, 'x'));
+  EXPECT_EQ(r.CurrencyName.str(), std::string(30, 'x'));
+  EXPECT_EQ(DecodeCheckString(r.CheckString.str()).size(), 29u);
+}
+
 std::string RecordBytes(const InitRecord& r) {
   std::array<uint8_t, InitRecord::kSize> raw{};
   r.Encode(raw.data());

@@ -213,5 +213,101 @@ TEST_F(GuiScriptTest, AudioCallsAreTheHeadlessOnesThroughTheRealMixer) {
   EXPECT_EQ(gui.Lines[1]["audio"], headless.Lines[1]["audio"]);
 }
 
+// A countdown back to a page that opens a pop-up: the desktop window runs
+// a loop of its own for every window, and the countdown fires in them.
+constexpr const char* kPopUpEverySecond =
+    "<1><casovac cas=\"0\" odkaz=\"1\"><obrazek soubor=\"cerveny.png\">"
+    "<text obsah=\"Pod obr\xE1zkem.\">";
+
+TEST_F(GuiScriptTest, PopUpReopenedByTheCountdownKeepsTheWindowsBoundedWhileTicking) {
+  QV_ON_PRIVATE_DISPLAY();
+  WriteSolidPng("obrazky/cerveny.png", 40, 30, Rgb{255, 0, 0});
+  WriteLocations(kPopUpEverySecond);
+  WriteInitRecord(TestInitRecord());
+  std::string script = "new-game\n";
+  for (int i = 0; i < 60; ++i) script += "tick 10\ndump\n";
+  const GuiRun run = RunGui(script + "tick 600\ndump\nclose\ndump\n");
+  ASSERT_EQ(run.Status, 0) << run.Lines.back().dump();
+  ASSERT_EQ(run.Lines.size(), 62u);
+  for (std::size_t i = 0; i + 1 < run.Lines.size(); ++i) {
+    // The menu, the game, and the pop-ups of at most two pages.
+    ASSERT_LE(run.Lines[i]["windows"].size(), 4u) << "dump " << i;
+    ASSERT_EQ(run.Lines[i]["location"], 1) << "dump " << i;
+  }
+  EXPECT_EQ(run.Lines.back()["windows"], Json::parse(R"(["menu","game"])"));
+  EXPECT_EQ(run.Lines.back()["texts"][0]["text"], "Pod obrázkem.");
+}
+
+TEST_F(GuiScriptTest, PopUpReopenedByTheCountdownKeepsTheWindowsBoundedWhileWaiting) {
+  QV_ON_PRIVATE_DISPLAY();
+  WriteSolidPng("obrazky/cerveny.png", 40, 30, Rgb{255, 0, 0});
+  WriteLocations(kPopUpEverySecond);
+  WriteInitRecord(TestInitRecord());
+  // Three countdowns run out: at 1.0, 1.9 and 2.8 seconds.
+  const GuiRun run = RunGui("new-game\nwait 3200\ndump\n");
+  ASSERT_EQ(run.Status, 0) << run.Lines.back().dump();
+  ASSERT_EQ(run.Lines.size(), 1u);
+  EXPECT_LE(run.Lines[0]["windows"].size(), 4u) << run.Lines[0]["windows"];
+  EXPECT_EQ(run.Lines[0]["location"], 1);
+}
+
+TEST_F(GuiScriptTest, TimerStandsStillBehindTheDeathWindow) {
+  QV_ON_PRIVATE_DISPLAY();
+  WriteLocations(
+      "<1><casovac cas=\"1\" odkaz=\"2\"><zivoty minus=\"100\">"
+      "<2><text obsah=\"Za smrt\xED.\">");
+  WriteInitRecord(TestInitRecord());
+  const GuiRun run = RunGui("new-game\nwait 1300\ndump\ntick 20\ndump\n");
+  ASSERT_EQ(run.Status, 0) << run.Lines.back().dump();
+  ASSERT_EQ(run.Lines.size(), 2u);
+  for (const Json& dump : run.Lines) {
+    EXPECT_EQ(dump["windows"], Json::parse(R"(["menu","game","death"])"));
+    EXPECT_EQ(dump["location"], 1);
+    EXPECT_TRUE(dump["texts"].empty());
+  }
+}
+
+TEST_F(GuiScriptTest, ShortRecordRefusesTheGameWithItsMessage) {
+  QV_ON_PRIVATE_DISPLAY();
+  WriteLocations(kTwoLocations);
+  WriteBytes("data/inicializace.qvl", TestInitRecord().EncodeToBytes().substr(0, 200));
+  const GuiRun run = RunGui("new-game\ndump\nload-list\ndump\n");
+  ASSERT_EQ(run.Status, 0) << run.Lines.back().dump();
+  ASSERT_EQ(run.Lines.size(), 2u);
+  const std::string message =
+      "Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů";
+  EXPECT_EQ(run.Lines[0]["windows"], Json::parse(R"(["menu"])"));
+  EXPECT_EQ(run.Lines[0]["messages"], Json::array({message, message}));
+  EXPECT_EQ(run.Lines[1]["windows"], Json::parse(R"(["menu"])"));
+  EXPECT_EQ(run.Lines[1]["messages"].size(), 3u);
+  EXPECT_EQ(run.Lines[1]["location"], 0);
+}
+
+TEST_F(GuiScriptTest, PicturesAtTheEndsOfTheNumberRangeAreDrawnAndClicked) {
+  QV_ON_PRIVATE_DISPLAY();
+  WriteSolidPng("obrazky/cerveny.png", 40, 30, Rgb{255, 0, 0});
+  WriteLocations(
+      "<1><text obsah=\"a\"><obrazekvtextu soubor=\"cerveny.png\" posuny=\"2147483647\">"
+      "<obrazekvtextu soubor=\"cerveny.png\" vyska=\"2147483647\" sirka=\"2147483647\" "
+      "posuny=\"-2147483648\">"
+      "<obrazekvtextu soubor=\"chybi.png\" posunx=\"-2147483648\">"
+      "<obrazek soubor=\"cerveny.png\" vyska=\"2147483647\" sirka=\"2147483647\">");
+  WriteInitRecord(TestInitRecord());
+  const GuiRun run = RunGui(
+      "new-game\nscreenshot shot.png\nclose\nkey pagedown\nwheel up\ndump\n"
+      "click-picture 1\n");
+  ASSERT_EQ(run.Status, 2) << run.Lines.back().dump();
+  ASSERT_EQ(run.Lines.size(), 2u);
+  EXPECT_EQ(
+      run.Lines[1],
+      Json::parse(
+          R"js({"error":"line 7: click-picture: picture 1 is not on the screen (scroll to it first)"})js"));
+  const Json& page = run.Lines[0];
+  EXPECT_EQ(page["windows"], Json::parse(R"(["menu","game"])"));
+  ASSERT_EQ(page["pictures"].size(), 2u);
+  EXPECT_EQ(page["pictures"][0]["top"], INT32_MAX);
+  EXPECT_EQ(page["pictures"][1]["height"], INT32_MAX);
+}
+
 }  // namespace
 }  // namespace qv

@@ -107,5 +107,32 @@ TEST_F(FightCommand, NumberThatIsNoNumberStopsThePageWithoutAFight) {
   EXPECT_TRUE(Form().TextBlocks.empty());
 }
 
+TEST_F(FightCommand, FightACountdownBrokeOffIsNotReportedAsWon) {
+  // Location 2 comes under location 1's prompt, and its countdown runs out
+  // while its fight is still going.
+  WriteLocations(
+      "<1><casovac cas=\"1\" odkaz=\"2\"><textoveokno retezec=\"1\">"
+      "<2><utok umime=\"1\"><casovac cas=\"1\" odkaz=\"3\">"
+      "<souboj jmeno=\"Vlk\" utok=\"1k1+0\" zivoty=\"20\" xp=\"4\"><text obsah=\"po boji\">"
+      "<3><text obsah=\"t\xF8i\">");
+  host.on_modal = [this](ModalWindow& window) {
+    if (auto* fight = dynamic_cast<TSouboj*>(&window)) {
+      ++fights;
+      fight->AttackMouseEnter(0);
+      fight->AttackClick();  // one round: the enemy still stands
+    }
+    for (int i = 0; i < 10 && !window.IsClosed(); ++i) Form().TimerTimer();
+  };
+  Start();
+  EXPECT_EQ(fights, 1);
+  EXPECT_EQ(State().World.Location, 3);
+  ASSERT_EQ(Form().TextBlocks.size(), 1u);
+  EXPECT_EQ(Form().TextBlocks[0].Text, "t\xF8i");
+  for (const InfoLine& line : Form().History) EXPECT_EQ(line.Text.find("Vyhr"), std::string::npos);
+  EXPECT_EQ(State().Character.ZKUSENOSTI, 0);
+  // The fight's bonuses end with it all the same.
+  EXPECT_EQ(State().Fight.utok, 0);
+}
+
 }  // namespace
 }  // namespace qv

@@ -4,7 +4,9 @@
 // which leave visible traces of their own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "support/gamebook_fixture.h"
 
@@ -210,6 +212,40 @@ TEST_F(FlowCommands, CountdownToNoTargetUnderAPromptLetsThePageGoOn) {
   EXPECT_EQ(State().World.Strings.Get(1).str(), "odpoved");
   EXPECT_FALSE(State().World.SheetAllowed);
   EXPECT_TRUE(Form().MenuVisible);
+}
+
+TEST_F(FlowCommands, CountdownUnderAPromptOfAPageShownUnderAnotherClosesBothBeforeItsPage) {
+  WriteLocations(
+      "<1><casovac cas=\"1\" odkaz=\"2\"><textoveokno retezec=\"1\"><zakazpostavu>"
+      "<2><casovac cas=\"1\" odkaz=\"3\"><textoveokno retezec=\"2\"><zakazvybaveni>"
+      "<3><textoveokno retezec=\"3\">");
+  int depth = 0;
+  int deepest = 0;
+  host.on_modal = [&](ModalWindow& window) {
+    auto& prompt = dynamic_cast<TForm16&>(window);
+    deepest = std::max(deepest, ++depth);
+    // The player waits a second on locations 1 and 2 and answers on 3.
+    for (int i = 0; i < 10 && State().World.Location < 3 && !prompt.IsClosed(); ++i) Tick(1);
+    if (!prompt.IsClosed()) {
+      prompt.Edit = "tri";
+      prompt.OkClick();
+    }
+    --depth;
+  };
+  Start();
+  // Location 2 came under location 1's prompt; location 3 came once both
+  // prompts were down, not in a third one.
+  EXPECT_EQ(deepest, 2);
+  EXPECT_EQ(host.modal_windows, (std::vector<std::string>{"answer", "answer", "answer"}));
+  EXPECT_EQ(State().World.Location, 3);
+  EXPECT_EQ(State().World.Strings.Get(3).str(), "tri");
+  EXPECT_EQ(State().World.Strings.Get(1).str(), "");
+  EXPECT_EQ(State().World.Strings.Get(2).str(), "");
+  // Neither page under the prompts went on after them.
+  EXPECT_TRUE(State().World.SheetAllowed);
+  EXPECT_TRUE(State().World.EquipmentAllowed);
+  EXPECT_TRUE(Form().MenuVisible);
+  EXPECT_FALSE(Form().Timer.TimerActive);
 }
 
 // --- PRESMERUJ -------------------------------------------------------------

@@ -250,6 +250,32 @@ TEST_F(ScriptRunTest, MissingRecordIsReportedAtTheMenu) {
   EXPECT_EQ(result.Last()["ended"], false);
 }
 
+TEST_F(ScriptRunTest, ShortRecordRefusesEveryGameWithItsMessage) {
+  WriteLocations(kTwoLocations);
+  WriteBytes("data/inicializace.qvl", TestInitRecord().EncodeToBytes().substr(0, 239));
+  const ScriptResult result = Play("new-game\ndump\nload-list\ndump\nexit\n");
+  ASSERT_EQ(result.Status, 0);
+  ASSERT_EQ(result.Lines.size(), 3u);
+  const std::string message =
+      "Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů";
+  // Shown when the menu read the record, and again for each start refused.
+  EXPECT_EQ(result.Lines[0]["messages"], Json::array({message, message}));
+  EXPECT_EQ(result.Lines[0]["windows"], Json::parse(R"(["menu"])"));
+  EXPECT_EQ(result.Lines[0]["location"], 0);
+  EXPECT_EQ(result.Lines[1]["messages"], Json::array({message, message, message}));
+  EXPECT_EQ(result.Lines[1]["windows"], Json::parse(R"(["menu"])"));
+  EXPECT_EQ(result.Last()["ended"], true);
+}
+
+TEST_F(ScriptRunTest, MissingRecordRefusesTheGame) {
+  WriteLocations(kTwoLocations);
+  const ScriptResult result = RunScriptText("new-game\ndump\n");  // no inicializace.qvl
+  ASSERT_EQ(result.Lines.size(), 1u);
+  EXPECT_EQ(result.Last()["windows"], Json::parse(R"(["menu"])"));
+  EXPECT_EQ(result.Last()["messages"].size(), 2u);
+  EXPECT_EQ(result.Last()["ended"], false);
+}
+
 TEST_F(ScriptRunTest, CzechTextsAndLineBreaksComeOutAsUtf8) {
   // 93 characters: broken after the last blank once a line has grown past 74.
   WriteLocations(

@@ -157,5 +157,38 @@ TEST(TextCommandTest, LinesBecomeCommands) {
   }
 }
 
+TEST_F(TextPlayerTest, ControlBytesOfTheGamebookReachTheTerminalVisibly) {
+  // A clipboard write (OSC 52, ended by BEL), a terminal reset (ESC c) and
+  // a screen clear (CSI 2 J) in the text, an option and a message line.
+  WriteLocations(
+      "<1><text obsah=\"\x1B]52;c;ZWNobw==\aPozor\x1B"
+      "c\"><info obsah=\"\x7Fkonec\x1B\">"
+      "<menu t=\"D\xE1l\x1B[2J\" x=\"1\">");
+  const std::string out = Play("1\nq\n");
+  EXPECT_TRUE(Has(out, "␛]52;c;ZWNobw==␇Pozor␛c\n")) << out;
+  EXPECT_TRUE(Has(out, "  1. Dál␛[2J\n")) << out;
+  EXPECT_TRUE(Has(out, "new: ␡konec␛\n")) << out;
+  EXPECT_EQ(out.find_first_of("\x1B\a\x7F"), std::string::npos) << out;
+}
+
+TEST_F(TextPlayerTest, ShortRecordRefusesEveryGameWithItsMessage) {
+  WriteLocations(kForest);
+  WriteBytes("data/inicializace.qvl", TestInitRecord().EncodeToBytes().substr(0, 100));
+  const std::string out = Play("1\n2\n\nq\n");
+  const std::string message =
+      "Message: Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů\n";
+  // Read when the menu is made; new game, load and Enter are refused.
+  std::size_t shown = 0;
+  for (std::size_t at = out.find(message); at != std::string::npos;
+       at = out.find(message, at + 1)) {
+    ++shown;
+  }
+  EXPECT_EQ(shown, 4u) << out;
+  EXPECT_FALSE(Has(out, "(h lists the commands)")) << out;
+  EXPECT_FALSE(Has(out, "Saved games:")) << out;
+  EXPECT_EQ(player->Session().State->World.Location, 0);
+  EXPECT_TRUE(out.ends_with("The end.\n")) << out;
+}
+
 }  // namespace
 }  // namespace qv

@@ -143,5 +143,23 @@ TEST(CheckCommand, ReportsLinesThenTheCountAndFails) {
   EXPECT_EQ(fs::current_path(), dir.path());
 }
 
+TEST(CheckCommand, ControlBytesOfTheGamebookReachTheTerminalVisibly) {
+  TempWorkDir dir;
+  WriteRecord("kniha");
+  // A clipboard write (OSC 52, ended by BEL), a terminal reset (ESC c) and
+  // a line break where numbers belong.
+  WriteBytes("kniha/data/data.qvl",
+             "<1>\n<penize plus=\"\x1B]52;c;ZWNobw==\a\">\n<zivoty plus=\"\x1B"
+             "c\">\n"
+             "<mana plus=\"1\n2\">\n");
+  const ToolRun run = RunTool(RunCheckCommand, {"kniha"});
+  EXPECT_EQ(run.Out,
+            "data/data.qvl:2: PENIZE PLUS: '␛]52;c;ZWNobw==␇' is not a whole number\n"
+            "data/data.qvl:3: ZIVOTY PLUS: '␛c' is not a whole number\n"
+            "data/data.qvl:4: MANA PLUS: '1␊2' is not a whole number\n"
+            "3 errors\n");
+  EXPECT_EQ(run.Status, kToolFailed);
+}
+
 }  // namespace
 }  // namespace qv

@@ -27,6 +27,17 @@ TEST(PicturePopupWindow, CaptionStandsUnderThePictureAndTheWindowCentres) {
   EXPECT_TRUE(window.IsClosed());
 }
 
+TEST(PicturePopupWindow, HighestPictureKeepsItsCaptionAndCentreInRange) {
+  TForm13 window;
+  window.Width = INT32_MAX;
+  window.Height = INT32_MAX;
+  EXPECT_EQ(window.ClientHeight(), INT32_MAX);
+  EXPECT_EQ(window.CaptionTop(), INT32_MAX);
+  window.CentreOnScreen(1024, 768);
+  EXPECT_EQ(window.Left, 512 - INT32_MAX / 2);
+  EXPECT_EQ(window.Top, 384 - INT32_MAX / 2);
+}
+
 class PictureCommand : public GamebookFixture {
  protected:
   // A grey picture of that size under ./obrazky/ (disk name in UTF-8).
