@@ -1,10 +1,12 @@
 #include "data/init_record_file.h"
 
+#include <unistd.h>
+
 #include <array>
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
 #include <string>
-#include <system_error>
+
+#include "data/contained_files.h"
 
 namespace qv {
 namespace {
@@ -19,19 +21,22 @@ InitRecordRead Failed(std::string reason) {
 }  // namespace
 
 InitRecordRead ReadInitRecordFile() {
-  std::error_code ec;
-  if (!std::filesystem::exists(kInitRecordPath, ec)) {
+  if (KindOfEntry(kInitRecordPath) == EntryKind::Missing) {
     return Failed("soubor chyb\xED");  // soubor chybí
   }
+  // Only the first record is read, whatever the file's size.
+  const FileDescriptor file = OpenContainedFile(kInitRecordPath);
   std::array<uint8_t, InitRecord::kSize> raw{};
-  std::ifstream in;
-  if (!std::filesystem::is_directory(kInitRecordPath, ec))
-    in.open(kInitRecordPath, std::ios::binary);
-  if (in.is_open()) in.read(reinterpret_cast<char*>(raw.data()), raw.size());
-  if (!in.is_open() || in.bad()) {
-    return Failed("soubor nelze \xE8\xEDst");  // soubor nelze číst
+  std::size_t got = 0;
+  while (file && got < raw.size()) {
+    const ssize_t n = ::read(file.Get(), raw.data() + got, raw.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return Failed("soubor nelze \xE8\xEDst");  // soubor nelze číst
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
   }
-  if (static_cast<std::size_t>(in.gcount()) < raw.size()) {
+  if (!file) return Failed("soubor nelze \xE8\xEDst");
+  if (got < raw.size()) {
     // soubor je kratší než 240 bajtů
     return Failed("soubor je krat\x9A\xED ne\x9E " + std::to_string(InitRecord::kSize) +
                   " bajt\xF9");
