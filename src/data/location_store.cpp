@@ -36,6 +36,7 @@ void LocationStore::StartGame() {
   library_indexes_.clear();
   loading_.clear();
   reported_cycles_.clear();
+  reported_nesting_ = false;
   prefix_ = nullptr;
   suffix_ = nullptr;
   source_library_ = nullptr;
@@ -99,6 +100,15 @@ std::string_view LocationStore::ResolveReference(const std::string& name) {
   if (loading_.contains(name)) {
     if (reported_cycles_.insert(name).second) {
       host_.ShowMessage("Knihovna " + name + " odkazuje sama na sebe!");
+    }
+    return {};
+  }
+  // Every level of nesting is a level of recursion: a chain of thousands of
+  // libraries would overflow the stack.
+  if (loading_.size() >= kMaxLibraryNesting) {
+    if (!reported_nesting_) {
+      reported_nesting_ = true;
+      host_.ShowMessage("Knihovna " + name + " je vno\xF8" "ena p\xF8\xEDli\x9A hluboko!");
     }
     return {};
   }

@@ -32,6 +32,10 @@ struct FetchOptions {
   bool SuffixEnabled = false;
 };
 
+// Libraries being loaded inside one another at most; no real gamebook nests
+// more than a few.
+inline constexpr std::size_t kMaxLibraryNesting = 64;
+
 class LocationStore {
  public:
   LocationStore(GameFiles& files, Host& host);
@@ -75,6 +79,10 @@ class LocationStore {
   //  - A library that refers to itself, directly or through others, is
   //    reported once ("Knihovna NAME odkazuje sama na sebe!") and the
   //    reference that closes the circle becomes empty.
+  //  - Libraries nest at most kMaxLibraryNesting deep: a reference inside
+  //    the innermost of them loads nothing and becomes empty. The first such
+  //    reference of a game is reported ("Knihovna NAME je vnořena příliš
+  //    hluboko!").
   std::string ExpandLibraries(std::string text);
 
   // Assembles location n and scans it into tags (which the caller cleared).
@@ -123,6 +131,7 @@ class LocationStore {
   // to one of them; and the names already reported for doing so.
   std::set<std::string, std::less<>> loading_;
   std::set<std::string, std::less<>> reported_cycles_;
+  bool reported_nesting_ = false;
 
   bool main_loaded_ = false;
   std::string main_text_;

@@ -272,6 +272,40 @@ TEST_F(LocationStoreTest, LibraryReferringToItselfEndsEmpty) {
   EXPECT_EQ(host_.messages, std::vector<std::string>{"Knihovna sam odkazuje sama na sebe!"});
 }
 
+// Each nested library was one more round of LoadLibrary, ExpandLibraries and
+// the reference's resolution on the stack: a chain of 15,000 libraries
+// overflowed it.
+TEST_F(LocationStoreTest, LibraryChainFifteenThousandDeepStopsAtTheNestingLimit) {
+  constexpr int kChain = 15'000;
+  for (int n = 1; n <= kChain; ++n) {
+    WriteLibrary("l" + std::to_string(n), "x#knihovna_l" + std::to_string(n + 1) + ";");
+  }
+  WriteData("<1>#knihovna_l1;<2>#knihovna_l100;");
+  EXPECT_EQ(Fetch(1), "<1>" + std::string(kMaxLibraryNesting, 'x'));
+  const std::string too_deep = "Knihovna l" + std::to_string(kMaxLibraryNesting + 1) +
+                               " je vno\xF8" "ena p\xF8\xEDli\x9A hluboko!";
+  EXPECT_EQ(host_.messages, std::vector<std::string>{too_deep});
+  EXPECT_EQ(store_.Libraries().size(), kMaxLibraryNesting * 2);
+  // The reference that went too deep loaded nothing; a later one from the
+  // main text starts a chain of its own, without a second message.
+  EXPECT_EQ(Fetch(2), "<2>" + std::string(kMaxLibraryNesting, 'x'));
+  EXPECT_EQ(host_.messages.size(), 1u);
+  EXPECT_FALSE(host_.ended);
+}
+
+TEST_F(LocationStoreTest, LibrariesNestedUpToTheLimitAreAllExpanded) {
+  std::string want = "<1>";
+  for (std::size_t n = 1; n < kMaxLibraryNesting; ++n) {
+    WriteLibrary("l" + std::to_string(n), std::to_string(n) + "#knihovna_l" + std::to_string(n + 1) + ";");
+    want += std::to_string(n);
+  }
+  WriteLibrary("l" + std::to_string(kMaxLibraryNesting), "end");
+  WriteData("<1>#knihovna_l1;");
+  EXPECT_EQ(Fetch(1), want + "end");
+  EXPECT_TRUE(host_.messages.empty());
+  EXPECT_EQ(store_.Libraries().size(), kMaxLibraryNesting);
+}
+
 TEST_F(LocationStoreTest, UnterminatedReferenceIsLeftAsItIs) {
   WriteLibrary("a", "A");
   EXPECT_EQ(store_.ExpandLibraries("x#knihovna_a"), "x#knihovna_a");
