@@ -143,7 +143,8 @@ std::optional<TMyPlugin> ParseConstantLine(std::string_view line) {
 
 std::vector<TMyPlugin> ParseConstants(std::string_view file_text) {
   std::vector<TMyPlugin> constants;
-  for (const std::string& line : SplitLines(file_text)) {
+  LineCursor lines(file_text);
+  for (std::string_view line; lines.Next(line);) {
     if (std::optional<TMyPlugin> constant = ParseConstantLine(line)) {
       constants.push_back(std::move(*constant));
     }

@@ -33,6 +33,7 @@ LocationStore::LocationStore(GameFiles& files, Host& host) : files_(files), host
 void LocationStore::StartGame() {
   constants_.clear();
   libraries_.clear();
+  library_by_name_.clear();
   library_indexes_.clear();
   loading_.clear();
   reported_cycles_.clear();
@@ -55,10 +56,8 @@ std::string LocationStore::ApplyConstants(std::string text) const {
 }
 
 const TMyPlugin* LocationStore::FindLibrary(std::string_view name) const {
-  for (auto it = libraries_.rbegin(); it != libraries_.rend(); ++it) {
-    if (it->Name == name) return &*it;
-  }
-  return nullptr;
+  const auto it = library_by_name_.find(name);
+  return it == library_by_name_.end() ? nullptr : it->second;
 }
 
 bool LocationStore::LibraryFailedCheck(std::string_view name) const {
@@ -75,8 +74,7 @@ const TMyPlugin& LocationStore::LoadLibrary(std::string_view name) {
   // Reading also deletes the temporary copy of a scrambled library.
   const std::optional<std::string> file = files_.ReadLibraryFile(name);
   if (file) {
-    for (const std::string& line : SplitLines(*file)) library.Text += line;
-    library.Text = ApplyConstants(std::move(library.Text));
+    library.Text = ApplyConstants(JoinLines(*file));
     if (library.Text.find(kLibraryReference) != std::string::npos) {
       // Nested libraries are appended before this one.
       const auto [mark, inserted] = loading_.insert(library.Name);
@@ -87,7 +85,10 @@ const TMyPlugin& LocationStore::LoadLibrary(std::string_view name) {
     library.Text = MissingLibraryNotice(name);
   }
   libraries_.push_back(std::move(library));
-  return libraries_.back();
+  // A name loaded again stands for its latest entry.
+  const TMyPlugin& loaded = libraries_.back();
+  library_by_name_.insert_or_assign(loaded.Name, &loaded);
+  return loaded;
 }
 
 const TMyPlugin& LocationStore::FindOrLoadLibrary(std::string_view name) {
@@ -153,10 +154,12 @@ std::string LocationStore::ExpandLibraries(std::string text) {
   std::size_t copied = 0;
   std::size_t at = FindReferenceIgnoringCase(text, 0);
   while (at != std::string::npos) {
-    // A name longer than every key cannot match, so its ";" is not looked
-    // for further than that.
+    // A name longer than every key cannot match, and no key holds a
+    // reference, so its ";" is looked for no further than either.
     const std::size_t start = at + ref_size;
-    const std::size_t semi = FindByte(text, ';', start, std::min(text.size(), start + longest + 1));
+    const std::size_t next = FindReferenceIgnoringCase(text, start);
+    const std::size_t limit = std::min({text.size(), start + longest + 1, next});
+    const std::size_t semi = FindByte(text, ';', start, limit);
     if (semi != std::string::npos) {
       const auto it = replacements.find(UpCase1250(std::string_view(text).substr(start, semi - start)));
       // A library that would take the text past kMaxExpandedText is not put
@@ -166,11 +169,9 @@ std::string LocationStore::ExpandLibraries(std::string text) {
         out.append(text, copied, at - copied);
         out.append(it->second);
         copied = semi + 1;
-        at = FindReferenceIgnoringCase(text, copied);
-        continue;
       }
     }
-    at = FindReferenceIgnoringCase(text, at + 1);
+    at = next;
   }
   out.append(text, copied, std::string::npos);
   return out;

@@ -123,6 +123,9 @@ class LocationStore {
   Host& host_;
   std::vector<TMyPlugin> constants_;
   std::deque<TMyPlugin> libraries_;
+  // The latest entry of each name, so that thousands of distinct references
+  // are not each looked for through the whole list.
+  std::unordered_map<std::string_view, const TMyPlugin*> library_by_name_;
   const TMyPlugin* prefix_ = nullptr;
   const TMyPlugin* suffix_ = nullptr;
   const TMyPlugin* source_library_ = nullptr;  // null: the main text

@@ -16,6 +16,10 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kCheck = "Kniha";
+
+std::string MissingNotice(const std::string& name) {
+  return "<text obsah=\"Nenalezena knihovna " + name + " !!!!\">";
+}
 const std::string kOrderMessage = "Chybn\xE9 po\xF8" "ad\xED lokac\xED!";
 
 class LocationStoreTest : public ::testing::Test {
@@ -304,6 +308,30 @@ TEST_F(LocationStoreTest, LibrariesNestedUpToTheLimitAreAllExpanded) {
   EXPECT_EQ(Fetch(1), want + "end");
   EXPECT_TRUE(host_.messages.empty());
   EXPECT_EQ(store_.Libraries().size(), kMaxLibraryNesting);
+}
+
+// Every reference looked for its library through the whole list, so tens of
+// thousands of distinct references cost the square of their number.
+TEST_F(LocationStoreTest, TensOfThousandsOfDistinctReferencesAreFoundByName) {
+  std::string text;
+  std::string want;
+  for (int n = 0; n < 30'000; ++n) {
+    text += "#knihovna_k" + std::to_string(n) + ";";
+    want += MissingNotice("k" + std::to_string(n));
+  }
+  EXPECT_EQ(store_.ExpandLibraries(text + "#knihovna_k7;"), want + MissingNotice("k7"));
+  EXPECT_EQ(store_.Libraries().size(), 30'000u);
+  EXPECT_EQ(store_.FindLibrary("k29999"), &store_.Libraries().back());
+}
+
+// Each reference without its ";" looked as far as the longest name for one,
+// past any number of further references.
+TEST_F(LocationStoreTest, LongNameAmongManyUnterminatedReferencesIsStillReplaced) {
+  const std::string name(1'000'000, 'n');
+  std::string unterminated;
+  for (int n = 0; n < 100'000; ++n) unterminated += "#knihovna_";
+  const std::string text = "#knihovna_" + name + ";" + unterminated + "#knihovna_" + name + ";";
+  EXPECT_EQ(store_.ExpandLibraries(text), MissingNotice(name) + unterminated + MissingNotice(name));
 }
 
 TEST_F(LocationStoreTest, UnterminatedReferenceIsLeftAsItIs) {
