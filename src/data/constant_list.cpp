@@ -1,38 +1,69 @@
 #include "data/constant_list.h"
 
+#include <string.h>
+
 #include <algorithm>
-#include <cstddef>
-#include <cstring>
-#include <optional>
+#include <cstdint>
+#include <functional>
+#include <queue>
+#include <utility>
 
 #include "data/expansion_limit.h"
-#include "data/name_automaton.h"
 #include "data/text_lines.h"
 
 namespace qv {
 namespace {
 
-// Below this size one search per constant costs less than building the
-// automaton.
-constexpr std::size_t kAutomatonMinText = 64 * 1024;
+// Below this many constants, or this many bytes times constants, one search
+// per constant costs less than building the automaton.
 constexpr std::size_t kAutomatonMinConstants = 8;
+constexpr std::size_t kPlainPassWork = std::size_t{1} << 20;
 
-// Replaces every occurrence of name from `first` on (the first one found by
-// the caller), left to right, without looking into what was inserted.
-// Nullopt when the result would grow past kMaxExpandedText.
-std::optional<std::string> ReplaceFrom(const std::string& text, std::size_t first,
-                                       std::string_view name, std::string_view value) {
+constexpr std::size_t kWorkPerByte = 16;
+constexpr std::size_t kWorkFloor = std::size_t{64} << 20;
+
+// The first occurrence of name at or after `from`, or npos. The search takes
+// time in proportion to the text and the name, however they are made (a
+// plain search would take their product on "aaa...ab" in "aaa...a").
+std::size_t FindName(std::string_view text, std::string_view name, std::size_t from) {
+  if (from > text.size()) return std::string_view::npos;
+  const void* at = memmem(text.data() + from, text.size() - from, name.data(), name.size());
+  return at == nullptr ? std::string_view::npos
+                       : static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
+}
+
+// Occurrences of name that one left-to-right pass replaces.
+std::size_t CountOccurrences(std::string_view text, std::string_view name) {
+  std::size_t count = 0;
+  for (std::size_t at = FindName(text, name, 0); at != std::string_view::npos;
+       at = FindName(text, name, at + name.size())) {
+    ++count;
+  }
+  return count;
+}
+
+// Every occurrence of name from `first` on (the first one found by the
+// caller) replaced, left to right, without looking into what was inserted.
+std::string ReplaceFrom(std::string_view text, std::size_t first, std::string_view name,
+                        std::string_view value) {
   std::string out;
   out.reserve(text.size() + (value.size() > name.size() ? (value.size() - name.size()) * 8 : 0));
   std::size_t copied = 0;
-  for (std::size_t at = first; at != std::string::npos; at = text.find(name, copied)) {
+  for (std::size_t at = first; at != std::string_view::npos; at = FindName(text, name, copied)) {
     out.append(text, copied, at - copied);
     out.append(value);
     copied = at + name.size();
-    if (out.size() + (text.size() - copied) > kMaxExpandedText) return std::nullopt;
   }
-  out.append(text, copied, std::string::npos);
+  out.append(text, copied, std::string_view::npos);
   return out;
+}
+
+// Whether a pass making `count` replacements in a text of `size` bytes takes
+// it past kMaxExpandedText at any replacement.
+bool PassesLimit(std::size_t size, std::size_t count, std::size_t name, std::size_t value) {
+  if (count == 0) return false;
+  if (value > name) return size + count * (value - name) > kMaxExpandedText;
+  return size - (name - value) > kMaxExpandedText;  // the size after the first one
 }
 
 // One full pass per constant, in list order.
@@ -40,93 +71,26 @@ std::string ApplyEachInTurn(std::string text, std::span<const TMyPlugin> constan
   for (const TMyPlugin& constant : constants) {
     const std::string_view name = constant.Name;
     if (name.empty()) continue;
-    const std::size_t first = text.find(name);
+    const std::size_t first = FindName(text, name, 0);
     if (first == std::string::npos) continue;
-    std::optional<std::string> replaced = ReplaceFrom(text, first, name, constant.Text);
-    if (!replaced) continue;  // the text would grow too long: this constant is left out
-    text = std::move(*replaced);
+    // A constant that would take the text too far is left out.
+    if (PassesLimit(text.size(), CountOccurrences(text, name), name.size(), constant.Text.size())) {
+      continue;
+    }
+    text = ReplaceFrom(text, first, name, constant.Text);
   }
   return text;
 }
 
-// The constants in turn on one line, starting with `from`, the lowest that
-// occurs in it. Before each pass the line is scanned for the next constant
-// that occurs at all, so the passes of the others are skipped. Nullopt when
-// the line alone would grow past kMaxExpandedText.
-std::optional<std::string> ApplyToLine(std::string line, uint32_t from,
-                                       std::span<const TMyPlugin> constants,
-                                       const NameAutomaton& names) {
-  while (from != NameAutomaton::kNone) {
-    const TMyPlugin& constant = constants[from];
-    std::optional<std::string> replaced =
-        ReplaceFrom(line, line.find(constant.Name), constant.Name, constant.Text);
-    if (!replaced) return std::nullopt;
-    line = std::move(*replaced);
-    uint32_t next = NameAutomaton::kNone;
-    int32_t state = NameAutomaton::kStart;
-    for (const char c : line) {
-      state = names.Step(state, static_cast<unsigned char>(c));
-      next = std::min(next, names.LowestEndingFrom(state, from + 1));
-    }
-    from = next;
-  }
-  return line;
-}
-
-// A name never spans a line feed, and replacing never removes one, so each
-// line of the text goes through the constants on its own; a line that holds
-// no name at all stays as it is through every pass. One scan finds the lines
-// that hold names and the lowest constant of each. Nullopt when the result
-// would grow past kMaxExpandedText: which constants are then left out is
-// decided by the whole-text passes, as for any other text, so `text` is
-// left as it is then (it is taken over only when no line changes).
-std::optional<std::string> ApplyByLines(std::string& text,
-                                        std::span<const TMyPlugin> constants) {
-  std::vector<std::string_view> name_list;
-  name_list.reserve(constants.size());
-  for (const TMyPlugin& constant : constants) name_list.push_back(constant.Name);
-  const NameAutomaton names(name_list);
-
-  const auto* const p = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t size = text.size();
-  std::string out;
-  std::size_t copied = 0;
-  int32_t state = NameAutomaton::kStart;
-  for (std::size_t i = 0; i < size; ++i) {
-    if (state == NameAutomaton::kStart) {
-      while (i < size && names.Outside(p[i])) ++i;
-      if (i == size) break;
-    }
-    state = names.Step(state, p[i]);
-    uint32_t lowest = names.LowestEnding(state);
-    if (lowest == NameAutomaton::kNone) continue;
-
-    // A name ends here: take the whole line, with every name in it.
-    const void* feed = std::memchr(p + i, '\n', size - i);
-    const std::size_t line_end =
-        feed == nullptr ? size : static_cast<std::size_t>(static_cast<const unsigned char*>(feed) - p);
-    std::size_t line_begin = i;
-    while (line_begin > copied && p[line_begin - 1] != '\n') --line_begin;
-    for (++i; i < line_end; ++i) {
-      state = names.Step(state, p[i]);
-      lowest = std::min(lowest, names.LowestEnding(state));
-    }
-    if (out.empty()) out.reserve(size + size / 8);
-    out.append(text, copied, line_begin - copied);
-    std::optional<std::string> line =
-        ApplyToLine(text.substr(line_begin, line_end - line_begin), lowest, constants, names);
-    if (!line || out.size() + line->size() + (size - line_end) > kMaxExpandedText) {
-      return std::nullopt;
-    }
-    out += *line;
-    copied = line_end;
-    state = NameAutomaton::kStart;
-    i = line_end;  // the line feed itself, or the end
-  }
-  if (copied == 0) return std::move(text);
-  out.append(text, copied, std::string::npos);
-  return out;
-}
+// A stretch of the text made only of bytes that names use, holding at least
+// one name. A name cannot reach over a byte that no name uses, and replacing
+// never removes such a byte, so each stretch goes through the constants on
+// its own, whatever the values put into it.
+struct Stretch {
+  std::size_t Begin = 0;
+  std::size_t End = 0;
+  std::string Text;
+};
 
 }  // namespace
 
@@ -152,15 +116,106 @@ std::vector<TMyPlugin> ParseConstants(std::string_view file_text) {
   return constants;
 }
 
-std::string ApplyConstantList(std::string text, std::span<const TMyPlugin> constants) {
-  const bool names_within_lines = std::none_of(constants.begin(), constants.end(), [](const TMyPlugin& c) {
-    return c.Name.find('\n') != std::string::npos;
-  });
-  if (text.size() >= kAutomatonMinText && constants.size() >= kAutomatonMinConstants &&
-      names_within_lines) {
-    if (std::optional<std::string> applied = ApplyByLines(text, constants)) return std::move(*applied);
+std::size_t ConstantWorkBudget(std::size_t text_size, std::size_t constant_bytes) {
+  return kWorkPerByte * (text_size + constant_bytes) + kWorkFloor;
+}
+
+ConstantTable::ConstantTable(std::vector<TMyPlugin> constants) : constants_(std::move(constants)) {
+  std::vector<std::string_view> names;
+  names.reserve(constants_.size());
+  for (const TMyPlugin& constant : constants_) {
+    names.push_back(constant.Name);
+    bytes_ += constant.Name.size() + constant.Text.size();
   }
-  return ApplyEachInTurn(std::move(text), constants);
+  names_ = NameAutomaton(names);
+}
+
+std::string ConstantTable::Apply(std::string text) const {
+  if (constants_.empty()) return text;
+  // The budget follows the text as constants make it grow (up to
+  // kMaxExpandedText), so that passes over what they made still fit.
+  std::size_t budget = ConstantWorkBudget(text.size(), bytes_);
+  std::size_t work = text.size();
+
+  // The stretches that hold a name, each waiting for the lowest constant
+  // that occurs in it.
+  using Waiting = std::pair<uint32_t, uint32_t>;  // (constant, stretch)
+  std::priority_queue<Waiting, std::vector<Waiting>, std::greater<>> waiting;
+  std::vector<Stretch> stretches;
+  const auto* const p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t size = text.size();
+  for (std::size_t i = 0; i < size;) {
+    if (names_.Outside(p[i])) {
+      ++i;
+      continue;
+    }
+    const std::size_t begin = i;
+    int32_t state = NameAutomaton::kStart;
+    uint32_t lowest = NameAutomaton::kNone;
+    for (; i < size && !names_.Outside(p[i]); ++i) {
+      state = names_.Step(state, p[i]);
+      lowest = std::min(lowest, names_.LowestEnding(state));
+    }
+    if (lowest == NameAutomaton::kNone) continue;
+    waiting.emplace(lowest, static_cast<uint32_t>(stretches.size()));
+    stretches.push_back({begin, i, text.substr(begin, i - begin)});
+  }
+  if (stretches.empty()) return text;
+
+  // The passes in list order, each over the stretches its name occurs in,
+  // decided for the whole text at once as a full pass would be.
+  std::size_t total = size;
+  std::vector<uint32_t> group;
+  while (!waiting.empty()) {
+    const uint32_t n = waiting.top().first;
+    group.clear();
+    std::size_t looked = 0;
+    while (!waiting.empty() && waiting.top().first == n) {
+      group.push_back(waiting.top().second);
+      looked += stretches[waiting.top().second].Text.size();
+      waiting.pop();
+    }
+    if (work + looked > budget) break;  // this constant and every later one are left out
+    work += looked;
+
+    const TMyPlugin& constant = constants_[n];
+    std::size_t count = 0;
+    for (const uint32_t s : group) count += CountOccurrences(stretches[s].Text, constant.Name);
+    if (!PassesLimit(total, count, constant.Name.size(), constant.Text.size())) {
+      for (const uint32_t s : group) {
+        std::string& stretch = stretches[s].Text;
+        const std::size_t first = FindName(stretch, constant.Name, 0);
+        if (first == std::string::npos) continue;
+        stretch = ReplaceFrom(stretch, first, constant.Name, constant.Text);
+        work += stretch.size();
+      }
+      total = total + count * constant.Text.size() - count * constant.Name.size();
+      budget = std::max(budget, ConstantWorkBudget(total, bytes_));
+    }
+    for (const uint32_t s : group) {
+      const uint32_t next = names_.LowestOccurringFrom(stretches[s].Text, n + 1, work);
+      if (next != NameAutomaton::kNone) waiting.emplace(next, s);
+    }
+  }
+
+  std::string out;
+  out.reserve(total);
+  std::size_t copied = 0;
+  for (const Stretch& stretch : stretches) {
+    out.append(text, copied, stretch.Begin - copied);
+    out += stretch.Text;
+    copied = stretch.End;
+  }
+  out.append(text, copied, std::string::npos);
+  return out;
+}
+
+std::string ApplyConstantList(std::string text, std::span<const TMyPlugin> constants) {
+  if (constants.size() < kAutomatonMinConstants ||
+      text.size() * constants.size() <= kPlainPassWork) {
+    return ApplyEachInTurn(std::move(text), constants);
+  }
+  return ConstantTable({constants.begin(), constants.end()}).Apply(std::move(text));
 }
 
 }  // namespace qv

@@ -31,7 +31,7 @@ std::size_t FindByte(std::string_view text, char c, std::size_t from, std::size_
 LocationStore::LocationStore(GameFiles& files, Host& host) : files_(files), host_(host) {}
 
 void LocationStore::StartGame() {
-  constants_.clear();
+  constants_ = {};
   libraries_.clear();
   library_by_name_.clear();
   library_indexes_.clear();
@@ -44,15 +44,15 @@ void LocationStore::StartGame() {
 }
 
 void LocationStore::LoadConstants() {
-  constants_.clear();
+  constants_ = {};
   // The file layer deletes the temporary copy after reading.
   const std::optional<std::string> text = files_.ReadGameFile("konstanty");
   if (!text) return;
-  constants_ = ParseConstants(*text);
+  constants_ = ConstantTable(ParseConstants(*text));
 }
 
 std::string LocationStore::ApplyConstants(std::string text) const {
-  return ApplyConstantList(std::move(text), constants_);
+  return constants_.Apply(std::move(text));
 }
 
 const TMyPlugin* LocationStore::FindLibrary(std::string_view name) const {

@@ -17,6 +17,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "data/constant_list.h"
 #include "data/game_files.h"
 #include "data/marker_index.h"
 #include "data/named_text.h"
@@ -51,7 +52,7 @@ class LocationStore {
   // Fills the constant list from the file "konstanty" (none when it cannot
   // be opened).
   void LoadConstants();
-  const std::vector<TMyPlugin>& Constants() const { return constants_; }
+  const std::vector<TMyPlugin>& Constants() const { return constants_.List(); }
   std::string ApplyConstants(std::string text) const;
 
   // The library of that exact name (the last one loaded under it), or none.
@@ -121,7 +122,7 @@ class LocationStore {
 
   GameFiles& files_;
   Host& host_;
-  std::vector<TMyPlugin> constants_;
+  ConstantTable constants_;
   std::deque<TMyPlugin> libraries_;
   // The latest entry of each name, so that thousands of distinct references
   // are not each looked for through the whole list.
