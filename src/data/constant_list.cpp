@@ -199,7 +199,10 @@ std::string ConstantTable::Apply(std::string text) const {
   }
 
   std::string out;
-  out.reserve(total);
+  // An eighth to spare: with exactly the size, the allocator mapped fresh
+  // pages for every large text instead of reusing freed ones (four times
+  // slower on an 8 MB book).
+  out.reserve(total + total / 8);
   std::size_t copied = 0;
   for (const Stretch& stretch : stretches) {
     out.append(text, copied, stretch.Begin - copied);
