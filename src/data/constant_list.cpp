@@ -20,7 +20,12 @@ constexpr std::size_t kAutomatonMinConstants = 8;
 constexpr std::size_t kPlainPassWork = std::size_t{1} << 20;
 
 constexpr std::size_t kWorkPerByte = 16;
-constexpr std::size_t kWorkFloor = std::size_t{64} << 20;
+constexpr std::size_t kWorkFloor = std::size_t{32} << 20;
+// Going through one stretch, and replacing one occurrence, cost about as
+// much as this many bytes more, however short they are: thousands of passes
+// over thousands of one-byte names count for what they cost.
+constexpr std::size_t kWorkPerStretch = 32;
+constexpr std::size_t kWorkPerOccurrence = 16;
 
 // The first occurrence of name at or after `from`, or npos. The search takes
 // time in proportion to the text and the name, however they are made (a
@@ -172,7 +177,7 @@ std::string ConstantTable::Apply(std::string text) const {
     std::size_t looked = 0;
     while (!waiting.empty() && waiting.top().first == n) {
       group.push_back(waiting.top().second);
-      looked += stretches[waiting.top().second].Text.size();
+      looked += stretches[waiting.top().second].Text.size() + kWorkPerStretch;
       waiting.pop();
     }
     if (work + looked > budget) break;  // this constant and every later one are left out
@@ -181,6 +186,7 @@ std::string ConstantTable::Apply(std::string text) const {
     const TMyPlugin& constant = constants_[n];
     std::size_t count = 0;
     for (const uint32_t s : group) count += CountOccurrences(stretches[s].Text, constant.Name);
+    work += count * kWorkPerOccurrence;
     if (!PassesLimit(total, count, constant.Name.size(), constant.Text.size())) {
       for (const uint32_t s : group) {
         std::string& stretch = stretches[s].Text;

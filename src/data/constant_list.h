@@ -39,7 +39,8 @@ std::optional<TMyPlugin> ParseConstantLine(std::string_view line);
 std::vector<TMyPlugin> ParseConstants(std::string_view file_text);
 
 // Bytes the passes over a text may look at: 16 for every byte of the text
-// and of the constants, and 64 MiB more.
+// and of the constants, and 32 MiB more. (A stretch gone through and an
+// occurrence replaced count as some bytes more, for what they cost.)
 std::size_t ConstantWorkBudget(std::size_t text_size, std::size_t constant_bytes);
 
 // A list of constants made ready to be applied to many texts: the automaton
