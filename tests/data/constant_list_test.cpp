@@ -221,6 +221,21 @@ TEST(ConstantTable, OneLineHoldingTensOfThousandsOfConstantsIsReplacedStretchByS
   EXPECT_EQ(ApplyConstantList(text, constants), want);
 }
 
+// Every state of the automaton held a copy of all the names ending there,
+// shorter ones included: a thousand names ending in a thousand "a" after the
+// names a, aa, aaa ... took gigabytes.
+TEST(ConstantTable, ThousandsOfNamesEndingInOneAnotherKeepTheTableSmall) {
+  std::vector<TMyPlugin> constants;
+  for (std::size_t length = 1000; length >= 1; --length) constants.push_back({std::string(length, 'a'), "A"});
+  for (int i = 0; i < 1000; ++i) {
+    constants.push_back({"b" + std::to_string(i) + std::string(1000, 'a'), "B" + std::to_string(i)});
+  }
+  const ConstantTable table(constants);
+  for (const std::string& text : {"b7" + std::string(1000, 'a'), std::string(2500, 'a') + " b999a"}) {
+    EXPECT_EQ(table.Apply(text), ReplaceOneByOne(text, constants)) << text.substr(0, 10);
+  }
+}
+
 // Thousands of constants turning "a" into "b" and back, over a text of a
 // megabyte with no byte that names leave out: each pass is one over the
 // whole text. The passes stop at the work budget instead of running for

@@ -334,6 +334,25 @@ TEST_F(LocationStoreTest, LongNameAmongManyUnterminatedReferencesIsStillReplaced
   EXPECT_EQ(store_.ExpandLibraries(text), MissingNotice(name) + unterminated + MissingNotice(name));
 }
 
+// Every library's text looked for each constant on its own, so thousands of
+// libraries under tens of thousands of constants cost their product.
+TEST_F(LocationStoreTest, ThousandsOfLibrariesUnderTensOfThousandsOfConstants) {
+  std::string konstanty;
+  for (int i = 0; i < 50'000; ++i) konstanty += "K" + std::to_string(i) + "_ v" + std::to_string(i) + "\n";
+  WriteConstants(konstanty);
+  store_.LoadConstants();
+  ASSERT_EQ(store_.Constants().size(), 50'000u);
+  std::string text;
+  std::string want;
+  for (int i = 0; i < 1'000; ++i) {
+    const std::string n = std::to_string(i * 50);
+    WriteLibrary("l" + n, "<K" + n + "_>");
+    text += "#knihovna_l" + n + ";";
+    want += "<v" + n + ">";
+  }
+  EXPECT_EQ(store_.ExpandLibraries(text), want);
+}
+
 TEST_F(LocationStoreTest, UnterminatedReferenceIsLeftAsItIs) {
   WriteLibrary("a", "A");
   EXPECT_EQ(store_.ExpandLibraries("x#knihovna_a"), "x#knihovna_a");

@@ -41,7 +41,7 @@ class EngineGrowth : public ::testing::Test {
       options.Seed = 1;
       RunScript(script, out, options);
     };
-    ExpectLinearGrowth("engine: " + what, make, read, 2);
+    ExpectLinearGrowth("engine: " + what, make, read);
   }
 
   // A book whose location 1 is `page`, with a way on to location 2.
@@ -65,6 +65,11 @@ TEST_F(EngineGrowth, HostilePages) {
   Check("a page with one long text of references",
         [](std::size_t size) { return Page("<text obsah=\"" + Repeat("$retezec1 $5 ", size) + "\">"); });
   Check("a page of line breaks", [](std::size_t size) { return Page(Repeat("\r\n", size)); });
+  Check("a text of one long word", [](std::size_t size) { return Page("<text obsah=\"" + Repeat("w", size) + "\">"); });
+  Check("a text of short words and line breaks",
+        [](std::size_t size) { return Page("<text obsah=\"" + Repeat("ab cd\r\n", size) + "\">"); });
+  Check("an option with a long label",
+        [](std::size_t size) { return Page("<menu t=\"" + Repeat("D\xE1l ", size) + "\" x=\"2\">"); });
 }
 
 TEST_F(EngineGrowth, HostileFiles) {
@@ -89,9 +94,9 @@ TEST_F(EngineGrowth, HostileFiles) {
   Check("many distinct libraries, a file each", [](std::size_t size) {
     BookFiles book;
     std::string page;
-    // A file per library: an eighth of the usual sizes keeps the folder
-    // to some thousands of files.
-    for (int i = 0; page.size() < size / 8; ++i) {
+    // A file per library: a thirty-second of the usual sizes keeps the
+    // folder to some thousands of files.
+    for (int i = 0; page.size() < size / 32; ++i) {
       const std::string name = "k" + std::to_string(i);
       book["data/knihovny/" + name + ".qvl"] = "<text obsah=\"" + name + "\">";
       page += "#knihovna_" + name + ";";

@@ -54,7 +54,7 @@ struct Growth {
 // make(size) gives the input of about `size` bytes (a text, or the folder
 // of a gamebook written for it); read(input) runs the reader on it.
 template <class Make, class Read>
-Growth MeasureGrowth(Make&& make, Read&& read, int runs = 3) {
+Growth MeasureGrowth(Make&& make, Read&& read, int runs = 2) {
   const auto small = make(kSmall);
   const auto large = make(4 * kSmall);
   Growth g;
@@ -67,7 +67,7 @@ Growth MeasureGrowth(Make&& make, Read&& read, int runs = 3) {
 // elsewhere can spoil one measurement, while work that grows with the
 // square of the input fails every time.
 template <class Make, class Read>
-void ExpectLinearGrowth(std::string_view what, Make&& make, Read&& read, int runs = 3) {
+void ExpectLinearGrowth(std::string_view what, Make&& make, Read&& read, int runs = 2) {
   Growth g = MeasureGrowth(make, read, runs);
   if (g.Ratio() > kMaxRatio) {
     const Growth again = MeasureGrowth(make, read, runs);
