@@ -1,8 +1,7 @@
 #include "data/constant_list.h"
 
-#include <string.h>
-
 #include <algorithm>
+#include <cstring>
 #include <cstdint>
 #include <functional>
 #include <queue>
@@ -27,41 +26,67 @@ constexpr std::size_t kWorkFloor = std::size_t{32} << 20;
 constexpr std::size_t kWorkPerStretch = 32;
 constexpr std::size_t kWorkPerOccurrence = 16;
 
-// The first occurrence of name at or after `from`, or npos. The search takes
-// time in proportion to the text and the name, however they are made (a
-// plain search would take their product on "aaa...ab" in "aaa...a").
-std::size_t FindName(std::string_view text, std::string_view name, std::size_t from) {
-  if (from > text.size()) return std::string_view::npos;
-  const void* at = memmem(text.data() + from, text.size() - from, name.data(), name.size());
-  return at == nullptr ? std::string_view::npos
-                       : static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
-}
-
-// Occurrences of name that one left-to-right pass replaces.
-std::size_t CountOccurrences(std::string_view text, std::string_view name) {
-  std::size_t count = 0;
-  for (std::size_t at = FindName(text, name, 0); at != std::string_view::npos;
-       at = FindName(text, name, at + name.size())) {
-    ++count;
+// Finds the occurrences of one name that a pass replaces, in time in
+// proportion to the text and the name however they are made: a plain search
+// compares the name afresh at every byte, so "aaa...ab" in "aaa...a" costs
+// their product (and so did the C library's memmem under AddressSanitizer,
+// which checks the whole rest of the text on every call).
+class NameSearch {
+ public:
+  explicit NameSearch(std::string_view name) : name_(name), border_(name.size() + 1, 0) {
+    // border_[q]: the longest proper prefix of name[0, q) that also ends it.
+    for (std::size_t q = 1, k = 0; q < name_.size(); ++q) {
+      while (k > 0 && name_[q] != name_[k]) k = border_[k];
+      if (name_[q] == name_[k]) ++k;
+      border_[q + 1] = k;
+    }
   }
-  return count;
-}
 
-// Every occurrence of name from `first` on (the first one found by the
-// caller) replaced, left to right, without looking into what was inserted.
-std::string ReplaceFrom(std::string_view text, std::size_t first, std::string_view name,
-                        std::string_view value) {
-  std::string out;
-  out.reserve(text.size() + (value.size() > name.size() ? (value.size() - name.size()) * 8 : 0));
-  std::size_t copied = 0;
-  for (std::size_t at = first; at != std::string_view::npos; at = FindName(text, name, copied)) {
-    out.append(text, copied, at - copied);
-    out.append(value);
-    copied = at + name.size();
+  // The first occurrence at or after `from`, or npos.
+  std::size_t Find(std::string_view text, std::size_t from) const {
+    std::size_t matched = 0;
+    for (std::size_t i = from; i < text.size(); ++i) {
+      if (matched == 0) {
+        // Nothing matched yet: on to the next byte that can begin the name.
+        const void* first = std::memchr(text.data() + i, name_[0], text.size() - i);
+        if (first == nullptr) return std::string_view::npos;
+        i = static_cast<std::size_t>(static_cast<const char*>(first) - text.data());
+      }
+      while (matched > 0 && text[i] != name_[matched]) matched = border_[matched];
+      if (text[i] == name_[matched]) ++matched;
+      if (matched == name_.size()) return i + 1 - matched;
+    }
+    return std::string_view::npos;
   }
-  out.append(text, copied, std::string_view::npos);
-  return out;
-}
+
+  // Occurrences left to right, each search going on past the one before.
+  std::size_t Count(std::string_view text) const {
+    std::size_t count = 0;
+    for (std::size_t at = Find(text, 0); at != std::string_view::npos; at = Find(text, at + name_.size())) {
+      ++count;
+    }
+    return count;
+  }
+
+  // Every occurrence from `first` on (the first one, found by the caller)
+  // replaced, without looking into what was inserted.
+  std::string ReplaceFrom(std::string_view text, std::size_t first, std::string_view value) const {
+    std::string out;
+    out.reserve(text.size() + (value.size() > name_.size() ? (value.size() - name_.size()) * 8 : 0));
+    std::size_t copied = 0;
+    for (std::size_t at = first; at != std::string_view::npos; at = Find(text, copied)) {
+      out.append(text, copied, at - copied);
+      out.append(value);
+      copied = at + name_.size();
+    }
+    out.append(text, copied, std::string_view::npos);
+    return out;
+  }
+
+ private:
+  std::string_view name_;
+  std::vector<std::size_t> border_;
+};
 
 // Whether a pass making `count` replacements in a text of `size` bytes takes
 // it past kMaxExpandedText at any replacement.
@@ -74,15 +99,15 @@ bool PassesLimit(std::size_t size, std::size_t count, std::size_t name, std::siz
 // One full pass per constant, in list order.
 std::string ApplyEachInTurn(std::string text, std::span<const TMyPlugin> constants) {
   for (const TMyPlugin& constant : constants) {
-    const std::string_view name = constant.Name;
-    if (name.empty()) continue;
-    const std::size_t first = FindName(text, name, 0);
+    if (constant.Name.empty()) continue;
+    const NameSearch search(constant.Name);
+    const std::size_t first = search.Find(text, 0);
     if (first == std::string::npos) continue;
     // A constant that would take the text too far is left out.
-    if (PassesLimit(text.size(), CountOccurrences(text, name), name.size(), constant.Text.size())) {
+    if (PassesLimit(text.size(), search.Count(text), constant.Name.size(), constant.Text.size())) {
       continue;
     }
-    text = ReplaceFrom(text, first, name, constant.Text);
+    text = search.ReplaceFrom(text, first, constant.Text);
   }
   return text;
 }
@@ -184,15 +209,16 @@ std::string ConstantTable::Apply(std::string text) const {
     work += looked;
 
     const TMyPlugin& constant = constants_[n];
+    const NameSearch search(constant.Name);
     std::size_t count = 0;
-    for (const uint32_t s : group) count += CountOccurrences(stretches[s].Text, constant.Name);
+    for (const uint32_t s : group) count += search.Count(stretches[s].Text);
     work += count * kWorkPerOccurrence;
     if (!PassesLimit(total, count, constant.Name.size(), constant.Text.size())) {
       for (const uint32_t s : group) {
         std::string& stretch = stretches[s].Text;
-        const std::size_t first = FindName(stretch, constant.Name, 0);
+        const std::size_t first = search.Find(stretch, 0);
         if (first == std::string::npos) continue;
-        stretch = ReplaceFrom(stretch, first, constant.Name, constant.Text);
+        stretch = search.ReplaceFrom(stretch, first, constant.Text);
         work += stretch.size();
       }
       total = total + count * constant.Text.size() - count * constant.Name.size();

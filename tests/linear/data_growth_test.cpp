@@ -175,10 +175,10 @@ TEST_F(ConstantGrowth, NamesEndingInEachOther) {
   // every byte, and each pass leaves the shorter ones to find again.
   Check("names a, aa, aaa ... over a run of a",
         [](std::size_t size) {
+          std::size_t longest = 1;
+          while (longest * longest < size) ++longest;
           std::string file;
-          for (std::size_t length = 1; length * length < size; ++length) {
-            file = std::string(length, 'a') + " b\n" + file;
-          }
+          for (std::size_t length = longest; length >= 1; --length) file += std::string(length, 'a') + " b\n";
           return file;
         },
         [](std::size_t size) { return Repeat("a", size); });
