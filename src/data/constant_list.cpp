@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <cstdint>
-#include <functional>
-#include <queue>
+#include <map>
 #include <utility>
 
 #include "data/expansion_limit.h"
@@ -167,11 +166,19 @@ std::string ConstantTable::Apply(std::string text) const {
   std::size_t budget = ConstantWorkBudget(text.size(), bytes_);
   std::size_t work = text.size();
 
-  // The stretches that hold a name, each waiting for the lowest constant
-  // that occurs in it.
-  using Waiting = std::pair<uint32_t, uint32_t>;  // (constant, stretch)
-  std::priority_queue<Waiting, std::vector<Waiting>, std::greater<>> waiting;
+  // The stretches that hold a name, by the lowest constant that occurs in
+  // each. Most of them wait for the same few constants, so they are kept
+  // in one list per constant rather than one by one.
+  using Waiting = std::map<uint32_t, std::vector<uint32_t>>;
+  Waiting waiting;
+  // Adds a stretch to the list of constant n; `last` is the list added to
+  // before, looked at first.
+  const auto wait_for = [&waiting](Waiting::iterator& last, uint32_t n, uint32_t stretch) {
+    if (last == waiting.end() || last->first != n) last = waiting.try_emplace(n).first;
+    last->second.push_back(stretch);
+  };
   std::vector<Stretch> stretches;
+  auto last = waiting.end();
   const auto* const p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t size = text.size();
   for (std::size_t i = 0; i < size;) {
@@ -187,7 +194,7 @@ std::string ConstantTable::Apply(std::string text) const {
       lowest = std::min(lowest, names_.LowestEnding(state));
     }
     if (lowest == NameAutomaton::kNone) continue;
-    waiting.emplace(lowest, static_cast<uint32_t>(stretches.size()));
+    wait_for(last, lowest, static_cast<uint32_t>(stretches.size()));
     stretches.push_back({begin, i, text.substr(begin, i - begin)});
   }
   if (stretches.empty()) return text;
@@ -195,16 +202,12 @@ std::string ConstantTable::Apply(std::string text) const {
   // The passes in list order, each over the stretches its name occurs in,
   // decided for the whole text at once as a full pass would be.
   std::size_t total = size;
-  std::vector<uint32_t> group;
   while (!waiting.empty()) {
-    const uint32_t n = waiting.top().first;
-    group.clear();
+    const uint32_t n = waiting.begin()->first;
+    const std::vector<uint32_t> group = std::move(waiting.begin()->second);
+    waiting.erase(waiting.begin());
     std::size_t looked = 0;
-    while (!waiting.empty() && waiting.top().first == n) {
-      group.push_back(waiting.top().second);
-      looked += stretches[waiting.top().second].Text.size() + kWorkPerStretch;
-      waiting.pop();
-    }
+    for (const uint32_t s : group) looked += stretches[s].Text.size() + kWorkPerStretch;
     if (work + looked > budget) break;  // this constant and every later one are left out
     work += looked;
 
@@ -224,9 +227,10 @@ std::string ConstantTable::Apply(std::string text) const {
       total = total + count * constant.Text.size() - count * constant.Name.size();
       budget = std::max(budget, ConstantWorkBudget(total, bytes_));
     }
+    last = waiting.end();
     for (const uint32_t s : group) {
       const uint32_t next = names_.LowestOccurringFrom(stretches[s].Text, n + 1, work);
-      if (next != NameAutomaton::kNone) waiting.emplace(next, s);
+      if (next != NameAutomaton::kNone) wait_for(last, next, s);
     }
   }
 

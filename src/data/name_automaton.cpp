@@ -160,7 +160,19 @@ uint32_t NameAutomaton::LowestOccurringFrom(std::string_view text, uint32_t from
   uint32_t best = kNone;
   // Owners whose chain has been looked along: the chain below one is the
   // same from every state that reaches it, so it is walked once per text.
-  std::unordered_set<int32_t> walked;
+  // Most texts meet a few; a set is made only for more.
+  constexpr std::size_t kFew = 16;
+  int32_t few[kFew];
+  std::size_t few_count = 0;
+  std::unordered_set<int32_t> many;
+  const auto first_visit = [&](int32_t owner) {
+    if (std::find(few, few + few_count, owner) != few + few_count) return false;
+    if (few_count < kFew) {
+      few[few_count++] = owner;
+      return true;
+    }
+    return many.insert(owner).second;
+  };
   int32_t state = kStart;
   for (const char c : text) {
     state = Step(state, static_cast<unsigned char>(c));
@@ -179,7 +191,7 @@ uint32_t NameAutomaton::LowestOccurringFrom(std::string_view text, uint32_t from
         best = std::min(best, lowest_[so]);
         break;
       }
-      if (!walked.insert(owner).second) break;
+      if (!first_visit(owner)) break;
       ++work;
       best = std::min(best, OwnLowestFrom(owner, from));
       owner = next_owner_[so];
