@@ -122,7 +122,8 @@ void LoadCatalog(GameFiles& files, GameState& state, Host& host, std::string_vie
   const std::optional<std::string> text = files.ReadGameFile(name);
   if (!text) return;
   try {
-    for (const std::string& line : SplitLines(*text)) {
+    LineCursor lines(*text);
+    for (std::string_view line; lines.Next(line);) {
       if (catalog.Count >= Catalog<Record>::kCapacity) break;
       if (!IsRecordLine(line)) continue;
       // The reader appends the ";" itself; the substituted values are those

@@ -1,132 +1,125 @@
 #include "data/constant_list.h"
 
 #include <algorithm>
-#include <cstddef>
 #include <cstring>
-#include <optional>
+#include <cstdint>
+#include <map>
+#include <utility>
 
 #include "data/expansion_limit.h"
-#include "data/name_automaton.h"
 #include "data/text_lines.h"
 
 namespace qv {
 namespace {
 
-// Below this size one search per constant costs less than building the
-// automaton.
-constexpr std::size_t kAutomatonMinText = 64 * 1024;
+// Below this many constants, or this many bytes times constants, one search
+// per constant costs less than building the automaton.
 constexpr std::size_t kAutomatonMinConstants = 8;
+constexpr std::size_t kPlainPassWork = std::size_t{1} << 20;
 
-// Replaces every occurrence of name from `first` on (the first one found by
-// the caller), left to right, without looking into what was inserted.
-// Nullopt when the result would grow past kMaxExpandedText.
-std::optional<std::string> ReplaceFrom(const std::string& text, std::size_t first,
-                                       std::string_view name, std::string_view value) {
-  std::string out;
-  out.reserve(text.size() + (value.size() > name.size() ? (value.size() - name.size()) * 8 : 0));
-  std::size_t copied = 0;
-  for (std::size_t at = first; at != std::string::npos; at = text.find(name, copied)) {
-    out.append(text, copied, at - copied);
-    out.append(value);
-    copied = at + name.size();
-    if (out.size() + (text.size() - copied) > kMaxExpandedText) return std::nullopt;
+constexpr std::size_t kWorkPerByte = 16;
+constexpr std::size_t kWorkFloor = std::size_t{32} << 20;
+// Going through one stretch, and replacing one occurrence, cost about as
+// much as this many bytes more, however short they are: thousands of passes
+// over thousands of one-byte names count for what they cost.
+constexpr std::size_t kWorkPerStretch = 32;
+constexpr std::size_t kWorkPerOccurrence = 16;
+
+// Finds the occurrences of one name that a pass replaces, in time in
+// proportion to the text and the name however they are made: a plain search
+// compares the name afresh at every byte, so "aaa...ab" in "aaa...a" costs
+// their product (and so did the C library's memmem under AddressSanitizer,
+// which checks the whole rest of the text on every call).
+class NameSearch {
+ public:
+  explicit NameSearch(std::string_view name) : name_(name), border_(name.size() + 1, 0) {
+    // border_[q]: the longest proper prefix of name[0, q) that also ends it.
+    for (std::size_t q = 1, k = 0; q < name_.size(); ++q) {
+      while (k > 0 && name_[q] != name_[k]) k = border_[k];
+      if (name_[q] == name_[k]) ++k;
+      border_[q + 1] = k;
+    }
   }
-  out.append(text, copied, std::string::npos);
-  return out;
+
+  // The first occurrence at or after `from`, or npos.
+  std::size_t Find(std::string_view text, std::size_t from) const {
+    std::size_t matched = 0;
+    for (std::size_t i = from; i < text.size(); ++i) {
+      if (matched == 0) {
+        // Nothing matched yet: on to the next byte that can begin the name.
+        const void* first = std::memchr(text.data() + i, name_[0], text.size() - i);
+        if (first == nullptr) return std::string_view::npos;
+        i = static_cast<std::size_t>(static_cast<const char*>(first) - text.data());
+      }
+      while (matched > 0 && text[i] != name_[matched]) matched = border_[matched];
+      if (text[i] == name_[matched]) ++matched;
+      if (matched == name_.size()) return i + 1 - matched;
+    }
+    return std::string_view::npos;
+  }
+
+  // Occurrences left to right, each search going on past the one before.
+  std::size_t Count(std::string_view text) const {
+    std::size_t count = 0;
+    for (std::size_t at = Find(text, 0); at != std::string_view::npos; at = Find(text, at + name_.size())) {
+      ++count;
+    }
+    return count;
+  }
+
+  // Every occurrence from `first` on (the first one, found by the caller)
+  // replaced, without looking into what was inserted.
+  std::string ReplaceFrom(std::string_view text, std::size_t first, std::string_view value) const {
+    std::string out;
+    out.reserve(text.size() + (value.size() > name_.size() ? (value.size() - name_.size()) * 8 : 0));
+    std::size_t copied = 0;
+    for (std::size_t at = first; at != std::string_view::npos; at = Find(text, copied)) {
+      out.append(text, copied, at - copied);
+      out.append(value);
+      copied = at + name_.size();
+    }
+    out.append(text, copied, std::string_view::npos);
+    return out;
+  }
+
+ private:
+  std::string_view name_;
+  std::vector<std::size_t> border_;
+};
+
+// Whether a pass making `count` replacements in a text of `size` bytes takes
+// it past kMaxExpandedText at any replacement.
+bool PassesLimit(std::size_t size, std::size_t count, std::size_t name, std::size_t value) {
+  if (count == 0) return false;
+  if (value > name) return size + count * (value - name) > kMaxExpandedText;
+  return size - (name - value) > kMaxExpandedText;  // the size after the first one
 }
 
 // One full pass per constant, in list order.
 std::string ApplyEachInTurn(std::string text, std::span<const TMyPlugin> constants) {
   for (const TMyPlugin& constant : constants) {
-    const std::string_view name = constant.Name;
-    if (name.empty()) continue;
-    const std::size_t first = text.find(name);
+    if (constant.Name.empty()) continue;
+    const NameSearch search(constant.Name);
+    const std::size_t first = search.Find(text, 0);
     if (first == std::string::npos) continue;
-    std::optional<std::string> replaced = ReplaceFrom(text, first, name, constant.Text);
-    if (!replaced) continue;  // the text would grow too long: this constant is left out
-    text = std::move(*replaced);
+    // A constant that would take the text too far is left out.
+    if (PassesLimit(text.size(), search.Count(text), constant.Name.size(), constant.Text.size())) {
+      continue;
+    }
+    text = search.ReplaceFrom(text, first, constant.Text);
   }
   return text;
 }
 
-// The constants in turn on one line, starting with `from`, the lowest that
-// occurs in it. Before each pass the line is scanned for the next constant
-// that occurs at all, so the passes of the others are skipped. Nullopt when
-// the line alone would grow past kMaxExpandedText.
-std::optional<std::string> ApplyToLine(std::string line, uint32_t from,
-                                       std::span<const TMyPlugin> constants,
-                                       const NameAutomaton& names) {
-  while (from != NameAutomaton::kNone) {
-    const TMyPlugin& constant = constants[from];
-    std::optional<std::string> replaced =
-        ReplaceFrom(line, line.find(constant.Name), constant.Name, constant.Text);
-    if (!replaced) return std::nullopt;
-    line = std::move(*replaced);
-    uint32_t next = NameAutomaton::kNone;
-    int32_t state = NameAutomaton::kStart;
-    for (const char c : line) {
-      state = names.Step(state, static_cast<unsigned char>(c));
-      next = std::min(next, names.LowestEndingFrom(state, from + 1));
-    }
-    from = next;
-  }
-  return line;
-}
-
-// A name never spans a line feed, and replacing never removes one, so each
-// line of the text goes through the constants on its own; a line that holds
-// no name at all stays as it is through every pass. One scan finds the lines
-// that hold names and the lowest constant of each. Nullopt when the result
-// would grow past kMaxExpandedText: which constants are then left out is
-// decided by the whole-text passes, as for any other text, so `text` is
-// left as it is then (it is taken over only when no line changes).
-std::optional<std::string> ApplyByLines(std::string& text,
-                                        std::span<const TMyPlugin> constants) {
-  std::vector<std::string_view> name_list;
-  name_list.reserve(constants.size());
-  for (const TMyPlugin& constant : constants) name_list.push_back(constant.Name);
-  const NameAutomaton names(name_list);
-
-  const auto* const p = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t size = text.size();
-  std::string out;
-  std::size_t copied = 0;
-  int32_t state = NameAutomaton::kStart;
-  for (std::size_t i = 0; i < size; ++i) {
-    if (state == NameAutomaton::kStart) {
-      while (i < size && names.Outside(p[i])) ++i;
-      if (i == size) break;
-    }
-    state = names.Step(state, p[i]);
-    uint32_t lowest = names.LowestEnding(state);
-    if (lowest == NameAutomaton::kNone) continue;
-
-    // A name ends here: take the whole line, with every name in it.
-    const void* feed = std::memchr(p + i, '\n', size - i);
-    const std::size_t line_end =
-        feed == nullptr ? size : static_cast<std::size_t>(static_cast<const unsigned char*>(feed) - p);
-    std::size_t line_begin = i;
-    while (line_begin > copied && p[line_begin - 1] != '\n') --line_begin;
-    for (++i; i < line_end; ++i) {
-      state = names.Step(state, p[i]);
-      lowest = std::min(lowest, names.LowestEnding(state));
-    }
-    if (out.empty()) out.reserve(size + size / 8);
-    out.append(text, copied, line_begin - copied);
-    std::optional<std::string> line =
-        ApplyToLine(text.substr(line_begin, line_end - line_begin), lowest, constants, names);
-    if (!line || out.size() + line->size() + (size - line_end) > kMaxExpandedText) {
-      return std::nullopt;
-    }
-    out += *line;
-    copied = line_end;
-    state = NameAutomaton::kStart;
-    i = line_end;  // the line feed itself, or the end
-  }
-  if (copied == 0) return std::move(text);
-  out.append(text, copied, std::string::npos);
-  return out;
-}
+// A stretch of the text made only of bytes that names use, holding at least
+// one name. A name cannot reach over a byte that no name uses, and replacing
+// never removes such a byte, so each stretch goes through the constants on
+// its own, whatever the values put into it.
+struct Stretch {
+  std::size_t Begin = 0;
+  std::size_t End = 0;
+  std::string Text;
+};
 
 }  // namespace
 
@@ -143,7 +136,8 @@ std::optional<TMyPlugin> ParseConstantLine(std::string_view line) {
 
 std::vector<TMyPlugin> ParseConstants(std::string_view file_text) {
   std::vector<TMyPlugin> constants;
-  for (const std::string& line : SplitLines(file_text)) {
+  LineCursor lines(file_text);
+  for (std::string_view line; lines.Next(line);) {
     if (std::optional<TMyPlugin> constant = ParseConstantLine(line)) {
       constants.push_back(std::move(*constant));
     }
@@ -151,15 +145,116 @@ std::vector<TMyPlugin> ParseConstants(std::string_view file_text) {
   return constants;
 }
 
-std::string ApplyConstantList(std::string text, std::span<const TMyPlugin> constants) {
-  const bool names_within_lines = std::none_of(constants.begin(), constants.end(), [](const TMyPlugin& c) {
-    return c.Name.find('\n') != std::string::npos;
-  });
-  if (text.size() >= kAutomatonMinText && constants.size() >= kAutomatonMinConstants &&
-      names_within_lines) {
-    if (std::optional<std::string> applied = ApplyByLines(text, constants)) return std::move(*applied);
+std::size_t ConstantWorkBudget(std::size_t text_size, std::size_t constant_bytes) {
+  return kWorkPerByte * (text_size + constant_bytes) + kWorkFloor;
+}
+
+ConstantTable::ConstantTable(std::vector<TMyPlugin> constants) : constants_(std::move(constants)) {
+  std::vector<std::string_view> names;
+  names.reserve(constants_.size());
+  for (const TMyPlugin& constant : constants_) {
+    names.push_back(constant.Name);
+    bytes_ += constant.Name.size() + constant.Text.size();
   }
-  return ApplyEachInTurn(std::move(text), constants);
+  names_ = NameAutomaton(names);
+}
+
+std::string ConstantTable::Apply(std::string text) const {
+  if (constants_.empty()) return text;
+  // The budget follows the text as constants make it grow (up to
+  // kMaxExpandedText), so that passes over what they made still fit.
+  std::size_t budget = ConstantWorkBudget(text.size(), bytes_);
+  std::size_t work = text.size();
+
+  // The stretches that hold a name, by the lowest constant that occurs in
+  // each. Most of them wait for the same few constants, so they are kept
+  // in one list per constant rather than one by one.
+  using Waiting = std::map<uint32_t, std::vector<uint32_t>>;
+  Waiting waiting;
+  // Adds a stretch to the list of constant n; `last` is the list added to
+  // before, looked at first.
+  const auto wait_for = [&waiting](Waiting::iterator& last, uint32_t n, uint32_t stretch) {
+    if (last == waiting.end() || last->first != n) last = waiting.try_emplace(n).first;
+    last->second.push_back(stretch);
+  };
+  std::vector<Stretch> stretches;
+  auto last = waiting.end();
+  const auto* const p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t size = text.size();
+  for (std::size_t i = 0; i < size;) {
+    if (names_.Outside(p[i])) {
+      ++i;
+      continue;
+    }
+    const std::size_t begin = i;
+    int32_t state = NameAutomaton::kStart;
+    uint32_t lowest = NameAutomaton::kNone;
+    for (; i < size && !names_.Outside(p[i]); ++i) {
+      state = names_.Step(state, p[i]);
+      lowest = std::min(lowest, names_.LowestEnding(state));
+    }
+    if (lowest == NameAutomaton::kNone) continue;
+    wait_for(last, lowest, static_cast<uint32_t>(stretches.size()));
+    stretches.push_back({begin, i, text.substr(begin, i - begin)});
+  }
+  if (stretches.empty()) return text;
+
+  // The passes in list order, each over the stretches its name occurs in,
+  // decided for the whole text at once as a full pass would be.
+  std::size_t total = size;
+  while (!waiting.empty()) {
+    const uint32_t n = waiting.begin()->first;
+    const std::vector<uint32_t> group = std::move(waiting.begin()->second);
+    waiting.erase(waiting.begin());
+    std::size_t looked = 0;
+    for (const uint32_t s : group) looked += stretches[s].Text.size() + kWorkPerStretch;
+    if (work + looked > budget) break;  // this constant and every later one are left out
+    work += looked;
+
+    const TMyPlugin& constant = constants_[n];
+    const NameSearch search(constant.Name);
+    std::size_t count = 0;
+    for (const uint32_t s : group) count += search.Count(stretches[s].Text);
+    work += count * kWorkPerOccurrence;
+    if (!PassesLimit(total, count, constant.Name.size(), constant.Text.size())) {
+      for (const uint32_t s : group) {
+        std::string& stretch = stretches[s].Text;
+        const std::size_t first = search.Find(stretch, 0);
+        if (first == std::string::npos) continue;
+        stretch = search.ReplaceFrom(stretch, first, constant.Text);
+        work += stretch.size();
+      }
+      total = total + count * constant.Text.size() - count * constant.Name.size();
+      budget = std::max(budget, ConstantWorkBudget(total, bytes_));
+    }
+    last = waiting.end();
+    for (const uint32_t s : group) {
+      const uint32_t next = names_.LowestOccurringFrom(stretches[s].Text, n + 1, work);
+      if (next != NameAutomaton::kNone) wait_for(last, next, s);
+    }
+  }
+
+  std::string out;
+  // An eighth to spare: with exactly the size, the allocator mapped fresh
+  // pages for every large text instead of reusing freed ones (four times
+  // slower on an 8 MB book).
+  out.reserve(total + total / 8);
+  std::size_t copied = 0;
+  for (const Stretch& stretch : stretches) {
+    out.append(text, copied, stretch.Begin - copied);
+    out += stretch.Text;
+    copied = stretch.End;
+  }
+  out.append(text, copied, std::string::npos);
+  return out;
+}
+
+std::string ApplyConstantList(std::string text, std::span<const TMyPlugin> constants) {
+  if (constants.size() < kAutomatonMinConstants ||
+      text.size() * constants.size() <= kPlainPassWork) {
+    return ApplyEachInTurn(std::move(text), constants);
+  }
+  return ConstantTable({constants.begin(), constants.end()}).Apply(std::move(text));
 }
 
 }  // namespace qv

@@ -3,14 +3,28 @@
 //
 // A line reads NAME VALUE: NAME runs up to the first space, spaces follow,
 // and VALUE runs up to the first ";" (the rest of the line is a comment).
+//
+// Constants replace their names one after another, each in the text that the
+// ones before it left: one full replacement pass per constant, in list
+// order, is what every text gets. Two limits hold for texts built to explode:
+//  - A constant whose pass would take the text past kMaxExpandedText is left
+//    out; later constants still apply.
+//  - The passes of one text through a ConstantTable may look at no more
+//    than ConstantWorkBudget() bytes together, counted for the largest size
+//    the text reaches (only the stretches of text that hold names count).
+//    The constant whose pass would go past it and every later one are left
+//    out. Real gamebooks stay far below it; it stops lists such as thousands
+//    of constants that turn "a" into "b" and back over a text of megabytes.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "data/name_automaton.h"
 #include "data/named_text.h"
 
 namespace qv {
@@ -24,10 +38,32 @@ std::optional<TMyPlugin> ParseConstantLine(std::string_view line);
 // The constants of a whole file, in file order.
 std::vector<TMyPlugin> ParseConstants(std::string_view file_text);
 
-// Replaces, for each constant in list order, every occurrence of its name
-// (case-sensitive) by its value. A later constant also replaces text that an
-// earlier one produced. The result equals that of one full replacement pass
-// per constant; a constant that cannot occur costs no pass over large texts.
+// Bytes the passes over a text may look at: 16 for every byte of the text
+// and of the constants, and 32 MiB more. (A stretch gone through and an
+// occurrence replaced count as some bytes more, for what they cost.)
+std::size_t ConstantWorkBudget(std::size_t text_size, std::size_t constant_bytes);
+
+// A list of constants made ready to be applied to many texts: the automaton
+// of their names is built once, and each text is scanned once for the
+// stretches that hold a name.
+class ConstantTable {
+ public:
+  ConstantTable() = default;
+  explicit ConstantTable(std::vector<TMyPlugin> constants);
+
+  const std::vector<TMyPlugin>& List() const { return constants_; }
+
+  // The text with every constant applied in list order.
+  std::string Apply(std::string text) const;
+
+ private:
+  std::vector<TMyPlugin> constants_;
+  std::size_t bytes_ = 0;  // of all names and values
+  NameAutomaton names_;
+};
+
+// The same for a list used once. Short texts and short lists go through one
+// search per constant, which costs less than building the automaton.
 std::string ApplyConstantList(std::string text, std::span<const TMyPlugin> constants);
 
 }  // namespace qv

@@ -33,32 +33,32 @@ std::size_t FindByte(std::string_view text, char c, std::size_t from, std::size_
 LocationStore::LocationStore(GameFiles& files, Host& host) : files_(files), host_(host) {}
 
 void LocationStore::StartGame() {
-  constants_.clear();
+  constants_ = {};
   libraries_.clear();
+  library_by_name_.clear();
   library_indexes_.clear();
   loading_.clear();
   reported_cycles_.clear();
+  reported_nesting_ = false;
   prefix_ = nullptr;
   suffix_ = nullptr;
   source_library_ = nullptr;
 }
 
 void LocationStore::LoadConstants() {
-  constants_.clear();
+  constants_ = {};
   const std::optional<std::string> text = files_.ReadGameFile("konstanty");
   if (!text) return;
-  constants_ = ParseConstants(*text);
+  constants_ = ConstantTable(ParseConstants(*text));
 }
 
 std::string LocationStore::ApplyConstants(std::string text) const {
-  return ApplyConstantList(std::move(text), constants_);
+  return constants_.Apply(std::move(text));
 }
 
 const TMyPlugin* LocationStore::FindLibrary(std::string_view name) const {
-  for (auto it = libraries_.rbegin(); it != libraries_.rend(); ++it) {
-    if (it->Name == name) return &*it;
-  }
-  return nullptr;
+  const auto it = library_by_name_.find(name);
+  return it == library_by_name_.end() ? nullptr : it->second;
 }
 
 bool LocationStore::LibraryFailedCheck(std::string_view name) const {
@@ -73,8 +73,7 @@ const TMyPlugin& LocationStore::LoadLibrary(std::string_view name) {
   TMyPlugin library{std::string(name), {}};
   const std::optional<std::string> file = files_.ReadLibraryFile(name);
   if (file) {
-    for (const std::string& line : SplitLines(*file)) library.Text += line;
-    library.Text = ApplyConstants(std::move(library.Text));
+    library.Text = ApplyConstants(JoinLines(*file));
     if (library.Text.find(kLibraryReference) != std::string::npos) {
       // Nested libraries are appended before this one.
       const auto [mark, inserted] = loading_.insert(library.Name);
@@ -85,7 +84,10 @@ const TMyPlugin& LocationStore::LoadLibrary(std::string_view name) {
     library.Text = MissingLibraryNotice(name);
   }
   libraries_.push_back(std::move(library));
-  return libraries_.back();
+  // A name loaded again stands for its latest entry.
+  const TMyPlugin& loaded = libraries_.back();
+  library_by_name_.insert_or_assign(loaded.Name, &loaded);
+  return loaded;
 }
 
 const TMyPlugin& LocationStore::FindOrLoadLibrary(std::string_view name) {
@@ -98,6 +100,15 @@ std::string_view LocationStore::ResolveReference(const std::string& name) {
   if (loading_.contains(name)) {
     if (reported_cycles_.insert(name).second) {
       host_.ShowMessage("Knihovna " + name + " odkazuje sama na sebe!");
+    }
+    return {};
+  }
+  // Every level of nesting is a level of recursion: a chain of thousands of
+  // libraries would overflow the stack.
+  if (loading_.size() >= kMaxLibraryNesting) {
+    if (!reported_nesting_) {
+      reported_nesting_ = true;
+      host_.ShowMessage("Knihovna " + name + " je vno\xF8" "ena p\xF8\xEDli\x9A hluboko!");
     }
     return {};
   }
@@ -142,10 +153,12 @@ std::string LocationStore::ExpandLibraries(std::string text) {
   std::size_t copied = 0;
   std::size_t at = FindReferenceIgnoringCase(text, 0);
   while (at != std::string::npos) {
-    // A name longer than every key cannot match, so its ";" is not looked
-    // for further than that.
+    // A name longer than every key cannot match, and no key holds a
+    // reference, so its ";" is looked for no further than either.
     const std::size_t start = at + ref_size;
-    const std::size_t semi = FindByte(text, ';', start, std::min(text.size(), start + longest + 1));
+    const std::size_t next = FindReferenceIgnoringCase(text, start);
+    const std::size_t limit = std::min({text.size(), start + longest + 1, next});
+    const std::size_t semi = FindByte(text, ';', start, limit);
     if (semi != std::string::npos) {
       const auto it = replacements.find(UpCase1250(std::string_view(text).substr(start, semi - start)));
       // A library that would take the text past kMaxExpandedText is not put
@@ -155,11 +168,9 @@ std::string LocationStore::ExpandLibraries(std::string text) {
         out.append(text, copied, at - copied);
         out.append(it->second);
         copied = semi + 1;
-        at = FindReferenceIgnoringCase(text, copied);
-        continue;
       }
     }
-    at = FindReferenceIgnoringCase(text, at + 1);
+    at = next;
   }
   out.append(text, copied, std::string::npos);
   return out;

@@ -17,6 +17,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "data/constant_list.h"
 #include "data/game_files.h"
 #include "data/marker_index.h"
 #include "data/named_text.h"
@@ -31,6 +32,10 @@ struct FetchOptions {
   bool PrefixEnabled = false;
   bool SuffixEnabled = false;
 };
+
+// Libraries being loaded inside one another at most; no real gamebook nests
+// more than a few.
+inline constexpr std::size_t kMaxLibraryNesting = 64;
 
 class LocationStore {
  public:
@@ -47,7 +52,7 @@ class LocationStore {
   // Fills the constant list from the file "konstanty" (none when it cannot
   // be opened).
   void LoadConstants();
-  const std::vector<TMyPlugin>& Constants() const { return constants_; }
+  const std::vector<TMyPlugin>& Constants() const { return constants_.List(); }
   std::string ApplyConstants(std::string text) const;
 
   // The library of that exact name (the last one loaded under it), or none.
@@ -75,6 +80,10 @@ class LocationStore {
   //  - A library that refers to itself, directly or through others, is
   //    reported once ("Knihovna NAME odkazuje sama na sebe!") and the
   //    reference that closes the circle becomes empty.
+  //  - Libraries nest at most kMaxLibraryNesting deep: a reference inside
+  //    the innermost of them loads nothing and becomes empty. The first such
+  //    reference of a game is reported ("Knihovna NAME je vnořena příliš
+  //    hluboko!").
   std::string ExpandLibraries(std::string text);
 
   // Assembles location n and scans it into tags (which the caller cleared).
@@ -113,8 +122,11 @@ class LocationStore {
 
   GameFiles& files_;
   Host& host_;
-  std::vector<TMyPlugin> constants_;
+  ConstantTable constants_;
   std::deque<TMyPlugin> libraries_;
+  // The latest entry of each name, so that thousands of distinct references
+  // are not each looked for through the whole list.
+  std::unordered_map<std::string_view, const TMyPlugin*> library_by_name_;
   const TMyPlugin* prefix_ = nullptr;
   const TMyPlugin* suffix_ = nullptr;
   const TMyPlugin* source_library_ = nullptr;  // null: the main text
@@ -123,6 +135,7 @@ class LocationStore {
   // to one of them; and the names already reported for doing so.
   std::set<std::string, std::less<>> loading_;
   std::set<std::string, std::less<>> reported_cycles_;
+  bool reported_nesting_ = false;
 
   bool main_loaded_ = false;
   std::string main_text_;

@@ -93,7 +93,8 @@ std::optional<std::vector<ShopRow>> LoadShop(GameFiles& files, const GameState& 
   if (!text) return std::nullopt;
 
   std::vector<ShopRow> rows;
-  for (const std::string& line : SplitLines(*text)) {
+  LineCursor lines(*text);
+  for (std::string_view line; lines.Next(line);) {
     if (FirstNumber(line) != n) continue;
     CatalogLineReader in(line);
     in.UpTo(",");

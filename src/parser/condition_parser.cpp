@@ -73,10 +73,10 @@ class Cursor {
 }  // namespace
 
 Condition ParseCondition(std::string_view text, std::size_t start, int32_t& serial) {
-  start = std::min(start, text.size());
-  const std::size_t close = text.find(']', start);
-  Cursor in(text.substr(
-      start, close == std::string_view::npos ? std::string_view::npos : close - start + 1));
+  // No part of a condition takes a "]", so reading stops at the closing
+  // bracket without looking for it first; a text of many "[" and no "]" is
+  // not searched to its end once per "[".
+  Cursor in(text.substr(std::min(start, text.size())));
   Condition c;
 
   in.SkipSpaces();

@@ -15,15 +15,23 @@ constexpr std::string_view kDamage = "#poskozeni";
 constexpr std::string_view kWeapon = "#zbran";
 
 // Replaces each occurrence of MARKER, left to right, by the number next()
-// gives for it; the inserted digits are not searched again.
+// gives for it; the inserted digits are not searched again. The result is
+// built in a copy: replacing in place moved the rest of the text for every
+// marker.
 template <class Next>
 void ReplaceEach(std::string& text, std::string_view marker, Next next) {
   std::size_t pos = text.find(marker);
-  while (pos != std::string::npos) {
-    const std::string number = std::to_string(next());
-    text.replace(pos, marker.size(), number);
-    pos = text.find(marker, pos + number.size());
+  if (pos == std::string::npos) return;
+  std::string out;
+  out.reserve(text.size());
+  std::size_t copied = 0;
+  for (; pos != std::string::npos; pos = text.find(marker, copied)) {
+    out.append(text, copied, pos - copied);
+    out += std::to_string(next());
+    copied = pos + marker.size();
   }
+  out.append(text, copied, std::string::npos);
+  text = std::move(out);
 }
 
 // The formula with its $ references, strength and damage in place, and its

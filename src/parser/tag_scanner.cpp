@@ -1,6 +1,9 @@
 #include "parser/tag_scanner.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
+#include <optional>
 
 #include "data/text_case.h"
 #include "parser/condition_parser.h"
@@ -13,25 +16,35 @@ bool IsMarker(std::string_view tag) {
   return std::all_of(tag.begin(), tag.end(), [](char c) { return IsAsciiDigit(c) || c == '>'; });
 }
 
-}  // namespace
+// Where one attribute's name and value lie in the tag's bytes.
+struct AttributeSpan {
+  std::string_view Name;
+  std::string_view Value;
+};
 
-void ParseTag(std::string_view text, std::size_t lt, TagStore& store) {
-  if (lt >= text.size()) return;
-  // The tag runs up to and including its ">", or to the end of the text.
-  const std::size_t gt = text.find('>', lt + 1);
-  const std::string_view t =
-      text.substr(lt + 1, gt == std::string_view::npos ? std::string_view::npos : gt - lt);
-  if (IsMarker(t)) return;
+// The parts of one tag, found before anything is stored, and how many of the
+// tag's bytes finding them looked at.
+struct TagLayout {
+  std::string_view Name;
+  std::array<AttributeSpan, tagg::kMaxParams> Attributes;
+  int32_t Count = 0;
+  std::size_t Reach = 0;  // bytes of the tag looked at, "<" included
+};
 
-  TagEntry* entry = store.Append();
-  if (entry == nullptr) return;  // the store is full: the tag is dropped
+// Reads tag t (the bytes after its "<", up to and including its ">" or to the
+// end of the text) looking at no more than `limit` bytes of it. Nullopt when
+// it would need more: then nothing of it may be stored.
+std::optional<TagLayout> LayOut(std::string_view t, bool closed, std::size_t limit) {
+  const bool cut = limit < t.size();
+  if (cut) t = t.substr(0, limit);
+  // The tag's own ">" is never part of a value.
+  const std::size_t body = closed && !cut ? t.size() - 1 : t.size();
 
+  TagLayout layout;
   std::size_t pos = 0;
   while (pos < t.size() && IsAsciiLetter(t[pos])) ++pos;
-  entry->Tag.Name.assign(t.substr(0, pos));
-  for (char& c : entry->Tag.Name) c = UpCaseAscii(c);
+  layout.Name = t.substr(0, pos);
 
-  int32_t count = 0;
   while (pos < t.size() && t[pos] != '>') {
     ++pos;  // the byte after the name or the closing quote, whatever it is
     while (pos < t.size() && t[pos] == ' ') ++pos;
@@ -40,50 +53,113 @@ void ParseTag(std::string_view text, std::size_t lt, TagStore& store) {
     // The name is what stands before "=", letters and digits only.
     std::size_t eq = t.find('=', pos);
     if (eq == std::string_view::npos) eq = t.size();
-    const std::string_view name = t.substr(pos, eq - pos);
+    AttributeSpan& attribute = layout.Attributes[static_cast<std::size_t>(layout.Count)];
+    attribute.Name = t.substr(pos, eq - pos);
 
-    // The value lies between the next two double quotes. The tag's own ">"
-    // is never part of it.
-    const std::size_t body = gt == std::string_view::npos ? t.size() : t.size() - 1;
-    std::string_view value;
+    // The value lies between the next two double quotes.
+    attribute.Value = {};
     const std::size_t open = t.find('"', eq);
     if (open == std::string_view::npos) {
       pos = t.size();
     } else {
       std::size_t close = t.find('"', open + 1);
       if (close == std::string_view::npos) close = t.size();
-      value = t.substr(open + 1, std::min(close, body) - std::min(open + 1, body));
+      attribute.Value =
+          t.substr(open + 1, std::min(close, body) - std::min(open + 1, body));
       pos = close;
     }
-
-    if (count < tagg::kMaxParams) {
-      param& p = entry->Tag.Params[static_cast<std::size_t>(count)];
-      p.Name.clear();
-      for (char c : name) {
-        if (IsAsciiLetter(c) || IsAsciiDigit(c)) p.Name.push_back(UpCaseAscii(c));
-      }
-      p.Value.assign(value);
-      ++count;
+    // Attributes past the tenth would be read past without being stored, so
+    // the tag is finished here.
+    if (++layout.Count == tagg::kMaxParams) {
+      if (cut && pos >= t.size()) return std::nullopt;
+      layout.Reach = 1 + std::min(pos + 1, t.size());
+      return layout;
     }
   }
-  // Slots an earlier scan left behind are emptied; clearing keeps their buffers.
-  for (std::size_t k = static_cast<std::size_t>(count); k < entry->Tag.Params.size(); ++k) {
-    entry->Tag.Params[k].Name.clear();
-    entry->Tag.Params[k].Value.clear();
-  }
-  entry->ParamCount = count;
+  // A tag that runs into the limit might read on past it.
+  if (cut) return std::nullopt;
+  layout.Reach = 1 + t.size();
+  return layout;
+}
 
-  const int32_t depth = std::clamp(store.Blocks.Depth, 0, kMaxBlockDepth);
-  const int32_t previous = entry->ConditionCount;
-  for (int32_t d = 0; d < depth; ++d) entry->Conditions[d] = store.Blocks.Slots[d];
-  for (int32_t d = depth; d < previous; ++d) entry->Conditions[d] = Condition{};
-  entry->ConditionCount = depth;
+// Stores a laid-out tag with the conditions of the open blocks.
+void Store(const TagLayout& layout, TagEntry& entry, const BlockTable& blocks) {
+  entry.Tag.Name.assign(layout.Name);
+  for (char& c : entry.Tag.Name) c = UpCaseAscii(c);
+
+  for (std::size_t k = 0; k < static_cast<std::size_t>(layout.Count); ++k) {
+    param& p = entry.Tag.Params[k];
+    p.Name.clear();
+    for (char c : layout.Attributes[k].Name) {
+      if (IsAsciiLetter(c) || IsAsciiDigit(c)) p.Name.push_back(UpCaseAscii(c));
+    }
+    p.Value.assign(layout.Attributes[k].Value);
+  }
+  // Slots an earlier scan left behind are emptied; clearing keeps their buffers.
+  for (std::size_t k = static_cast<std::size_t>(layout.Count); k < entry.Tag.Params.size(); ++k) {
+    entry.Tag.Params[k].Name.clear();
+    entry.Tag.Params[k].Value.clear();
+  }
+  entry.ParamCount = layout.Count;
+
+  const int32_t depth = std::clamp(blocks.Depth, 0, kMaxBlockDepth);
+  const int32_t previous = entry.ConditionCount;
+  for (int32_t d = 0; d < depth; ++d) entry.Conditions[d] = blocks.Slots[d];
+  for (int32_t d = depth; d < previous; ++d) entry.Conditions[d] = Condition{};
+  entry.ConditionCount = depth;
+}
+
+// What the tags of one scan may still look at and copy, in bytes. Once a tag
+// does not fit, no later tag of the scan is stored either, as when the store
+// is full.
+struct TagBudget {
+  std::size_t Left;
+  bool Spent = false;
+};
+
+// ParseTag with the tag's ">" already found (npos: none after lt).
+void ParseTagEndingAt(std::string_view text, std::size_t lt, std::size_t gt, TagStore& store,
+                      TagBudget& budget) {
+  if (lt >= text.size()) return;
+  const bool closed = gt != std::string_view::npos;
+  const std::string_view t =
+      text.substr(lt + 1, closed ? gt - lt : std::string_view::npos);
+  if (IsMarker(t)) return;
+  if (store.Full() || budget.Spent) return;
+
+  // The "<" itself counts too.
+  const std::optional<TagLayout> layout =
+      LayOut(t, closed, budget.Left > 0 ? budget.Left - 1 : 0);
+  if (!layout || layout->Reach > budget.Left) {
+    budget.Spent = true;
+    return;
+  }
+  budget.Left -= layout->Reach;
+  Store(*layout, *store.Append(), store.Blocks);
+}
+
+}  // namespace
+
+std::size_t TagByteBudget(std::size_t text_size) {
+  return 2 * text_size + kTagByteBudgetFloor;
+}
+
+void ParseTag(std::string_view text, std::size_t lt, TagStore& store) {
+  if (lt >= text.size()) return;
+  TagBudget unlimited{std::numeric_limits<std::size_t>::max()};
+  ParseTagEndingAt(text, lt, text.find('>', lt + 1), store, unlimited);
 }
 
 void ScanLocation(std::string_view text, TagStore& store) {
   BlockTable& blocks = store.Blocks;
   if (blocks.Depth < 0) blocks.Depth = 0;  // a depth set from outside; it never goes below 0
   bool insideBrackets = false;
+  TagBudget budget{TagByteBudget(text.size())};
+  // The first ">" at or after the current position, found once for every
+  // "<" before it: a text of "<" without ">" is searched once, not once per
+  // "<". npos stays npos: no ">" follows.
+  std::size_t gt = 0;
+  bool gt_known = false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (c == ']') insideBrackets = false;
@@ -99,7 +175,13 @@ void ScanLocation(std::string_view text, TagStore& store) {
         }
       }
     }
-    if (c == '<' && !insideBrackets) ParseTag(text, i, store);
+    if (c == '<' && !insideBrackets) {
+      if (!gt_known || (gt != std::string_view::npos && gt <= i)) {
+        gt = text.find('>', i + 1);
+        gt_known = true;
+      }
+      ParseTagEndingAt(text, i, gt, store, budget);
+    }
   }
 }
 

@@ -20,6 +20,13 @@
 //    Tags inside carry the 15 outer conditions (condition count 15).
 //  - A closing "[/" with no block open is ignored; the depth never goes below 0
 //    (a negative depth found in the table counts as 0).
+//  - The tags of one scan look at no more than TagByteBudget(text size)
+//    bytes together (each tag from its "<" to its ">", or only up to the end
+//    of its tenth attribute). A tag that does not fit is not stored, nor is
+//    any later one, as past the 400th. Tags that do not overlap always fit;
+//    the budget stops texts such as a run of "<" before one long value
+//    without its closing quote or ">", where each of 400 tags would copy the
+//    rest of the text.
 //  - A tag without its ">" ends at the end of the text. An attribute without
 //    "=" takes the rest of the tag as its name; a value without its opening
 //    quote is empty; a value without its closing quote runs to the end of the
@@ -32,6 +39,13 @@
 #include "parser/tag_store.h"
 
 namespace qv {
+
+// What the tags of a scan may look at beyond twice the text.
+inline constexpr std::size_t kTagByteBudgetFloor = std::size_t{1} << 20;
+
+// The bytes the tags of one scan of a text of this size may look at: every
+// byte inside two tags, and 1 MiB more.
+std::size_t TagByteBudget(std::size_t text_size);
 
 // Appends the tags of text to store, using and updating store.Blocks (its
 // depth is not reset here: the caller sets it to 0 before a fetch) and

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/game_files.h"
+#include "data/expansion_limit.h"
 #include "data/location_store.h"
 #include "data/temp_work_dir.h"
 #include "host/recording_host.h"
@@ -20,6 +21,7 @@ namespace {
 // One full left-to-right replacement pass per constant, in list order.
 std::string ReplaceOneByOne(std::string text, const std::vector<TMyPlugin>& constants) {
   for (const TMyPlugin& c : constants) {
+    if (c.Name.empty()) continue;  // it would match between every two bytes
     std::string out;
     std::size_t copied = 0;
     for (std::size_t at = text.find(c.Name); at != std::string::npos;
@@ -100,6 +102,158 @@ TEST(ConstantList, LargeTextWithLinesGivesTheSameAsOnePassPerConstant) {
     if (round % 4 == 3) constants.push_back({"c\na", "Z"});
     EXPECT_EQ(ApplyConstantList(text, constants), ReplaceOneByOne(text, constants)) << round;
   }
+}
+
+// One full pass per constant with the size limit: a pass that would take
+// the text past kMaxExpandedText is left out.
+std::string ReplaceOneByOneWithinLimit(std::string text, const std::vector<TMyPlugin>& constants,
+                                       std::size_t limit) {
+  for (const TMyPlugin& c : constants) {
+    std::string out;
+    std::size_t copied = 0;
+    bool too_long = false;
+    for (std::size_t at = text.find(c.Name); at != std::string::npos && !c.Name.empty();
+         at = text.find(c.Name, copied)) {
+      out.append(text, copied, at - copied);
+      out += c.Text;
+      copied = at + c.Name.size();
+      if (out.size() + text.size() - copied > limit) {
+        too_long = true;
+        break;
+      }
+    }
+    if (too_long || copied == 0) continue;
+    out.append(text, copied);
+    text = out;
+  }
+  return text;
+}
+
+// The table works on the stretches of bytes that names use; names and values
+// here share few bytes, values bring in bytes no name uses, and some values
+// make names of later constants, also across the edges of a stretch.
+TEST(ConstantTable, RandomTextsGiveTheSameAsOnePassPerConstant) {
+  std::mt19937 random(99);
+  const auto word = [&](std::string_view alphabet, std::size_t length) {
+    std::string w;
+    for (std::size_t i = 0; i < length; ++i) w += alphabet[random() % alphabet.size()];
+    return w;
+  };
+  for (int round = 0; round < 400; ++round) {
+    const std::string text = word("abcab XY\n;", random() % 300);
+    std::vector<TMyPlugin> constants;
+    for (int i = 0, n = 1 + static_cast<int>(random() % 12); i < n; ++i) {
+      constants.push_back({word("abcXY", 1 + random() % 3), word("abcXY \n", random() % 4)});
+    }
+    if (round % 3 == 0) constants.push_back(constants.front());  // a name again
+    if (round % 5 == 0) constants.push_back({"", "never"});
+    const ConstantTable table(constants);
+    EXPECT_EQ(table.Apply(text), ReplaceOneByOne(text, constants)) << round << " " << text;
+  }
+}
+
+TEST(ConstantTable, ManyConstantsWithSharedSuffixesGiveTheSameAsOnePassPerConstant) {
+  // Names that end in one another (a, aa, aaa, ba, ...) and values that make
+  // shorter names again: every rescan after a pass must still find the lowest
+  // later name among those that end at the same place.
+  std::vector<TMyPlugin> constants;
+  for (int i = 1; i <= 40; ++i) {
+    constants.push_back({std::string(static_cast<std::size_t>(i % 7 + 1), 'a'), i % 3 ? "ab" : "b"});
+    constants.push_back({"b" + std::string(static_cast<std::size_t>(i % 4), 'a'), "aa"});
+  }
+  std::mt19937 random(5);
+  for (int round = 0; round < 50; ++round) {
+    std::string text;
+    for (int i = 0; i < 400; ++i) text += "ab "[random() % 3];
+    EXPECT_EQ(ConstantTable(constants).Apply(text), ReplaceOneByOne(text, constants)) << round;
+  }
+}
+
+TEST(ConstantTable, GrowthPastTheLimitLeavesOutTheSameConstantsAsOnePassEach) {
+  // Each x makes 2 KiB, each of their bytes 2 KiB more (8 MiB for the two);
+  // seventeen times that would pass the limit and is left out; shrinking
+  // and later constants still apply, in every stretch.
+  const std::string block(2048, 'w');
+  std::string seventeen;
+  for (int i = 0; i < 17; ++i) seventeen += block;
+  const std::vector<TMyPlugin> constants{{"x", std::string(2048, 'z')},
+                                         {"z", block},
+                                         {block, seventeen},
+                                         {block, "y"},
+                                         {"JMENO", "Karel"}};
+  const std::string text = "x\nx JMENO;";
+  const std::string got = ConstantTable(constants).Apply(text);
+  EXPECT_TRUE(got == ReplaceOneByOneWithinLimit(text, constants, kMaxExpandedText));
+  EXPECT_EQ(got, std::string(2048, 'y') + "\n" + std::string(2048, 'y') + " Karel;");
+}
+
+TEST(ConstantTable, EmptyTableAndTextWithoutNamesStayAsTheyAre) {
+  EXPECT_EQ(ConstantTable().Apply("ZLATO"), "ZLATO");
+  const ConstantTable table(std::vector<TMyPlugin>{{"ZLATO", "25"}});
+  EXPECT_EQ(table.Apply(""), "");
+  EXPECT_EQ(table.Apply("zlato ZLAT0 <1>"), "zlato ZLAT0 <1>");
+  EXPECT_EQ(table.Apply("ZLATOZLATO"), "2525");
+  EXPECT_EQ(table.List().size(), 1u);
+}
+
+// A name of a megabyte that nearly occurs everywhere: each search compared
+// the name afresh at every position of the text.
+TEST(ConstantTable, LongNameThatNearlyOccursIsFoundWithoutComparingItAtEveryByte) {
+  const std::string name = std::string(1'000'000, 'a') + "b";
+  const std::string text = std::string(2'000'000, 'a') + "b";
+  std::vector<TMyPlugin> constants{{name, "N"}};
+  EXPECT_EQ(ApplyConstantList(text, constants), std::string(1'000'000, 'a') + "N");
+  EXPECT_EQ(ConstantTable(constants).Apply(text), std::string(1'000'000, 'a') + "N");
+}
+
+// Every used constant copied the whole line it stood on, so a line holding
+// tens of thousands of constants cost their number times its length.
+TEST(ConstantTable, OneLineHoldingTensOfThousandsOfConstantsIsReplacedStretchByStretch) {
+  std::vector<TMyPlugin> constants;
+  std::string text;
+  std::string want;
+  for (int i = 0; i < 40'000; ++i) {
+    constants.push_back({"n" + std::to_string(i) + "_", "v" + std::to_string(i)});
+    text += "n" + std::to_string(i) + "_ ";
+    want += "v" + std::to_string(i) + " ";
+  }
+  EXPECT_EQ(ConstantTable(constants).Apply(text), want);
+  EXPECT_EQ(ApplyConstantList(text, constants), want);
+}
+
+// Every state of the automaton held a copy of all the names ending there,
+// shorter ones included: a thousand names ending in a thousand "a" after the
+// names a, aa, aaa ... took gigabytes.
+TEST(ConstantTable, ThousandsOfNamesEndingInOneAnotherKeepTheTableSmall) {
+  std::vector<TMyPlugin> constants;
+  for (std::size_t length = 1000; length >= 1; --length) constants.push_back({std::string(length, 'a'), "A"});
+  for (int i = 0; i < 1000; ++i) {
+    constants.push_back({"b" + std::to_string(i) + std::string(1000, 'a'), "B" + std::to_string(i)});
+  }
+  const ConstantTable table(constants);
+  for (const std::string& text : {"b7" + std::string(1000, 'a'), std::string(2500, 'a') + " b999a"}) {
+    EXPECT_EQ(table.Apply(text), ReplaceOneByOne(text, constants)) << text.substr(0, 10);
+  }
+}
+
+// Thousands of constants turning "a" into "b" and back, over a text of a
+// megabyte with no byte that names leave out: each pass is one over the
+// whole text. The passes stop at the work budget instead of running for
+// hours; the constants before that point are applied.
+TEST(ConstantTable, PassesBackAndForthOverALongStretchStopAtTheWorkBudget) {
+  std::vector<TMyPlugin> constants{{"MARK", "done"}};
+  for (int i = 0; i < 5'000; ++i) {
+    constants.push_back({"a", "b"});
+    constants.push_back({"b", "a"});
+  }
+  constants.push_back({"b", "c"});
+  const std::string text = "MARK " + std::string(1'000'000, 'a');
+  const std::string got = ConstantTable(constants).Apply(text);
+  ASSERT_EQ(got.size(), text.size());
+  EXPECT_TRUE(got.starts_with("done "));
+  const std::string_view rest = std::string_view(got).substr(5);
+  EXPECT_EQ(rest.find_first_not_of(rest[0]), std::string_view::npos);
+  EXPECT_NE(rest[0], 'c');  // the last constant lies past the budget
 }
 
 std::string FileBytes(const std::filesystem::path& path) {

@@ -16,6 +16,10 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kCheck = "Kniha";
+
+std::string MissingNotice(const std::string& name) {
+  return "<text obsah=\"Nenalezena knihovna " + name + " !!!!\">";
+}
 const std::string kOrderMessage = "Chybn\xE9 po\xF8" "ad\xED lokac\xED!";
 
 class LocationStoreTest : public ::testing::Test {
@@ -270,6 +274,83 @@ TEST_F(LocationStoreTest, LibraryReferringToItselfEndsEmpty) {
   WriteLibrary("sam", "x#knihovna_sam;y");
   EXPECT_EQ(store_.LoadLibrary("sam").Text, "xy");
   EXPECT_EQ(host_.messages, std::vector<std::string>{"Knihovna sam odkazuje sama na sebe!"});
+}
+
+// Each nested library was one more round of LoadLibrary, ExpandLibraries and
+// the reference's resolution on the stack: a chain of 15,000 libraries
+// overflowed it.
+TEST_F(LocationStoreTest, LibraryChainFifteenThousandDeepStopsAtTheNestingLimit) {
+  constexpr int kChain = 15'000;
+  for (int n = 1; n <= kChain; ++n) {
+    WriteLibrary("l" + std::to_string(n), "x#knihovna_l" + std::to_string(n + 1) + ";");
+  }
+  WriteData("<1>#knihovna_l1;<2>#knihovna_l100;");
+  EXPECT_EQ(Fetch(1), "<1>" + std::string(kMaxLibraryNesting, 'x'));
+  const std::string too_deep = "Knihovna l" + std::to_string(kMaxLibraryNesting + 1) +
+                               " je vno\xF8" "ena p\xF8\xEDli\x9A hluboko!";
+  EXPECT_EQ(host_.messages, std::vector<std::string>{too_deep});
+  EXPECT_EQ(store_.Libraries().size(), kMaxLibraryNesting * 2);
+  // The reference that went too deep loaded nothing; a later one from the
+  // main text starts a chain of its own, without a second message.
+  EXPECT_EQ(Fetch(2), "<2>" + std::string(kMaxLibraryNesting, 'x'));
+  EXPECT_EQ(host_.messages.size(), 1u);
+  EXPECT_FALSE(host_.ended);
+}
+
+TEST_F(LocationStoreTest, LibrariesNestedUpToTheLimitAreAllExpanded) {
+  std::string want = "<1>";
+  for (std::size_t n = 1; n < kMaxLibraryNesting; ++n) {
+    WriteLibrary("l" + std::to_string(n), std::to_string(n) + "#knihovna_l" + std::to_string(n + 1) + ";");
+    want += std::to_string(n);
+  }
+  WriteLibrary("l" + std::to_string(kMaxLibraryNesting), "end");
+  WriteData("<1>#knihovna_l1;");
+  EXPECT_EQ(Fetch(1), want + "end");
+  EXPECT_TRUE(host_.messages.empty());
+  EXPECT_EQ(store_.Libraries().size(), kMaxLibraryNesting);
+}
+
+// Every reference looked for its library through the whole list, so tens of
+// thousands of distinct references cost the square of their number.
+TEST_F(LocationStoreTest, TensOfThousandsOfDistinctReferencesAreFoundByName) {
+  std::string text;
+  std::string want;
+  for (int n = 0; n < 30'000; ++n) {
+    text += "#knihovna_k" + std::to_string(n) + ";";
+    want += MissingNotice("k" + std::to_string(n));
+  }
+  EXPECT_EQ(store_.ExpandLibraries(text + "#knihovna_k7;"), want + MissingNotice("k7"));
+  EXPECT_EQ(store_.Libraries().size(), 30'000u);
+  EXPECT_EQ(store_.FindLibrary("k29999"), &store_.Libraries().back());
+}
+
+// Each reference without its ";" looked as far as the longest name for one,
+// past any number of further references.
+TEST_F(LocationStoreTest, LongNameAmongManyUnterminatedReferencesIsStillReplaced) {
+  const std::string name(1'000'000, 'n');
+  std::string unterminated;
+  for (int n = 0; n < 100'000; ++n) unterminated += "#knihovna_";
+  const std::string text = "#knihovna_" + name + ";" + unterminated + "#knihovna_" + name + ";";
+  EXPECT_EQ(store_.ExpandLibraries(text), MissingNotice(name) + unterminated + MissingNotice(name));
+}
+
+// Every library's text looked for each constant on its own, so thousands of
+// libraries under tens of thousands of constants cost their product.
+TEST_F(LocationStoreTest, ThousandsOfLibrariesUnderTensOfThousandsOfConstants) {
+  std::string konstanty;
+  for (int i = 0; i < 50'000; ++i) konstanty += "K" + std::to_string(i) + "_ v" + std::to_string(i) + "\n";
+  WriteConstants(konstanty);
+  store_.LoadConstants();
+  ASSERT_EQ(store_.Constants().size(), 50'000u);
+  std::string text;
+  std::string want;
+  for (int i = 0; i < 1'000; ++i) {
+    const std::string n = std::to_string(i * 50);
+    WriteLibrary("l" + n, "<K" + n + "_>");
+    text += "#knihovna_l" + n + ";";
+    want += "<v" + n + ">";
+  }
+  EXPECT_EQ(store_.ExpandLibraries(text), want);
 }
 
 TEST_F(LocationStoreTest, UnterminatedReferenceIsLeftAsItIs) {

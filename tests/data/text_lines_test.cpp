@@ -21,5 +21,11 @@ TEST(SplitLines, LoneCrStaysInTheLine) {
 
 TEST(SplitLines, EmptyTextHasNoLines) { EXPECT_TRUE(SplitLines("").empty()); }
 
+TEST(JoinLines, LineEndsGoLoneCrStays) {
+  EXPECT_EQ(JoinLines("ahoj\r\nsvete\nkonec"), "ahojsvetekonec");
+  EXPECT_EQ(JoinLines("a\rb\n\r\n\nc\r"), "a\rbc\r");
+  EXPECT_EQ(JoinLines(""), "");
+}
+
 }  // namespace
 }  // namespace qv

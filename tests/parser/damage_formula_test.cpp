@@ -105,6 +105,16 @@ TEST(DamageFormula, EveryOccurrenceIsReplaced) {
   EXPECT_EQ(DamageMin("#zbran+#zbran", *s), 2);
 }
 
+// Each marker was replaced in place, moving the rest of the formula every
+// time: a long formula cost the square of its length.
+TEST(DamageFormula, HundredThousandMarkersAreReplacedInOneCopy) {
+  auto s = HeroWithSword();
+  std::string formula;
+  for (int i = 0; i < 100'000; ++i) formula += "#sila+#poskozeni+";
+  formula += "0";
+  EXPECT_EQ(DamageMin(formula, *s), 100'000 * (3 + 5));
+}
+
 TEST(DamageFormula, DollarReferencesComeFirst) {
   auto s = HeroWithSword();
   s->World.Variables.Set(7, 2);

@@ -372,6 +372,85 @@ TEST(TagScannerLimits, BlockCutOffAtTheEndOfTheText) {
   }
 }
 
+// Bytes the tags of a store hold in names and values.
+std::size_t StoredBytes(const TagStore& store) {
+  std::size_t bytes = 0;
+  for (const TagEntry& e : store.Entries()) {
+    bytes += e.Tag.Name.size();
+    for (int32_t k = 1; k <= e.ParamCount; ++k) {
+      bytes += e.Tag.ParamAt(k).Name.size() + e.Tag.ParamAt(k).Value.size();
+    }
+  }
+  return bytes;
+}
+
+// Every "<" searched the rest of the text for its ">" again, so megabytes
+// of "<a" took hours; and each of 400 tags copied the rest of the text.
+TEST(TagScannerLimits, UnclosedTagsEachCopyingTheRestStopAtTheByteBudget) {
+  std::string text;
+  for (int n = 0; n < 1'000'000; ++n) text += "<a";
+  const TagStore store = Scan(text);
+  // Each tag looks at the rest of the text: two fit into twice the text and
+  // 1 MiB, the third would not, and nothing after it is stored.
+  ASSERT_EQ(store.Count(), 2);
+  EXPECT_EQ(store.Entry(1).Tag.Name, "A");
+  EXPECT_EQ(store.Entry(1).Tag.ParamAt(1).Name, std::string(text.size() / 2 - 1, 'A'));
+  EXPECT_LE(StoredBytes(store), TagByteBudget(text.size()));
+}
+
+// 400 "<" before one long value without its closing quote made 400 copies
+// of the value: gigabytes for a text of megabytes.
+TEST(TagScannerLimits, TagsSharingOneLongValueStopAtTheByteBudget) {
+  const std::string value(3'000'000, 'x');
+  const std::string text = std::string(400, '<') + " b=\"" + value;
+  const TagStore store = Scan(text);
+  ASSERT_EQ(store.Count(), 2);
+  for (int i = 1; i <= 2; ++i) {
+    EXPECT_EQ(store.Entry(i).Tag.ParamAt(1).Name, "B");
+    EXPECT_EQ(store.Entry(i).Tag.ParamAt(1).Value, value);
+  }
+  EXPECT_LE(StoredBytes(store), TagByteBudget(text.size()));
+}
+
+// A tag that stops after its tenth attribute looks no further, so overlapping
+// tags with many short attributes are all stored.
+TEST(TagScannerLimits, OverlappingTagsOfTenAttributesAreAllStored) {
+  std::string text;
+  for (int n = 0; n < 500'000; ++n) text += "<a x=\"";
+  const TagStore store = Scan(text);
+  ASSERT_EQ(store.Count(), 400);
+  const TagEntry& e = store.Entry(400);
+  ASSERT_EQ(e.ParamCount, 10);
+  EXPECT_EQ(e.Tag.ParamAt(1).Name, "X");
+  EXPECT_EQ(e.Tag.ParamAt(1).Value, "<a x=");
+  EXPECT_EQ(e.Tag.ParamAt(2).Name, "AX");
+}
+
+// Tags that do not overlap never run out of budget, however long the text.
+TEST(TagScannerLimits, LongTagsThatDoNotOverlapAreAllKept) {
+  const std::string value(400'000, 'v');
+  std::string text;
+  for (int n = 0; n < 5; ++n) text += "<text obsah=\"" + value + "\">";
+  const TagStore store = Scan(text);
+  ASSERT_EQ(store.Count(), 5);
+  EXPECT_EQ(store.Entry(5).Tag.ParamAt(1).Value, value);
+}
+
+// Each "[" looked for its "]" to the end of the text before reading the
+// condition, so blocks opened and closed without "]" took hours.
+TEST(TagScannerLimits, BlocksWithoutClosingBracketsAreReadWithoutSearchingOn) {
+  std::string text;
+  for (int n = 0; n < 1'000'000; ++n) text += "[a[/";
+  text += "[ZIVOTY 0 < \"5\"<b>";
+  TagStore store;
+  ScanLocation(text, store);
+  EXPECT_EQ(store.ConditionSerial, 1'000'001);
+  EXPECT_EQ(store.Blocks.Depth, 1);
+  EXPECT_EQ(store.Blocks.SlotAt(1).KeyCode, 3);
+  EXPECT_EQ(store.Blocks.SlotAt(1).Value.str(), "5");
+  EXPECT_EQ(store.Count(), 0);  // the "<" is inside the open brackets
+}
+
 TEST(TagScanner, ParseTagOutsideTheTextDoesNothing) {
   TagStore store;
   ParseTag("<a>", 3, store);
