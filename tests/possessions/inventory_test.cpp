@@ -10,15 +10,10 @@
 
 #include "parser/condition_eval.h"
 #include "support/gamebook_fixture.h"
+#include "support/dot_gif.h"
 
 namespace qv {
 namespace {
-
-// The smallest GIF: one transparent pixel.
-constexpr unsigned char kDotGif[] = {
-    'G',  'I',  'F',  '8',  '9',  'a',  0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0xFF, 0xFF, 0xFF, 0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00,
-    0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
 
 const std::string kBreak = "\r\n";
 const std::string kUnmet = "Nespln\xECny podm\xEDnky pou\x9Eit\xED!";
@@ -471,7 +466,7 @@ TEST_F(Inventory, EmptyHandReturnsNothingToTheList) {
 
 TEST_F(Inventory, ObjectPictureOpensOnBlackAtTheObjectsSize) {
   WriteBytes("obrazky/klic.gif",
-             std::string_view(reinterpret_cast<const char*>(kDotGif), sizeof kDotGif));
+             DotGif());
   State().Objects.at(3) = ObjectEntry{"Kl\xED\xE8", "Star\xFD kl\xED\xE8", "klic.gif", 40, 60, 1};
   State().Objects.at(4) = ObjectEntry{"Prsten", "Zlat\xFD", "", 0, 0, 1};
   State().ObjectCount = 4;

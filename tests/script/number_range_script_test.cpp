@@ -8,23 +8,18 @@
 #include <string>
 
 #include "script_run.h"
+#include "support/dot_gif.h"
 
 namespace qv {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-// The smallest GIF: one transparent pixel.
-constexpr unsigned char kDotGif[] = {
-    'G',  'I',  'F',  '8',  '9',  'a',  0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0xFF, 0xFF, 0xFF, 0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00,
-    0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
-
 class NumberRangeScriptTest : public ScriptedGamebook {
  protected:
   void SetUp() override {
     WriteBytes("obrazky/tecka.gif",
-               std::string(reinterpret_cast<const char*>(kDotGif), sizeof kDotGif));
+               std::string(DotGif()));
   }
 };
 

@@ -6,16 +6,12 @@
 #include <string>
 
 #include "script_run.h"
+#include "support/dot_gif.h"
 
 namespace qv {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-constexpr unsigned char kDotGif[] = {
-    'G',  'I',  'F',  '8',  '9',  'a',  0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0xFF, 0xFF, 0xFF, 0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00,
-    0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
 
 using PageScriptTest = ScriptedGamebook;
 
@@ -82,7 +78,7 @@ TEST_F(PageScriptTest, LocationNumbersShowInTheLabelAndTheOptions) {
 
 TEST_F(PageScriptTest, LinkedPictureIsFollowedAtTheNextTick) {
   WriteBytes("obrazky/tecka.gif",
-             std::string_view(reinterpret_cast<const char*>(kDotGif), sizeof kDotGif));
+             DotGif());
   WriteLocations(
       "<1><text obsah=\"Nad obr\xE1zkem\"><obrazekvtextu soubor=\"tecka.gif\" odkaz=\"2\" "
       "popis=\"Te\xE8ka\" 4=\"9\"><2>");

@@ -5,17 +5,12 @@
 #include <string>
 
 #include "script_run.h"
+#include "support/dot_gif.h"
 
 namespace qv {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// The smallest GIF: one transparent pixel.
-constexpr unsigned char kDotGif[] = {
-    'G',  'I',  'F',  '8',  '9',  'a',  0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0xFF, 0xFF, 0xFF, 0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00,
-    0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
 
 class PossessionWindowScript : public ScriptedGamebook {
  protected:
@@ -93,7 +88,7 @@ TEST_F(PossessionWindowScript, SkinThatHidesManaHidesItOnTheSheet) {
 TEST_F(PossessionWindowScript, InventoryUsesEquipsAndShowsPictures) {
   WriteCatalogs();
   WriteBytes("obrazky/mapa.gif",
-             std::string_view(reinterpret_cast<const char*>(kDotGif), sizeof kDotGif));
+             DotGif());
   WriteLocations(
       "<1><predmet 1=\"2\" 2=\"1\"><zbran 2=\"1\"><zbroj 2=\"1\">"
       "<objekt 4=\"1\" jmeno=\"Mapa\" popis=\"Star\xE1 mapa\" obrazek=\"mapa.gif\" vyska=\"20\" "

@@ -6,17 +6,12 @@
 #include <string>
 
 #include "script_run.h"
+#include "support/dot_gif.h"
 
 namespace qv {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// The smallest GIF: one transparent pixel.
-constexpr unsigned char kDotGif[] = {
-    'G',  'I',  'F',  '8',  '9',  'a',  0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0xFF, 0xFF, 0xFF, 0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00,
-    0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
 
 using WindowScriptTest = ScriptedGamebook;
 
@@ -56,7 +51,7 @@ TEST_F(WindowScriptTest, ScriptEndingUnderAWindowEndsTheRun) {
 
 TEST_F(WindowScriptTest, PicturePopupShowsItsPictureAreaAndClosesOnClick) {
   WriteBytes("obrazky/tecka.gif",
-             std::string_view(reinterpret_cast<const char*>(kDotGif), sizeof kDotGif));
+             DotGif());
   WriteLocations("<1><obrazek soubor=\"tecka.gif\" popis=\"Te\xE8ka\" sirka=\"40\">");
   const ScriptResult result = Play("new-game\ndump\nclose\ndump\n");
   ASSERT_EQ(result.Status, 0);
