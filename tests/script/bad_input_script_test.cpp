@@ -39,7 +39,7 @@ class BadInputScriptTest : public ScriptedGamebook {
         "\x89PNG\r\n\x1A\n"
         "\x00\x00\x00\x0DIHDR\x00\x00\x00\x28\x00\x00\x00\x1E\x08\x00\x00\x00\x00"
         "\x7B\xB6\x03\x01",
-        37);
+        33);
   }
 };
 
