@@ -17,8 +17,8 @@ namespace {
 constexpr std::size_t kAutomatonMinConstants = 8;
 constexpr std::size_t kPlainPassWork = std::size_t{1} << 20;
 
-constexpr std::size_t kWorkPerByte = 16;
-constexpr std::size_t kWorkFloor = std::size_t{32} << 20;
+constexpr std::size_t kWorkPerByte = 32;
+constexpr std::size_t kWorkFloor = std::size_t{8} << 20;
 // Going through one stretch, and replacing one occurrence, cost about as
 // much as this many bytes more, however short they are: thousands of passes
 // over thousands of one-byte names count for what they cost.

@@ -38,8 +38,8 @@ std::optional<TMyPlugin> ParseConstantLine(std::string_view line);
 // The constants of a whole file, in file order.
 std::vector<TMyPlugin> ParseConstants(std::string_view file_text);
 
-// Bytes the passes over a text may look at: 16 for every byte of the text
-// and of the constants, and 32 MiB more. (A stretch gone through and an
+// Bytes the passes over a text may look at: 32 for every byte of the text
+// and of the constants, and 8 MiB more. (A stretch gone through and an
 // occurrence replaced count as some bytes more, for what they cost.)
 std::size_t ConstantWorkBudget(std::size_t text_size, std::size_t constant_bytes);
 

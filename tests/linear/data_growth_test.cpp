@@ -120,8 +120,10 @@ TEST_F(ShopGrowth, Readers) {
 class ConstantGrowth : public ::testing::Test {
  protected:
   // konstanty(size) and text(size) are the two inputs.
+  // Shapes that run into the work budget cost the same whatever the runs:
+  // one run each is enough for them.
   template <class Constants, class Text>
-  void Check(const std::string& what, Constants konstanty, Text text) {
+  void Check(const std::string& what, Constants konstanty, Text text, int runs = 2) {
     const auto make = [&](std::size_t size) {
       return std::pair(WriteBook("konstanty" + std::to_string(size), {{"data/konstanty.qvl", konstanty(size)}}),
                        text(size));
@@ -134,7 +136,7 @@ class ConstantGrowth : public ::testing::Test {
       store.LoadConstants();
       store.ApplyConstants(input.second);
     };
-    ExpectLinearGrowth("konstanty: " + what, make, read);
+    ExpectLinearGrowth("konstanty: " + what, make, read, runs);
   }
 
   TempWorkDir dir_;
@@ -164,7 +166,7 @@ TEST_F(ConstantGrowth, ConstantsGrowingWithTheText) {
         [](std::size_t size) { return NumberedNames(size / 20, " "); });
   Check("a constant per 20 bytes, all used in one run of name bytes",
         [](std::size_t size) { return NumberedConstants(size / 20, "v"); },
-        [](std::size_t size) { return NumberedNames(size / 20, ""); });
+        [](std::size_t size) { return NumberedNames(size / 20, ""); }, 1);
   Check("a constant per 20 bytes, none used",
         [](std::size_t size) { return NumberedConstants(size / 20, "v"); },
         [](std::size_t size) { return Repeat("x ", size); });
@@ -187,10 +189,10 @@ TEST_F(ConstantGrowth, NamesEndingInEachOther) {
 TEST_F(ConstantGrowth, SameNameAgainAndAgain) {
   Check("one name repeated as every constant, value the name itself",
         [](std::size_t size) { return Repeat("ab ab\n", size / 2); },
-        [](std::size_t size) { return Repeat("ab ", size / 2); });
+        [](std::size_t size) { return Repeat("ab ", size / 2); }, 1);
   Check("constants turning a into b and back",
         [](std::size_t size) { return Repeat("a b\nb a\n", size / 4); },
-        [](std::size_t size) { return Repeat("a", size); });
+        [](std::size_t size) { return Repeat("a", size); }, 1);
 }
 
 TEST_F(ConstantGrowth, LinesOfOneByte) {

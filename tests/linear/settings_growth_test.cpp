@@ -50,13 +50,9 @@ TEST(SkinGrowth, ParseMenuAndGameSkin) {
                               Repeat("9", size / 2) + "\n[Barvy]\nRamecek=$" + Repeat("0", size / 4);
                      },
                      read);
-  ExpectLinearGrowth("skins: one long section name",
-                     [](std::size_t size) { return "[" + Repeat("s", size); }, read);
   ExpectLinearGrowth("skins: lines of one byte", [](std::size_t size) { return Repeat("\n", size); }, read);
   ExpectLinearGrowth("skins: a value continued on indented lines",
                      [](std::size_t size) { return "[Barvy]\nHlavni=1\n" + Repeat("  x\n", size); }, read);
-  ExpectLinearGrowth("skins: the same key again and again",
-                     [](std::size_t size) { return "[Barvy]\n" + Repeat("Hlavni=Red\n", size); }, read);
 }
 
 }  // namespace
