@@ -42,10 +42,8 @@ build: configure
 # The sanitizer build picks its compiler from what is installed, so the steps
 # run in a second make, started once the packages are in place.
 test: deps
-	@bash -c 'start=$$SECONDS; $(MAKE) --no-print-directory test-asan fuzz-smoke; status=$$?; \
-	  t=($$(times | tail -n 1)); \
-	  echo "make test: CPU time $${t[0]} user, $${t[1]} system; $$((SECONDS - start)) s wall"; \
-	  exit $$status'
+	@bash -c 'TIMEFORMAT="make test: CPU time %U s user + %S s system, %R s wall"; \
+	  time $(MAKE) --no-print-directory test-asan fuzz-smoke'
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
