@@ -34,8 +34,7 @@ class IdleCountdownScriptTest : public ScriptedGamebook {
 };
 
 TEST_F(IdleCountdownScriptTest, PicturePopUpReopenedEverySecondKeepsTheWindowsBounded) {
-  WriteBytes("obrazky/tecka.gif",
-             std::string(DotGif()));
+  WriteBytes("obrazky/tecka.gif", DotGif());
   WriteLocations(
       "<1><casovac cas=\"0\" odkaz=\"1\"><obrazek soubor=\"tecka.gif\">"
       "<text obsah=\"Pod obr\xE1zkem.\">");

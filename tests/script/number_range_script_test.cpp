@@ -18,8 +18,7 @@ using Json = nlohmann::ordered_json;
 class NumberRangeScriptTest : public ScriptedGamebook {
  protected:
   void SetUp() override {
-    WriteBytes("obrazky/tecka.gif",
-               std::string(DotGif()));
+    WriteBytes("obrazky/tecka.gif", DotGif());
   }
 };
 
