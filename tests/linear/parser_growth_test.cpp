@@ -28,24 +28,24 @@ TEST(ParserGrowth, ScanLocation) {
   const auto text = [](std::string_view piece) {
     return [piece](std::size_t size) { return Repeat(piece, size); };
   };
-  ExpectLinearGrowth("tags without >", text("<"), Scan);
-  ExpectLinearGrowth("tags without > and a letter", text("<a"), Scan);
-  ExpectLinearGrowth("overlapping tags <a x=\" without >", text("<a x=\""), Scan);
-  ExpectLinearGrowth("400 tags before one long unclosed value",
+  ExpectLinearGrowth("scanner: tags without >", text("<"), Scan);
+  ExpectLinearGrowth("scanner: tags without > and a letter", text("<a"), Scan);
+  ExpectLinearGrowth("scanner: overlapping tags <a x=\" without >", text("<a x=\""), Scan);
+  ExpectLinearGrowth("scanner: 400 tags before one long unclosed value",
                      [](std::size_t size) { return std::string(400, '<') + " b=\"" + Repeat("x", size); },
                      Scan);
-  ExpectLinearGrowth("attributes without quotes", [](std::size_t size) { return "<a" + Repeat(" x=", size); },
+  ExpectLinearGrowth("scanner: attributes without quotes", [](std::size_t size) { return "<a" + Repeat(" x=", size); },
                      Scan);
-  ExpectLinearGrowth("attribute names without =", [](std::size_t size) { return "<a" + Repeat(" x", size); },
+  ExpectLinearGrowth("scanner: attribute names without =", [](std::size_t size) { return "<a" + Repeat(" x", size); },
                      Scan);
-  ExpectLinearGrowth("blocks opened without ]", text("["), Scan);
-  ExpectLinearGrowth("blocks opened and closed without ]", text("[a[/"), Scan);
-  ExpectLinearGrowth("long condition runs", text("[ZIVOTY$$$$$$$$ <<<<<<=== \"55555"), Scan);
-  ExpectLinearGrowth("digit markers without >", text("<1"), Scan);
-  ExpectLinearGrowth("an ordinary page",
+  ExpectLinearGrowth("scanner: blocks opened without ]", text("["), Scan);
+  ExpectLinearGrowth("scanner: blocks opened and closed without ]", text("[a[/"), Scan);
+  ExpectLinearGrowth("scanner: long condition runs", text("[ZIVOTY$$$$$$$$ <<<<<<=== \"55555"), Scan);
+  ExpectLinearGrowth("scanner: digit markers without >", text("<1"), Scan);
+  ExpectLinearGrowth("scanner: an ordinary page",
                      text("[ZIVOTY 0 < \"5\"]<text obsah=\"Jsi zran\xECn. <b>\" barva=\"red\">[/]\r\n"),
                      Scan);
-  ExpectLinearGrowth("one long tag of a thousand attributes",
+  ExpectLinearGrowth("scanner: one long tag of a thousand attributes",
                      [](std::size_t size) { return "<t" + Repeat(" a=\"<v\"", size) + ">"; }, Scan);
 }
 
@@ -61,13 +61,13 @@ TEST(ParserGrowth, ConditionsParsedEvaluatedAndDescribed) {
     }
     DescribeCondition(c, *state);
   };
-  ExpectLinearGrowth("key of letters", [](std::size_t size) { return Repeat("ZIVOTY", size); }, read);
-  ExpectLinearGrowth("subject of $", [](std::size_t size) { return "MANA " + Repeat("$", size); }, read);
-  ExpectLinearGrowth("subject of $5", [](std::size_t size) { return "MANA " + Repeat("$5", size); }, read);
-  ExpectLinearGrowth("operator run", [](std::size_t size) { return "MANA 0 " + Repeat("<=>", size); }, read);
-  ExpectLinearGrowth("value of digits",
+  ExpectLinearGrowth("conditions: key of letters", [](std::size_t size) { return Repeat("ZIVOTY", size); }, read);
+  ExpectLinearGrowth("conditions: subject of $", [](std::size_t size) { return "MANA " + Repeat("$", size); }, read);
+  ExpectLinearGrowth("conditions: subject of $5", [](std::size_t size) { return "MANA " + Repeat("$5", size); }, read);
+  ExpectLinearGrowth("conditions: operator run", [](std::size_t size) { return "MANA 0 " + Repeat("<=>", size); }, read);
+  ExpectLinearGrowth("conditions: value of digits",
                      [](std::size_t size) { return "MANA 0 < \"" + Repeat("9", size) + "\"]"; }, read);
-  ExpectLinearGrowth("spaces", [](std::size_t size) { return Repeat(" ", size) + "5 = 5]"; }, read);
+  ExpectLinearGrowth("conditions: spaces", [](std::size_t size) { return Repeat(" ", size) + "5 = 5]"; }, read);
 }
 
 TEST(ParserGrowth, SubstituteValues) {
@@ -79,13 +79,13 @@ TEST(ParserGrowth, SubstituteValues) {
   const auto text = [](std::string_view piece) {
     return [piece](std::size_t size) { return Repeat(piece, size); };
   };
-  ExpectLinearGrowth("dollars", text("$"), read);
-  ExpectLinearGrowth("variables", text("$5"), read);
-  ExpectLinearGrowth("text slots of 100 bytes", text("$retezec1"), read);
-  ExpectLinearGrowth("values without the weapon", text("$cistysila"), read);
-  ExpectLinearGrowth("one long name", [](std::size_t size) { return "$" + Repeat("z", size); }, read);
-  ExpectLinearGrowth("one long number", [](std::size_t size) { return "$" + Repeat("9", size); }, read);
-  ExpectLinearGrowth("text slot with a long number",
+  ExpectLinearGrowth("$ values: dollars", text("$"), read);
+  ExpectLinearGrowth("$ values: variables", text("$5"), read);
+  ExpectLinearGrowth("$ values: text slots of 100 bytes", text("$retezec1"), read);
+  ExpectLinearGrowth("$ values: values without the weapon", text("$cistysila"), read);
+  ExpectLinearGrowth("$ values: one long name", [](std::size_t size) { return "$" + Repeat("z", size); }, read);
+  ExpectLinearGrowth("$ values: one long number", [](std::size_t size) { return "$" + Repeat("9", size); }, read);
+  ExpectLinearGrowth("$ values: text slot with a long number",
                      [](std::size_t size) { return "$retezec" + Repeat("1", size); }, read);
 }
 
@@ -94,14 +94,14 @@ TEST(ParserGrowth, EvaluateExpression) {
   const auto text = [](std::string_view piece) {
     return [piece](std::size_t size) { return Repeat(piece, size); };
   };
-  ExpectLinearGrowth("open brackets", text("("), read);
-  ExpectLinearGrowth("open brackets and sums", text("(1+"), read);
-  ExpectLinearGrowth("a long sum", text("1+"), read);
-  ExpectLinearGrowth("a long product and quotients", text("7*3:2/1%9-"), read);
-  ExpectLinearGrowth("one long number", text("9"), read);
-  ExpectLinearGrowth("spaces", text(" "), read);
-  ExpectLinearGrowth("signs", text("-+"), read);
-  ExpectLinearGrowth("bracket pairs", text("(1)*"), read);
+  ExpectLinearGrowth("expressions: open brackets", text("("), read);
+  ExpectLinearGrowth("expressions: open brackets and sums", text("(1+"), read);
+  ExpectLinearGrowth("expressions: a long sum", text("1+"), read);
+  ExpectLinearGrowth("expressions: a long product and quotients", text("7*3:2/1%9-"), read);
+  ExpectLinearGrowth("expressions: one long number", text("9"), read);
+  ExpectLinearGrowth("expressions: spaces", text(" "), read);
+  ExpectLinearGrowth("expressions: signs", text("-+"), read);
+  ExpectLinearGrowth("expressions: bracket pairs", text("(1)*"), read);
 }
 
 TEST(ParserGrowth, ParseDice) {
@@ -111,13 +111,13 @@ TEST(ParserGrowth, ParseDice) {
     } catch (const ConversionError&) {
     }
   };
-  ExpectLinearGrowth("count of digits", [](std::size_t size) { return Repeat("1", size); }, read);
-  ExpectLinearGrowth("no k", [](std::size_t size) { return "1" + Repeat("x", size); }, read);
-  ExpectLinearGrowth("many k", [](std::size_t size) { return "1" + Repeat("k", size); }, read);
-  ExpectLinearGrowth("long sides and modifier",
+  ExpectLinearGrowth("dice: count of digits", [](std::size_t size) { return Repeat("1", size); }, read);
+  ExpectLinearGrowth("dice: no k", [](std::size_t size) { return "1" + Repeat("x", size); }, read);
+  ExpectLinearGrowth("dice: many k", [](std::size_t size) { return "1" + Repeat("k", size); }, read);
+  ExpectLinearGrowth("dice: long sides and modifier",
                      [](std::size_t size) { return "1k" + Repeat("6", size / 2) + "+" + Repeat("1", size / 2); },
                      read);
-  ExpectLinearGrowth("no sign", [](std::size_t size) { return "1k6" + Repeat("x", size); }, read);
+  ExpectLinearGrowth("dice: no sign", [](std::size_t size) { return "1k6" + Repeat("x", size); }, read);
 }
 
 TEST(ParserGrowth, ParseColour) {
@@ -127,11 +127,11 @@ TEST(ParserGrowth, ParseColour) {
     } catch (const ConversionError&) {
     }
   };
-  ExpectLinearGrowth("blanks around a name",
+  ExpectLinearGrowth("colours: blanks around a name",
                      [](std::size_t size) { return Repeat(" ", size / 2) + "Red" + Repeat("\t", size / 2); }, read);
-  ExpectLinearGrowth("long hexadecimal number", [](std::size_t size) { return "$" + Repeat("0", size); }, read);
-  ExpectLinearGrowth("stars", [](std::size_t size) { return Repeat("*", size); }, read);
-  ExpectLinearGrowth("long name", [](std::size_t size) { return Repeat("Red", size); }, read);
+  ExpectLinearGrowth("colours: long hexadecimal number", [](std::size_t size) { return "$" + Repeat("0", size); }, read);
+  ExpectLinearGrowth("colours: stars", [](std::size_t size) { return Repeat("*", size); }, read);
+  ExpectLinearGrowth("colours: long name", [](std::size_t size) { return Repeat("Red", size); }, read);
 }
 
 TEST(ParserGrowth, DamageFormula) {
@@ -142,9 +142,9 @@ TEST(ParserGrowth, DamageFormula) {
     DamageMin(text, *state);
     DamageMax(text, *state);
   };
-  ExpectLinearGrowth("markers", [](std::size_t size) { return Repeat("#sila+#poskozeni*#zbran-", size); },
+  ExpectLinearGrowth("damage formulas: markers", [](std::size_t size) { return Repeat("#sila+#poskozeni*#zbran-", size); },
                      read);
-  ExpectLinearGrowth("references making markers", [](std::size_t size) { return Repeat("$x#sila", size); },
+  ExpectLinearGrowth("damage formulas: references making markers", [](std::size_t size) { return Repeat("$x#sila", size); },
                      read);
 }
 
