@@ -170,6 +170,19 @@ FileDescriptor OpenContainedFile(const fs::path& path) {
   return fd;
 }
 
+std::optional<std::size_t> ReadUpTo(int fd, void* into, std::size_t size) {
+  auto* bytes = static_cast<char*>(into);
+  std::size_t got = 0;
+  while (got < size) {
+    const ssize_t n = ::read(fd, bytes + got, size - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return std::nullopt;
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  return got;
+}
+
 std::optional<std::string> ReadContainedFile(const fs::path& path, std::uintmax_t max_size) {
   const FileDescriptor fd = OpenContainedFile(path);
   if (!fd) return std::nullopt;
@@ -179,15 +192,10 @@ std::optional<std::string> ReadContainedFile(const fs::path& path, std::uintmax_
     return std::nullopt;
   }
   std::string data(static_cast<std::size_t>(info.st_size), '\0');
-  std::size_t got = 0;
-  while (got < data.size()) {
-    const ssize_t n = ::read(fd.Get(), data.data() + got, data.size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
-    if (n == 0) break;  // the file shrank while it was read
-    got += static_cast<std::size_t>(n);
-  }
-  data.resize(got);
+  // A file that shrank while it was read gives what it still held.
+  const std::optional<std::size_t> got = ReadUpTo(fd.Get(), data.data(), data.size());
+  if (!got) return std::nullopt;
+  data.resize(*got);
   return data;
 }
 

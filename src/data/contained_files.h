@@ -60,6 +60,10 @@ inline bool IsContainedDirectory(const std::filesystem::path& path) {
 // a regular file, or cannot be opened.
 FileDescriptor OpenContainedFile(const std::filesystem::path& path);
 
+// Reads from an open file until `size` bytes are in `into` or the file ends:
+// the number of bytes read, or nullopt when reading fails.
+std::optional<std::size_t> ReadUpTo(int fd, void* into, std::size_t size);
+
 // The whole file, or nullopt when it cannot be opened or read, or is larger
 // than max_size bytes (it is then not read at all).
 std::optional<std::string> ReadContainedFile(const std::filesystem::path& path,

@@ -57,13 +57,8 @@ bool GameFiles::OpenGameFile(std::string_view name) {
   if (!IsSafeName(name)) return false;
   const std::string filename = std::string(name) + std::string(kExtension);
   if (IsScrambled()) {
-    const std::string source = base_dir_ + "zasifrovane/" + filename;
-    if (!Exists(source)) return false;
-    const std::optional<std::string> stored = ReadContainedFile(DiskPath(source), kMaxGameFileSize);
-    if (stored) unscrambled_ = UnscrambleBytes(check_string_, *stored);
-    if (unscrambled_) return true;
-    host_.ShowMessage("Chybn\xE9 soubory - " + filename + " !");
-    return false;
+    return SelectScrambled(base_dir_ + "zasifrovane/" + filename,
+                           "Chybn\xE9 soubory - " + filename + " !");
   }
   const std::string plain = base_dir_ + filename;
   if (!Exists(plain)) return false;
@@ -80,17 +75,21 @@ bool GameFiles::OpenLibraryFile(std::string_view name) {
   MakeContainedDirectory(DiskPath(base_dir_ + "knihovny"));
   const std::string filename = std::string(name) + std::string(kExtension);
   if (IsLibraryScrambled()) {
-    // A missing library is not a broken one: the caller reports it as missing.
-    const std::string source = base_dir_ + "zasifrovane/" + subfolder_ + filename;
-    if (!Exists(source)) return false;
-    const std::optional<std::string> stored = ReadContainedFile(DiskPath(source), kMaxGameFileSize);
-    if (stored) unscrambled_ = UnscrambleBytes(check_string_, *stored);
-    if (unscrambled_) return true;
-    host_.ShowMessage("Chybn\xE9 soubory v " + filename + " !");
-    return false;
+    return SelectScrambled(base_dir_ + "zasifrovane/" + subfolder_ + filename,
+                           "Chybn\xE9 soubory v " + filename + " !");
   }
   selected_ = DiskPath(base_dir_ + subfolder_ + filename);
   return true;
+}
+
+bool GameFiles::SelectScrambled(const std::string& source, const std::string& failure) {
+  // A missing scrambled file is not a broken one: the caller treats it as missing.
+  if (!Exists(source)) return false;
+  const std::optional<std::string> stored = ReadContainedFile(DiskPath(source), kMaxGameFileSize);
+  if (stored) unscrambled_ = UnscrambleBytes(check_string_, *stored);
+  if (unscrambled_) return true;
+  host_.ShowMessage(failure);
+  return false;
 }
 
 std::optional<std::string> GameFiles::ReadSelectedFile() const {

@@ -81,6 +81,9 @@ class GameFiles {
   std::optional<std::string> ReadLibraryFile(std::string_view name);
 
  private:
+  // Selects the scrambled file at `source` unscrambled, or shows `failure`
+  // when its prefix is not the check string.
+  bool SelectScrambled(const std::string& source, const std::string& failure);
   std::optional<std::string> ReadSelectedFile() const;
 
   Host& host_;

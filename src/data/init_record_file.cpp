@@ -1,9 +1,6 @@
 #include "data/init_record_file.h"
 
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
 #include <string>
 
 #include "data/contained_files.h"
@@ -27,16 +24,10 @@ InitRecordRead ReadInitRecordFile() {
   // Only the first record is read, whatever the file's size.
   const FileDescriptor file = OpenContainedFile(kInitRecordPath);
   std::array<uint8_t, InitRecord::kSize> raw{};
-  std::size_t got = 0;
-  while (file && got < raw.size()) {
-    const ssize_t n = ::read(file.Get(), raw.data() + got, raw.size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return Failed("soubor nelze \xE8\xEDst");  // soubor nelze číst
-    if (n == 0) break;
-    got += static_cast<std::size_t>(n);
-  }
-  if (!file) return Failed("soubor nelze \xE8\xEDst");
-  if (got < raw.size()) {
+  const std::optional<std::size_t> got =
+      file ? ReadUpTo(file.Get(), raw.data(), raw.size()) : std::nullopt;
+  if (!got) return Failed("soubor nelze \xE8\xEDst");  // soubor nelze číst
+  if (*got < raw.size()) {
     // soubor je kratší než 240 bajtů
     return Failed("soubor je krat\x9A\xED ne\x9E " + std::to_string(InitRecord::kSize) +
                   " bajt\xF9");

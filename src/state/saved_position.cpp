@@ -68,17 +68,6 @@ SavedPositionReadResult WrongSize(std::string_view fileName, std::size_t size) {
                 std::to_string(L::kSize) + ".");
 }
 
-bool ReadExactly(int fd, std::span<uint8_t> bytes) {
-  std::size_t got = 0;
-  while (got < bytes.size()) {
-    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    got += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 // "Pozici nelze uložit do souboru X."
 SavedPositionError CannotWrite(const std::string& path) {
   return {"Pozici nelze ulo\x9Eit do souboru " + Quoted(path) + "."};
@@ -195,7 +184,7 @@ SavedPositionReadResult ReadSavedPosition(const std::string& path) {
   const auto size = static_cast<std::size_t>(info.st_size);
   if (size != L::kSize) return WrongSize(path, size);
   std::vector<uint8_t> bytes(L::kSize);
-  if (!ReadExactly(file.Get(), bytes))
+  if (ReadUpTo(file.Get(), bytes.data(), bytes.size()) != bytes.size())
     return Refuse(
         "Ulo\x9E"
         "enou pozici " +
