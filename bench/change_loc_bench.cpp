@@ -11,7 +11,7 @@ namespace {
 
 void BM_ChangeLocTypical(benchmark::State& state) {
   StartedGame game(static_cast<int>(state.range(0)));
-  TForm1& form = game.session->Form;
+  GameWindow& form = game.session->Form;
   const int32_t typical = game.book->TypicalLocation;
   form.ChangeLoc(typical);
   if (game.session->State->World.Location != typical) state.SkipWithError("not shown");
@@ -25,12 +25,12 @@ BENCHMARK(BM_ChangeLocTypical)->Arg(10000)->Arg(100)->Unit(benchmark::kMicroseco
 
 void BM_ChangeLocWalk(benchmark::State& state) {
   StartedGame game(10000);
-  TForm1& form = game.session->Form;
+  GameWindow& form = game.session->Form;
   GameState& s = *game.session->State;
   for (auto _ : state) {
     // The first option of every page leads on without a window opening.
     form.HoverOption(1);
-    form.Button1Click();
+    form.OptionClick();
     s.Character.ZIVOTY = s.Character.MAXZIVOTY;
     benchmark::DoNotOptimize(form.TextBlocks.data());
   }

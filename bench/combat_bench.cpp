@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "bench_gamebook.h"
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 
 namespace qv::bench {
 namespace {
@@ -16,9 +16,13 @@ void BM_CombatRound(benchmark::State& state) {
   GameState& s = *game.session->State;
   for (int n = 1; n <= 4; ++n) s.Attacks.at(n).Known = 1;
   Enemy& enemy = game.session->Form.FightEnemy;
-  TSouboj fight(s, game.host, game.random, game.session->Files, enemy);
-  fight.Open(std::vector<param>{{"JMENO", "Vlk"}, {"UTOK", "2k6+1"}, {"OBRANA", "2"},
-                                {"TVRDOST", "1"}, {"ZIVOTY", "1000000"}, {"NEUMIREJ", "1"}});
+  FightWindow fight(s, game.host, game.random, game.session->Files, enemy);
+  fight.Open(std::vector<param>{{"JMENO", "Vlk"},
+                                {"UTOK", "2k6+1"},
+                                {"OBRANA", "2"},
+                                {"TVRDOST", "1"},
+                                {"ZIVOTY", "1000000"},
+                                {"NEUMIREJ", "1"}});
   if (fight.ActionLabels.empty()) state.SkipWithError("no attack label");
   for (auto _ : state) {
     // Neither side may fall: the window would close and ignore the clicks.

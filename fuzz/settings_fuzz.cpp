@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qv::RecordingAudioBackend device;
-  qv::TAudio audio(device);
+  qv::AudioPlayer audio(device);
   qv::ApplySettingsText(qv::fuzz::AsText(data, size), audio);
   qv::SettingsText(audio);
   return 0;

@@ -12,16 +12,18 @@ std::string AudioPath(std::string_view name) {
 
 }  // namespace
 
-TAudio::TAudio(AudioBackend& device) : device_(device) { device_.Init(kMixRate, kChannels, 0); }
+AudioPlayer::AudioPlayer(AudioBackend& device) : device_(device) {
+  device_.Init(kMixRate, kChannels, 0);
+}
 
-void TAudio::PlaySoundFile(std::string_view name) {
+void AudioPlayer::PlaySoundFile(std::string_view name) {
   if (!SoundOn) return;
   const AudioHandle sample = device_.SampleLoad(kAnyChannel, AudioPath(name), 0, 0, 0);
   const int32_t channel = device_.PlaySound(kAnyChannel, sample);
   device_.SetVolume(channel, SoundVolume);
 }
 
-void TAudio::PlayStreamFile(std::string_view name) {
+void AudioPlayer::PlayStreamFile(std::string_view name) {
   if (!MusicOn) return;
   StopMusic();
   MusicHandle = device_.StreamOpen(AudioPath(name), kStreamLoop, 0, 0);
@@ -31,7 +33,7 @@ void TAudio::PlayStreamFile(std::string_view name) {
   MusicName = name;
 }
 
-void TAudio::PlayTrackFile(std::string_view name) {
+void AudioPlayer::PlayTrackFile(std::string_view name) {
   if (!MusicOn) return;
   StopMusic();
   MusicHandle = device_.LoadSong(AudioPath(name));
@@ -41,13 +43,13 @@ void TAudio::PlayTrackFile(std::string_view name) {
   MusicName = name;
 }
 
-void TAudio::SetMusicVolume(int32_t volume) {
+void AudioPlayer::SetMusicVolume(int32_t volume) {
   MusicVolume = volume;
   device_.SetMasterVolume(MusicHandle, volume);
   device_.SetVolume(MusicChannel, volume);
 }
 
-void TAudio::StopMusic() {
+void AudioPlayer::StopMusic() {
   if (MusicKind == kTrackMusic) {
     device_.FreeSong(MusicHandle);
   } else if (MusicKind == kStreamMusic) {
@@ -56,7 +58,7 @@ void TAudio::StopMusic() {
   MusicKind = kNoMusic;
 }
 
-void TAudio::PauseMusic() {
+void AudioPlayer::PauseMusic() {
   if (MusicKind == kTrackMusic) {
     device_.StopSong(MusicHandle);
   } else if (MusicKind == kStreamMusic) {
@@ -65,7 +67,7 @@ void TAudio::PauseMusic() {
   MusicOn = false;
 }
 
-void TAudio::ContinueMusic() {
+void AudioPlayer::ContinueMusic() {
   if (MusicKind == kTrackMusic) {
     device_.PlaySong(MusicHandle);
   } else if (MusicKind == kStreamMusic) {

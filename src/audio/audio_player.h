@@ -1,4 +1,4 @@
-// TAudio, the game's one audio player: short sounds that may overlap, and
+// AudioPlayer (TAudio): the game's one audio player: short sounds that may overlap, and
 // one piece of music at a time, either a stream (read while it plays, in a
 // loop) or a music module (a track). It keeps the player's switches and
 // volumes, and which music was started last so that a saved position can
@@ -25,18 +25,18 @@ inline constexpr int32_t kNoMusic = 0;
 inline constexpr int32_t kStreamMusic = 1;
 inline constexpr int32_t kTrackMusic = 2;
 
-class TAudio {
+class AudioPlayer {
  public:
   static constexpr int32_t kMixRate = 44100;
   static constexpr int32_t kChannels = 32;
   static constexpr int32_t kDefaultVolume = 64;
 
   // Opens the device (44100 Hz, 32 channels, no flags).
-  explicit TAudio(AudioBackend& device);
+  explicit AudioPlayer(AudioBackend& device);
   // Releases nothing: what plays goes on until the program ends.
-  ~TAudio() = default;
-  TAudio(const TAudio&) = delete;
-  TAudio& operator=(const TAudio&) = delete;
+  ~AudioPlayer() = default;
+  AudioPlayer(const AudioPlayer&) = delete;
+  AudioPlayer& operator=(const AudioPlayer&) = delete;
 
   // Plays a sound when sounds are on; the sample is never released.
   void PlaySoundFile(std::string_view name);

@@ -4,7 +4,7 @@
 
 #include "combat/condition_lines.h"
 #include "combat/description_wrap.h"
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 #include "data/catalog_loader.h"
 #include "parser/damage_formula.h"
 #include "parser/wrapping_arithmetic.h"
@@ -85,7 +85,7 @@ std::string AttackRefusalText(const Attack& attack) {
 
 // One label per known attack, in catalog order, four to a row. There is no
 // limit: a gamebook that teaches many attacks gets them all.
-void TSouboj::BuildAttackLabels() {
+void FightWindow::BuildAttackLabels() {
   ActionLabels.clear();
   const int32_t count = std::min(State.Attacks.Count, Catalog<Attack>::kCapacity);
   for (int32_t n = 1; n <= count; ++n) {
@@ -103,7 +103,7 @@ void TSouboj::BuildAttackLabels() {
   }
 }
 
-void TSouboj::RecolourAttackLabels() {
+void FightWindow::RecolourAttackLabels() {
   for (TLELabel& label : ActionLabels) {
     const Attack* attack = State.Attacks.Find(label.idx);
     if (!attack) continue;
@@ -111,12 +111,12 @@ void TSouboj::RecolourAttackLabels() {
   }
 }
 
-void TSouboj::UpdateBattleActions() {
+void FightWindow::UpdateBattleActions() {
   ReloadSpellsAndAttacks(Files, State, host);
   RecolourAttackLabels();
 }
 
-void TSouboj::AttackMouseEnter(std::size_t index) {
+void FightWindow::AttackMouseEnter(std::size_t index) {
   Guarded([&] {
     if (index >= ActionLabels.size()) return;
     LabelMouseLeave();
@@ -127,18 +127,18 @@ void TSouboj::AttackMouseEnter(std::size_t index) {
   });
 }
 
-void TSouboj::AttackHover(int32_t number) {
+void FightWindow::AttackHover(int32_t number) {
   const Attack* attack = State.Attacks.Find(number);
   if (!attack) return;
   Popis_akce = WrapDescription(attack->Description.str(), kAttackDescriptionColumn);
   Popis_akce_cost = AttackRangeText(*attack, State);
-  Label31 = EnergyCostText(*attack);
-  Label32 = HideMana ? std::string() : ManaCostText(*attack);
+  EnergyCostLine = EnergyCostText(*attack);
+  ManaCostLine = HideMana ? std::string() : ManaCostText(*attack);
   CostLabelsVisible = true;
   Summary3 = UnmetConditionLines(attack->UsedConditions(), State, kUnmetAttackConditions).Text;
 }
 
-void TSouboj::AttackClick() {
+void FightWindow::AttackClick() {
   Guarded([&] {
     const int32_t number = Hover.HoveredIndex;
     if (number == 0) return;
@@ -163,21 +163,21 @@ void TSouboj::AttackClick() {
 
 // --- The item and spell lists ------------------------------------------------
 
-void TSouboj::DropUseList() {
+void FightWindow::DropUseList() {
   UseLabels.clear();
   OpenList = UseList::None;
   // A label taken away under the mouse sends no leave: HoveredIndex stays.
   if (entered_ == Entered::Use) entered_ = Entered::None;
 }
 
-void TSouboj::PlaceUseLabel(TLELabel& label) {
+void FightWindow::PlaceUseLabel(TLELabel& label) {
   label.Left = kPictureLeft + kPictureWidth + kListLeftGap;
   label.Top = kPictureTop + kListTopGap + kListSpacing * static_cast<int>(UseLabels.size());
 }
 
 // Every item held that may be used in a fight, in catalog order, however
 // many there are.
-void TSouboj::OpenItemList() {
+void FightWindow::OpenItemList() {
   DropUseList();
   ListHeadingVisible = true;
   OpenList = UseList::Items;
@@ -199,7 +199,7 @@ void TSouboj::OpenItemList() {
 }
 
 // Every spell known, in catalog order, however many there are.
-void TSouboj::OpenSpellList() {
+void FightWindow::OpenSpellList() {
   DropUseList();
   ListHeadingVisible = true;
   OpenList = UseList::Spells;
@@ -219,33 +219,33 @@ void TSouboj::OpenSpellList() {
   }
 }
 
-void TSouboj::PredmetyMouseEnter() {
+void FightWindow::PredmetyMouseEnter() {
   Guarded([&] {
     LabelMouseLeave();
     if (ItemsAllowed) Popis_akce = kUseItemHint;
   });
 }
 
-void TSouboj::PredmetyClick() {
+void FightWindow::PredmetyClick() {
   Guarded([&] {
     if (ItemsAllowed) OpenItemList();
   });
 }
 
-void TSouboj::KouzlaMouseEnter() {
+void FightWindow::KouzlaMouseEnter() {
   Guarded([&] {
     LabelMouseLeave();
     if (SpellsAllowed) Popis_akce = kCastSpellHint;
   });
 }
 
-void TSouboj::KouzlaClick() {
+void FightWindow::KouzlaClick() {
   Guarded([&] {
     if (SpellsAllowed) OpenSpellList();
   });
 }
 
-void TSouboj::UseLabelMouseEnter(std::size_t index) {
+void FightWindow::UseLabelMouseEnter(std::size_t index) {
   Guarded([&] {
     if (index >= UseLabels.size()) return;
     LabelMouseLeave();
@@ -261,7 +261,7 @@ void TSouboj::UseLabelMouseEnter(std::size_t index) {
   });
 }
 
-void TSouboj::LabelMouseLeave() {
+void FightWindow::LabelMouseLeave() {
   if (entered_ == Entered::Attack && entered_label_ < ActionLabels.size()) {
     ActionLabels[entered_label_].MouseLeave(Hover);
   } else if (entered_ == Entered::Use && entered_label_ < UseLabels.size()) {
@@ -270,14 +270,14 @@ void TSouboj::LabelMouseLeave() {
   entered_ = Entered::None;
 }
 
-void TSouboj::ItemHover(int32_t number) {
+void FightWindow::ItemHover(int32_t number) {
   const Item* item = State.Items.Find(number);
   if (!item) return;
   Popis_akce = WrapDescription(item->Description.str(), kListDescriptionColumn);
   Summary3 = UnmetConditionLines(item->UsedConditions(), State, kUnmetItemConditionsHover).Text;
 }
 
-void TSouboj::SpellHover(int32_t number) {
+void FightWindow::SpellHover(int32_t number) {
   const Spell* spell = State.Spells.Find(number);
   if (!spell) return;
   Popis_akce = WrapDescription(spell->Description.str(), kListDescriptionColumn);
@@ -286,7 +286,7 @@ void TSouboj::SpellHover(int32_t number) {
   Summary3 = UnmetConditionLines(spell->UsedConditions(), State, kUnmetSpellConditions).Text;
 }
 
-void TSouboj::UseLabelClick() {
+void FightWindow::UseLabelClick() {
   Guarded([&] {
     if (OpenList == UseList::Items) {
       ItemClick();
@@ -297,7 +297,7 @@ void TSouboj::UseLabelClick() {
 }
 
 // One item per round: using it hides both list buttons until the round.
-void TSouboj::ItemClick() {
+void FightWindow::ItemClick() {
   Summary1.clear();
   Summary2.clear();
   const int32_t number = Hover.HoveredIndex;
@@ -322,7 +322,7 @@ void TSouboj::ItemClick() {
 }
 
 // One spell per round, paid in mana.
-void TSouboj::SpellClick() {
+void FightWindow::SpellClick() {
   Summary1.clear();
   Summary2.clear();
   const int32_t number = Hover.HoveredIndex;

@@ -7,7 +7,7 @@
 #include <climits>
 #include <utility>
 
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 #include "parser/wrapping_arithmetic.h"
 
 namespace qv {
@@ -114,21 +114,21 @@ CombatEffectKind CombatEffectKindOf(std::string_view name) {
   return CombatEffectKind::Unknown;
 }
 
-void TSouboj::AppendMessage(std::string_view text, int64_t number, std::string_view tail) {
+void FightWindow::AppendMessage(std::string_view text, int64_t number, std::string_view tail) {
   Summary2 += text;
   Summary2 += std::to_string(number);
   Summary2 += tail;
   Summary2 += kLineBreak;
 }
 
-void TSouboj::ApplyEffects(std::span<const Effect> effects) {
+void FightWindow::ApplyEffects(std::span<const Effect> effects) {
   for (const Effect& effect : effects) {
     if (Ended()) return;  // the hero died: nothing of the game runs on
     ApplyCombatEffect(effect);
   }
 }
 
-void TSouboj::ApplyCombatEffect(const Effect& effect) {
+void FightWindow::ApplyCombatEffect(const Effect& effect) {
   if (!Summary2.empty()) Summary2 += kLineBreak;
   const bool raise = effect.Operator == '+';
   const bool lower = effect.Operator == '-';

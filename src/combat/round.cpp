@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 #include "parser/damage_formula.h"
 #include "parser/dice.h"
 #include "parser/wrapping_arithmetic.h"
@@ -88,7 +88,7 @@ std::string EnemyStrikeText(const EnemyStrike& strike, int32_t enemy_damage) {
   return text;
 }
 
-void TSouboj::ResolveRound(int32_t attack_number) {
+void FightWindow::ResolveRound(int32_t attack_number) {
   const Attack* found = State.Attacks.Find(attack_number);
   if (!found) return;
   // The catalog is read again only at the round's end; a copy keeps the
@@ -171,7 +171,7 @@ void TSouboj::ResolveRound(int32_t attack_number) {
   UpdateBattleActions();
 }
 
-void TSouboj::CheckEnemyDefeated() {
+void FightWindow::CheckEnemyDefeated() {
   if (FightOver || enemy.Lives >= 1) return;
   CharacterState& hero = State.Character;
   hero.ZKUSENOSTI = WrapAdd(hero.ZKUSENOSTI, enemy.Reward);

@@ -14,27 +14,28 @@ constexpr int kTitlePictureTop = 20;
 constexpr int kFirstLineTop = 150;
 constexpr int kLineSpacing = 20;
 constexpr int kLinkTop = kFirstLineTop + 5 * kLineSpacing + 10;
-constexpr int kVersionTop = TForm9::kHeight - 30;
+constexpr int kVersionTop = AboutWindow::kHeight - 30;
 
 }  // namespace
 
 Rect AboutView::LinkArea() const {
   const Font& font = host_.Look().Menu.Odkaz.Font;
   const TextSize size = host_.Text().Measure(font, window_.LinkLine);
-  return Rect{window_.Left + (TForm9::kWidth - size.Width) / 2, window_.Top + kLinkTop, size.Width,
-              size.Height};
+  return Rect{window_.Left + (AboutWindow::kWidth - size.Width) / 2, window_.Top + kLinkTop,
+              size.Width, size.Height};
 }
 
 void AboutView::Draw(Canvas& canvas) {
   const DesktopLook look = host_.Look();
   const int left = window_.Left;
   const int top = window_.Top;
-  const int width = TForm9::kWidth;
+  const int width = AboutWindow::kWidth;
   PictureTextures& pictures = canvas.Pictures();
-  const ShownPicture background = pictures.Skin(TForm9::kBackgroundPicture, kFuchsia);
-  DrawMenuBackground(canvas, host_.Shape().Available(), Rect{left, top, width, TForm9::kHeight},
-                     look.Menu.MainBackground, background);
-  const ShownPicture title = pictures.Skin(TForm9::kTitlePicture, kFuchsia);
+  const ShownPicture background = pictures.Skin(AboutWindow::kBackgroundPicture, kFuchsia);
+  DrawMenuBackground(canvas, host_.Shape().Available(),
+                     Rect{left, top, width, AboutWindow::kHeight}, look.Menu.MainBackground,
+                     background);
+  const ShownPicture title = pictures.Skin(AboutWindow::kTitlePicture, kFuchsia);
   canvas.DrawPicture(title, left + (width - title.Width) / 2, top + kTitlePictureTop);
   // Without the background picture the texts stand on the bare window.
   const auto colour = [&](Colour skin_colour) { return background.Texture ? skin_colour : kWhite; };

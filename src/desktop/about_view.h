@@ -1,4 +1,4 @@
-// The about window (TForm9) over the main menu: the background "menu", the
+// The about window (AboutWindow) over the main menu: the background "menu", the
 // title picture, five lines of text, the link line and the version. A click
 // on the link opens the web site; a click elsewhere or any character key
 // closes it.
@@ -13,7 +13,7 @@ class DesktopHost;
 
 class AboutView final : public Layer {
  public:
-  AboutView(DesktopHost& host, TForm9& window) : host_(host), window_(window) {}
+  AboutView(DesktopHost& host, AboutWindow& window) : host_(host), window_(window) {}
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
@@ -24,7 +24,7 @@ class AboutView final : public Layer {
 
  private:
   DesktopHost& host_;
-  TForm9& window_;
+  AboutWindow& window_;
 };
 
 }  // namespace qv

@@ -1,11 +1,11 @@
-// The answer prompt (TForm16) over the page: the picture "pozadi_postava",
+// The answer prompt (AnswerPromptWindow) over the page: the picture "pozadi_postava",
 // the question, a one-line field and the "ok" picture. Only the click on
 // "ok" closes it; Enter does nothing.
 #pragma once
 
 #include "desktop/layer.h"
 #include "desktop/text_field.h"
-#include "ui/answer_prompt.h"
+#include "ui/answer_prompt_window.h"
 
 namespace qv {
 
@@ -13,7 +13,7 @@ class DesktopHost;
 
 class AnswerView final : public Layer {
  public:
-  AnswerView(DesktopHost& host, TForm16& window)
+  AnswerView(DesktopHost& host, AnswerPromptWindow& window)
       : host_(host), window_(window), field_(window.Edit) {}
 
   void Draw(Canvas& canvas) override;
@@ -21,13 +21,15 @@ class AnswerView final : public Layer {
   std::string_view Kind() const override { return window_.Kind(); }
   ModalWindow* Window() const override { return &window_; }
 
-  Rect Area() const { return Rect{window_.Left, window_.Top, TForm16::kWidth, TForm16::kHeight}; }
+  Rect Area() const {
+    return Rect{window_.Left, window_.Top, AnswerPromptWindow::kWidth, AnswerPromptWindow::kHeight};
+  }
   Rect FieldArea() const;
   Rect OkArea(Canvas& canvas) const;
 
  private:
   DesktopHost& host_;
-  TForm16& window_;
+  AnswerPromptWindow& window_;
   TextField field_;
 };
 

@@ -1,4 +1,4 @@
-// The death window (TForm12): its fixed picture in a 210 x 180 panel at the
+// The death window (DeathWindow): its fixed picture in a 210 x 180 panel at the
 // top-left corner. A click on the picture or any character key (Enter and
 // Esc included) ends the program.
 #pragma once
@@ -12,17 +12,19 @@ class DesktopHost;
 
 class DeathView final : public Layer {
  public:
-  explicit DeathView(TForm12& window) : window_(window) {}
+  explicit DeathView(DeathWindow& window) : window_(window) {}
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
   std::string_view Kind() const override { return window_.Kind(); }
   ModalWindow* Window() const override { return &window_; }
 
-  Rect Area() const { return Rect{window_.Left, window_.Top, TForm12::kWidth, TForm12::kHeight}; }
+  Rect Area() const {
+    return Rect{window_.Left, window_.Top, DeathWindow::kWidth, DeathWindow::kHeight};
+  }
 
  private:
-  TForm12& window_;
+  DeathWindow& window_;
 };
 
 // Enter, Esc and every key that types a character: the keys that close the

@@ -63,7 +63,7 @@ void DesktopHost::ShowMessage(std::string_view text) {
 
 void DesktopHost::ShowDeathWindow() {
   if (ended_) return;
-  TForm12 window(*this);
+  DeathWindow window(*this);
   DeathView view(window);
   // Nothing of the game moves behind the death window: a countdown would
   // change the page, and a page that kills again would open another one.
@@ -151,8 +151,8 @@ void DesktopHost::ToggleFullScreen() {
     SDL_SetWindowBordered(window, SDL_TRUE);
     // The same logical size, scaled down when the screen is smaller.
     const SDL_Rect usable = video_.UsableBounds();
-    const double scale = std::min(
-        {scale_, double(usable.w) / game_width_, double(usable.h) / game_height_});
+    const double scale =
+        std::min({scale_, double(usable.w) / game_width_, double(usable.h) / game_height_});
     SDL_SetWindowSize(window, std::max(1, int(game_width_ * scale)),
                       std::max(1, int(game_height_ * scale)));
     SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);

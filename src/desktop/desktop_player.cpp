@@ -102,8 +102,8 @@ void DesktopPlayer::OpenGameWindow() {
   host_.ShowGameWindow();
   game_ = std::make_unique<GameView>(host_, session_->Form);
   host_.PushLayer(*game_);
-  TForm1& form = session_->Form;
-  host_.StartTimer([&form] { form.TimerTimer(); });
+  GameWindow& form = session_->Form;
+  host_.StartTimer([&form] { form.TimerTick(); });
 }
 
 void DesktopPlayer::StartGame() {

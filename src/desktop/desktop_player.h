@@ -16,9 +16,9 @@
 #include "parser/random_source.h"
 #include "state/load_list_window.h"
 #include "ui/about_window.h"
-#include "ui/name_entry.h"
+#include "ui/name_entry_window.h"
 #include "ui/start_action.h"
-#include "ui/start_menu.h"
+#include "ui/start_menu_window.h"
 
 namespace qv {
 
@@ -42,8 +42,8 @@ class DesktopPlayer {
 
   DesktopHost& Host() { return host_; }
   GameSession& Session() { return *session_; }
-  TForm8& Menu() { return menu_; }
-  TForm10& LoadList() { return load_list_; }
+  StartMenuWindow& Menu() { return menu_; }
+  LoadListWindow& LoadList() { return load_list_; }
   // The game window's view once a game has started.
   GameView* Game() { return game_.get(); }
   // Every call the game made to the sound device, when the options asked
@@ -64,10 +64,10 @@ class DesktopPlayer {
   std::unique_ptr<LoggingAudioBackend> audio_log_;
   std::unique_ptr<RandomSource> random_;
   std::unique_ptr<GameSession> session_;
-  TForm8 menu_;
-  TForm9 about_;
-  TForm14 name_entry_;
-  TForm10 load_list_;
+  StartMenuWindow menu_;
+  AboutWindow about_;
+  NameEntryWindow name_entry_;
+  LoadListWindow load_list_;
   std::unique_ptr<GameView> game_;
 };
 

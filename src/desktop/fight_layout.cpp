@@ -19,30 +19,30 @@ int RowShowing(int row, int from, int shown) {
 }
 
 int AttackRowOf(std::size_t index) {
-  return static_cast<int>(index / static_cast<std::size_t>(TSouboj::kAttacksPerRow));
+  return static_cast<int>(index / static_cast<std::size_t>(FightWindow::kAttacksPerRow));
 }
 
 }  // namespace
 
 Rect FightLayout::Window() const {
-  return Rect{fight_.Left, fight_.Top, TSouboj::kWidth, TSouboj::kHeight};
+  return Rect{fight_.Left, fight_.Top, FightWindow::kWidth, FightWindow::kHeight};
 }
 
 Rect FightLayout::Picture() const {
-  return Rect{fight_.Left + TSouboj::kPictureLeft, fight_.Top + TSouboj::kPictureTop,
-              TSouboj::kPictureWidth, TSouboj::kPictureHeight};
+  return Rect{fight_.Left + FightWindow::kPictureLeft, fight_.Top + FightWindow::kPictureTop,
+              FightWindow::kPictureWidth, FightWindow::kPictureHeight};
 }
 
 Rect FightLayout::Panel() const {
   const Rect picture = Picture();
-  return Rect{picture.Right(), picture.Top, fight_.Left + TSouboj::kWidth - picture.Right(),
+  return Rect{picture.Right(), picture.Top, fight_.Left + FightWindow::kWidth - picture.Right(),
               picture.Height};
 }
 
 Rect FightLayout::Messages() const {
   const Rect picture = Picture();
-  return Rect{fight_.Left, picture.Bottom(), TSouboj::kWidth,
-              fight_.Top + TSouboj::kHeight - picture.Bottom()};
+  return Rect{fight_.Left, picture.Bottom(), FightWindow::kWidth,
+              fight_.Top + FightWindow::kHeight - picture.Bottom()};
 }
 
 Rect FightLayout::EnemyHalf() const {
@@ -95,13 +95,13 @@ Rect FightLayout::CostArea() const {
 }
 
 Rect FightLayout::EnergyCostArea() const {
-  return TextAt(fight_fonts::kText, fight_.Label31, fight_.Left + kEnergyCostLeft,
+  return TextAt(fight_fonts::kText, fight_.EnergyCostLine, fight_.Left + kEnergyCostLeft,
                 fight_.Top + kCostTop);
 }
 
 Rect FightLayout::ManaCostArea() const {
   const Rect energy = EnergyCostArea();
-  return TextAt(fight_fonts::kText, fight_.Label32, energy.Left,
+  return TextAt(fight_fonts::kText, fight_.ManaCostLine, energy.Left,
                 energy.Top + text_.Measure(fight_fonts::kText, "").Height);
 }
 
@@ -111,7 +111,7 @@ Rect FightLayout::DescriptionArea() const {
 }
 
 Rect FightLayout::ListHeading() const {
-  return TextAt(fight_fonts::kHeading, kUseListHeading, Panel().Left + TSouboj::kListLeftGap,
+  return TextAt(fight_fonts::kHeading, kUseListHeading, Panel().Left + FightWindow::kListLeftGap,
                 fight_.Top + kListHeadingTop);
 }
 
@@ -148,8 +148,8 @@ Rect FightLayout::AttackAreaScrolledTo(std::size_t index, int row) const {
   const TLELabel& label = fight_.ActionLabels[index];
   // A long name runs on over the next column; only its own column is its.
   return Label(fight_fonts::kAttack, label,
-               fight_.Top + label.Top - TSouboj::kAttackRowHeight * row,
-               TSouboj::kAttackColumnWidth);
+               fight_.Top + label.Top - FightWindow::kAttackRowHeight * row,
+               FightWindow::kAttackColumnWidth);
 }
 
 Rect FightLayout::UseAreaScrolledTo(std::size_t index, int row) const {
@@ -158,7 +158,7 @@ Rect FightLayout::UseAreaScrolledTo(std::size_t index, int row) const {
   if (own_row < row || own_row >= row + kUseRowsShown) return {};
   const TLELabel& label = fight_.UseLabels[index];
   const Rect panel = Panel();
-  return Label(UseFont(), label, fight_.Top + label.Top - TSouboj::kListSpacing * row,
+  return Label(UseFont(), label, fight_.Top + label.Top - FightWindow::kListSpacing * row,
                panel.Right() - (fight_.Left + label.Left) - 4);
 }
 
@@ -179,7 +179,8 @@ int FightLayout::UseRowShowing(std::size_t index, int from) {
 }
 
 int FightLayout::MaxAttackRow() const {
-  return std::max(0, Rows(fight_.ActionLabels.size(), TSouboj::kAttacksPerRow) - kAttackRowsShown);
+  return std::max(0,
+                  Rows(fight_.ActionLabels.size(), FightWindow::kAttacksPerRow) - kAttackRowsShown);
 }
 
 int FightLayout::MaxUseRow() const {

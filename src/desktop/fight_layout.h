@@ -1,4 +1,4 @@
-// Where every part of the fight window (TSouboj) stands on the screen: the
+// Where every part of the fight window (FightWindow) stands on the screen: the
 // background picture with the enemy's half on the left and the hero's on
 // the right, the action area under them, the black list panel on the right
 // and the black message area along the bottom. The attack labels and the
@@ -8,7 +8,7 @@
 
 #include <cstddef>
 
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 #include "desktop/canvas.h"
 #include "desktop/text_painter.h"
 #include "host/font.h"
@@ -23,8 +23,8 @@ inline const Font kValue{"Arial", 10, {}};
 inline const Font kHeading{"Arial", 10, {.Bold = true}};
 inline const Font kAttack{"Arial", 9, {.Bold = true}};
 inline const Font kText{"Arial", 9, {}};
-inline const Font kItem{"Arial", TSouboj::kItemFontSize, {}};
-inline const Font kSpell{"Arial", TSouboj::kSpellFontSize, {}};
+inline const Font kItem{"Arial", FightWindow::kItemFontSize, {}};
+inline const Font kSpell{"Arial", FightWindow::kSpellFontSize, {}};
 }  // namespace fight_fonts
 
 // How far each list is scrolled, in rows; the view keeps it.
@@ -45,7 +45,7 @@ struct FightSpot {
 class FightLayout {
  public:
   // --- Places inside the window (from its top left) --------------------------
-  static constexpr int kHalfWidth = TSouboj::kPictureWidth / 2;
+  static constexpr int kHalfWidth = FightWindow::kPictureWidth / 2;
   static constexpr int kNameTop = 14;
   static constexpr int kFirstValueTop = 50;
   static constexpr int kValueSpacing = 20;
@@ -67,7 +67,7 @@ class FightLayout {
   static constexpr int kSummary3Left = 462;
   static constexpr int kFramePen = 1;
 
-  FightLayout(const TSouboj& fight, TextPainter& text, const FightScroll& scroll)
+  FightLayout(const FightWindow& fight, TextPainter& text, const FightScroll& scroll)
       : fight_(fight), text_(text), scroll_(scroll) {}
 
   // --- Regions, in the screen's logical pixels ---------------------------------
@@ -122,7 +122,7 @@ class FightLayout {
   Rect TextAt(const Font& font, std::string_view text, int left, int top) const;
   Rect Label(const Font& font, const TLELabel& label, int top, int max_width) const;
 
-  const TSouboj& fight_;
+  const FightWindow& fight_;
   TextPainter& text_;
   const FightScroll& scroll_;
 };

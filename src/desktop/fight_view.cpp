@@ -76,7 +76,7 @@ void FightView::Draw(Canvas& canvas) {
   FillSmallWindow(canvas, look.Menu, layout.Window());
 
   const ShownPicture background =
-      canvas.Pictures().Skin(TSouboj::kBackgroundPicture, SeeThrough(look.Menu));
+      canvas.Pictures().Skin(FightWindow::kBackgroundPicture, SeeThrough(look.Menu));
   canvas.DrawPictureClipped(background, layout.Picture());
 
   for (const Rect& area : {layout.Panel(), layout.Messages()}) {
@@ -155,7 +155,7 @@ void FightView::DrawActions(Canvas& canvas, Colour text) {
                     layout.MoreAttacksAbove(), layout.MoreAttacksBelow(), text);
   if (!window_.NoAttackNotice.empty()) {
     canvas.Text(fight_fonts::kAttack, window_.NoAttackNotice, text,
-                window_.Left + TSouboj::kAttackLeft, window_.Top + TSouboj::kAttackTop);
+                window_.Left + FightWindow::kAttackLeft, window_.Top + FightWindow::kAttackTop);
   }
 
   const Rect cost = layout.CostArea();
@@ -163,9 +163,9 @@ void FightView::DrawActions(Canvas& canvas, Colour text) {
               cost.Top);
   if (window_.CostLabelsVisible) {
     const Rect energy = layout.EnergyCostArea();
-    canvas.Text(fight_fonts::kText, window_.Label31, text, energy.Left, energy.Top);
+    canvas.Text(fight_fonts::kText, window_.EnergyCostLine, text, energy.Left, energy.Top);
     const Rect mana = layout.ManaCostArea();
-    canvas.Text(fight_fonts::kText, window_.Label32, text, mana.Left, mana.Top);
+    canvas.Text(fight_fonts::kText, window_.ManaCostLine, text, mana.Left, mana.Top);
   }
   const Rect description = layout.DescriptionArea();
   const Clip clip(canvas, Rect{picture.Left, description.Top, picture.Width,
@@ -240,13 +240,14 @@ void FightView::MoveTo(int x, int y) {
   under_ = spot;
   switch (spot.Kind) {
     case FightSpotKind::Attack:
-      if (window_.EnteredKind() != TSouboj::Entered::Attack ||
+      if (window_.EnteredKind() != FightWindow::Entered::Attack ||
           window_.EnteredLabel() != spot.Index) {
         window_.AttackMouseEnter(spot.Index);
       }
       break;
     case FightSpotKind::Use:
-      if (window_.EnteredKind() != TSouboj::Entered::Use || window_.EnteredLabel() != spot.Index) {
+      if (window_.EnteredKind() != FightWindow::Entered::Use ||
+          window_.EnteredLabel() != spot.Index) {
         window_.UseLabelMouseEnter(spot.Index);
       }
       break;
@@ -258,7 +259,7 @@ void FightView::MoveTo(int x, int y) {
       break;
     case FightSpotKind::Picture:
       window_.LabelMouseLeave();
-      window_.Image1MouseMove();
+      window_.BackgroundMouseMove();
       break;
     case FightSpotKind::Panel:
       window_.LabelMouseLeave();
@@ -292,7 +293,7 @@ void FightView::Click(int x, int y) {
       window_.KouzlaClick();
       break;
     case FightSpotKind::Picture:
-      window_.Image1Click();
+      window_.BackgroundClick();
       break;
     default:
       return;

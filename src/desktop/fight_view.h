@@ -1,10 +1,10 @@
-// The fight window (TSouboj) over the page: it draws the fight as the model
+// The fight window (FightWindow) over the page: it draws the fight as the model
 // holds it and turns the mouse into the model's enter, leave, move and click
 // handlers. The wheel scrolls the attack labels, or the item or spell list
 // when the mouse is over the list panel.
 #pragma once
 
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 #include "desktop/fight_layout.h"
 #include "desktop/layer.h"
 
@@ -14,7 +14,7 @@ class DesktopHost;
 
 class FightView final : public Layer {
  public:
-  FightView(DesktopHost& host, TSouboj& window) : host_(host), window_(window) {}
+  FightView(DesktopHost& host, FightWindow& window) : host_(host), window_(window) {}
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
@@ -37,7 +37,7 @@ class FightView final : public Layer {
   void DrawMessages(Canvas& canvas);
 
   DesktopHost& host_;
-  TSouboj& window_;
+  FightWindow& window_;
   FightScroll scroll_;
   FightSpot under_;
   UseList seen_list_ = UseList::None;

@@ -20,7 +20,7 @@ bool Clicked(const SDL_Event& event) {
 
 }  // namespace
 
-GameView::GameView(DesktopHost& host, TForm1& form) : host_(host), form_(form) {}
+GameView::GameView(DesktopHost& host, GameWindow& form) : host_(host), form_(form) {}
 
 // --- Where things are ------------------------------------------------------
 
@@ -184,7 +184,7 @@ void GameView::MouseDown(int x, int y) {
   ForgetStaleHover();
   if (ContinueArea().Contains(x, y)) {
     form_.State.NextLocation = form_.State.World.Location;
-    form_.Button1Click();
+    form_.OptionClick();
     return;
   }
   if (const std::optional<GameButton> button = ButtonAt(x, y)) {
@@ -200,15 +200,15 @@ void GameView::MouseDown(int x, int y) {
       form_.HoverOption(option);
       hovered_option_ = option;
     }
-    form_.Button1Click();
+    form_.OptionClick();
     return;
   }
   if (const int text = TextAt(x, y)) {
     const TXLabel& block = form_.TextBlocks[static_cast<std::size_t>(text - 1)];
-    if (block.Target > 0 || !block.WebLink.empty()) form_.MaintextClick(text);
+    if (block.Target > 0 || !block.WebLink.empty()) form_.TextBlockClick(text);
     return;
   }
-  if (const int picture = PictureAt(x, y)) form_.Image1Click(picture);
+  if (const int picture = PictureAt(x, y)) form_.PictureClick(picture);
 }
 
 void GameView::KeyDown(const SDL_Keysym& key) {
@@ -238,7 +238,7 @@ void GameView::Choose(int n) {
   ForgetStaleHover();
   form_.HoverOption(n);
   hovered_option_ = n;
-  form_.Button1Click();
+  form_.OptionClick();
 }
 
 void GameView::ButtonClick(GameButton button) {
@@ -253,7 +253,7 @@ void GameView::ButtonClick(GameButton button) {
       form_.HelpClick();
       break;
     case GameButton::Audio:
-      form_.Label5Click();
+      form_.AudioClick();
       break;
     case GameButton::Konec:
       if (OnEnd) {

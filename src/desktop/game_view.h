@@ -1,4 +1,4 @@
-// The game window (TForm1) on the desktop: draws the page the model holds
+// The game window (GameWindow) on the desktop: draws the page the model holds
 // and turns the mouse, the wheel and the keys into the model's handlers.
 //
 // Input: hovering a menu option makes it the current option and a click
@@ -12,7 +12,7 @@
 
 #include "desktop/game_layout.h"
 #include "desktop/layer.h"
-#include "interpreter/tform1.h"
+#include "interpreter/game_window.h"
 
 namespace qv {
 
@@ -20,7 +20,7 @@ class DesktopHost;
 
 class GameView final : public Layer {
  public:
-  GameView(DesktopHost& host, TForm1& form);
+  GameView(DesktopHost& host, GameWindow& form);
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
@@ -59,7 +59,7 @@ class GameView final : public Layer {
   void DrawHint(Canvas& canvas);
 
   DesktopHost& host_;
-  TForm1& form_;
+  GameWindow& form_;
   int hovered_option_ = 0;
   uint64_t hover_page_ = 0;  // the page the hovered option belongs to
   int hint_picture_ = 0;

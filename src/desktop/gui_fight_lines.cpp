@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 #include "desktop/desktop_host.h"
 #include "desktop/fight_view.h"
 #include "desktop/synthetic_input.h"
@@ -45,7 +45,7 @@ Rect Checked(const ScriptLine& line, const Rect& area) {
   return area;
 }
 
-void ClickAttack(const FightLayout& layout, const FightScroll& scroll, const TSouboj& fight,
+void ClickAttack(const FightLayout& layout, const FightScroll& scroll, const FightWindow& fight,
                  const ScriptLine& line) {
   const int32_t n = NumberArgument(line);
   const long found = FindLabel(fight.ActionLabels, n);
@@ -53,14 +53,14 @@ void ClickAttack(const FightLayout& layout, const FightScroll& scroll, const TSo
   const auto index = static_cast<std::size_t>(found);
   const int row = FightLayout::AttackRowShowing(index, scroll.AttackRow);
   // A mouse already on the label clicks without entering it again.
-  const bool on_it = fight.EnteredKind() == TSouboj::Entered::Attack &&
+  const bool on_it = fight.EnteredKind() == FightWindow::Entered::Attack &&
                      fight.EnteredLabel() == index && row == scroll.AttackRow;
   if (!on_it) PushCrossing(layout.Picture());
   PushWheelOver(layout.ActionHeading(), scroll.AttackRow, row);
   PushClick(Checked(line, layout.AttackAreaScrolledTo(index, row)));
 }
 
-void ClickListLabel(const FightLayout& layout, const FightScroll& scroll, const TSouboj& fight,
+void ClickListLabel(const FightLayout& layout, const FightScroll& scroll, const FightWindow& fight,
                     const ScriptLine& line, UseList list, std::string_view what) {
   const int32_t n = NumberArgument(line);
   if (fight.OpenList != list) {
@@ -73,7 +73,7 @@ void ClickListLabel(const FightLayout& layout, const FightScroll& scroll, const 
   }
   const auto index = static_cast<std::size_t>(found);
   const int row = FightLayout::UseRowShowing(index, scroll.UseRow);
-  const bool on_it = fight.EnteredKind() == TSouboj::Entered::Use &&
+  const bool on_it = fight.EnteredKind() == FightWindow::Entered::Use &&
                      fight.EnteredLabel() == index && row == scroll.UseRow;
   if (!on_it) PushCrossing(layout.ListHeading());
   PushWheelOver(layout.ListHeading(), scroll.UseRow, row);
@@ -83,7 +83,7 @@ void ClickListLabel(const FightLayout& layout, const FightScroll& scroll, const 
 }  // namespace
 
 bool ApplyFightLine(DesktopHost& host, const Layer& top, const ScriptLine& line) {
-  auto* fight = dynamic_cast<TSouboj*>(top.Window());
+  auto* fight = dynamic_cast<FightWindow*>(top.Window());
   if (!fight) DoesNotFit(line);
   // The view on the screen knows how far its lists are scrolled; any other
   // layer showing the fight is taken as unscrolled.

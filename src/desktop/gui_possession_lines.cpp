@@ -52,8 +52,8 @@ constexpr std::array<std::string_view, kRaiseCount> kRaiseNames = {
     "zivoty", "mana", "sila", "obratnost", "energie", "rychlost"};
 
 void ApplySheet(DesktopHost& host, const ScriptLine& line, const Layer& top) {
-  const auto view = ViewOn<SheetView, TForm2>(host, top, line);
-  const auto* sheet = dynamic_cast<const TForm2*>(view->Window());
+  const auto view = ViewOn<SheetView, CharacterSheetWindow>(host, top, line);
+  const auto* sheet = dynamic_cast<const CharacterSheetWindow*>(view->Window());
   if (line.Command == "close") {
     ExpectNoArguments(line);
     PushClick(view->CloseButtonArea());
@@ -75,7 +75,7 @@ void ApplySheet(DesktopHost& host, const ScriptLine& line, const Layer& top) {
 
 void ClickInventoryEntry(InventoryView& view, const ScriptLine& line, InventoryList list,
                          int32_t number, std::string_view what) {
-  if (!TInventory::Find(view.Labels(list), number)) {
+  if (!InventoryWindow::Find(view.Labels(list), number)) {
     throw ScriptError(line.Command + ": " + std::string(what) + " " + std::to_string(number) +
                       " is not in the list");
   }
@@ -93,7 +93,7 @@ void ClickInventoryEntry(InventoryView& view, const ScriptLine& line, InventoryL
 }
 
 void ApplyInventory(DesktopHost& host, const ScriptLine& line, const Layer& top) {
-  const auto view = ViewOn<InventoryView, TInventory>(host, top, line);
+  const auto view = ViewOn<InventoryView, InventoryWindow>(host, top, line);
   const std::string& command = line.Command;
   if (command == "close") {
     ExpectNoArguments(line);
@@ -122,8 +122,8 @@ void ApplyInventory(DesktopHost& host, const ScriptLine& line, const Layer& top)
 }
 
 void ApplyShop(DesktopHost& host, const ScriptLine& line, const Layer& top) {
-  const auto view = ViewOn<ShopView, TObchod>(host, top, line);
-  const auto* shop = dynamic_cast<const TObchod*>(view->Window());
+  const auto view = ViewOn<ShopView, ShopWindow>(host, top, line);
+  const auto* shop = dynamic_cast<const ShopWindow*>(view->Window());
   if (line.Command == "close") {
     ExpectNoArguments(line);
     PushClick(view->CloseButtonArea());
@@ -143,8 +143,8 @@ void ApplyShop(DesktopHost& host, const ScriptLine& line, const Layer& top) {
 }
 
 void ApplySell(DesktopHost& host, const ScriptLine& line, const Layer& top) {
-  const auto view = ViewOn<SellView, TProdej>(host, top, line);
-  const auto* sale = dynamic_cast<const TProdej*>(view->Window());
+  const auto view = ViewOn<SellView, SellWindow>(host, top, line);
+  const auto* sale = dynamic_cast<const SellWindow*>(view->Window());
   if (line.Command == "close") {
     ExpectNoArguments(line);
     PushClick(view->CloseButtonArea());

@@ -30,7 +30,7 @@
 #include "script/window_drivers.h"
 #include "script/window_stack.h"
 #include "state/settings_window.h"
-#include "ui/picture_popup.h"
+#include "ui/picture_popup_window.h"
 
 namespace qv {
 
@@ -97,7 +97,7 @@ class GuiScriptRunner {
     // opened or the one under a window it closed.
     if (ticks_to_pass_ > 0) {
       --ticks_to_pass_;
-      if (TimerRuns()) player_->Session().Form.TimerTimer();
+      if (TimerRuns()) player_->Session().Form.TimerTick();
       return 0;
     }
     while (!Host().ProgramEnded()) {
@@ -227,7 +227,7 @@ class GuiScriptRunner {
 
   bool ApplyGame(const ScriptLine& line) {
     GameView& game = *player_->Game();
-    const TForm1& form = player_->Session().Form;
+    const GameWindow& form = player_->Session().Form;
     const std::string& command = line.Command;
     const auto count_error = [&](std::string_view what, int32_t n, std::size_t shown) {
       return ScriptError(command + ": there is no " + std::string(what) + " " + std::to_string(n) +
@@ -304,7 +304,7 @@ class GuiScriptRunner {
   }
 
   bool ApplyAnswer(const ScriptLine& line, const Layer& top) {
-    auto* window = dynamic_cast<TForm16*>(top.Window());
+    auto* window = dynamic_cast<AnswerPromptWindow*>(top.Window());
     if (!window || line.Command != "answer") DoesNotFit(line, "answer");
     PushText(line.Text);
     PushClick(AnswerView(Host(), *window).OkArea(Host().Paint()));
@@ -312,7 +312,7 @@ class GuiScriptRunner {
   }
 
   bool ApplyPicture(const ScriptLine& line, const Layer& top) {
-    auto* window = dynamic_cast<TForm13*>(top.Window());
+    auto* window = dynamic_cast<PicturePopupWindow*>(top.Window());
     if (!window || line.Command != "close") DoesNotFit(line, "picture");
     ExpectNoArguments(line);
     if (window->Width < 1 || window->Height < 1) {
@@ -323,7 +323,7 @@ class GuiScriptRunner {
   }
 
   bool ApplyLoadList(const ScriptLine& line, const Layer& top) {
-    auto* window = dynamic_cast<TForm10*>(top.Window());
+    auto* window = dynamic_cast<LoadListWindow*>(top.Window());
     if (!window) DoesNotFit(line, "load-list");
     if (line.Command == "close") {
       ExpectNoArguments(line);
@@ -342,7 +342,7 @@ class GuiScriptRunner {
   }
 
   bool ApplySave(const ScriptLine& line, const Layer& top) {
-    auto* window = dynamic_cast<TSaveForm*>(top.Window());
+    auto* window = dynamic_cast<SaveWindow*>(top.Window());
     if (!window) DoesNotFit(line, "save");
     SaveView view(Host(), *window);
     if (line.Command == "nosave") {
@@ -352,14 +352,14 @@ class GuiScriptRunner {
     }
     if (line.Command != "save") DoesNotFit(line, "save");
     // The field proposes a name; the script's name replaces it.
-    for (std::size_t i = 0; i < window->Edit1.size(); ++i) PushKey(SDLK_BACKSPACE);
+    for (std::size_t i = 0; i < window->NameField.size(); ++i) PushKey(SDLK_BACKSPACE);
     PushText(line.Text);
     PushClick(view.SaveArea());
     return true;
   }
 
   bool ApplySettings(const ScriptLine& line, const Layer& top) {
-    auto* window = dynamic_cast<TForm15*>(top.Window());
+    auto* window = dynamic_cast<SettingsWindow*>(top.Window());
     if (!window) DoesNotFit(line, "settings");
     SettingsView view(Host(), *window);
     const std::string& command = line.Command;
@@ -371,14 +371,14 @@ class GuiScriptRunner {
     };
     if (command == "sound" || command == "music") {
       const int row = command == "sound" ? 0 : 1;
-      const bool checked = row == 0 ? window->CheckBox1 : window->CheckBox2;
+      const bool checked = row == 0 ? window->SoundOn : window->MusicOn;
       if (on_off() != checked) PushClick(view.CheckBoxArea(row));
       return true;
     }
     if (command == "sound-volume" || command == "music-volume") {
       const int row = command == "sound-volume" ? 0 : 1;
       const int32_t volume = NumberArgument(line);
-      if (volume < TForm15::kSliderMin || volume > TForm15::kSliderMax) {
+      if (volume < SettingsWindow::kSliderMin || volume > SettingsWindow::kSliderMax) {
         throw ScriptError(command + ": the slider goes from 0 to 255, not " +
                           std::to_string(volume));
       }

@@ -7,11 +7,11 @@
 
 #include "desktop/canvas.h"
 #include "host/font.h"
-#include "possessions/inventory.h"
+#include "possessions/inventory_window.h"
 
 namespace qv::inventory_layout {
 
-inline constexpr int kMoneyLeft = TInventory::kObjectsLeft;
+inline constexpr int kMoneyLeft = InventoryWindow::kObjectsLeft;
 inline constexpr int kMoneyTop = 12;
 inline constexpr int kMoneyGap = 6;  // between the currency and the amount
 inline constexpr int kHeadingTop = 34;

@@ -16,9 +16,10 @@ namespace {
 
 using namespace inventory_layout;
 
-constexpr int kColumnLefts[] = {TInventory::kObjectsLeft, TInventory::kItemsLeft,
-                                TInventory::kWeaponsLeft};
-constexpr int kColumnEnds[] = {TInventory::kItemsLeft, TInventory::kWeaponsLeft, kRightColumnEnd};
+constexpr int kColumnLefts[] = {InventoryWindow::kObjectsLeft, InventoryWindow::kItemsLeft,
+                                InventoryWindow::kWeaponsLeft};
+constexpr int kColumnEnds[] = {InventoryWindow::kItemsLeft, InventoryWindow::kWeaponsLeft,
+                               kRightColumnEnd};
 constexpr InventoryList kLists[] = {InventoryList::Objects, InventoryList::Items,
                                     InventoryList::Weapons, InventoryList::Armour};
 
@@ -41,11 +42,12 @@ void DrawLines(Canvas& canvas, const std::vector<std::string_view>& lines, Colou
 
 }  // namespace
 
-InventoryView::InventoryView(DesktopHost& host, TInventory& window) : host_(host), window_(window) {
+InventoryView::InventoryView(DesktopHost& host, InventoryWindow& window)
+    : host_(host), window_(window) {
   for (ListScroll& scroll : scroll_) {
-    scroll.BandTop = TInventory::kListTop;
+    scroll.BandTop = InventoryWindow::kListTop;
     scroll.BandBottom = kListBottom;
-    scroll.RowHeight = TInventory::kRowHeight;
+    scroll.RowHeight = InventoryWindow::kRowHeight;
   }
 }
 
@@ -79,11 +81,11 @@ int InventoryView::ColumnOf(InventoryList list) {
 Rect InventoryView::CloseButtonArea() const { return CloseArea(host_, Area()); }
 
 int InventoryView::ContentBottom(int column) const {
-  int bottom = TInventory::kListTop;
+  int bottom = InventoryWindow::kListTop;
   for (InventoryList list : kLists) {
     if (ColumnOf(list) != column) continue;
     for (const TLELabel& label : Labels(list)) {
-      bottom = std::max(bottom, label.Top + TInventory::kRowHeight);
+      bottom = std::max(bottom, label.Top + InventoryWindow::kRowHeight);
     }
   }
   return bottom;
@@ -91,8 +93,8 @@ int InventoryView::ContentBottom(int column) const {
 
 Rect InventoryView::ColumnArea(int column) const {
   const auto c = static_cast<std::size_t>(column);
-  return Rect{window_.Left + kColumnLefts[c], window_.Top + TInventory::kListTop,
-              kColumnEnds[c] - kColumnLefts[c], kListBottom - TInventory::kListTop};
+  return Rect{window_.Left + kColumnLefts[c], window_.Top + InventoryWindow::kListTop,
+              kColumnEnds[c] - kColumnLefts[c], kListBottom - InventoryWindow::kListTop};
 }
 
 int InventoryView::ColumnAt(int x, int y) const {
@@ -110,17 +112,17 @@ Rect InventoryView::EntryRect(const TLELabel& label, int column) const {
   // its clicks.
   const int width = std::min(size.Width, kColumnEnds[column] - label.Left);
   return Rect{window_.Left + label.Left, window_.Top + scroll.ShownTop(label.Top), width,
-              TInventory::kRowHeight};
+              InventoryWindow::kRowHeight};
 }
 
 Rect InventoryView::EntryArea(InventoryList list, int32_t number) const {
-  const TLELabel* label = TInventory::Find(Labels(list), number);
+  const TLELabel* label = InventoryWindow::Find(Labels(list), number);
   if (!label) return {};
   return EntryRect(*label, ColumnOf(list));
 }
 
 int InventoryView::NotchesToShow(InventoryList list, int32_t number) const {
-  const TLELabel* label = TInventory::Find(Labels(list), number);
+  const TLELabel* label = InventoryWindow::Find(Labels(list), number);
   if (!label) return 0;
   const int column = ColumnOf(list);
   return scroll_[static_cast<std::size_t>(column)].NotchesToShow(label->Top, ContentBottom(column));
@@ -169,8 +171,8 @@ void InventoryView::Draw(Canvas& canvas) {
   canvas.Frame(area, look.Game.WindowColour, kFramePen);
   const Colour text = TextColourOn(background);
 
-  const TextSize currency =
-      canvas.Text(kMoneyFont, window_.Label9, text, area.Left + kMoneyLeft, area.Top + kMoneyTop);
+  const TextSize currency = canvas.Text(kMoneyFont, window_.CurrencyLabel, text,
+                                        area.Left + kMoneyLeft, area.Top + kMoneyTop);
   canvas.Text(kMoneyFont, window_.Prachy, text, area.Left + kMoneyLeft + currency.Width + kMoneyGap,
               area.Top + kMoneyTop);
   const std::string_view headings[] = {inventory_text::kObjects, inventory_text::kItems,
@@ -227,7 +229,7 @@ void InventoryView::HandleEvent(const SDL_Event& event) {
         if (!hovering_ || hit.List != hovered_.List || hit.Number != hovered_.Number) Enter(hit);
         hovering_ = true;
         hovered_ = hit;
-        const TLELabel* label = TInventory::Find(Labels(hit.List), hit.Number);
+        const TLELabel* label = InventoryWindow::Find(Labels(hit.List), hit.Number);
         host_.SetHandCursor(label && label->HandCursor);
         return;
       }
@@ -236,7 +238,7 @@ void InventoryView::HandleEvent(const SDL_Event& event) {
       if (CloseButtonArea().Contains(x, y)) {
         window_.KrizekMouseMove();
       } else if (Area().Contains(x, y)) {
-        window_.Image1MouseMove();
+        window_.BackgroundMouseMove();
       }
       return;
     }

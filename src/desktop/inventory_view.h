@@ -1,4 +1,4 @@
-// The inventory (TInventory) over the page: the picture "pozadi_inventar",
+// The inventory (InventoryWindow) over the page: the picture "pozadi_inventar",
 // the money line, the four lists under their headings, the description of
 // the entry under the mouse and the messages of what was used or put on.
 // Each column scrolls on its own with the wheel when it is longer than the
@@ -11,7 +11,7 @@
 
 #include "desktop/layer.h"
 #include "desktop/list_scroll.h"
-#include "possessions/inventory.h"
+#include "possessions/inventory_window.h"
 
 namespace qv {
 
@@ -21,7 +21,7 @@ enum class InventoryList { Objects, Items, Weapons, Armour };
 
 class InventoryView final : public Layer {
  public:
-  InventoryView(DesktopHost& host, TInventory& window);
+  InventoryView(DesktopHost& host, InventoryWindow& window);
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
@@ -29,7 +29,7 @@ class InventoryView final : public Layer {
   ModalWindow* Window() const override { return &window_; }
 
   Rect Area() const {
-    return Rect{window_.Left, window_.Top, TInventory::kWidth, TInventory::kHeight};
+    return Rect{window_.Left, window_.Top, InventoryWindow::kWidth, InventoryWindow::kHeight};
   }
   Rect CloseButtonArea() const;
 
@@ -60,7 +60,7 @@ class InventoryView final : public Layer {
   void Enter(const Hit& hit);
 
   DesktopHost& host_;
-  TInventory& window_;
+  InventoryWindow& window_;
   std::array<ListScroll, 3> scroll_;
   bool hovering_ = false;
   // Where the mouse was last seen: the wheel scrolls the column under it.

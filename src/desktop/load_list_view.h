@@ -1,4 +1,4 @@
-// The load list (TForm10) over the main menu: the background "menu", the
+// The load list (LoadListWindow) over the main menu: the background "menu", the
 // heading "Načíst pozici:" and up to 20 saved positions, newest first. A
 // click on an entry chooses it; a click on the background or any character
 // key closes the list; the wheel shows older entries.
@@ -16,7 +16,7 @@ class LoadListView final : public Layer {
   static constexpr int kWidth = 240;
   static constexpr int kHeight = 400;
 
-  LoadListView(DesktopHost& host, TForm10& window) : host_(host), window_(window) {}
+  LoadListView(DesktopHost& host, LoadListWindow& window) : host_(host), window_(window) {}
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
@@ -30,7 +30,7 @@ class LoadListView final : public Layer {
   int LabelAt(int x, int y) const;
 
   DesktopHost& host_;
-  TForm10& window_;
+  LoadListWindow& window_;
 };
 
 }  // namespace qv

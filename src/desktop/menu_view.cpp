@@ -32,11 +32,13 @@ constexpr MenuButton kButtons[] = {MenuButton::NewGame, MenuButton::Load, MenuBu
 }  // namespace
 
 Rect MenuView::ButtonArea(MenuButton button) const {
-  const ShownPicture picture = host_.Pictures().Skin(TForm8::NormalPicture(button), kFuchsia);
+  const ShownPicture picture =
+      host_.Pictures().Skin(StartMenuWindow::NormalPicture(button), kFuchsia);
   const int width = picture.Texture ? picture.Width : kMissingButtonWidth;
   const int height = picture.Texture ? picture.Height : kMissingButtonHeight;
   const int index = static_cast<int>(button);
-  return Rect{TForm8::CentredLeft(width), kFirstButtonTop + index * kButtonSpacing, width, height};
+  return Rect{StartMenuWindow::CentredLeft(width), kFirstButtonTop + index * kButtonSpacing, width,
+              height};
 }
 
 int MenuView::ButtonAt(int x, int y) const {
@@ -49,25 +51,26 @@ int MenuView::ButtonAt(int x, int y) const {
 void MenuView::Draw(Canvas& canvas) {
   const DesktopLook look = host_.Look();
   PictureTextures& pictures = canvas.Pictures();
-  const ShownPicture background = pictures.Skin(TForm8::kBackgroundPicture, kFuchsia);
+  const ShownPicture background = pictures.Skin(StartMenuWindow::kBackgroundPicture, kFuchsia);
   DrawMenuBackground(canvas, host_.Shape().Available(), Rect{0, 0, kWidth, kHeight},
                      look.Menu.MainBackground, background);
-  const ShownPicture title_picture = pictures.Skin(TForm8::kTitlePicture, kFuchsia);
-  canvas.DrawPicture(title_picture, TForm8::CentredLeft(title_picture.Width), kTitlePictureTop);
+  const ShownPicture title_picture = pictures.Skin(StartMenuWindow::kTitlePicture, kFuchsia);
+  canvas.DrawPicture(title_picture, StartMenuWindow::CentredLeft(title_picture.Width),
+                     kTitlePictureTop);
 
   // The skin's colours are meant for its background picture; without it the
   // labels stand on the bare window and must show there.
   const auto colour = [&](Colour skin_colour) { return background.Texture ? skin_colour : kWhite; };
   const TextSize author = canvas.Measure(look.Menu.JmenoAutora.Font, menu_.AuthorLabel);
   canvas.Text(look.Menu.JmenoAutora.Font, menu_.AuthorLabel, colour(look.Menu.JmenoAutora.Colour),
-              TForm8::CentredLeft(author.Width), kAuthorTop);
+              StartMenuWindow::CentredLeft(author.Width), kAuthorTop);
   const TextSize title = canvas.Measure(look.Menu.JmenoHry.Font, menu_.GameTitle);
   canvas.Text(look.Menu.JmenoHry.Font, menu_.GameTitle, colour(look.Menu.JmenoHry.Colour),
-              TForm8::CentredLeft(title.Width), kTitleTop);
+              StartMenuWindow::CentredLeft(title.Width), kTitleTop);
 
   for (MenuButton button : kButtons) {
     const Rect area = ButtonArea(button);
-    const ShownPicture normal = pictures.Skin(TForm8::NormalPicture(button), kFuchsia);
+    const ShownPicture normal = pictures.Skin(StartMenuWindow::NormalPicture(button), kFuchsia);
     // The hover picture is loaded when a button first lights up.
     const ShownPicture shown = menu_.IsLit(button) && normal.Texture
                                    ? pictures.Skin(menu_.ButtonPicture(button), kFuchsia)

@@ -1,4 +1,4 @@
-// The main menu (TForm8): a 240 x 400 window of its own with the background
+// The main menu (StartMenuWindow): a 240 x 400 window of its own with the background
 // "menu" (fuchsia see-through), the title picture, the gamebook's author
 // line and title, and four picture buttons that light up under the mouse.
 // Enter or "1" starts a new game, "2" loads, "3" shows the about window, Esc
@@ -7,7 +7,7 @@
 
 #include "desktop/layer.h"
 #include "ui/start_action.h"
-#include "ui/start_menu.h"
+#include "ui/start_menu_window.h"
 
 namespace qv {
 
@@ -15,10 +15,10 @@ class DesktopHost;
 
 class MenuView final : public Layer {
  public:
-  static constexpr int kWidth = TForm8::kWidth;
-  static constexpr int kHeight = TForm8::kHeight;
+  static constexpr int kWidth = StartMenuWindow::kWidth;
+  static constexpr int kHeight = StartMenuWindow::kHeight;
 
-  MenuView(DesktopHost& host, TForm8& menu) : host_(host), menu_(menu) {}
+  MenuView(DesktopHost& host, StartMenuWindow& menu) : host_(host), menu_(menu) {}
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
@@ -36,7 +36,7 @@ class MenuView final : public Layer {
   int ButtonAt(int x, int y) const;
 
   DesktopHost& host_;
-  TForm8& menu_;
+  StartMenuWindow& menu_;
 };
 
 }  // namespace qv

@@ -30,15 +30,15 @@ ModalViewFactory ViewOf(DesktopHost& host) {
 }  // namespace
 
 void RegisterModalViews(DesktopHost& host) {
-  host.RegisterModalView("answer", ViewOf<AnswerView, TForm16>(host));
-  host.RegisterModalView("picture", ViewOf<PictureView, TForm13>(host));
-  host.RegisterModalView("settings", ViewOf<SettingsView, TForm15>(host));
-  host.RegisterModalView("save", ViewOf<SaveView, TSaveForm>(host));
-  host.RegisterModalView("fight", ViewOf<FightView, TSouboj>(host));
-  host.RegisterModalView("sheet", ViewOf<SheetView, TForm2>(host));
-  host.RegisterModalView("inventory", ViewOf<InventoryView, TInventory>(host));
-  host.RegisterModalView("shop", ViewOf<ShopView, TObchod>(host));
-  host.RegisterModalView("sell", ViewOf<SellView, TProdej>(host));
+  host.RegisterModalView("answer", ViewOf<AnswerView, AnswerPromptWindow>(host));
+  host.RegisterModalView("picture", ViewOf<PictureView, PicturePopupWindow>(host));
+  host.RegisterModalView("settings", ViewOf<SettingsView, SettingsWindow>(host));
+  host.RegisterModalView("save", ViewOf<SaveView, SaveWindow>(host));
+  host.RegisterModalView("fight", ViewOf<FightView, FightWindow>(host));
+  host.RegisterModalView("sheet", ViewOf<SheetView, CharacterSheetWindow>(host));
+  host.RegisterModalView("inventory", ViewOf<InventoryView, InventoryWindow>(host));
+  host.RegisterModalView("shop", ViewOf<ShopView, ShopWindow>(host));
+  host.RegisterModalView("sell", ViewOf<SellView, SellWindow>(host));
 }
 
 }  // namespace qv

@@ -1,4 +1,4 @@
-// The name entry (TForm14): the whole window in the main background colour,
+// The name entry (NameEntryWindow): the whole window in the main background colour,
 // the picture "pozadi_postava" in the middle, the prompt, the name field
 // with its label and the "ok" picture. Enter (anywhere) or "ok" takes the
 // name, an empty one too.
@@ -6,7 +6,7 @@
 
 #include "desktop/layer.h"
 #include "desktop/text_field.h"
-#include "ui/name_entry.h"
+#include "ui/name_entry_window.h"
 #include "ui/start_action.h"
 
 namespace qv {
@@ -15,7 +15,7 @@ class DesktopHost;
 
 class NameView final : public Layer {
  public:
-  NameView(DesktopHost& host, TForm14& window)
+  NameView(DesktopHost& host, NameEntryWindow& window)
       : host_(host), window_(window), field_(window.Edit) {}
 
   void Draw(Canvas& canvas) override;
@@ -31,7 +31,7 @@ class NameView final : public Layer {
 
  private:
   DesktopHost& host_;
-  TForm14& window_;
+  NameEntryWindow& window_;
   TextField field_;
 };
 

@@ -11,15 +11,15 @@ const Font kCaptionFont{"Arial", 10, {}};
 
 }  // namespace
 
-PictureView::PictureView(DesktopHost& host, TForm13& window)
+PictureView::PictureView(DesktopHost& host, PicturePopupWindow& window)
     : host_(host),
       window_(window),
-      texture_(UploadPicture(host.Renderer(), window.Image1, SeeThrough(host.Look().Menu))) {}
+      texture_(UploadPicture(host.Renderer(), window.Image, SeeThrough(host.Look().Menu))) {}
 
 void PictureView::Draw(Canvas& canvas) {
   const Rect window{window_.Left, window_.Top, window_.ClientWidth(), window_.ClientHeight()};
   FillSmallWindow(canvas, host_.Look().Menu, window);
-  const ShownPicture picture{texture_.get(), window_.Image1.Width, window_.Image1.Height};
+  const ShownPicture picture{texture_.get(), window_.Image.Width, window_.Image.Height};
   canvas.DrawPictureClipped(picture, PictureArea());
   const TextSize caption = canvas.Measure(kCaptionFont, window_.Caption);
   canvas.Text(kCaptionFont, window_.Caption, kWhite,

@@ -1,11 +1,11 @@
-// The picture pop-up (TForm13) over the page: the picture unscaled from the
+// The picture pop-up (PicturePopupWindow) over the page: the picture unscaled from the
 // top left, cut at the window's edge, and its caption centred 5 pixels below
 // it. A click on the picture closes it.
 #pragma once
 
 #include "desktop/layer.h"
 #include "desktop/sdl_handles.h"
-#include "ui/picture_popup.h"
+#include "ui/picture_popup_window.h"
 
 namespace qv {
 
@@ -13,7 +13,7 @@ class DesktopHost;
 
 class PictureView final : public Layer {
  public:
-  PictureView(DesktopHost& host, TForm13& window);
+  PictureView(DesktopHost& host, PicturePopupWindow& window);
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
@@ -26,7 +26,7 @@ class PictureView final : public Layer {
 
  private:
   DesktopHost& host_;
-  TForm13& window_;
+  PicturePopupWindow& window_;
   TextureHandle texture_;
 };
 

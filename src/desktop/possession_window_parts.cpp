@@ -45,9 +45,9 @@ void DrawEntryLabel(Canvas& canvas, const TLELabel& label, Colour text, int x, i
 
 void DrawMoneyHeading(Canvas& canvas, const MoneyHeading& heading, Colour text,
                       const Rect& window) {
-  canvas.Text(heading.HeadingFont, heading.Label1, text, window.Left + heading.Label1Left,
+  canvas.Text(heading.HeadingFont, heading.Title, text, window.Left + heading.TitleLeft,
               window.Top + MoneyHeading::kHeadingTop);
-  canvas.Text(heading.MoneyFont, heading.Label2, text, window.Left + heading.Label2Left,
+  canvas.Text(heading.MoneyFont, heading.Money, text, window.Left + heading.MoneyLeft,
               window.Top + MoneyHeading::kMoneyTop);
 }
 

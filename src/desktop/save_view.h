@@ -1,4 +1,4 @@
-// The save window (TSaveForm) over the page: the picture "pozadi_postava",
+// The save window (SaveWindow) over the page: the picture "pozadi_postava",
 // the heading "Chceš uložit pozici?", the name field after "Název:", and the
 // pictures "ulozit" (save) and, lower, "neukladat" (do not save).
 #pragma once
@@ -13,8 +13,8 @@ class DesktopHost;
 
 class SaveView final : public Layer {
  public:
-  SaveView(DesktopHost& host, TSaveForm& window)
-      : host_(host), window_(window), field_(window.Edit1) {}
+  SaveView(DesktopHost& host, SaveWindow& window)
+      : host_(host), window_(window), field_(window.NameField) {}
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
@@ -22,7 +22,7 @@ class SaveView final : public Layer {
   ModalWindow* Window() const override { return &window_; }
 
   Rect Area() const {
-    return Rect{window_.Left, window_.Top, TSaveForm::kWidth, TSaveForm::kHeight};
+    return Rect{window_.Left, window_.Top, SaveWindow::kWidth, SaveWindow::kHeight};
   }
   Rect FieldArea() const;
   Rect SaveArea() const;
@@ -32,7 +32,7 @@ class SaveView final : public Layer {
   Rect PictureArea(std::string_view name, int centre_below_top) const;
 
   DesktopHost& host_;
-  TSaveForm& window_;
+  SaveWindow& window_;
   TextField field_;
 };
 

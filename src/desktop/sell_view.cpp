@@ -9,10 +9,10 @@ namespace qv {
 
 using namespace trading_layout;
 
-SellView::SellView(DesktopHost& host, TProdej& window)
+SellView::SellView(DesktopHost& host, SellWindow& window)
     : host_(host),
       window_(window),
-      column_(host, TProdej::kEntryTop, kEntriesBottom, TProdej::kEntrySpacing) {}
+      column_(host, SellWindow::kEntryTop, kEntriesBottom, SellWindow::kEntrySpacing) {}
 
 Rect SellView::CloseButtonArea() const { return CloseArea(host_, Area()); }
 
@@ -23,9 +23,7 @@ LabelColumn::Labels SellView::Labels() const {
   return labels;
 }
 
-Rect SellView::EntryArea(std::size_t entry) const {
-  return column_.Area(Labels(), entry, Area());
-}
+Rect SellView::EntryArea(std::size_t entry) const { return column_.Area(Labels(), entry, Area()); }
 
 int SellView::NotchesToShow(std::size_t entry) const {
   return column_.NotchesToShow(Labels(), entry);

@@ -1,4 +1,4 @@
-// The selling window (TProdej) over the page: the picture "pozadi_inventar",
+// The selling window (SellWindow) over the page: the picture "pozadi_inventar",
 // the heading "Prodej" with the money line under it, one option label per
 // piece held, the price and description of the piece under the mouse at the
 // bottom, and the close picture "krizek". A long list scrolls with the
@@ -7,8 +7,8 @@
 
 #include <cstddef>
 
-#include "desktop/layer.h"
 #include "desktop/label_column.h"
+#include "desktop/layer.h"
 #include "possessions/sell_window.h"
 
 namespace qv {
@@ -17,14 +17,16 @@ class DesktopHost;
 
 class SellView final : public Layer {
  public:
-  SellView(DesktopHost& host, TProdej& window);
+  SellView(DesktopHost& host, SellWindow& window);
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
   std::string_view Kind() const override { return window_.Kind(); }
   ModalWindow* Window() const override { return &window_; }
 
-  Rect Area() const { return Rect{window_.Left, window_.Top, TProdej::kWidth, TProdej::kHeight}; }
+  Rect Area() const {
+    return Rect{window_.Left, window_.Top, SellWindow::kWidth, SellWindow::kHeight};
+  }
   Rect CloseButtonArea() const;
   // Entry i (index into the window's entries) where it stands now; empty
   // when hidden or scrolled out of sight.
@@ -39,7 +41,7 @@ class SellView final : public Layer {
   LabelColumn::Labels Labels() const;
 
   DesktopHost& host_;
-  TProdej& window_;
+  SellWindow& window_;
   LabelColumn column_;
   std::size_t hovered_ = kNone;
 };

@@ -29,8 +29,8 @@ Rect SettingsView::SliderArea(int row) const {
 }
 
 Rect SettingsView::OkArea() const {
-  return Rect{window_.Left + (TForm15::kWidth - 60) / 2, window_.Top + TForm15::kHeight - 30, 60,
-              22};
+  return Rect{window_.Left + (SettingsWindow::kWidth - 60) / 2,
+              window_.Top + SettingsWindow::kHeight - 30, 60, 22};
 }
 
 void SettingsView::Draw(Canvas& canvas) {
@@ -39,8 +39,8 @@ void SettingsView::Draw(Canvas& canvas) {
   canvas.Frame(area, host_.Look().Game.FrameColour, 2);
   canvas.Text(kCaptionFont, kSettingsCaption, kWhite, area.Left + 10, area.Top + 8);
   const std::string_view rows[2] = {kSoundsRow, kMusicRow};
-  const bool checked[2] = {window_.CheckBox1, window_.CheckBox2};
-  const int32_t positions[2] = {window_.TrackBar1, window_.TrackBar2};
+  const bool checked[2] = {window_.SoundOn, window_.MusicOn};
+  const int32_t positions[2] = {window_.SoundVolume, window_.MusicVolume};
   for (int row = 0; row < 2; ++row) {
     canvas.Text(kControlFont, rows[row], kWhite, area.Left + kSliderLeft, area.Top + kRowTops[row]);
     const Rect check = CheckBoxArea(row);
@@ -64,33 +64,34 @@ void SettingsView::Draw(Canvas& canvas) {
 }
 
 int SettingsView::TrackOffset(int32_t position) {
-  return (std::clamp<int32_t>(position, 0, TForm15::kSliderMax) * kSliderWidth +
-          TForm15::kSliderMax / 2) /
-         TForm15::kSliderMax;
+  return (std::clamp<int32_t>(position, 0, SettingsWindow::kSliderMax) * kSliderWidth +
+          SettingsWindow::kSliderMax / 2) /
+         SettingsWindow::kSliderMax;
 }
 
 int32_t SettingsView::PositionAt(int offset) {
-  return (std::clamp(offset, 0, kSliderWidth) * TForm15::kSliderMax + kSliderWidth / 2) /
+  return (std::clamp(offset, 0, kSliderWidth) * SettingsWindow::kSliderMax + kSliderWidth / 2) /
          kSliderWidth;
 }
 
 void SettingsView::Slide(int row, int x) {
   const int32_t position = PositionAt(x - (window_.Left + kSliderLeft));
   if (row == 0) {
-    if (position != window_.TrackBar1) window_.TrackBar1Change(position);
-  } else if (position != window_.TrackBar2) {
-    window_.TrackBar2Change(position);
+    if (position != window_.SoundVolume) window_.SoundVolumeChange(position);
+  } else if (position != window_.MusicVolume) {
+    window_.MusicVolumeChange(position);
   }
 }
 
 void SettingsView::Step(int row, int delta) {
-  const int32_t now = row == 0 ? window_.TrackBar1 : window_.TrackBar2;
-  const int32_t next = std::clamp<int32_t>(now + delta, TForm15::kSliderMin, TForm15::kSliderMax);
+  const int32_t now = row == 0 ? window_.SoundVolume : window_.MusicVolume;
+  const int32_t next =
+      std::clamp<int32_t>(now + delta, SettingsWindow::kSliderMin, SettingsWindow::kSliderMax);
   if (next == now) return;
   if (row == 0) {
-    window_.TrackBar1Change(next);
+    window_.SoundVolumeChange(next);
   } else {
-    window_.TrackBar2Change(next);
+    window_.MusicVolumeChange(next);
   }
 }
 
@@ -101,9 +102,9 @@ void SettingsView::HandleEvent(const SDL_Event& event) {
       const int x = event.button.x;
       const int y = event.button.y;
       if (CheckBoxArea(0).Contains(x, y)) {
-        window_.CheckBox1Click(!window_.CheckBox1);
+        window_.SoundOnClick(!window_.SoundOn);
       } else if (CheckBoxArea(1).Contains(x, y)) {
-        window_.CheckBox2Click(!window_.CheckBox2);
+        window_.MusicOnClick(!window_.MusicOn);
       } else if (OkArea().Contains(x, y)) {
         window_.OkClick();
       } else {

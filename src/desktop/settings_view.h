@@ -1,4 +1,4 @@
-// The settings window (TForm15) over the page: "Zvuky" and "Hudba", each
+// The settings window (SettingsWindow) over the page: "Zvuky" and "Hudba", each
 // with its "Zapnuto" check box and a slider 0..255, and "OK", which keeps
 // the values in the settings file. Esc closes it without writing the file.
 // The arrow keys move the slider last clicked (the sounds' at first) by one.
@@ -13,14 +13,16 @@ class DesktopHost;
 
 class SettingsView final : public Layer {
  public:
-  SettingsView(DesktopHost& host, TForm15& window) : host_(host), window_(window) {}
+  SettingsView(DesktopHost& host, SettingsWindow& window) : host_(host), window_(window) {}
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
   std::string_view Kind() const override { return window_.Kind(); }
   ModalWindow* Window() const override { return &window_; }
 
-  Rect Area() const { return Rect{window_.Left, window_.Top, TForm15::kWidth, TForm15::kHeight}; }
+  Rect Area() const {
+    return Rect{window_.Left, window_.Top, SettingsWindow::kWidth, SettingsWindow::kHeight};
+  }
   // Row 0 is "Zvuky", row 1 "Hudba".
   Rect CheckBoxArea(int row) const;
   Rect SliderArea(int row) const;
@@ -36,7 +38,7 @@ class SettingsView final : public Layer {
   void Step(int row, int delta);
 
   DesktopHost& host_;
-  TForm15& window_;
+  SettingsWindow& window_;
   int dragging_ = -1;  // the row whose slider follows the mouse
   int focused_ = 0;    // the row whose slider the arrow keys move
 };

@@ -31,23 +31,23 @@ constexpr int kMissingButtonSize = 16;
 struct AttributeLine {
   RaiseIndex Button;
   std::string_view Caption;
-  const std::string TForm2::*Value;
+  const std::string CharacterSheetWindow::*Value;
 };
 
 constexpr AttributeLine kLines[] = {
-    {kRaiseZivoty, sheet_text::kLives, &TForm2::Zivoty},
-    {kRaiseSila, sheet_text::kStrength, &TForm2::Sila},
-    {kRaiseRychlost, sheet_text::kSpeed, &TForm2::Rychlost},
-    {kRaiseMana, sheet_text::kMana, &TForm2::Mana},
-    {kRaiseObratnost, sheet_text::kDexterity, &TForm2::Obratnost},
-    {kRaiseEnergie, sheet_text::kEnergy, &TForm2::Energie},
+    {kRaiseZivoty, sheet_text::kLives, &CharacterSheetWindow::Zivoty},
+    {kRaiseSila, sheet_text::kStrength, &CharacterSheetWindow::Sila},
+    {kRaiseRychlost, sheet_text::kSpeed, &CharacterSheetWindow::Rychlost},
+    {kRaiseMana, sheet_text::kMana, &CharacterSheetWindow::Mana},
+    {kRaiseObratnost, sheet_text::kDexterity, &CharacterSheetWindow::Obratnost},
+    {kRaiseEnergie, sheet_text::kEnergy, &CharacterSheetWindow::Energie},
 };
 
 }  // namespace
 
 Rect SheetView::RaiseArea(RaiseIndex k) const {
   const ShownPicture button = host_.Pictures().Skin("plusko3d", SeeThrough(host_.Look().Menu));
-  const TForm2::Point at = TForm2::kRaiseButtons[k];
+  const CharacterSheetWindow::Point at = CharacterSheetWindow::kRaiseButtons[k];
   return Rect{window_.Left + at.Left, window_.Top + at.Top,
               button.Texture ? button.Width : kMissingButtonSize,
               button.Texture ? button.Height : kMissingButtonSize};
@@ -130,7 +130,7 @@ void SheetView::HandleEvent(const SDL_Event& event) {
       } else if (CloseButtonArea().Contains(x, y)) {
         window_.KrizekMouseMove();
       } else if (PictureArea().Contains(x, y)) {
-        window_.Image1MouseMove();
+        window_.BackgroundMouseMove();
       }
       return;
     }

@@ -1,11 +1,11 @@
-// The character sheet (TForm2) over the page: the picture "pozadi_postava"
+// The character sheet (CharacterSheetWindow) over the page: the picture "pozadi_postava"
 // with the hero's name, experience, attributes, weapon and armour on it, the
 // raise buttons "plusko3d" at their places while they can be paid for, the
 // close picture "krizek" and the hint line under them.
 #pragma once
 
 #include "desktop/layer.h"
-#include "possessions/character_sheet.h"
+#include "possessions/character_sheet_window.h"
 
 namespace qv {
 
@@ -13,14 +13,17 @@ class DesktopHost;
 
 class SheetView final : public Layer {
  public:
-  SheetView(DesktopHost& host, TForm2& window) : host_(host), window_(window) {}
+  SheetView(DesktopHost& host, CharacterSheetWindow& window) : host_(host), window_(window) {}
 
   void Draw(Canvas& canvas) override;
   void HandleEvent(const SDL_Event& event) override;
   std::string_view Kind() const override { return window_.Kind(); }
   ModalWindow* Window() const override { return &window_; }
 
-  Rect Area() const { return Rect{window_.Left, window_.Top, TForm2::kWidth, TForm2::kHeight}; }
+  Rect Area() const {
+    return Rect{window_.Left, window_.Top, CharacterSheetWindow::kWidth,
+                CharacterSheetWindow::kHeight};
+  }
   // Raise button k where it stands, shown or not.
   Rect RaiseArea(RaiseIndex k) const;
   Rect CloseButtonArea() const;
@@ -32,7 +35,7 @@ class SheetView final : public Layer {
   std::size_t RaiseAt(int x, int y) const;
 
   DesktopHost& host_;
-  TForm2& window_;
+  CharacterSheetWindow& window_;
 };
 
 }  // namespace qv

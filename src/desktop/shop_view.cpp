@@ -9,11 +9,11 @@ namespace qv {
 
 using namespace trading_layout;
 
-ShopView::ShopView(DesktopHost& host, TObchod& window)
+ShopView::ShopView(DesktopHost& host, ShopWindow& window)
     : host_(host),
       window_(window),
-      column_(host, TObchod::kRowTop + TObchod::kRowSpacing /* row 1 */, kEntriesBottom,
-              TObchod::kRowSpacing) {}
+      column_(host, ShopWindow::kRowTop + ShopWindow::kRowSpacing /* row 1 */, kEntriesBottom,
+              ShopWindow::kRowSpacing) {}
 
 Rect ShopView::CloseButtonArea() const { return CloseArea(host_, Area()); }
 
@@ -52,9 +52,9 @@ void ShopView::Draw(Canvas& canvas) {
                hovered_ > 0 ? static_cast<std::size_t>(hovered_ - 1) : LabelColumn::kNone, area,
                kScrollBarLeft);
 
-  canvas.Text(kEntryFont, window_.Label3, text, area.Left + kDescriptionLeft,
+  canvas.Text(kEntryFont, window_.HoverLine, text, area.Left + kDescriptionLeft,
               area.Top + kDescriptionTop);
-  canvas.Text(kEntryFont, window_.Label5, text, area.Left + kBottomLineLeft,
+  canvas.Text(kEntryFont, window_.MessageLine, text, area.Left + kBottomLineLeft,
               area.Top + kBottomLineTop);
   DrawClose(canvas, look.Menu, CloseButtonArea());
 }
@@ -67,7 +67,7 @@ void ShopView::HandleEvent(const SDL_Event& event) {
       hovered_ = RowAt(x, y);
       host_.SetHandCursor(hovered_ > 0);
       if (hovered_ > 0) {
-        window_.Label4MouseMove(hovered_);
+        window_.RowMouseMove(hovered_);
       } else if (CloseButtonArea().Contains(x, y)) {
         window_.CloseMouseMove();
       } else if (Area().Contains(x, y)) {
@@ -86,8 +86,8 @@ void ShopView::HandleEvent(const SDL_Event& event) {
       const int row = RowAt(x, y);
       if (row == 0) return;
       hovered_ = row;
-      window_.Label4MouseMove(row);
-      window_.Label4Click(row);
+      window_.RowMouseMove(row);
+      window_.RowClick(row);
       return;
     }
     case SDL_MOUSEWHEEL:

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "interpreter/game_window.h"
 #include "interpreter/tag_attributes.h"
-#include "interpreter/tform1.h"
 #include "interpreter/variable_command_groups.h"
 #include "parser/wrapping_arithmetic.h"
 #include "state/game_state.h"
@@ -46,41 +46,47 @@ struct AttributeCommand {
 // The texts are exact to the blank: most raise and lower texts end in two
 // blanks, ENERGIE's lower text in one, MAXMANA's JE text in two.
 constexpr AttributeCommand kZivoty{
-    &CharacterState::ZIVOTY, &CharacterState::MAXZIVOTY, "red",
+    &CharacterState::ZIVOTY,    &CharacterState::MAXZIVOTY, "red",
     {"Obnovil sis ", QV_LIVES}, {"Ztratil jsi ", QV_LIVES}, {QV_YOU_HAVE, QV_LIVES}};
 constexpr AttributeCommand kMana{
-    &CharacterState::MANA, &CharacterState::MAXMANA, "aqua",
+    &CharacterState::MANA,      &CharacterState::MAXMANA,   "aqua",
     {"Obnovil sis ", " many!"}, {"Ztratil jsi ", " many!"}, {QV_YOU_HAVE, " many!"}};
-constexpr AttributeCommand kMaxZivoty{
-    &CharacterState::MAXZIVOTY, nullptr, "lime",
-    {QV_MAXIMUM "\x9Eivot\xF9" QV_RAISED " ", ""},
-    {QV_MAXIMUM "\x9Eivot\xF9" QV_LOWERED " ", ""},
-    {QV_MAXIMUM "\x9Eivot\xF9 je ", ""}};
-constexpr AttributeCommand kMaxMana{
-    &CharacterState::MAXMANA, nullptr, "blue",
-    {QV_MAXIMUM "many" QV_RAISED " ", ""},
-    {QV_MAXIMUM "many" QV_LOWERED " ", ""},
-    {QV_MAXIMUM "many je  ", ""}};
-constexpr AttributeCommand kSila{
-    &CharacterState::SILA, nullptr, "lime",
-    {"Tv\xE1 s\xEDla" QV_RAISED " ", ""},
-    {"Tv\xE1 s\xEDla" QV_LOWERED " ", ""},
-    {"Tv\xE1 s\xEDla je ", ""}};
-constexpr AttributeCommand kObratnost{
-    &CharacterState::OBRATNOST, nullptr, "white",
-    {"Tv\xE1 obratnost" QV_RAISED " ", ""},
-    {"Tv\xE1 obratnost" QV_LOWERED " ", ""},
-    {"Tv\xE1 obratnost je ", ""}};
-constexpr AttributeCommand kRychlost{
-    &CharacterState::RYCHLOST, nullptr, "aqua",
-    {"Tv\xE1 rychlost" QV_RAISED " ", ""},
-    {"Tv\xE1 rychlost" QV_LOWERED " ", ""},
-    {"Tv\xE1 rychlost je ", ""}};
-constexpr AttributeCommand kEnergie{
-    &CharacterState::ENERGIE, nullptr, "fuchsia",
-    {"Tv\xE1 energie" QV_RAISED " ", ""},
-    {"Tv\xE1 energie" QV_LOWERED, ""},
-    {"Tv\xE1 energie je ", ""}};
+constexpr AttributeCommand kMaxZivoty{&CharacterState::MAXZIVOTY,
+                                      nullptr,
+                                      "lime",
+                                      {QV_MAXIMUM "\x9Eivot\xF9" QV_RAISED " ", ""},
+                                      {QV_MAXIMUM "\x9Eivot\xF9" QV_LOWERED " ", ""},
+                                      {QV_MAXIMUM "\x9Eivot\xF9 je ", ""}};
+constexpr AttributeCommand kMaxMana{&CharacterState::MAXMANA,
+                                    nullptr,
+                                    "blue",
+                                    {QV_MAXIMUM "many" QV_RAISED " ", ""},
+                                    {QV_MAXIMUM "many" QV_LOWERED " ", ""},
+                                    {QV_MAXIMUM "many je  ", ""}};
+constexpr AttributeCommand kSila{&CharacterState::SILA,
+                                 nullptr,
+                                 "lime",
+                                 {"Tv\xE1 s\xEDla" QV_RAISED " ", ""},
+                                 {"Tv\xE1 s\xEDla" QV_LOWERED " ", ""},
+                                 {"Tv\xE1 s\xEDla je ", ""}};
+constexpr AttributeCommand kObratnost{&CharacterState::OBRATNOST,
+                                      nullptr,
+                                      "white",
+                                      {"Tv\xE1 obratnost" QV_RAISED " ", ""},
+                                      {"Tv\xE1 obratnost" QV_LOWERED " ", ""},
+                                      {"Tv\xE1 obratnost je ", ""}};
+constexpr AttributeCommand kRychlost{&CharacterState::RYCHLOST,
+                                     nullptr,
+                                     "aqua",
+                                     {"Tv\xE1 rychlost" QV_RAISED " ", ""},
+                                     {"Tv\xE1 rychlost" QV_LOWERED " ", ""},
+                                     {"Tv\xE1 rychlost je ", ""}};
+constexpr AttributeCommand kEnergie{&CharacterState::ENERGIE,
+                                    nullptr,
+                                    "fuchsia",
+                                    {"Tv\xE1 energie" QV_RAISED " ", ""},
+                                    {"Tv\xE1 energie" QV_LOWERED, ""},
+                                    {"Tv\xE1 energie je ", ""}};
 
 #undef QV_LIVES
 #undef QV_MAXIMUM
@@ -88,14 +94,14 @@ constexpr AttributeCommand kEnergie{
 #undef QV_LOWERED
 #undef QV_YOU_HAVE
 
-void AddLine(TForm1& form, const AttributeCommand& command, const Message& message,
+void AddLine(GameWindow& form, const AttributeCommand& command, const Message& message,
              std::string_view value) {
   form.AddInfoLine(std::string(message.Before) + std::string(value) + std::string(message.After));
   form.SetInfoColour(command.Colour);
 }
 
 template <const AttributeCommand& kCommand>
-void ChangeAttribute(TForm1& form, const TagEntry& tag) {
+void ChangeAttribute(GameWindow& form, const TagEntry& tag) {
   CharacterState& hero = form.State.Character;
   int32_t& field = hero.*kCommand.Field;
   for (const param& p : Attributes(tag)) {

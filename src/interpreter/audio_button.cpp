@@ -1,15 +1,15 @@
 // The game window's "Audio" button: the settings window over the player.
-#include "interpreter/tform1.h"
+#include "interpreter/game_window.h"
 
 namespace qv {
 
-void TForm1::Label5Click() {
+void GameWindow::AudioClick() {
   // The button is shown only with the player; a click that arrives without
   // one has nothing to set.
   if (!Audio) return;
   // The game window takes the whole screen.
-  SettingsWindow.Prepare(*Audio, host.ScreenWidth(), host.ScreenHeight());
-  host.RunModal(SettingsWindow);
+  AudioSettings.Prepare(*Audio, host.ScreenWidth(), host.ScreenHeight());
+  host.RunModal(AudioSettings);
 }
 
 }  // namespace qv

@@ -8,38 +8,38 @@
 // pause and resume the music.
 #include "audio/audio_player.h"
 #include "interpreter/flow_commands.h"
+#include "interpreter/game_window.h"
 #include "interpreter/tag_attributes.h"
-#include "interpreter/tform1.h"
 
 namespace qv {
 
 namespace {
 
-TAudio* PlayerOf(TForm1& form) { return form.State.AudioAvailable ? form.Audio : nullptr; }
+AudioPlayer* PlayerOf(GameWindow& form) { return form.State.AudioAvailable ? form.Audio : nullptr; }
 
-template <void (TAudio::*Play)(std::string_view)>
-void PlayEachFile(TForm1& form, const TagEntry& tag) {
-  TAudio* audio = PlayerOf(form);
+template <void (AudioPlayer::*Play)(std::string_view)>
+void PlayEachFile(GameWindow& form, const TagEntry& tag) {
+  AudioPlayer* audio = PlayerOf(form);
   if (!audio) return;
   for (const param& p : Attributes(tag)) {
     if (p.Name == "SOUBOR") (audio->*Play)(p.Value);
   }
 }
 
-template <void (TAudio::*Operation)()>
-void MusicOperation(TForm1& form, const TagEntry&) {
-  if (TAudio* audio = PlayerOf(form)) (audio->*Operation)();
+template <void (AudioPlayer::*Operation)()>
+void MusicOperation(GameWindow& form, const TagEntry&) {
+  if (AudioPlayer* audio = PlayerOf(form)) (audio->*Operation)();
 }
 
 }  // namespace
 
 void AddAudioCommands(CommandMap& map) {
-  map["AUDIOSOUND"] = &PlayEachFile<&TAudio::PlaySoundFile>;
-  map["AUDIOTRACK"] = &PlayEachFile<&TAudio::PlayTrackFile>;
-  map["AUDIOSTREAM"] = &PlayEachFile<&TAudio::PlayStreamFile>;
-  map["AUDIOSTOP"] = &MusicOperation<&TAudio::StopMusic>;
-  map["AUDIOPAUSE"] = &MusicOperation<&TAudio::PauseMusic>;
-  map["AUDIOCONTINUE"] = &MusicOperation<&TAudio::ContinueMusic>;
+  map["AUDIOSOUND"] = &PlayEachFile<&AudioPlayer::PlaySoundFile>;
+  map["AUDIOTRACK"] = &PlayEachFile<&AudioPlayer::PlayTrackFile>;
+  map["AUDIOSTREAM"] = &PlayEachFile<&AudioPlayer::PlayStreamFile>;
+  map["AUDIOSTOP"] = &MusicOperation<&AudioPlayer::StopMusic>;
+  map["AUDIOPAUSE"] = &MusicOperation<&AudioPlayer::PauseMusic>;
+  map["AUDIOCONTINUE"] = &MusicOperation<&AudioPlayer::ContinueMusic>;
 }
 
 }  // namespace qv

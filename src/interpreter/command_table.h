@@ -10,9 +10,9 @@
 
 namespace qv {
 
-class TForm1;
+class GameWindow;
 
-using CommandHandler = void (*)(TForm1& form, const TagEntry& tag);
+using CommandHandler = void (*)(GameWindow& form, const TagEntry& tag);
 using CommandMap = std::unordered_map<std::string_view, CommandHandler>;
 
 // The handler of an upper-case tag name, or null.

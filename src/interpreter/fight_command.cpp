@@ -4,10 +4,10 @@
 #include <string>
 
 #include "combat/fight_values.h"
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 #include "interpreter/flow_commands.h"
+#include "interpreter/game_window.h"
 #include "interpreter/tag_attributes.h"
-#include "interpreter/tform1.h"
 
 namespace qv {
 
@@ -20,8 +20,8 @@ constexpr std::string_view kWon =
 constexpr std::string_view kWonTail = " XP";
 constexpr std::string_view kWonColour = "Lime";
 
-void Fight(TForm1& form, const TagEntry& tag) {
-  TSouboj window(form.State, form.host, form.Random, form.Store.Files(), form.FightEnemy);
+void Fight(GameWindow& form, const TagEntry& tag) {
+  FightWindow window(form.State, form.host, form.Random, form.Store.Files(), form.FightEnemy);
   window.HideMana = form.HideMana;
   window.Open(Attributes(tag));
   const bool fought_out = form.RunPageWindow(window);

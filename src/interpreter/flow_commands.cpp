@@ -6,8 +6,8 @@
 #include <string>
 
 #include "data/text_case.h"
+#include "interpreter/game_window.h"
 #include "interpreter/tag_attributes.h"
-#include "interpreter/tform1.h"
 
 namespace qv {
 
@@ -21,10 +21,10 @@ void ReadYesNo(const std::string& value, bool& flag) {
 }
 
 // KONEC: the program is told to end, but this page is still built to its end.
-void End(TForm1& form, const TagEntry&) { form.host.EndProgram(); }
+void End(GameWindow& form, const TagEntry&) { form.host.EndProgram(); }
 
 // CASOVAC: a countdown on this page; TimerTimer ticks it down.
-void StartCountdown(TForm1& form, const TagEntry& tag) {
+void StartCountdown(GameWindow& form, const TagEntry& tag) {
   Countdown& timer = form.Timer;
   timer.TimerActive = true;
   for (const param& p : Attributes(tag)) {
@@ -41,7 +41,7 @@ void StartCountdown(TForm1& form, const TagEntry& tag) {
 
 // PRESMERUJ: the next pages come from the named library, or from the
 // gamebook's own locations when no name is given. This page goes on.
-void Redirect(TForm1& form, const TagEntry& tag) {
+void Redirect(GameWindow& form, const TagEntry& tag) {
   const std::string* name = LastAttribute(tag, "JMENO");
   form.RedirectTo(name ? std::string_view(*name) : std::string_view());
 }
@@ -56,7 +56,7 @@ const std::string* LibraryName(const TagEntry& tag) {
 }
 
 // PREFIX: the library put before every location fetched while enabled.
-void Prefix(TForm1& form, const TagEntry& tag) {
+void Prefix(GameWindow& form, const TagEntry& tag) {
   if (const std::string* name = LibraryName(tag)) {
     form.Store.SetPrefix(&form.Store.FindOrLoadLibrary(*name));
   }
@@ -66,7 +66,7 @@ void Prefix(TForm1& form, const TagEntry& tag) {
 }
 
 // SUFFIX: the library put after every location fetched while enabled.
-void Suffix(TForm1& form, const TagEntry& tag) {
+void Suffix(GameWindow& form, const TagEntry& tag) {
   if (const std::string* name = LibraryName(tag)) {
     form.Store.SetSuffix(&form.Store.FindOrLoadLibrary(*name));
   }
@@ -77,27 +77,29 @@ void Suffix(TForm1& form, const TagEntry& tag) {
 
 // The buttons. Every page starts by showing them as SheetAllowed and
 // EquipmentAllowed say, so the ...DOCASNE forms last for this page only.
-void HideSheetForPage(TForm1& form, const TagEntry&) { form.SheetButtonVisible = false; }
-void HideEquipmentForPage(TForm1& form, const TagEntry&) { form.EquipmentButtonVisible = false; }
-void ShowSheetForPage(TForm1& form, const TagEntry&) { form.SheetButtonVisible = true; }
-void ShowEquipmentForPage(TForm1& form, const TagEntry&) { form.EquipmentButtonVisible = true; }
+void HideSheetForPage(GameWindow& form, const TagEntry&) { form.SheetButtonVisible = false; }
+void HideEquipmentForPage(GameWindow& form, const TagEntry&) {
+  form.EquipmentButtonVisible = false;
+}
+void ShowSheetForPage(GameWindow& form, const TagEntry&) { form.SheetButtonVisible = true; }
+void ShowEquipmentForPage(GameWindow& form, const TagEntry&) { form.EquipmentButtonVisible = true; }
 
-void ForbidSheet(TForm1& form, const TagEntry&) {
+void ForbidSheet(GameWindow& form, const TagEntry&) {
   form.SheetButtonVisible = false;
   form.State.World.SheetAllowed = false;
 }
 
-void ForbidEquipment(TForm1& form, const TagEntry&) {
+void ForbidEquipment(GameWindow& form, const TagEntry&) {
   form.EquipmentButtonVisible = false;
   form.State.World.EquipmentAllowed = false;
 }
 
-void AllowSheet(TForm1& form, const TagEntry&) {
+void AllowSheet(GameWindow& form, const TagEntry&) {
   form.SheetButtonVisible = true;
   form.State.World.SheetAllowed = true;
 }
 
-void AllowEquipment(TForm1& form, const TagEntry&) {
+void AllowEquipment(GameWindow& form, const TagEntry&) {
   form.EquipmentButtonVisible = true;
   form.State.World.EquipmentAllowed = true;
 }

@@ -86,7 +86,7 @@ void GameSession::StartAudio() {
   Form.PlayingMusic = nullptr;
   Audio.reset();
   if (!state.AudioAvailable) return;
-  Audio = std::make_unique<TAudio>(AudioDevice());
+  Audio = std::make_unique<AudioPlayer>(AudioDevice());
   Form.Audio = Audio.get();
   // A saved position records what is playing.
   Form.PlayingMusic = [audio = Audio.get()] {
@@ -99,7 +99,7 @@ void GameSession::StartNewGame(std::optional<std::string_view> typed_name) {
   PrepareGame(typed_name);
   if (host.ProgramEnded()) return;
   // As if the player had chosen an option leading to location 1.
-  Form.Button1Click();
+  Form.OptionClick();
 }
 
 bool GameSession::StartLoadedGame() {

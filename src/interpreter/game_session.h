@@ -16,11 +16,11 @@
 #include "data/init_record.h"
 #include "data/location_store.h"
 #include "host/host.h"
-#include "interpreter/tform1.h"
+#include "interpreter/game_window.h"
 #include "parser/random_source.h"
 #include "state/game_state.h"
-#include "ui/skin.h"
 #include "state/saved_position.h"
+#include "ui/skin.h"
 
 namespace qv {
 
@@ -69,7 +69,7 @@ class GameSession {
   std::unique_ptr<GameState> State;
   GameFiles Files;
   LocationStore Store;
-  TForm1 Form;
+  GameWindow Form;
   MenuSkin MenuSkinValues;  // read when the session is created
   GameSkin GameSkinValues;  // read at the start of a game
 
@@ -83,7 +83,7 @@ class GameSession {
  public:
   // The audio player, created at the start of a game when the sound library
   // is present (State->AudioAvailable); Form.Audio points to it.
-  std::unique_ptr<TAudio> Audio;
+  std::unique_ptr<AudioPlayer> Audio;
 
   AudioBackend& AudioDevice() { return audio_device_ ? *audio_device_ : silent_device_; }
 

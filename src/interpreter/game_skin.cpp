@@ -2,7 +2,7 @@
 
 namespace qv {
 
-void ApplyGameSkin(TForm1& form, const GameSkin& skin) {
+void ApplyGameSkin(GameWindow& form, const GameSkin& skin) {
   ApplySkinFont(form.Fonts.Maintext, skin.Text);
   ApplySkinFont(form.Fonts.MenuFont, skin.Menu);
   ApplySkinFont(form.Fonts.MenuHeading, skin.MenuOtazka);

@@ -4,13 +4,13 @@
 // skin values for the views.
 #pragma once
 
-#include "interpreter/tform1.h"
+#include "interpreter/game_window.h"
 #include "ui/skin.h"
 
 namespace qv {
 
 // Run after the audio step, which shows "Audio" when there is a player:
 // the skin can only hide it.
-void ApplyGameSkin(TForm1& form, const GameSkin& skin);
+void ApplyGameSkin(GameWindow& form, const GameSkin& skin);
 
 }  // namespace qv

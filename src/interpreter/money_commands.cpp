@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "interpreter/game_window.h"
 #include "interpreter/tag_attributes.h"
-#include "interpreter/tform1.h"
 #include "interpreter/variable_command_groups.h"
 #include "parser/wrapping_arithmetic.h"
 
@@ -21,9 +21,12 @@ constexpr std::string_view kLost = "Ztratil jsi ";
 // "Ztratil jsi veškeré peníze!"
 constexpr std::string_view kLostAllMoney = "Ztratil jsi ve\x9Aker\xE9 pen\xEDze!";
 // " zkušenostních bodů!"
-constexpr std::string_view kExperiencePoints = " zku\x9A" "enostn\xED" "ch bod\xF9!";
+constexpr std::string_view kExperiencePoints =
+    " zku\x9A"
+    "enostn\xED"
+    "ch bod\xF9!";
 
-void Money(TForm1& form, const TagEntry& tag) {
+void Money(GameWindow& form, const TagEntry& tag) {
   int32_t& money = form.State.Character.PENIZE;
   const std::string& currency = form.State.CurrencyName;
   for (const param& p : Attributes(tag)) {
@@ -45,7 +48,7 @@ void Money(TForm1& form, const TagEntry& tag) {
 }
 
 // Experience may go below 0.
-void Experience(TForm1& form, const TagEntry& tag) {
+void Experience(GameWindow& form, const TagEntry& tag) {
   int32_t& experience = form.State.Character.ZKUSENOSTI;
   for (const param& p : Attributes(tag)) {
     if (p.Name == "PLUS") {

@@ -10,11 +10,11 @@
 #include "data/contained_files.h"
 #include "data/disk_path.h"
 #include "interpreter/command_table.h"
+#include "interpreter/game_window.h"
 #include "interpreter/line_breaking.h"
 #include "interpreter/link_field_attributes.h"
 #include "interpreter/page_error.h"
 #include "interpreter/tag_attributes.h"
-#include "interpreter/tform1.h"
 #include "interpreter/variable_listing.h"
 #include "parser/colour.h"
 #include "ui/picture.h"
@@ -29,7 +29,8 @@ constexpr std::string_view kBackText = "Zp\xECt";
 constexpr std::string_view kMissingPictureMessage = "Obrazekvtextu - neexistuje: ";
 // "Příliš mnoho možností v menu, nejvýše 20"
 constexpr std::string_view kMenuFullMessage =
-    "P\xF8\xEDli\x9A mnoho mo\x9Enost\xED v menu, nejv\xFD\x9A" "e 20";
+    "P\xF8\xEDli\x9A mnoho mo\x9Enost\xED v menu, nejv\xFD\x9A"
+    "e 20";
 
 constexpr std::string_view kPictureFolder = "./obrazky/";
 constexpr int kDefaultPictureSide = 30;
@@ -71,7 +72,7 @@ bool IsYes(const std::string& value) { return value == "ano"; }
 
 // The next free option slot, or null (and the author told) when the menu
 // already holds its 20 options: a further option is ignored.
-MenuOption* NewMenuOption(TForm1& form) {
+MenuOption* NewMenuOption(GameWindow& form) {
   WorldState& world = form.State.World;
   if (world.MenuOptionCount < 0) world.MenuOptionCount = 0;
   if (world.MenuOptionCount >= static_cast<int32_t>(WorldState::kMenuOptionCapacity)) {
@@ -96,7 +97,7 @@ void StoreLink(MenuOption& option, const LinkFields& link) {
 
 // --- TEXT ------------------------------------------------------------------
 
-void Text(TForm1& form, const TagEntry& tag) {
+void Text(GameWindow& form, const TagEntry& tag) {
   TXLabel block;
   block.Role = FontRole::Maintext;
   block.TextColour = static_cast<Colour>(form.State.World.DefaultTextColour);
@@ -135,7 +136,7 @@ void Text(TForm1& form, const TagEntry& tag) {
 
 // --- M, MENU, ZPET ---------------------------------------------------------
 
-void Menu(TForm1& form, const TagEntry& tag) {
+void Menu(GameWindow& form, const TagEntry& tag) {
   MenuOption* option = NewMenuOption(form);
   if (!option) return;
   for (const param& p : Attributes(tag)) {
@@ -153,7 +154,7 @@ void Menu(TForm1& form, const TagEntry& tag) {
 }
 
 // Always the page shown just before this one: there is no longer history.
-void Back(TForm1& form, const TagEntry& tag) {
+void Back(GameWindow& form, const TagEntry& tag) {
   MenuOption* option = NewMenuOption(form);
   if (!option) return;
   option->Target = form.State.World.PreviousLocation;
@@ -164,7 +165,7 @@ void Back(TForm1& form, const TagEntry& tag) {
 
 // --- OBRAZEKVTEXTU ---------------------------------------------------------
 
-void PictureInText(TForm1& form, const TagEntry& tag) {
+void PictureInText(GameWindow& form, const TagEntry& tag) {
   std::string file;
   TXImage picture;
   int width = kDefaultPictureSide;
@@ -221,7 +222,7 @@ void PictureInText(TForm1& form, const TagEntry& tag) {
 
 // --- SEZNAMPROMENNYCH ------------------------------------------------------
 
-void VariableListing(TForm1& form, const TagEntry& /*tag*/) {
+void VariableListing(GameWindow& form, const TagEntry& /*tag*/) {
   form.ContentHolder = BuildVariableListing(form.State.World);
   TXLabel block;
   block.Role = FontRole::Courier;
@@ -232,7 +233,7 @@ void VariableListing(TForm1& form, const TagEntry& /*tag*/) {
 
 // --- Message lines ---------------------------------------------------------
 
-void Info(TForm1& form, const TagEntry& tag) {
+void Info(GameWindow& form, const TagEntry& tag) {
   for (const param& p : Attributes(tag)) {
     if (p.Name == "OBSAH") form.AddInfoLine(p.Value);
   }
@@ -242,17 +243,17 @@ void Info(TForm1& form, const TagEntry& tag) {
   form.ShowInfoLines();
 }
 
-void ClearInfo(TForm1& form, const TagEntry& /*tag*/) {
+void ClearInfo(GameWindow& form, const TagEntry& /*tag*/) {
   for (int i = 0; i < 5; ++i) form.AddInfoLine("");
   form.ShowInfoLines();
 }
 
-void InfoOn(TForm1& form, const TagEntry& /*tag*/) { form.InfoEnabled = true; }
-void InfoOff(TForm1& form, const TagEntry& /*tag*/) { form.InfoEnabled = false; }
+void InfoOn(GameWindow& form, const TagEntry& /*tag*/) { form.InfoEnabled = true; }
+void InfoOff(GameWindow& form, const TagEntry& /*tag*/) { form.InfoEnabled = false; }
 
 // --- Menu heading, default colours, location numbers -----------------------
 
-void MenuHeading(TForm1& form, const TagEntry& tag) {
+void MenuHeading(GameWindow& form, const TagEntry& tag) {
   WorldState& world = form.State.World;
   for (const param& p : Attributes(tag)) {
     if (p.Name == "TEXT" || p.Name == "OTAZKA") {
@@ -265,22 +266,24 @@ void MenuHeading(TForm1& form, const TagEntry& tag) {
   }
 }
 
-void DefaultTextColour(TForm1& form, const TagEntry& tag) {
+void DefaultTextColour(GameWindow& form, const TagEntry& tag) {
   for (const param& p : Attributes(tag)) {
-    if (p.Name == "BARVA") form.State.World.DefaultTextColour = static_cast<int32_t>(ParseColour(p.Value));
+    if (p.Name == "BARVA")
+      form.State.World.DefaultTextColour = static_cast<int32_t>(ParseColour(p.Value));
   }
 }
 
-void DefaultMenuColour(TForm1& form, const TagEntry& tag) {
+void DefaultMenuColour(GameWindow& form, const TagEntry& tag) {
   for (const param& p : Attributes(tag)) {
-    if (p.Name == "BARVA") form.State.World.DefaultMenuColour = static_cast<int32_t>(ParseColour(p.Value));
+    if (p.Name == "BARVA")
+      form.State.World.DefaultMenuColour = static_cast<int32_t>(ParseColour(p.Value));
   }
 }
 
-void LocationNumbersOn(TForm1& form, const TagEntry& /*tag*/) {
+void LocationNumbersOn(GameWindow& form, const TagEntry& /*tag*/) {
   form.State.World.ShowLocationNumbers = 1;
 }
-void LocationNumbersOff(TForm1& form, const TagEntry& /*tag*/) {
+void LocationNumbersOff(GameWindow& form, const TagEntry& /*tag*/) {
   form.State.World.ShowLocationNumbers = 0;
 }
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <utility>
 
-#include "interpreter/tform1.h"
-#include "possessions/character_sheet.h"
-#include "possessions/inventory.h"
+#include "interpreter/game_window.h"
+#include "possessions/character_sheet_window.h"
+#include "possessions/inventory_window.h"
 
 namespace qv {
 
@@ -17,21 +17,21 @@ namespace {
 // gives back whatever was there before.
 class CountdownCloses {
  public:
-  CountdownCloses(TForm1& form, std::function<void()> close)
+  CountdownCloses(GameWindow& form, std::function<void()> close)
       : form_(form), previous_(std::exchange(form.OnCountdownExpired, std::move(close))) {}
   ~CountdownCloses() { form_.OnCountdownExpired = std::move(previous_); }
   CountdownCloses(const CountdownCloses&) = delete;
   CountdownCloses& operator=(const CountdownCloses&) = delete;
 
  private:
-  TForm1& form_;
+  GameWindow& form_;
   std::function<void()> previous_;
 };
 
 }  // namespace
 
-void TForm1::PostavaClick() {
-  TForm2 sheet(State);
+void GameWindow::PostavaClick() {
+  CharacterSheetWindow sheet(State);
   sheet.HideMana = HideMana;
   sheet.CentreOnScreen(host.ScreenWidth(), host.ScreenHeight());
   sheet.FormShow();
@@ -39,11 +39,11 @@ void TForm1::PostavaClick() {
   host.RunModal(sheet);
 }
 
-void TForm1::VybaveniClick() {
-  TInventory inventory(State, host);
+void GameWindow::VybaveniClick() {
+  InventoryWindow inventory(State, host);
   // The game window fills the screen.
   inventory.CentreOn(host.ScreenWidth(), host.ScreenHeight());
-  inventory.Label9 = CurrencyCaption(State.CurrencyName);
+  inventory.CurrencyLabel = CurrencyCaption(State.CurrencyName);
   inventory.Prachy = std::to_string(State.Character.PENIZE);
   inventory.BuildLists();
   const CountdownCloses countdown(*this, [&inventory] { inventory.Cancel(); });

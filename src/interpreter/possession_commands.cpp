@@ -9,9 +9,9 @@
 #include <string_view>
 
 #include "interpreter/command_table.h"
+#include "interpreter/game_window.h"
 #include "interpreter/possession_handlers.h"
 #include "interpreter/possession_kinds.h"
-#include "interpreter/tform1.h"
 
 namespace qv {
 
@@ -22,7 +22,7 @@ using namespace possession_text;
 // UMIME learns, NEUMIME forgets; the value is the entry number. Each such
 // attribute acts, in order; the report comes before the change.
 template <class Record>
-void SetKnown(TForm1& form, const TagEntry& tag, Catalog<Record>& catalog,
+void SetKnown(GameWindow& form, const TagEntry& tag, Catalog<Record>& catalog,
               std::string_view learnt, std::string_view forgotten) {
   for (const param& p : Attributes(tag)) {
     const bool learn = p.Name == "UMIME";
@@ -39,17 +39,17 @@ void SetKnown(TForm1& form, const TagEntry& tag, Catalog<Record>& catalog,
   }
 }
 
-void Kouzlo(TForm1& form, const TagEntry& tag) {
+void Kouzlo(GameWindow& form, const TagEntry& tag) {
   SetKnown(form, tag, form.State.Spells, kNewSpell, kForgotSpell);
 }
 
-void Utok(TForm1& form, const TagEntry& tag) {
+void Utok(GameWindow& form, const TagEntry& tag) {
   SetKnown(form, tag, form.State.Attacks, kNewAttack, kForgotAttack);
 }
 
 // For each attribute: variable (name) := the count of entry (value).
 template <class Table>
-void CountInto(TForm1& form, const TagEntry& tag, const Table& table, auto count_of) {
+void CountInto(GameWindow& form, const TagEntry& tag, const Table& table, auto count_of) {
   auto& variables = form.State.World.Variables;
   for (const param& p : Attributes(tag)) {
     const int32_t variable = NameNumber(p);
@@ -59,20 +59,20 @@ void CountInto(TForm1& form, const TagEntry& tag, const Table& table, auto count
   }
 }
 
-void PocetPredmetu(TForm1& form, const TagEntry& tag) {
+void PocetPredmetu(GameWindow& form, const TagEntry& tag) {
   CountInto(form, tag, form.State.Items, [](const Item& item) { return item.Held; });
 }
 
-void PocetObjektu(TForm1& form, const TagEntry& tag) {
+void PocetObjektu(GameWindow& form, const TagEntry& tag) {
   CountInto(form, tag, form.State.Objects, [](const ObjectEntry& object) { return object.Count; });
 }
 
 // The weapon in hand and the armour worn are not counted.
-void PocetZbrani(TForm1& form, const TagEntry& tag) {
+void PocetZbrani(GameWindow& form, const TagEntry& tag) {
   CountInto(form, tag, form.State.Weapons, [](const Weapon& weapon) { return weapon.Held; });
 }
 
-void PocetZbroji(TForm1& form, const TagEntry& tag) {
+void PocetZbroji(GameWindow& form, const TagEntry& tag) {
   CountInto(form, tag, form.State.Armours, [](const Armour& armour) { return armour.Held; });
 }
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "interpreter/game_window.h"
 #include "interpreter/possession_counts.h"
 #include "interpreter/possession_handlers.h"
 #include "interpreter/possession_kinds.h"
-#include "interpreter/tform1.h"
 
 namespace qv {
 
@@ -19,7 +19,7 @@ using namespace possession_text;
 // have a catalog slot (1..100), else the attribute is ignored: there would
 // be no record to take the new piece from, or the old one would vanish.
 template <class Kind>
-void Exchange(TForm1& form, const TagEntry& tag) {
+void Exchange(GameWindow& form, const TagEntry& tag) {
   auto& catalog = Kind::CatalogOf(form.State);
   CharacterState& character = form.State.Character;
   for (const param& p : Attributes(tag)) {
@@ -46,7 +46,7 @@ void Exchange(TForm1& form, const TagEntry& tag) {
 
 }  // namespace
 
-void ZmenZbran(TForm1& form, const TagEntry& tag) { Exchange<WeaponKind>(form, tag); }
-void ZmenZbroj(TForm1& form, const TagEntry& tag) { Exchange<ArmourKind>(form, tag); }
+void ZmenZbran(GameWindow& form, const TagEntry& tag) { Exchange<WeaponKind>(form, tag); }
+void ZmenZbroj(GameWindow& form, const TagEntry& tag) { Exchange<ArmourKind>(form, tag); }
 
 }  // namespace qv

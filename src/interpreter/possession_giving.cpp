@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "interpreter/game_window.h"
 #include "interpreter/possession_counts.h"
 #include "interpreter/possession_handlers.h"
 #include "interpreter/possession_kinds.h"
-#include "interpreter/tform1.h"
 
 namespace qv {
 
@@ -19,7 +19,7 @@ using namespace possession_text;
 // above 100 has no slot in the catalog: the attribute is ignored without a
 // report.
 template <class Kind>
-void Give(TForm1& form, const TagEntry& tag) {
+void Give(GameWindow& form, const TagEntry& tag) {
   auto& catalog = Kind::CatalogOf(form.State);
   for (const param& p : Attributes(tag)) {
     const int32_t number = NameNumber(p);
@@ -39,15 +39,15 @@ void Give(TForm1& form, const TagEntry& tag) {
 
 }  // namespace
 
-void Zbran(TForm1& form, const TagEntry& tag) { Give<WeaponKind>(form, tag); }
-void Zbroj(TForm1& form, const TagEntry& tag) { Give<ArmourKind>(form, tag); }
-void Predmet(TForm1& form, const TagEntry& tag) { Give<ItemKind>(form, tag); }
+void Zbran(GameWindow& form, const TagEntry& tag) { Give<WeaponKind>(form, tag); }
+void Zbroj(GameWindow& form, const TagEntry& tag) { Give<ArmourKind>(form, tag); }
+void Predmet(GameWindow& form, const TagEntry& tag) { Give<ItemKind>(form, tag); }
 
 // Defines or updates one story object and gives it. The last attribute with
 // a number name (1..100) chooses the object; numbers above 100 have no room
 // in the table and are skipped. Without any such attribute there is no object
 // to define: the tag does nothing at all.
-void Objekt(TForm1& form, const TagEntry& tag) {
+void Objekt(GameWindow& form, const TagEntry& tag) {
   GameState& state = form.State;
   int32_t chosen = 0;
   const param* chooser = nullptr;
@@ -83,9 +83,9 @@ void Objekt(TForm1& form, const TagEntry& tag) {
   }
   if (chosen > state.ObjectCount) state.ObjectCount = chosen;
 
-  form.Report(std::string(kGained) + CountText(chosen_amount, chooser->Value) +
-                  object->Name.str() + "!",
-              kObjectColour);
+  form.Report(
+      std::string(kGained) + CountText(chosen_amount, chooser->Value) + object->Name.str() + "!",
+      kObjectColour);
 }
 
 }  // namespace qv

@@ -6,28 +6,28 @@
 
 namespace qv {
 
-class TForm1;
+class GameWindow;
 
 // Giving.
-void Zbran(TForm1& form, const TagEntry& tag);
-void Zbroj(TForm1& form, const TagEntry& tag);
-void Predmet(TForm1& form, const TagEntry& tag);
-void Objekt(TForm1& form, const TagEntry& tag);
+void Zbran(GameWindow& form, const TagEntry& tag);
+void Zbroj(GameWindow& form, const TagEntry& tag);
+void Predmet(GameWindow& form, const TagEntry& tag);
+void Objekt(GameWindow& form, const TagEntry& tag);
 
 // Taking.
-void OdstranPredmet(TForm1& form, const TagEntry& tag);
-void OdstranObjekt(TForm1& form, const TagEntry& tag);
-void OdstranZbran(TForm1& form, const TagEntry& tag);
-void OdstranZbroj(TForm1& form, const TagEntry& tag);
-void OdstranZbraneAll(TForm1& form, const TagEntry& tag);
-void OdstranZbrojeAll(TForm1& form, const TagEntry& tag);
-void ZadneZbrane(TForm1& form, const TagEntry& tag);
-void ZadneZbroje(TForm1& form, const TagEntry& tag);
-void ZadnePredmety(TForm1& form, const TagEntry& tag);
-void ZadneObjekty(TForm1& form, const TagEntry& tag);
+void OdstranPredmet(GameWindow& form, const TagEntry& tag);
+void OdstranObjekt(GameWindow& form, const TagEntry& tag);
+void OdstranZbran(GameWindow& form, const TagEntry& tag);
+void OdstranZbroj(GameWindow& form, const TagEntry& tag);
+void OdstranZbraneAll(GameWindow& form, const TagEntry& tag);
+void OdstranZbrojeAll(GameWindow& form, const TagEntry& tag);
+void ZadneZbrane(GameWindow& form, const TagEntry& tag);
+void ZadneZbroje(GameWindow& form, const TagEntry& tag);
+void ZadnePredmety(GameWindow& form, const TagEntry& tag);
+void ZadneObjekty(GameWindow& form, const TagEntry& tag);
 
 // Exchanging.
-void ZmenZbran(TForm1& form, const TagEntry& tag);
-void ZmenZbroj(TForm1& form, const TagEntry& tag);
+void ZmenZbran(GameWindow& form, const TagEntry& tag);
+void ZmenZbroj(GameWindow& form, const TagEntry& tag);
 
 }  // namespace qv

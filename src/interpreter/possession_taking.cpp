@@ -5,10 +5,10 @@
 
 #include <string>
 
+#include "interpreter/game_window.h"
 #include "interpreter/possession_counts.h"
 #include "interpreter/possession_handlers.h"
 #include "interpreter/possession_kinds.h"
-#include "interpreter/tform1.h"
 
 namespace qv {
 
@@ -34,7 +34,7 @@ void TakeAmounts(Table& table, const TagEntry& tag, auto count_of) {
 // spare piece goes first; only when none is held does the one in hand (or
 // worn) go, its modifiers taken back and the hand left empty ("Nic").
 template <class Kind>
-void RemoveOne(TForm1& form, const TagEntry& tag) {
+void RemoveOne(GameWindow& form, const TagEntry& tag) {
   auto& catalog = Kind::CatalogOf(form.State);
   CharacterState& character = form.State.Character;
   for (const param& p : Attributes(tag)) {
@@ -55,7 +55,7 @@ void RemoveOne(TForm1& form, const TagEntry& tag) {
 // For each attribute, the value names the piece: every spare one goes. The
 // piece in hand (or worn) stays.
 template <class Kind>
-void RemoveAll(TForm1& form, const TagEntry& tag) {
+void RemoveAll(GameWindow& form, const TagEntry& tag) {
   auto& catalog = Kind::CatalogOf(form.State);
   for (const param& p : Attributes(tag)) {
     auto* entry = catalog.Find(IntValue(p));
@@ -68,30 +68,31 @@ void RemoveAll(TForm1& form, const TagEntry& tag) {
 
 // Every slot 1..100, also past the loaded records; the piece in hand stays.
 template <class Kind>
-void ClearHeld(TForm1& form) {
+void ClearHeld(GameWindow& form) {
   for (auto& entry : Kind::CatalogOf(form.State).Entries) entry.Held = 0;
 }
 
 }  // namespace
 
-void OdstranPredmet(TForm1& form, const TagEntry& tag) {
+void OdstranPredmet(GameWindow& form, const TagEntry& tag) {
   TakeAmounts(form.State.Items.Entries, tag, [](Item& item) -> int32_t& { return item.Held; });
 }
 
-void OdstranObjekt(TForm1& form, const TagEntry& tag) {
-  TakeAmounts(form.State.Objects, tag, [](ObjectEntry& object) -> int16_t& { return object.Count; });
+void OdstranObjekt(GameWindow& form, const TagEntry& tag) {
+  TakeAmounts(form.State.Objects, tag,
+              [](ObjectEntry& object) -> int16_t& { return object.Count; });
 }
 
-void OdstranZbran(TForm1& form, const TagEntry& tag) { RemoveOne<WeaponKind>(form, tag); }
-void OdstranZbroj(TForm1& form, const TagEntry& tag) { RemoveOne<ArmourKind>(form, tag); }
-void OdstranZbraneAll(TForm1& form, const TagEntry& tag) { RemoveAll<WeaponKind>(form, tag); }
-void OdstranZbrojeAll(TForm1& form, const TagEntry& tag) { RemoveAll<ArmourKind>(form, tag); }
+void OdstranZbran(GameWindow& form, const TagEntry& tag) { RemoveOne<WeaponKind>(form, tag); }
+void OdstranZbroj(GameWindow& form, const TagEntry& tag) { RemoveOne<ArmourKind>(form, tag); }
+void OdstranZbraneAll(GameWindow& form, const TagEntry& tag) { RemoveAll<WeaponKind>(form, tag); }
+void OdstranZbrojeAll(GameWindow& form, const TagEntry& tag) { RemoveAll<ArmourKind>(form, tag); }
 
-void ZadneZbrane(TForm1& form, const TagEntry&) { ClearHeld<WeaponKind>(form); }
-void ZadneZbroje(TForm1& form, const TagEntry&) { ClearHeld<ArmourKind>(form); }
-void ZadnePredmety(TForm1& form, const TagEntry&) { ClearHeld<ItemKind>(form); }
+void ZadneZbrane(GameWindow& form, const TagEntry&) { ClearHeld<WeaponKind>(form); }
+void ZadneZbroje(GameWindow& form, const TagEntry&) { ClearHeld<ArmourKind>(form); }
+void ZadnePredmety(GameWindow& form, const TagEntry&) { ClearHeld<ItemKind>(form); }
 
-void ZadneObjekty(TForm1& form, const TagEntry&) {
+void ZadneObjekty(GameWindow& form, const TagEntry&) {
   for (ObjectEntry& object : form.State.Objects) object.Count = 0;
 }
 

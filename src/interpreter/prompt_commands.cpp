@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "interpreter/flow_commands.h"
+#include "interpreter/game_window.h"
 #include "interpreter/page_error.h"
 #include "interpreter/tag_attributes.h"
-#include "interpreter/tform1.h"
 
 namespace qv {
 
@@ -19,8 +19,8 @@ namespace {
 // TEXTOVEOKNO: asks for a text and keeps it in a text slot. Without RETEZEC
 // the page's slot number stands (0 at the start of a page); a slot outside
 // 1..10 has no room and the answer is dropped.
-void AnswerPrompt(TForm1& form, const TagEntry& tag) {
-  TForm16& window = form.AnswerPrompt;
+void AnswerPrompt(GameWindow& form, const TagEntry& tag) {
+  AnswerPromptWindow& window = form.AnswerPrompt;
   window.Edit.clear();
   window.Question = kDefaultAnswerQuestion;
   for (const param& p : Attributes(tag)) {
@@ -43,8 +43,8 @@ void AnswerPrompt(TForm1& form, const TagEntry& tag) {
 
 // OBRAZEK: a picture from ./obrazky/ in a pop-up. A picture that cannot be
 // read stops the page.
-void PicturePopup(TForm1& form, const TagEntry& tag) {
-  TForm13& window = form.PicturePopup;
+void PicturePopup(GameWindow& form, const TagEntry& tag) {
+  PicturePopupWindow& window = form.PicturePopup;
   int width = 30;
   int height = 30;
   bool size_given = false;
@@ -73,11 +73,11 @@ void PicturePopup(TForm1& form, const TagEntry& tag) {
   // A window cannot be narrower than nothing.
   window.Width = std::max(width, 0);
   window.Height = std::max(height, 0);
-  window.Image1 = std::move(picture.Value());
+  window.Image = std::move(picture.Value());
   window.CentreOnScreen(form.host.ScreenWidth(), form.host.ScreenHeight());
   window.Reopen();
   form.RunPageWindow(window);
-  window.Image1 = Picture{};  // the pixels are not needed once the window is down
+  window.Image = Picture{};  // the pixels are not needed once the window is down
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // SAVE: the save window, where the player names the position to write.
 #include "interpreter/flow_commands.h"
+#include "interpreter/game_window.h"
 #include "interpreter/tag_attributes.h"
-#include "interpreter/tform1.h"
 #include "state/save_window.h"
 
 namespace qv {
@@ -12,7 +12,7 @@ namespace {
 // proposes NAZEV, and PRESMERUJ is the location source the position resumes
 // with (by default the one in use now). A value that is no number stops the
 // page before the window opens.
-void Save(TForm1& form, const TagEntry& tag) {
+void Save(GameWindow& form, const TagEntry& tag) {
   GameState& state = form.State;
   state.SaveRedirect = state.World.RedirectName.str();
   state.SaveTarget = 0;
@@ -26,7 +26,7 @@ void Save(TForm1& form, const TagEntry& tag) {
       state.SaveRedirect = p.Value;
     }
   }
-  TSaveForm window(state, form.Store, form.host, form.PlayingMusic);
+  SaveWindow window(state, form.Store, form.host, form.PlayingMusic);
   window.CentreOn(form.host.ScreenWidth(), form.host.ScreenHeight());
   window.FormShow();
   form.RunPageWindow(window);

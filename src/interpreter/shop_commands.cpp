@@ -7,8 +7,8 @@
 
 #include "data/shop.h"
 #include "interpreter/flow_commands.h"
+#include "interpreter/game_window.h"
 #include "interpreter/tag_attributes.h"
-#include "interpreter/tform1.h"
 #include "possessions/sell_window.h"
 #include "possessions/shop_window.h"
 
@@ -18,15 +18,15 @@ namespace {
 
 // OBCHOD: the offer of shop CISLO (1 when absent). A shop file that cannot
 // be opened gives an empty shop; a number no line names gives no rows.
-void Shop(TForm1& form, const TagEntry& tag) {
+void Shop(GameWindow& form, const TagEntry& tag) {
   form.ShopNumber = 1;
   for (const param& p : Attributes(tag)) {
     if (p.Name == "CISLO") form.ShopNumber = IntValue(p);
   }
   std::optional<std::vector<ShopRow>> offer =
       LoadShop(form.Store.Files(), form.State, form.ShopNumber);
-  TObchod window(form.State, form.host);
-  window.Label5.clear();
+  ShopWindow window(form.State, form.host);
+  window.MessageLine.clear();
   window.CentreOn(form.host.ScreenWidth(), form.host.ScreenHeight());
   window.ShowMoney();
   window.ShowOffer(offer ? std::move(*offer) : std::vector<ShopRow>{});
@@ -36,7 +36,7 @@ void Shop(TForm1& form, const TagEntry& tag) {
 // PRODEJ: TYP chooses the kinds (weapons only when absent; a word that is
 // no category lists everything), PROCENT the share of the value paid (50
 // when absent).
-void Sell(TForm1& form, const TagEntry& tag) {
+void Sell(GameWindow& form, const TagEntry& tag) {
   form.SaleKind = 1;
   form.SalePercent = 50;
   for (const param& p : Attributes(tag)) {
@@ -46,7 +46,7 @@ void Sell(TForm1& form, const TagEntry& tag) {
       form.SalePercent = IntValue(p);
     }
   }
-  TProdej window(form.State, form.host);
+  SellWindow window(form.State, form.host);
   window.CentreOn(form.host.ScreenWidth(), form.host.ScreenHeight());
   window.Prepare(form.SaleKind, form.SalePercent);
   form.RunPageWindow(window);

@@ -13,8 +13,8 @@
 #include "data/conversion.h"
 #include "data/text_case.h"
 #include "interpreter/command_table.h"
+#include "interpreter/game_window.h"
 #include "interpreter/tag_attributes.h"
-#include "interpreter/tform1.h"
 #include "interpreter/variable_command_groups.h"
 #include "interpreter/variable_listing_files.h"
 #include "parser/dice.h"
@@ -35,14 +35,16 @@ constexpr std::string_view kDebugRaised = " se zv\xFD\x9Aila o ";
 // " se snížila o "
 constexpr std::string_view kDebugLowered = " se sn\xED\x9Eila o ";
 // " na výsledných "
-constexpr std::string_view kDebugResult = " na v\xFDsledn\xFD" "ch ";
+constexpr std::string_view kDebugResult =
+    " na v\xFDsledn\xFD"
+    "ch ";
 
 int32_t VariableNumber(const param& p) { return StrToInt(p.Name); }
 
-bool Reporting(const TForm1& form) { return form.State.World.ReportChanges > 0; }
+bool Reporting(const GameWindow& form) { return form.State.World.ReportChanges > 0; }
 
 // PROMENNA: each attribute sets its variable to the value.
-void SetVariables(TForm1& form, const TagEntry& tag) {
+void SetVariables(GameWindow& form, const TagEntry& tag) {
   for (const param& p : Attributes(tag)) {
     const int32_t number = VariableNumber(p);
     const int32_t value = IntValue(p);
@@ -56,7 +58,7 @@ void SetVariables(TForm1& form, const TagEntry& tag) {
 
 // ZVYSPROMENNOU and SNIZPROMENNOU: each attribute adds its value to its
 // variable or takes it away; sums wrap on 32 bits.
-void AddToVariables(TForm1& form, const TagEntry& tag, bool subtract) {
+void AddToVariables(GameWindow& form, const TagEntry& tag, bool subtract) {
   auto& variables = form.State.World.Variables;
   for (const param& p : Attributes(tag)) {
     const int32_t number = VariableNumber(p);
@@ -73,12 +75,12 @@ void AddToVariables(TForm1& form, const TagEntry& tag, bool subtract) {
   }
 }
 
-void RaiseVariables(TForm1& form, const TagEntry& tag) { AddToVariables(form, tag, false); }
-void LowerVariables(TForm1& form, const TagEntry& tag) { AddToVariables(form, tag, true); }
+void RaiseVariables(GameWindow& form, const TagEntry& tag) { AddToVariables(form, tag, false); }
+void LowerVariables(GameWindow& form, const TagEntry& tag) { AddToVariables(form, tag, true); }
 
 // NASTAVPROMENNE: CISLO, POCET and HODNOTA are page values, so a tag that
 // leaves one out uses what an earlier tag of the page gave (0 at first).
-void FillVariables(TForm1& form, const TagEntry& tag) {
+void FillVariables(GameWindow& form, const TagEntry& tag) {
   PageLocals& locals = form.Locals;
   for (const param& p : Attributes(tag)) {
     if (p.Name == "CISLO") {
@@ -93,16 +95,15 @@ void FillVariables(TForm1& form, const TagEntry& tag) {
   // Only the part of the range that has variables is visited, so a huge
   // POCET costs nothing and the end of the range cannot overflow.
   const int64_t first = std::max<int64_t>(locals.RangeFirst, 1);
-  const int64_t last = std::min<int64_t>(
-      int64_t{locals.RangeFirst} + locals.RangeCount - 1,
-      static_cast<int64_t>(WorldState::kVariableCount));
+  const int64_t last = std::min<int64_t>(int64_t{locals.RangeFirst} + locals.RangeCount - 1,
+                                         static_cast<int64_t>(WorldState::kVariableCount));
   for (int64_t n = first; n <= last; ++n) form.State.World.Variables.Set(n, locals.RangeValue);
 }
 
 // NAHODA: each attribute rolls its dice into its variable. The dice are
 // rolled even for a number without a variable, so the draws of a run do not
 // depend on it.
-void RollIntoVariables(TForm1& form, const TagEntry& tag) {
+void RollIntoVariables(GameWindow& form, const TagEntry& tag) {
   for (const param& p : Attributes(tag)) {
     const int32_t number = VariableNumber(p);
     const int32_t roll = RollDice(ParseDice(p.Value), form.Random);
@@ -111,7 +112,7 @@ void RollIntoVariables(TForm1& form, const TagEntry& tag) {
 }
 
 // VZOREC: each attribute evaluates its expression into its variable.
-void EvaluateIntoVariables(TForm1& form, const TagEntry& tag) {
+void EvaluateIntoVariables(GameWindow& form, const TagEntry& tag) {
   for (const param& p : Attributes(tag)) {
     const int32_t number = VariableNumber(p);
     form.State.World.Variables.Set(number, EvaluateExpression(p.Value));
@@ -121,7 +122,7 @@ void EvaluateIntoVariables(TForm1& form, const TagEntry& tag) {
 // RETEZEC: each attribute named 1..10 sets that text slot, cut to 100
 // characters. Names above 10 are ignored, and so are 0 and negative names,
 // which have no slot either.
-void SetTextSlots(TForm1& form, const TagEntry& tag) {
+void SetTextSlots(GameWindow& form, const TagEntry& tag) {
   for (const param& p : Attributes(tag)) {
     const int32_t number = StrToInt(p.Name);
     if (number < 11) form.State.World.Strings.Set(number, p.Value);
@@ -140,7 +141,7 @@ std::string_view Trimmed(std::string_view text) {
 // SROVNEJRETEZCE: variable VYSLEDEK := 1 when the texts A and B are equal
 // without regard to blanks around them and to case, else 0. VYSLEDEK is a
 // page value like the range of NASTAVPROMENNE; a missing text is empty.
-void CompareTexts(TForm1& form, const TagEntry& tag) {
+void CompareTexts(GameWindow& form, const TagEntry& tag) {
   std::string_view a;
   std::string_view b;
   for (const param& p : Attributes(tag)) {
@@ -156,23 +157,23 @@ void CompareTexts(TForm1& form, const TagEntry& tag) {
   form.State.World.Variables.Set(form.Locals.CompareResult, equal ? 1 : 0);
 }
 
-void ReportChangesOn(TForm1& form, const TagEntry&) { form.State.World.ReportChanges = 1; }
-void ReportChangesOff(TForm1& form, const TagEntry&) { form.State.World.ReportChanges = 0; }
+void ReportChangesOn(GameWindow& form, const TagEntry&) { form.State.World.ReportChanges = 1; }
+void ReportChangesOff(GameWindow& form, const TagEntry&) { form.State.World.ReportChanges = 0; }
 
 // SEZNAMPROMENNYCHSOUBOR: a file that cannot be written stops the page.
-void WriteListingFiles(TForm1& form, const TagEntry&) {
+void WriteListingFiles(GameWindow& form, const TagEntry&) {
   WriteVariableListingFiles(form.State.World);
 }
 
 // ZMENJMENO: each TEXT or JMENO attribute renames the player (100
 // characters at most).
-void Rename(TForm1& form, const TagEntry& tag) {
+void Rename(GameWindow& form, const TagEntry& tag) {
   for (const param& p : Attributes(tag)) {
     if (p.Name == "TEXT" || p.Name == "JMENO") form.State.Character.Name = p.Value;
   }
 }
 
-void StoreStartValues(TForm1& form, const TagEntry&) {
+void StoreStartValues(GameWindow& form, const TagEntry&) {
   StoreStartAttributes(form.State.Character);
 }
 

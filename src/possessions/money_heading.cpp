@@ -11,10 +11,10 @@ int CentredUnder(int anchor_left, int anchor_width, int width) {
 }
 
 void MoneyHeading::ShowMoney(const GameState& state, Host& host) {
-  Label2 = MoneyLine(state);
-  const int heading_width = host.MeasureText(HeadingFont, Label1).Width;
-  const int money_width = host.MeasureText(MoneyFont, Label2).Width;
-  Label2Left = CentredUnder(Label1Left, heading_width, money_width);
+  Money = MoneyLine(state);
+  const int heading_width = host.MeasureText(HeadingFont, Title).Width;
+  const int money_width = host.MeasureText(MoneyFont, Money).Width;
+  MoneyLeft = CentredUnder(TitleLeft, heading_width, money_width);
 }
 
 }  // namespace qv

@@ -23,12 +23,12 @@ struct MoneyHeading {
   static constexpr int kHeadingTop = 10;
   static constexpr int kMoneyTop = 35;
 
-  std::string Label1;  // the heading, "Obchod" or "Prodej"
+  std::string Title;  // Label1, the heading, "Obchod" or "Prodej"
   Font HeadingFont{"Arial", 16, {.Bold = true}};
-  int Label1Left = kHeadingLeft;
-  std::string Label2;  // the money line
+  int TitleLeft = kHeadingLeft;
+  std::string Money;  // Label2, the money line
   Font MoneyFont{"Arial", 12, {}};
-  int Label2Left = kHeadingLeft;
+  int MoneyLeft = kHeadingLeft;
 
   // Fills the money line from the state and centres it again under the
   // heading, measured in the host's fonts.

@@ -2,7 +2,7 @@
 
 #include "data/text_wrap.h"
 #include "parser/condition_eval.h"
-#include "possessions/character_sheet.h"
+#include "possessions/character_sheet_window.h"
 
 namespace qv {
 
@@ -23,8 +23,7 @@ std::string_view ModifierLabel(std::string_view kind) {
 // The modifier and condition lines of a weapon or armour, after a line break,
 // when it has any.
 std::string ModifiersAndConditions(std::span<const Effect> modifiers,
-                                   std::span<const Condition> conditions,
-                                   const GameState& state) {
+                                   std::span<const Condition> conditions, const GameState& state) {
   if (modifiers.empty() && conditions.empty()) return {};
   std::string out(kHintBreak);
   for (const Effect& modifier : modifiers) {
@@ -40,8 +39,10 @@ std::string ModifiersAndConditions(std::span<const Effect> modifiers,
 std::string_view UseModeLine(std::string_view use_word) {
   if (use_word == "boj") return "Pouze v boji";
   if (use_word == "mimoboj") return "Pouze mimo boj";
-  if (use_word == "vzdy") return "Mo\x9Eno pou\x9E\xEDt v\x9E" "dy";  // Možno použít vždy
-  return "Nelze pou\x9E\xEDt!";                                   // Nelze použít!
+  if (use_word == "vzdy")
+    return "Mo\x9Eno pou\x9E\xEDt v\x9E"
+           "dy";                 // Možno použít vždy
+  return "Nelze pou\x9E\xEDt!";  // Nelze použít!
 }
 
 bool UsableOutsideFight(const Item& item) {

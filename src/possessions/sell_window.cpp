@@ -66,20 +66,20 @@ bool ListsGoods(int32_t sale_kind, SaleGoods goods) {
   return false;
 }
 
-TProdej::TProdej(GameState& state, Host& host) : state_(state), host_(host) {
-  Heading.Label1 = kSellHeading;
+SellWindow::SellWindow(GameState& state, Host& host) : state_(state), host_(host) {
+  Heading.Title = kSellHeading;
 }
 
-void TProdej::CentreOn(int width, int height) {
+void SellWindow::CentreOn(int width, int height) {
   Left = width / 2 - kWidth / 2;
   Top = height / 2 - kHeight / 2;
 }
 
-void TProdej::ShowMoney() { Heading.ShowMoney(state_, host_); }
+void SellWindow::ShowMoney() { Heading.ShowMoney(state_, host_); }
 
-int64_t TProdej::PriceFor(int32_t value) const { return SellingPrice(value, SalePercent); }
+int64_t SellWindow::PriceFor(int32_t value) const { return SellingPrice(value, SalePercent); }
 
-void TProdej::Prepare(int32_t sale_kind, int32_t sale_percent) {
+void SellWindow::Prepare(int32_t sale_kind, int32_t sale_percent) {
   SaleKind = sale_kind;
   SalePercent = sale_percent;
   ShowMoney();
@@ -90,7 +90,7 @@ void TProdej::Prepare(int32_t sale_kind, int32_t sale_percent) {
   }
 }
 
-void TProdej::ListGoods(SaleGoods goods) {
+void SellWindow::ListGoods(SaleGoods goods) {
   int32_t in_kind = 0;
   const int32_t count = CountOf(state_, goods);
   for (int32_t n = 1; n <= count; ++n) {
@@ -111,7 +111,7 @@ void TProdej::ListGoods(SaleGoods goods) {
   }
 }
 
-void TProdej::EntryMouseMove(std::size_t entry) {
+void SellWindow::EntryMouseMove(std::size_t entry) {
   if (entry >= Entries.size()) return;
   const SaleEntry& shown = Entries[entry];
   VisitEntry(state_, shown.Goods, shown.Number, [&](const auto& record) {
@@ -121,7 +121,7 @@ void TProdej::EntryMouseMove(std::size_t entry) {
   });
 }
 
-void TProdej::EntryClick(std::size_t entry) {
+void SellWindow::EntryClick(std::size_t entry) {
   if (entry >= Entries.size()) return;
   SaleEntry& shown = Entries[entry];
   if (!shown.Label.Visible) return;

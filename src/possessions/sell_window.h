@@ -1,4 +1,4 @@
-// TProdej, the selling window: what the player holds of the chosen kinds,
+// SellWindow (TProdej): the selling window: what the player holds of the chosen kinds,
 // one label per catalog entry, each click selling one piece at a percentage
 // of its value.
 #pragma once
@@ -38,7 +38,7 @@ struct SaleEntry {
   TLELabel Label;
 };
 
-class TProdej : public ModalWindow {
+class SellWindow : public ModalWindow {
  public:
   // The window is the size of its background picture "pozadi_inventar".
   static constexpr int kWidth = 670;
@@ -47,7 +47,7 @@ class TProdej : public ModalWindow {
   static constexpr int kEntryTop = 50;
   static constexpr int kEntrySpacing = 15;
 
-  TProdej(GameState& state, Host& host);
+  SellWindow(GameState& state, Host& host);
 
   std::string_view Kind() const override { return "sell"; }
 

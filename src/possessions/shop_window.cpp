@@ -21,18 +21,18 @@ void AddOne(Count& held) {
 
 }  // namespace
 
-TObchod::TObchod(GameState& state, Host& host) : state_(state), host_(host) {
-  Heading.Label1 = kShopHeading;
+ShopWindow::ShopWindow(GameState& state, Host& host) : state_(state), host_(host) {
+  Heading.Title = kShopHeading;
 }
 
-void TObchod::CentreOn(int width, int height) {
+void ShopWindow::CentreOn(int width, int height) {
   Left = width / 2 - kWidth / 2;
   Top = height / 2 - kHeight / 2;
 }
 
-void TObchod::ShowMoney() { Heading.ShowMoney(state_, host_); }
+void ShopWindow::ShowMoney() { Heading.ShowMoney(state_, host_); }
 
-void TObchod::ShowOffer(std::vector<ShopRow> offer) {
+void ShopWindow::ShowOffer(std::vector<ShopRow> offer) {
   Offer = std::move(offer);
   RowLabels.clear();
   RowLabels.reserve(Offer.size());
@@ -49,42 +49,42 @@ void TObchod::ShowOffer(std::vector<ShopRow> offer) {
   }
 }
 
-const ShopRow* TObchod::RowAt(int row) const {
+const ShopRow* ShopWindow::RowAt(int row) const {
   if (row < 1 || row > static_cast<int>(Offer.size())) return nullptr;
   return &Offer[static_cast<std::size_t>(row - 1)];
 }
 
-bool TObchod::CanBeBought(const ShopRow& row) const {
+bool ShopWindow::CanBeBought(const ShopRow& row) const {
   if (row.Kind == kWeaponKind) return state_.Weapons.IsLoaded(row.ItemNumber);
   if (row.Kind == kArmourKind) return state_.Armours.IsLoaded(row.ItemNumber);
   if (row.Kind == kItemKind) return state_.Items.IsLoaded(row.ItemNumber);
   return false;
 }
 
-void TObchod::Label4MouseMove(int row) {
+void ShopWindow::RowMouseMove(int row) {
   const ShopRow* offer = RowAt(row);
   if (offer == nullptr) return;
-  Label3 = offer->Name + "\r\n" + offer->Description + "\r\nCena: " + std::to_string(offer->Price) +
-           " " + state_.CurrencyName;
+  HoverLine = offer->Name + "\r\n" + offer->Description +
+              "\r\nCena: " + std::to_string(offer->Price) + " " + state_.CurrencyName;
 }
 
-void TObchod::Label4Click(int row) {
+void ShopWindow::RowClick(int row) {
   const ShopRow* offer = RowAt(row);
   if (offer == nullptr) return;
   // Without this check such a row would sell nothing for nothing and count
   // a piece in a slot no record stands in (or outside the catalog).
   if (!CanBeBought(*offer)) {
-    Label5 = kCannotBeBought;
+    MessageLine = kCannotBeBought;
     return;
   }
   int32_t& money = state_.Character.PENIZE;
   if (money < offer->Price) {
-    Label5 = kNotEnoughMoney;
+    MessageLine = kNotEnoughMoney;
     return;
   }
   money = WrapSub(money, offer->Price);
   ShowMoney();
-  Label5 = std::string(kBought) + offer->Name;
+  MessageLine = std::string(kBought) + offer->Name;
   if (offer->Kind == kWeaponKind) {
     AddOne(state_.Weapons.at(offer->ItemNumber).Held);
   } else if (offer->Kind == kArmourKind) {

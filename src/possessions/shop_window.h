@@ -1,4 +1,4 @@
-// TObchod, the shop: the offer of one shop as a list of row labels, each
+// ShopWindow (TObchod): the shop: the offer of one shop as a list of row labels, each
 // bought with a click at its catalog price. Rows never run out; the offer
 // shows every row the shop file names, however many.
 #pragma once
@@ -31,7 +31,7 @@ inline constexpr std::string_view kEndTrading = "Ukon\xE8it obchodov\xE1n\xED";
 // "Obchod"
 inline constexpr std::string_view kShopHeading = "Obchod";
 
-class TObchod : public ModalWindow {
+class ShopWindow : public ModalWindow {
  public:
   // The window is the size of its background picture "pozadi_inventar".
   static constexpr int kWidth = 670;
@@ -40,15 +40,15 @@ class TObchod : public ModalWindow {
   static constexpr int kRowTop = 50;
   static constexpr int kRowSpacing = 15;
 
-  TObchod(GameState& state, Host& host);
+  ShopWindow(GameState& state, Host& host);
 
   std::string_view Kind() const override { return "shop"; }
 
   MoneyHeading Heading;  // Label1 "Obchod" and the money line Label2
   std::vector<ShopRow> Offer;
   std::vector<TLELabel> RowLabels;  // one per offer row, row r at top 15 × r + 50
-  std::string Label3;               // the hover line: what the mouse is over
-  std::string Label5;               // the message line: what the last click did
+  std::string HoverLine;            // Label3, the hover line: what the mouse is over
+  std::string MessageLine;          // Label5, the message line: what the last click did
   int Left = 0;
   int Top = 0;
 
@@ -63,11 +63,11 @@ class TObchod : public ModalWindow {
   // The handlers of the template label Label4, which every row label
   // shares; `row` is the row the label remembers (1 = the first). Rows
   // outside the offer do nothing.
-  void Label4MouseMove(int row);
-  void Label4Click(int row);
+  void RowMouseMove(int row);  // Label4MouseMove
+  void RowClick(int row);      // Label4Click
   // The mouse over the background, and over the close picture.
-  void FormMouseMove() { Label3.clear(); }
-  void CloseMouseMove() { Label3 = kEndTrading; }
+  void FormMouseMove() { HoverLine.clear(); }
+  void CloseMouseMove() { HoverLine = kEndTrading; }
   void CloseClick() { Close(); }
 
   // True when the row names a record its catalog holds: only such rows

@@ -26,7 +26,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kWindowKe
     {"picture", "picture"},
 }};
 
-Json Options(const TForm1& form) {
+Json Options(const GameWindow& form) {
   Json options = Json::array();
   for (const TLELabel& label : form.OptionLabels) {
     options.push_back(Json{{"text", ShownText(label.Caption)},
@@ -37,7 +37,7 @@ Json Options(const TForm1& form) {
   return options;
 }
 
-Json Texts(const TForm1& form) {
+Json Texts(const GameWindow& form) {
   Json texts = Json::array();
   for (const TXLabel& block : form.TextBlocks) {
     texts.push_back(Json{{"text", ShownText(block.Text)},
@@ -55,7 +55,7 @@ Json Texts(const TForm1& form) {
   return texts;
 }
 
-Json Pictures(const TForm1& form) {
+Json Pictures(const GameWindow& form) {
   Json pictures = Json::array();
   for (const TXImage& picture : form.InTextPictures) {
     pictures.push_back(Json{{"file", ShownText(picture.File)},
@@ -69,7 +69,7 @@ Json Pictures(const TForm1& form) {
   return pictures;
 }
 
-Json Info(const TForm1& form) {
+Json Info(const GameWindow& form) {
   Json info = Json::array();
   for (const InfoLine& line : form.History) {
     info.push_back(Json{{"text", ShownText(line.Text)}, {"colour", ColourToHtml(line.LineColour)}});
@@ -94,13 +94,13 @@ Json WindowEntry(const DumpSources& sources, std::string_view kind) {
 }
 
 // The audio player; without one (no sound library) its defaults.
-Json Audio(const GameState& state, const TAudio* audio) {
+Json Audio(const GameState& state, const AudioPlayer* audio) {
   Json out = Json::object();
   out["available"] = state.AudioAvailable;
   out["sound_on"] = audio ? audio->SoundOn : true;
   out["music_on"] = audio ? audio->MusicOn : true;
-  out["sound_volume"] = audio ? audio->SoundVolume : TAudio::kDefaultVolume;
-  out["music_volume"] = audio ? audio->MusicVolume : TAudio::kDefaultVolume;
+  out["sound_volume"] = audio ? audio->SoundVolume : AudioPlayer::kDefaultVolume;
+  out["music_volume"] = audio ? audio->MusicVolume : AudioPlayer::kDefaultVolume;
   out["music_kind"] = audio ? audio->MusicKind : kNoMusic;
   out["music_name"] = audio ? ShownText(audio->MusicName.str()) : std::string();
   return out;
@@ -110,7 +110,7 @@ Json Audio(const GameState& state, const TAudio* audio) {
 
 Json BuildDump(const DumpSources& sources) {
   const GameSession& session = sources.Session;
-  const TForm1& form = session.Form;
+  const GameWindow& form = session.Form;
   const GameState& state = *session.State;
   const WorldState& world = state.World;
 

@@ -24,7 +24,7 @@ struct DumpSources {
   const GameSession& Session;
   const WindowStack& Windows;
   const ScriptHost& Host;
-  const TForm10& LoadList;  // the load list, when it is open
+  const LoadListWindow& LoadList;  // the load list, when it is open
   const WindowDrivers& Drivers;
   // Every call the audio player made to its sound device, as text; none
   // when its device keeps no log.

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
 #include "script/shown_text.h"
@@ -56,7 +56,7 @@ Json Labels(const std::vector<TLELabel>& labels, Colour enabled_colour) {
 class FightDriver final : public WindowDriver {
  public:
   void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* fight = dynamic_cast<TSouboj*>(&window);
+    auto* fight = dynamic_cast<FightWindow*>(&window);
     if (!fight) DoesNotFit(window, line);
     const std::string& command = line.Command;
     if (command == "attack") {
@@ -84,14 +84,14 @@ class FightDriver final : public WindowDriver {
       ExpectNoArguments(line);
       if (!fight->FightOver) throw ScriptError("close: the fight is not over");
       MoveOntoWindow(*fight);
-      fight->Image1Click();
+      fight->BackgroundClick();
     } else {
       DoesNotFit(window, line);
     }
   }
 
   Json Dump(const ModalWindow& window) const override {
-    const auto* fight = dynamic_cast<const TSouboj*>(&window);
+    const auto* fight = dynamic_cast<const FightWindow*>(&window);
     if (!fight) return nullptr;
     const FightLines& lines = fight->Lines;
     Json out;
@@ -137,32 +137,33 @@ class FightDriver final : public WindowDriver {
     }
     out["description"] = ShownText(fight->Popis_akce);
     out["cost"] = ShownText(fight->Popis_akce_cost);
-    out["energy_cost"] = fight->CostLabelsVisible ? ShownText(fight->Label31) : std::string();
-    out["mana_cost"] = fight->CostLabelsVisible ? ShownText(fight->Label32) : std::string();
+    out["energy_cost"] =
+        fight->CostLabelsVisible ? ShownText(fight->EnergyCostLine) : std::string();
+    out["mana_cost"] = fight->CostLabelsVisible ? ShownText(fight->ManaCostLine) : std::string();
     out["notice"] = ShownText(fight->NoAttackNotice);
     return out;
   }
 
  private:
   // The mouse leaves the label it was on and crosses the window.
-  static void MoveOntoWindow(TSouboj& fight) {
+  static void MoveOntoWindow(FightWindow& fight) {
     fight.LabelMouseLeave();
-    fight.Image1MouseMove();
+    fight.BackgroundMouseMove();
   }
 
-  static void Attack(TSouboj& fight, int32_t n) {
+  static void Attack(FightWindow& fight, int32_t n) {
     const long index = FindLabel(fight.ActionLabels, n);
     if (index < 0) throw ScriptError("attack: attack " + std::to_string(n) + " has no label");
     const auto label = static_cast<std::size_t>(index);
     // A mouse already on the label clicks without entering it again.
-    if (fight.EnteredKind() != TSouboj::Entered::Attack || fight.EnteredLabel() != label) {
+    if (fight.EnteredKind() != FightWindow::Entered::Attack || fight.EnteredLabel() != label) {
       MoveOntoWindow(fight);
       fight.AttackMouseEnter(label);
     }
     fight.AttackClick();
   }
 
-  static void Use(TSouboj& fight, const ScriptLine& line, UseList list, std::string_view what) {
+  static void Use(FightWindow& fight, const ScriptLine& line, UseList list, std::string_view what) {
     const int32_t n = NumberArgument(line);
     if (fight.OpenList != list) {
       throw ScriptError(line.Command + ": the " + std::string(what) + " list is not open");
@@ -173,7 +174,7 @@ class FightDriver final : public WindowDriver {
                         " is not in the list");
     }
     const auto label = static_cast<std::size_t>(index);
-    if (fight.EnteredKind() != TSouboj::Entered::Use || fight.EnteredLabel() != label) {
+    if (fight.EnteredKind() != FightWindow::Entered::Use || fight.EnteredLabel() != label) {
       fight.LabelMouseLeave();
       fight.PanelMouseMove();
       fight.UseLabelMouseEnter(label);

@@ -1,4 +1,4 @@
-// Scripts in the fight window (TSouboj): `attack N`, `items`, `spells`,
+// Scripts in the fight window (FightWindow): `attack N`, `items`, `spells`,
 // `use N`, `cast N`, `close`, and the window's "fight" entry in the dump.
 #pragma once
 

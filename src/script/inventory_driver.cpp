@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "possessions/inventory.h"
+#include "possessions/inventory_window.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
 #include "script/shown_text.h"
@@ -22,7 +22,7 @@ int32_t ListedNumber(const ScriptLine& line, std::string_view number_text,
   ScriptLine number_line = line;
   number_line.Arguments = {std::string(number_text)};
   const int32_t n = NumberArgument(number_line);
-  if (!TInventory::Find(list, n)) {
+  if (!InventoryWindow::Find(list, n)) {
     throw ScriptError(line.Command + ": " + std::string(what) + " " + std::to_string(n) +
                       " is not in the list");
   }
@@ -38,7 +38,7 @@ Json Captions(const std::vector<TLELabel>& list) {
 class InventoryDriver final : public WindowDriver {
  public:
   void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* inventory = dynamic_cast<TInventory*>(&window);
+    auto* inventory = dynamic_cast<InventoryWindow*>(&window);
     if (!inventory) DoesNotFit(window, line);
     const std::string& command = line.Command;
     if (command == "use") {
@@ -73,11 +73,11 @@ class InventoryDriver final : public WindowDriver {
   }
 
   Json Dump(const ModalWindow& window) const override {
-    const auto* inventory = dynamic_cast<const TInventory*>(&window);
+    const auto* inventory = dynamic_cast<const InventoryWindow*>(&window);
     if (!inventory) return nullptr;
     Json out;
     // The two labels of the money line, side by side.
-    out["money"] = ShownText(inventory->Label9 + " " + inventory->Prachy);
+    out["money"] = ShownText(inventory->CurrencyLabel + " " + inventory->Prachy);
     out["objects"] = Captions(inventory->Objects);
     out["items"] = Captions(inventory->Items);
     out["weapons"] = Captions(inventory->Weapons);
@@ -96,8 +96,6 @@ class InventoryDriver final : public WindowDriver {
 
 }  // namespace
 
-std::unique_ptr<WindowDriver> MakeInventoryDriver() {
-  return std::make_unique<InventoryDriver>();
-}
+std::unique_ptr<WindowDriver> MakeInventoryDriver() { return std::make_unique<InventoryDriver>(); }
 
 }  // namespace qv

@@ -1,4 +1,4 @@
-// The inventory (TInventory) in scripts: `use N` (item N), `equip weapon N`,
+// The inventory (InventoryWindow) in scripts: `use N` (item N), `equip weapon N`,
 // `equip armour N`, `object N` move the mouse onto the entry of that catalog
 // or object number and click it; `close` clicks the close picture.
 #pragma once

@@ -15,9 +15,9 @@ namespace {
 class SaveDriver final : public WindowDriver {
  public:
   void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* form = dynamic_cast<TSaveForm*>(&window);
+    auto* form = dynamic_cast<SaveWindow*>(&window);
     if (form && line.Command == "save") {
-      form->Edit1 = Utf8ToCp1250(line.Text);
+      form->NameField = Utf8ToCp1250(line.Text);
       // A refused name leaves the window open with its message shown.
       form->UlozitClick();
     } else if (form && line.Command == "nosave") {
@@ -30,10 +30,10 @@ class SaveDriver final : public WindowDriver {
   }
 
   nlohmann::ordered_json Dump(const ModalWindow& window) const override {
-    const auto* form = dynamic_cast<const TSaveForm*>(&window);
+    const auto* form = dynamic_cast<const SaveWindow*>(&window);
     if (!form) return nullptr;
     nlohmann::ordered_json out;
-    out["name"] = ShownText(form->Edit1);
+    out["name"] = ShownText(form->NameField);
     return out;
   }
 };

@@ -1,4 +1,4 @@
-// The save window (TSaveForm) in scripts: `save TEXT` types TEXT into the
+// The save window (SaveWindow) in scripts: `save TEXT` types TEXT into the
 // name field and clicks "ulozit"; `nosave` clicks "neukladat". Dumped is the
 // name field.
 #pragma once

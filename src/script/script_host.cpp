@@ -24,7 +24,7 @@ void ScriptHost::ShowDeathWindow() {
     return;
   }
   // Only `ok` leaves the death window, and it ends the program.
-  TForm12 window(*this);
+  DeathWindow window(*this);
   RunWindow(window.Kind(), &window, [this] { return ended_; });
 }
 

@@ -87,7 +87,7 @@ void ScriptRunner::RunUntil(const std::function<bool()>& done) {
         continue;
       }
       --ticks_to_pass_;
-      session_->Form.TimerTimer();
+      session_->Form.TimerTick();
       continue;
     }
     const std::optional<ScriptLine> line = reader_.Next();
@@ -263,7 +263,7 @@ bool ScriptRunner::ApplyLoadList(const ScriptLine& line) {
 // --- The game window -------------------------------------------------------
 
 bool ScriptRunner::ApplyGame(const ScriptLine& line) {
-  TForm1& form = session_->Form;
+  GameWindow& form = session_->Form;
   const std::string& command = line.Command;
   if (command == "choose") {
     const int32_t n = NumberArgument(line);
@@ -273,7 +273,7 @@ bool ScriptRunner::ApplyGame(const ScriptLine& line) {
                         std::to_string(shown) + " shown)");
     }
     form.HoverOption(n);
-    form.Button1Click();
+    form.OptionClick();
   } else if (command == "click-text") {
     const int32_t n = NumberArgument(line);
     const auto shown = static_cast<int32_t>(form.TextBlocks.size());
@@ -282,7 +282,7 @@ bool ScriptRunner::ApplyGame(const ScriptLine& line) {
                         std::to_string(shown) + " shown)");
     }
     form.LeaveOptions();
-    form.MaintextClick(n);
+    form.TextBlockClick(n);
   } else if (command == "click-picture") {
     const int32_t n = NumberArgument(line);
     const auto shown = static_cast<int32_t>(form.InTextPictures.size());
@@ -291,7 +291,7 @@ bool ScriptRunner::ApplyGame(const ScriptLine& line) {
                         std::to_string(shown) + " shown)");
     }
     form.LeaveOptions();
-    form.Image1Click(n);
+    form.PictureClick(n);
   } else if (command == "key") {
     const std::string_view key = WordArgument(line);
     if (key == "up" || key == "pageup" || key == "kp8") {
@@ -322,7 +322,7 @@ bool ScriptRunner::ApplyGame(const ScriptLine& line) {
 }
 
 bool ScriptRunner::ApplyButton(std::string_view button) {
-  TForm1& form = session_->Form;
+  GameWindow& form = session_->Form;
   const auto hidden = [button] {
     return ScriptError("button: '" + std::string(button) + "' is not shown");
   };
@@ -335,7 +335,7 @@ bool ScriptRunner::ApplyButton(std::string_view button) {
     if (!form.ContinueButtonVisible) throw hidden();
     // Moving onto the button makes the restored location the next one.
     session_->State->NextLocation = session_->State->World.Location;
-    form.Button1Click();
+    form.OptionClick();
   } else if (button == "postava") {
     if (!form.SheetButtonVisible) throw hidden();
     form.PostavaClick();
@@ -344,7 +344,7 @@ bool ScriptRunner::ApplyButton(std::string_view button) {
     form.VybaveniClick();
   } else if (button == "audio") {
     if (!form.AudioButtonVisible) throw hidden();
-    form.Label5Click();
+    form.AudioClick();
   } else {
     return false;
   }
@@ -357,7 +357,7 @@ bool ScriptRunner::ApplyDeath(const ScriptLine& line) {
   if (line.Command != "ok") return false;
   ExpectNoArguments(line);
   // `ok` is the click on the picture.
-  if (auto* death = dynamic_cast<TForm12*>(windows_.Top().Modal)) {
+  if (auto* death = dynamic_cast<DeathWindow*>(windows_.Top().Modal)) {
     death->PictureClick();
   } else {
     host_.EndProgram();

@@ -28,9 +28,9 @@
 #include "script/window_stack.h"
 #include "state/load_list_window.h"
 #include "ui/about_window.h"
-#include "ui/name_entry.h"
+#include "ui/name_entry_window.h"
 #include "ui/start_action.h"
-#include "ui/start_menu.h"
+#include "ui/start_menu_window.h"
 
 namespace qv {
 
@@ -81,14 +81,14 @@ class ScriptRunner final : public CommandLoop {
   std::unique_ptr<RandomSource> random_;
   RecordingAudioBackend audio_device_;  // nothing is heard; the calls are dumped
   std::unique_ptr<GameSession> session_;
-  TForm10 load_list_;  // the main menu's list of saved positions
+  LoadListWindow load_list_;  // the main menu's list of saved positions
   WindowDrivers drivers_;
   bool game_started_ = false;
   int32_t ticks_to_pass_ = 0;  // of the last `tick` line
   // The start windows, created with the program as the game's are.
-  TForm8 menu_;
-  TForm14 name_entry_;
-  TForm9 about_;
+  StartMenuWindow menu_;
+  NameEntryWindow name_entry_;
+  AboutWindow about_;
 };
 
 // Changes to the gamebook folder of `options` and plays `script`, writing the

@@ -41,7 +41,7 @@ int32_t ParseCatalogNumber(const ScriptLine& line, const std::string& text) {
 class SellDriver final : public WindowDriver {
  public:
   void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* sale = dynamic_cast<TProdej*>(&window);
+    auto* sale = dynamic_cast<SellWindow*>(&window);
     if (sale == nullptr || (line.Command != "sell" && line.Command != "close")) {
       throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
                         std::string(window.Kind()) + ")");
@@ -70,7 +70,7 @@ class SellDriver final : public WindowDriver {
   }
 
   nlohmann::ordered_json Dump(const ModalWindow& window) const override {
-    const auto* sale = dynamic_cast<const TProdej*>(&window);
+    const auto* sale = dynamic_cast<const SellWindow*>(&window);
     if (sale == nullptr) return nullptr;
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (const SaleEntry& entry : sale->Entries) {
@@ -80,7 +80,7 @@ class SellDriver final : public WindowDriver {
                       {"visible", entry.Label.Visible}});
     }
     nlohmann::ordered_json out;
-    out["money"] = ShownText(sale->Heading.Label2);
+    out["money"] = ShownText(sale->Heading.Money);
     out["rows"] = std::move(rows);
     out["status"] = ShownText(sale->Status);
     return out;

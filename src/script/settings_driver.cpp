@@ -19,7 +19,7 @@ bool Switch(const ScriptLine& line) {
 
 int32_t Volume(const ScriptLine& line) {
   const int32_t volume = NumberArgument(line);
-  if (volume < TForm15::kSliderMin || volume > TForm15::kSliderMax) {
+  if (volume < SettingsWindow::kSliderMin || volume > SettingsWindow::kSliderMax) {
     throw ScriptError(line.Command + ": the slider goes from 0 to 255, not " +
                       std::to_string(volume));
   }
@@ -29,7 +29,7 @@ int32_t Volume(const ScriptLine& line) {
 class SettingsDriver final : public WindowDriver {
  public:
   void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* settings = dynamic_cast<TForm15*>(&window);
+    auto* settings = dynamic_cast<SettingsWindow*>(&window);
     if (!settings) {
       throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
                         std::string(window.Kind()) + ")");
@@ -37,14 +37,14 @@ class SettingsDriver final : public WindowDriver {
     const std::string& command = line.Command;
     if (command == "sound") {
       const bool on = Switch(line);
-      if (on != settings->CheckBox1) settings->CheckBox1Click(on);
+      if (on != settings->SoundOn) settings->SoundOnClick(on);
     } else if (command == "music") {
       const bool on = Switch(line);
-      if (on != settings->CheckBox2) settings->CheckBox2Click(on);
+      if (on != settings->MusicOn) settings->MusicOnClick(on);
     } else if (command == "sound-volume") {
-      settings->TrackBar1Change(Volume(line));
+      settings->SoundVolumeChange(Volume(line));
     } else if (command == "music-volume") {
-      settings->TrackBar2Change(Volume(line));
+      settings->MusicVolumeChange(Volume(line));
     } else if (command == "ok") {
       ExpectNoArguments(line);
       settings->OkClick();
@@ -57,13 +57,13 @@ class SettingsDriver final : public WindowDriver {
   }
 
   nlohmann::ordered_json Dump(const ModalWindow& window) const override {
-    const auto* settings = dynamic_cast<const TForm15*>(&window);
+    const auto* settings = dynamic_cast<const SettingsWindow*>(&window);
     if (!settings) return nullptr;
     nlohmann::ordered_json out;
-    out["sound_on"] = settings->CheckBox1;
-    out["music_on"] = settings->CheckBox2;
-    out["sound_volume"] = settings->TrackBar1;
-    out["music_volume"] = settings->TrackBar2;
+    out["sound_on"] = settings->SoundOn;
+    out["music_on"] = settings->MusicOn;
+    out["sound_volume"] = settings->SoundVolume;
+    out["music_volume"] = settings->MusicVolume;
     return out;
   }
 };

@@ -1,4 +1,4 @@
-// The settings window (TForm15) in scripts: `sound on|off`, `music on|off`,
+// The settings window (SettingsWindow) in scripts: `sound on|off`, `music on|off`,
 // `sound-volume V`, `music-volume V` (V 0..255, the slider's range), `ok`
 // and `close`. A switch is clicked only when it changes; the dump shows the
 // controls.

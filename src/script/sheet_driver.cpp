@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-#include "possessions/character_sheet.h"
+#include "possessions/character_sheet_window.h"
 #include "script/script_commands.h"
 #include "script/script_error.h"
 #include "script/shown_text.h"
@@ -31,7 +31,7 @@ RaiseIndex RaiseNamed(std::string_view name) {
 class SheetDriver final : public WindowDriver {
  public:
   void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* sheet = dynamic_cast<TForm2*>(&window);
+    auto* sheet = dynamic_cast<CharacterSheetWindow*>(&window);
     if (!sheet) DoesNotFit(window, line);
     if (line.Command == "raise") {
       const RaiseIndex k = RaiseNamed(WordArgument(line));
@@ -51,7 +51,7 @@ class SheetDriver final : public WindowDriver {
   }
 
   Json Dump(const ModalWindow& window) const override {
-    const auto* sheet = dynamic_cast<const TForm2*>(&window);
+    const auto* sheet = dynamic_cast<const CharacterSheetWindow*>(&window);
     if (!sheet) return nullptr;
     Json out;
     out["name"] = ShownText(sheet->Jmeno);

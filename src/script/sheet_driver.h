@@ -1,4 +1,4 @@
-// The character sheet (TForm2) in scripts: `raise ATTRIBUTE` moves the mouse
+// The character sheet (CharacterSheetWindow) in scripts: `raise ATTRIBUTE` moves the mouse
 // onto that raise button and clicks it, `close` clicks the close button.
 #pragma once
 

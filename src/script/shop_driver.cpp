@@ -14,7 +14,7 @@ namespace {
 class ShopDriver final : public WindowDriver {
  public:
   void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* shop = dynamic_cast<TObchod*>(&window);
+    auto* shop = dynamic_cast<ShopWindow*>(&window);
     if (shop == nullptr || (line.Command != "buy" && line.Command != "close")) {
       throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
                         std::string(window.Kind()) + ")");
@@ -31,22 +31,22 @@ class ShopDriver final : public WindowDriver {
       throw ScriptError("buy: there is no row " + std::to_string(row) + " (" +
                         std::to_string(shown) + " shown)");
     }
-    shop->Label4MouseMove(row);
-    shop->Label4Click(row);
+    shop->RowMouseMove(row);
+    shop->RowClick(row);
   }
 
   nlohmann::ordered_json Dump(const ModalWindow& window) const override {
-    const auto* shop = dynamic_cast<const TObchod*>(&window);
+    const auto* shop = dynamic_cast<const ShopWindow*>(&window);
     if (shop == nullptr) return nullptr;
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (const ShopRow& row : shop->Offer) {
       rows.push_back({{"name", ShownText(row.Name)}, {"price", row.Price}});
     }
     nlohmann::ordered_json out;
-    out["money"] = ShownText(shop->Heading.Label2);
+    out["money"] = ShownText(shop->Heading.Money);
     out["rows"] = std::move(rows);
-    out["message"] = ShownText(shop->Label5);
-    out["hint"] = ShownText(shop->Label3);
+    out["message"] = ShownText(shop->MessageLine);
+    out["hint"] = ShownText(shop->HoverLine);
     return out;
   }
 };

@@ -1,4 +1,4 @@
-// The shop (TObchod) in scripts: `buy R` moves the mouse onto offer row R
+// The shop (ShopWindow) in scripts: `buy R` moves the mouse onto offer row R
 // and clicks it, `close` clicks the close picture. Dumped as
 // {money, rows: [{name, price}], message, hint}.
 #pragma once

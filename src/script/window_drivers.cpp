@@ -13,8 +13,8 @@
 #include "script/sheet_driver.h"
 #include "script/shop_driver.h"
 #include "script/shown_text.h"
-#include "ui/answer_prompt.h"
-#include "ui/picture_popup.h"
+#include "ui/answer_prompt_window.h"
+#include "ui/picture_popup_window.h"
 
 namespace qv {
 
@@ -25,17 +25,17 @@ namespace {
                     std::string(window.Kind()) + ")");
 }
 
-// TForm16: `answer TEXT` types TEXT into the field and clicks "ok".
+// AnswerPromptWindow: `answer TEXT` types TEXT into the field and clicks "ok".
 class AnswerPromptDriver final : public WindowDriver {
  public:
   void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* prompt = dynamic_cast<TForm16*>(&window);
+    auto* prompt = dynamic_cast<AnswerPromptWindow*>(&window);
     if (!prompt || line.Command != "answer") DoesNotFit(window, line);
     prompt->Edit = Utf8ToCp1250(line.Text);
     prompt->OkClick();
   }
   nlohmann::ordered_json Dump(const ModalWindow& window) const override {
-    const auto* prompt = dynamic_cast<const TForm16*>(&window);
+    const auto* prompt = dynamic_cast<const AnswerPromptWindow*>(&window);
     if (!prompt) return nullptr;
     nlohmann::ordered_json out;
     out["question"] = ShownText(prompt->Question);
@@ -43,21 +43,21 @@ class AnswerPromptDriver final : public WindowDriver {
   }
 };
 
-// TForm13: `close` clicks the picture. Dumped is the picture area, not the
+// PicturePopupWindow: `close` clicks the picture. Dumped is the picture area, not the
 // whole window.
 class PicturePopupDriver final : public WindowDriver {
  public:
   void Apply(ModalWindow& window, const ScriptLine& line) override {
     if (line.Command != "close") DoesNotFit(window, line);
     ExpectNoArguments(line);
-    if (auto* popup = dynamic_cast<TForm13*>(&window)) {
+    if (auto* popup = dynamic_cast<PicturePopupWindow*>(&window)) {
       popup->PictureClick();
     } else {
       window.Close();
     }
   }
   nlohmann::ordered_json Dump(const ModalWindow& window) const override {
-    const auto* popup = dynamic_cast<const TForm13*>(&window);
+    const auto* popup = dynamic_cast<const PicturePopupWindow*>(&window);
     if (!popup) return nullptr;
     nlohmann::ordered_json out;
     out["file"] = ShownText(popup->File);

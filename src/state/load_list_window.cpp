@@ -53,10 +53,10 @@ std::vector<LoadListEntry> CollectPositions(const std::filesystem::path& folder)
 
 }  // namespace
 
-TForm10::TForm10(GameState& state, std::filesystem::path folder)
+LoadListWindow::LoadListWindow(GameState& state, std::filesystem::path folder)
     : state_(state), folder_(std::move(folder)) {}
 
-void TForm10::FormShow() {
+void LoadListWindow::FormShow() {
   Entries = CollectPositions(folder_);
   // Newest first, by the list's own exchange sort: positions of equal age
   // end up in the order this sort leaves them.
@@ -71,13 +71,13 @@ void TForm10::FormShow() {
   ScrollTo(0);
 }
 
-void TForm10::ScrollTo(std::size_t offset) {
+void LoadListWindow::ScrollTo(std::size_t offset) {
   const std::size_t last_page = Entries.size() > kShown ? Entries.size() - kShown : 0;
   ScrollOffset = std::min(offset, last_page);
   ShowLabels();
 }
 
-void TForm10::ShowLabels() {
+void LoadListWindow::ShowLabels() {
   Labels.clear();
   Current = CurrentOption{};
   hovered_ = 0;
@@ -92,21 +92,21 @@ void TForm10::ShowLabels() {
   }
 }
 
-void TForm10::LabelMouseEnter(int n) {
+void LoadListWindow::LabelMouseEnter(int n) {
   LabelMouseLeave();
   if (n < 1 || n > static_cast<int>(Labels.size())) return;
   Labels[static_cast<std::size_t>(n - 1)].MouseEnter(Current);
   hovered_ = n;
 }
 
-void TForm10::LabelMouseLeave() {
+void LoadListWindow::LabelMouseLeave() {
   if (hovered_ >= 1 && hovered_ <= static_cast<int>(Labels.size())) {
     Labels[static_cast<std::size_t>(hovered_ - 1)].MouseLeave(Current);
   }
   hovered_ = 0;
 }
 
-bool TForm10::LabelClick() {
+bool LoadListWindow::LabelClick() {
   const int32_t n = Current.HoveredIndex;
   if (n < 1 || n > static_cast<int32_t>(Entries.size())) return false;
   state_.LoadRequested = true;

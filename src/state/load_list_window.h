@@ -1,4 +1,4 @@
-// TForm10, the load list: the saved positions under ./save, newest first,
+// LoadListWindow (TForm10): the load list: the saved positions under ./save, newest first,
 // each shown as an option label "name [DD.MM.YYYY]". Choosing one tells the
 // game which position to restore; the opener then starts the game window.
 #pragma once
@@ -22,13 +22,13 @@ struct LoadListEntry {
   std::filesystem::file_time_type Modified;
 };
 
-class TForm10 : public ModalWindow {
+class LoadListWindow : public ModalWindow {
  public:
   static constexpr std::size_t kShown = 20;  // labels at a time
   static constexpr int kLabelSpacing = 15;
   static constexpr int kLabelOffset = 20;
 
-  explicit TForm10(GameState& state, std::filesystem::path folder = "./save");
+  explicit LoadListWindow(GameState& state, std::filesystem::path folder = "./save");
 
   std::string_view Kind() const override { return "load-list"; }
 

@@ -49,20 +49,20 @@ std::optional<std::string> RefuseSaveName(std::string_view name) {
   return std::nullopt;
 }
 
-TSaveForm::TSaveForm(GameState& state, const LocationStore& store, Host& host,
-                     PlayingMusicQuery playing_music)
+SaveWindow::SaveWindow(GameState& state, const LocationStore& store, Host& host,
+                       PlayingMusicQuery playing_music)
     : state_(state), store_(store), host_(host), playing_music_(std::move(playing_music)) {}
 
-void TSaveForm::CentreOn(int game_width, int game_height) {
+void SaveWindow::CentreOn(int game_width, int game_height) {
   Left = game_width / 2 - kWidth / 2;
   Top = game_height / 2 - kHeight / 2;
 }
 
-void TSaveForm::FormShow() { Edit1 = state_.SaveDefaultName; }
+void SaveWindow::FormShow() { NameField = state_.SaveDefaultName; }
 
-bool TSaveForm::UlozitClick() {
+bool SaveWindow::UlozitClick() {
   // The name is checked before anything of the game changes.
-  if (const std::optional<std::string> refused = RefuseSaveName(Edit1)) {
+  if (const std::optional<std::string> refused = RefuseSaveName(NameField)) {
     host_.ShowMessage(*refused);
     return false;
   }
@@ -75,7 +75,7 @@ bool TSaveForm::UlozitClick() {
 
   const SavedPositionExtras music = playing_music_ ? playing_music_() : SavedPositionExtras{};
   const std::vector<uint8_t> record = EncodeSavedPosition(state_, music);
-  if (const auto error = WriteSavedPosition(SavedPositionPath(Edit1), record)) {
+  if (const auto error = WriteSavedPosition(SavedPositionPath(NameField), record)) {
     // Nothing was saved; the player may try another name.
     host_.ShowMessage(error->Message);
     return false;

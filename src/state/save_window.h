@@ -1,4 +1,4 @@
-// TSaveForm, the save window: a name field and two pictures, "ulozit"
+// SaveWindow (TSaveForm): the save window: a name field and two pictures, "ulozit"
 // (save the position under that name) and "neukladat" (close without
 // saving). The SAVE command opens it modally.
 #pragma once
@@ -22,19 +22,19 @@ namespace qv {
 // and gives a file that is the extension alone.
 std::optional<std::string> RefuseSaveName(std::string_view name);
 
-class TSaveForm : public ModalWindow {
+class SaveWindow : public ModalWindow {
  public:
   static constexpr int kWidth = 400;
   static constexpr int kHeight = 300;
 
   // `playing_music` tells what the audio player is playing; empty without
   // one.
-  TSaveForm(GameState& state, const LocationStore& store, Host& host,
-            PlayingMusicQuery playing_music = {});
+  SaveWindow(GameState& state, const LocationStore& store, Host& host,
+             PlayingMusicQuery playing_music = {});
 
   std::string_view Kind() const override { return "save"; }
 
-  std::string Edit1;  // the name field (Windows-1250)
+  std::string NameField;  // Edit1, the name field (Windows-1250)
   int Left = 0;
   int Top = 0;
 

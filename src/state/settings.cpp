@@ -75,7 +75,7 @@ int32_t ReadVolume(std::string_view line) {
 
 }  // namespace
 
-void ApplySettingsText(std::string_view text, TAudio& audio) {
+void ApplySettingsText(std::string_view text, AudioPlayer& audio) {
   const std::vector<std::string_view> lines = SplitLines(text);
   if (lines.size() >= 1) audio.SoundOn = ReadSwitch(lines[0]);
   if (lines.size() >= 2) audio.MusicOn = ReadSwitch(lines[1]);
@@ -83,14 +83,15 @@ void ApplySettingsText(std::string_view text, TAudio& audio) {
   if (lines.size() >= 4) audio.MusicVolume = ReadVolume(lines[3]);
 }
 
-bool ReadSettings(TAudio& audio) {
-  const std::optional<std::string> text = ReadContainedFile(DiskPath(kSettingsFile), kMaxGameFileSize);
+bool ReadSettings(AudioPlayer& audio) {
+  const std::optional<std::string> text =
+      ReadContainedFile(DiskPath(kSettingsFile), kMaxGameFileSize);
   if (!text) return false;
   ApplySettingsText(*text, audio);
   return true;
 }
 
-std::string SettingsText(const TAudio& audio) {
+std::string SettingsText(const AudioPlayer& audio) {
   std::string text;
   text += audio.SoundOn ? "True" : "False";
   text += kLineEnd;
@@ -102,7 +103,7 @@ std::string SettingsText(const TAudio& audio) {
   return text;
 }
 
-bool WriteSettings(const TAudio& audio) {
+bool WriteSettings(const AudioPlayer& audio) {
   // A folder standing at the name is kept: the rename cannot replace it.
   return ReplaceContainedFile(DiskPath(kSettingsFile), SettingsText(audio), Durability::Plain);
 }

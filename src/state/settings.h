@@ -17,17 +17,17 @@ inline constexpr std::string_view kSettingsFile = "./setup.ini";
 // else is on), lines 3 and 4 decimal volumes (anything else is 128). A
 // shorter text sets only the lines it has; lines after the fourth are
 // ignored. CR LF, LF and a lone CR all end a line.
-void ApplySettingsText(std::string_view text, TAudio& audio);
+void ApplySettingsText(std::string_view text, AudioPlayer& audio);
 
 // Reads kSettingsFile into the player when it exists (an absent file leaves
 // the player's own defaults). False when there is no file to read.
-bool ReadSettings(TAudio& audio);
+bool ReadSettings(AudioPlayer& audio);
 
 // The four lines, "True" / "False" and decimal volumes, each but the last
 // ended by CR LF.
-std::string SettingsText(const TAudio& audio);
+std::string SettingsText(const AudioPlayer& audio);
 
 // Rewrites kSettingsFile. False when it cannot be written.
-bool WriteSettings(const TAudio& audio);
+bool WriteSettings(const AudioPlayer& audio);
 
 }  // namespace qv

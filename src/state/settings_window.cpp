@@ -10,31 +10,31 @@ namespace qv {
 namespace {
 
 int32_t SliderPosition(int32_t value) {
-  return std::clamp(value, TForm15::kSliderMin, TForm15::kSliderMax);
+  return std::clamp(value, SettingsWindow::kSliderMin, SettingsWindow::kSliderMax);
 }
 
 }  // namespace
 
-void TForm15::Prepare(TAudio& audio, int game_width, int game_height) {
+void SettingsWindow::Prepare(AudioPlayer& audio, int game_width, int game_height) {
   audio_ = &audio;
   Left = game_width / 2 - kWidth / 2;
   Top = game_height / 2 - kHeight / 2;
-  CheckBox1 = audio.SoundOn;
-  CheckBox2 = audio.MusicOn;
+  SoundOn = audio.SoundOn;
+  MusicOn = audio.MusicOn;
   // Setting the sliders does not touch the player: a volume read from the
   // settings file outside 0..255 stays as it is until the slider is moved.
-  TrackBar1 = SliderPosition(audio.SoundVolume);
-  TrackBar2 = SliderPosition(audio.MusicVolume);
+  SoundVolume = SliderPosition(audio.SoundVolume);
+  MusicVolume = SliderPosition(audio.MusicVolume);
   Reopen();
 }
 
-void TForm15::CheckBox1Click(bool checked) {
-  CheckBox1 = checked;
+void SettingsWindow::SoundOnClick(bool checked) {
+  SoundOn = checked;
   if (audio_) audio_->SoundOn = checked;
 }
 
-void TForm15::CheckBox2Click(bool checked) {
-  CheckBox2 = checked;
+void SettingsWindow::MusicOnClick(bool checked) {
+  MusicOn = checked;
   if (!audio_) return;
   if (checked) {
     audio_->ContinueMusic();
@@ -43,17 +43,17 @@ void TForm15::CheckBox2Click(bool checked) {
   }
 }
 
-void TForm15::TrackBar1Change(int32_t position) {
-  TrackBar1 = SliderPosition(position);
-  if (audio_) audio_->SoundVolume = TrackBar1;
+void SettingsWindow::SoundVolumeChange(int32_t position) {
+  SoundVolume = SliderPosition(position);
+  if (audio_) audio_->SoundVolume = SoundVolume;
 }
 
-void TForm15::TrackBar2Change(int32_t position) {
-  TrackBar2 = SliderPosition(position);
-  if (audio_) audio_->SetMusicVolume(TrackBar2);
+void SettingsWindow::MusicVolumeChange(int32_t position) {
+  MusicVolume = SliderPosition(position);
+  if (audio_) audio_->SetMusicVolume(MusicVolume);
 }
 
-void TForm15::OkClick() {
+void SettingsWindow::OkClick() {
   if (audio_ && !WriteSettings(*audio_)) {
     host_.ShowMessage(std::string(kSettingsWriteFailed) + std::string(kSettingsFile));
     return;

@@ -1,4 +1,4 @@
-// TForm15, the settings window "Nastavení" opened by the game window's
+// SettingsWindow (TForm15): the settings window "Nastavení" opened by the game window's
 // "Audio" button: rows "Zvuky" (sounds) and "Hudba" (music), each with a
 // "Zapnuto" check box and a slider 0..255, and an "OK" button. Every change
 // acts on the audio player at once; "OK" also keeps the values in
@@ -24,42 +24,43 @@ inline constexpr std::string_view kOkCaption = "OK";
 // "Chyba při zápisu souboru ": the settings file could not be written.
 inline constexpr std::string_view kSettingsWriteFailed = "Chyba p\xF8i z\xE1pisu souboru ";
 
-class TForm15 : public ModalWindow {
+class SettingsWindow : public ModalWindow {
  public:
   static constexpr int kWidth = 260;
   static constexpr int kHeight = 170;
   static constexpr int32_t kSliderMin = 0;
   static constexpr int32_t kSliderMax = 255;
 
-  explicit TForm15(Host& host) : host_(host) {}
+  explicit SettingsWindow(Host& host) : host_(host) {}
 
   std::string_view Kind() const override { return "settings"; }
 
   // The "Audio" button's part before the window is shown: the controls take
   // the player's values and the window is centred on the game window (each
   // half rounded toward zero).
-  void Prepare(TAudio& audio, int game_width, int game_height);
+  void Prepare(AudioPlayer& audio, int game_width, int game_height);
 
   // The controls' handlers; each acts on the player at once. A slider
   // position is kept within 0..255.
-  void CheckBox1Click(bool checked);       // "Zvuky": SoundOn
-  void CheckBox2Click(bool checked);       // "Hudba": resumes or pauses the music
-  void TrackBar1Change(int32_t position);  // the sound volume, for the next sound
-  void TrackBar2Change(int32_t position);  // the music volume, at once
+  void SoundOnClick(bool checked);  // CheckBox1Click, "Zvuky": SoundOn
+  void MusicOnClick(bool checked);  // CheckBox2Click, "Hudba": resumes or pauses the music
+  void SoundVolumeChange(
+      int32_t position);  // TrackBar1Change, the sound volume, for the next sound
+  void MusicVolumeChange(int32_t position);  // TrackBar2Change, the music volume, at once
   // Writes "./setup.ini" and closes; when the file cannot be written the
   // message is shown and the window stays open.
   void OkClick();
 
-  bool CheckBox1 = true;
-  bool CheckBox2 = true;
-  int32_t TrackBar1 = TAudio::kDefaultVolume;
-  int32_t TrackBar2 = TAudio::kDefaultVolume;
+  bool SoundOn = true;                                // CheckBox1
+  bool MusicOn = true;                                // CheckBox2
+  int32_t SoundVolume = AudioPlayer::kDefaultVolume;  // TrackBar1
+  int32_t MusicVolume = AudioPlayer::kDefaultVolume;  // TrackBar2
   int Left = 0;
   int Top = 0;
 
  private:
   Host& host_;
-  TAudio* audio_ = nullptr;
+  AudioPlayer* audio_ = nullptr;
 };
 
 }  // namespace qv

@@ -14,12 +14,12 @@ constexpr Colour kOlderLine = 0x808080;
 bool IsTextLink(const TXLabel& block) { return block.Target != 0 || !block.WebLink.empty(); }
 
 // How many blocks before `end` can be clicked.
-int32_t TextLinksBefore(const TForm1& form, std::size_t end) {
+int32_t TextLinksBefore(const GameWindow& form, std::size_t end) {
   return static_cast<int32_t>(std::count_if(
       form.TextBlocks.begin(), form.TextBlocks.begin() + static_cast<long>(end), IsTextLink));
 }
 
-int32_t PictureLinksBefore(const TForm1& form, std::size_t end) {
+int32_t PictureLinksBefore(const GameWindow& form, std::size_t end) {
   return static_cast<int32_t>(std::count_if(
       form.InTextPictures.begin(), form.InTextPictures.begin() + static_cast<long>(end),
       [](const TXImage& picture) { return picture.Target != 0; }));
@@ -32,7 +32,7 @@ bool SameLines(const std::array<InfoLine, 5>& a, const std::array<InfoLine, 5>& 
   return true;
 }
 
-std::vector<std::string> Captions(const TForm1& form) {
+std::vector<std::string> Captions(const GameWindow& form) {
   std::vector<std::string> captions;
   for (const TLELabel& label : form.OptionLabels) captions.push_back(label.Caption);
   return captions;
@@ -40,7 +40,7 @@ std::vector<std::string> Captions(const TForm1& form) {
 
 }  // namespace
 
-std::optional<std::size_t> TextLinkIndex(const TForm1& form, int32_t n) {
+std::optional<std::size_t> TextLinkIndex(const GameWindow& form, int32_t n) {
   int32_t seen = 0;
   for (std::size_t i = 0; i < form.TextBlocks.size(); ++i) {
     if (IsTextLink(form.TextBlocks[i]) && ++seen == n) return i;
@@ -48,7 +48,7 @@ std::optional<std::size_t> TextLinkIndex(const TForm1& form, int32_t n) {
   return std::nullopt;
 }
 
-std::optional<std::size_t> PictureLinkIndex(const TForm1& form, int32_t n) {
+std::optional<std::size_t> PictureLinkIndex(const GameWindow& form, int32_t n) {
   int32_t seen = 0;
   for (std::size_t i = 0; i < form.InTextPictures.size(); ++i) {
     if (form.InTextPictures[i].Target != 0 && ++seen == n) return i;
@@ -63,7 +63,7 @@ void PageReporter::Forget() {
   menu_.reset();
 }
 
-void PageReporter::Report(const TForm1& form, bool settled) {
+void PageReporter::Report(const GameWindow& form, bool settled) {
   if (generation_ != form.PageGeneration()) StartPage(form);
   ReportColumn(form);
   ReportInfo(form);
@@ -72,7 +72,7 @@ void PageReporter::Report(const TForm1& form, bool settled) {
   out_ << std::flush;
 }
 
-void PageReporter::StartPage(const TForm1& form) {
+void PageReporter::StartPage(const GameWindow& form) {
   generation_ = form.PageGeneration();
   texts_ = 0;
   pictures_ = 0;
@@ -86,7 +86,7 @@ void PageReporter::StartPage(const TForm1& form) {
   }
 }
 
-void PageReporter::ReportColumn(const TForm1& form) {
+void PageReporter::ReportColumn(const GameWindow& form) {
   // A block taken away (the help text) is no longer counted.
   texts_ = std::min(texts_, form.TextBlocks.size());
   pictures_ = std::min(pictures_, form.InTextPictures.size());
@@ -115,7 +115,7 @@ void PageReporter::ReportColumn(const TForm1& form) {
   }
 }
 
-void PageReporter::ReportInfo(const TForm1& form) {
+void PageReporter::ReportInfo(const GameWindow& form) {
   const std::array<InfoLine, 5>& lines = form.History;
   if (SameLines(lines, info_)) return;
   info_ = lines;
@@ -132,14 +132,14 @@ void PageReporter::ReportInfo(const TForm1& form) {
   }
 }
 
-void PageReporter::ReportTimer(const TForm1& form) {
+void PageReporter::ReportTimer(const GameWindow& form) {
   const std::string& label = form.Timer.TimerLabel;
   if (label == timer_) return;
   timer_ = label;
   if (!label.empty()) out_ << "Countdown: " << TerminalText(label) << '\n';
 }
 
-void PageReporter::ReportMenu(const TForm1& form) {
+void PageReporter::ReportMenu(const GameWindow& form) {
   std::vector<std::string> captions = Captions(form);
   if (menu_ == captions) return;
   menu_ = captions;

@@ -13,15 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "interpreter/tform1.h"
+#include "interpreter/game_window.h"
 
 namespace qv {
 
 // The index (0-based) in TextBlocks of the Nth (1-based) text block that
 // can be clicked: one with a target or a web address.
-std::optional<std::size_t> TextLinkIndex(const TForm1& form, int32_t n);
+std::optional<std::size_t> TextLinkIndex(const GameWindow& form, int32_t n);
 // The index (0-based) in InTextPictures of the Nth picture with a target.
-std::optional<std::size_t> PictureLinkIndex(const TForm1& form, int32_t n);
+std::optional<std::size_t> PictureLinkIndex(const GameWindow& form, int32_t n);
 
 class PageReporter {
  public:
@@ -29,16 +29,16 @@ class PageReporter {
 
   // Prints what is new since the last report. `settled`: the page waits for
   // the player, so the menu is printed too when it is new.
-  void Report(const TForm1& form, bool settled);
+  void Report(const GameWindow& form, bool settled);
   // The next report prints the whole page.
   void Forget();
 
  private:
-  void StartPage(const TForm1& form);
-  void ReportColumn(const TForm1& form);
-  void ReportInfo(const TForm1& form);
-  void ReportTimer(const TForm1& form);
-  void ReportMenu(const TForm1& form);
+  void StartPage(const GameWindow& form);
+  void ReportColumn(const GameWindow& form);
+  void ReportInfo(const GameWindow& form);
+  void ReportTimer(const GameWindow& form);
+  void ReportMenu(const GameWindow& form);
 
   std::ostream& out_;
   std::optional<uint64_t> generation_;

@@ -8,9 +8,9 @@
 #include "script/visible_controls.h"
 #include "script/window_drivers.h"
 #include "text/text_windows.h"
-#include "ui/answer_prompt.h"
+#include "ui/answer_prompt_window.h"
 #include "ui/death_window.h"
-#include "ui/picture_popup.h"
+#include "ui/picture_popup_window.h"
 
 namespace qv {
 
@@ -25,7 +25,7 @@ void TextHost::ShowMessage(std::string_view text) {
 void TextHost::ShowDeathWindow() {
   if (ended_) return;
   BeforeWindow();
-  TForm12 window(*this);
+  DeathWindow window(*this);
   out_ << "Your hero is dead. [picture " << TerminalText(window.File) << "]\n" << std::flush;
   window.PictureClick();
 }
@@ -37,7 +37,7 @@ void TextHost::OpenWebAddress(std::string_view address) {
 void TextHost::RunModal(ModalWindow& window) {
   if (ended_) return;
   BeforeWindow();
-  if (auto* prompt = dynamic_cast<TForm16*>(&window)) {
+  if (auto* prompt = dynamic_cast<AnswerPromptWindow*>(&window)) {
     out_ << TerminalText(prompt->Question) << "\nAnswer: " << std::flush;
     const std::optional<std::string> line = input_.ReadLine();
     if (!line) {
@@ -46,7 +46,7 @@ void TextHost::RunModal(ModalWindow& window) {
     }
     prompt->Edit = Utf8ToCp1250(*line);
     prompt->OkClick();
-  } else if (auto* popup = dynamic_cast<TForm13*>(&window)) {
+  } else if (auto* popup = dynamic_cast<PicturePopupWindow*>(&window)) {
     out_ << "[picture " << TerminalText(popup->File);
     if (!popup->Caption.empty()) out_ << ": " << TerminalText(popup->Caption);
     out_ << "] (Enter closes the picture)" << std::flush;

@@ -189,7 +189,7 @@ void TextPlayer::PlayGame() {
 
 void TextPlayer::Apply(const TextCommand& command) {
   using Kind = TextCommand::Kind;
-  TForm1& form = session_->Form;
+  GameWindow& form = session_->Form;
   switch (command.What) {
     case Kind::Wait:
       Wait();
@@ -200,7 +200,7 @@ void TextPlayer::Apply(const TextCommand& command) {
         break;
       }
       form.HoverOption(command.Number);
-      form.Button1Click();
+      form.OptionClick();
       break;
     case Kind::TextLink: {
       const std::optional<std::size_t> index = TextLinkIndex(form, command.Number);
@@ -209,7 +209,7 @@ void TextPlayer::Apply(const TextCommand& command) {
         break;
       }
       form.LeaveOptions();
-      form.MaintextClick(static_cast<int>(*index) + 1);
+      form.TextBlockClick(static_cast<int>(*index) + 1);
       // The pointer moves on after the click, which follows the link.
       form.FormMouseMove();
       break;
@@ -221,7 +221,7 @@ void TextPlayer::Apply(const TextCommand& command) {
         break;
       }
       form.LeaveOptions();
-      form.Image1Click(static_cast<int>(*index) + 1);
+      form.PictureClick(static_cast<int>(*index) + 1);
       form.FormMouseMove();
       break;
     }
@@ -247,7 +247,7 @@ void TextPlayer::Apply(const TextCommand& command) {
       }
       // Moving onto the button makes the restored location the next one.
       session_->State->NextLocation = session_->State->World.Location;
-      form.Button1Click();
+      form.OptionClick();
       break;
     case Kind::Button: {
       const bool sheet = command.Word == "postava";
@@ -265,7 +265,7 @@ void TextPlayer::Apply(const TextCommand& command) {
       } else if (inventory) {
         form.VybaveniClick();
       } else {
-        form.Label5Click();
+        form.AudioClick();
       }
       break;
     }
@@ -279,7 +279,7 @@ void TextPlayer::Apply(const TextCommand& command) {
 }
 
 void TextPlayer::Wait() {
-  for (int i = 0; i < kTicksPerSecond && !host_.ProgramEnded(); ++i) session_->Form.TimerTimer();
+  for (int i = 0; i < kTicksPerSecond && !host_.ProgramEnded(); ++i) session_->Form.TimerTick();
 }
 
 int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& directory,

@@ -19,9 +19,9 @@
 #include "text/text_host.h"
 #include "text/text_input.h"
 #include "ui/about_window.h"
-#include "ui/name_entry.h"
+#include "ui/name_entry_window.h"
 #include "ui/start_action.h"
-#include "ui/start_menu.h"
+#include "ui/start_menu_window.h"
 
 namespace qv {
 
@@ -54,10 +54,10 @@ class TextPlayer {
   std::unique_ptr<RandomSource> random_;
   std::unique_ptr<GameSession> session_;
   PageReporter page_;
-  TForm8 menu_;
-  TForm14 name_entry_;
-  TForm9 about_;
-  TForm10 load_list_;
+  StartMenuWindow menu_;
+  NameEntryWindow name_entry_;
+  AboutWindow about_;
+  LoadListWindow load_list_;
   bool game_started_ = false;
 };
 

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 #include "data/cp1250.h"
-#include "possessions/character_sheet.h"
-#include "possessions/inventory.h"
+#include "possessions/character_sheet_window.h"
+#include "possessions/inventory_window.h"
 #include "possessions/sell_window.h"
 #include "possessions/shop_window.h"
 #include "script/script_error.h"
@@ -73,7 +73,7 @@ void PrintNonEmpty(std::ostream& out, std::string_view text) {
 
 // --- fight ---------------------------------------------------------------
 
-void PrintFight(const TSouboj& fight, std::ostream& out) {
+void PrintFight(const FightWindow& fight, std::ostream& out) {
   const FightLines& l = fight.Lines;
   out << "Fight with " << TerminalText(l.EnemyName) << '\n'
       << "  Enemy: lives " << TerminalText(l.EnemyLives) << ", attack "
@@ -105,7 +105,7 @@ void PrintFight(const TSouboj& fight, std::ostream& out) {
   out << ")\n";
 }
 
-std::optional<ScriptLine> TranslateFight(const TSouboj& fight,
+std::optional<ScriptLine> TranslateFight(const FightWindow& fight,
                                          const std::vector<std::string>& words) {
   const std::string& first = words[0];
   if (words.size() == 1) {
@@ -122,19 +122,19 @@ std::optional<ScriptLine> TranslateFight(const TSouboj& fight,
 
 // --- shop and sale ---------------------------------------------------------
 
-void PrintShop(const TObchod& shop, std::ostream& out) {
-  out << TerminalText(shop.Heading.Label2) << '\n';
+void PrintShop(const ShopWindow& shop, std::ostream& out) {
+  out << TerminalText(shop.Heading.Money) << '\n';
   const std::size_t rows = std::min(shop.RowLabels.size(), shop.Offer.size());
   for (std::size_t i = 0; i < rows; ++i) {
     out << "  " << i + 1 << ". " << TerminalText(shop.Offer[i].Name) << " - " << shop.Offer[i].Price
         << '\n';
   }
-  PrintNonEmpty(out, shop.Label5);
+  PrintNonEmpty(out, shop.MessageLine);
   out << "(N buys row N, x closes the shop)\n";
 }
 
 // The shown rows of the sale, in order.
-std::vector<const SaleEntry*> ShownEntries(const TProdej& sale) {
+std::vector<const SaleEntry*> ShownEntries(const SellWindow& sale) {
   std::vector<const SaleEntry*> shown;
   for (const SaleEntry& entry : sale.Entries) {
     if (entry.Label.Visible) shown.push_back(&entry);
@@ -154,8 +154,8 @@ std::string_view GoodsWord(SaleGoods goods) {
   return "";
 }
 
-void PrintSale(const TProdej& sale, std::ostream& out) {
-  out << TerminalText(sale.Heading.Label2) << '\n';
+void PrintSale(const SellWindow& sale, std::ostream& out) {
+  out << TerminalText(sale.Heading.Money) << '\n';
   int n = 0;
   for (const SaleEntry* entry : ShownEntries(sale)) {
     out << "  " << ++n << ". " << TerminalText(entry->Label.Caption) << '\n';
@@ -164,8 +164,8 @@ void PrintSale(const TProdej& sale, std::ostream& out) {
   out << "(N sells row N, x closes)\n";
 }
 
-std::optional<ScriptLine> TranslateSale(const TProdej& sale, const std::vector<std::string>& words,
-                                        std::ostream& out) {
+std::optional<ScriptLine> TranslateSale(const SellWindow& sale,
+                                        const std::vector<std::string>& words, std::ostream& out) {
   if (words.size() != 1) return std::nullopt;
   const auto n = Number(words[0]);
   if (!n) return std::nullopt;
@@ -185,7 +185,7 @@ constexpr std::array<std::string_view, kRaiseCount> kRaiseLetters = {"z", "m", "
 constexpr std::array<std::string_view, kRaiseCount> kRaiseNames = {
     "zivoty", "mana", "sila", "obratnost", "energie", "rychlost"};
 
-void PrintSheet(const TForm2& sheet, std::ostream& out) {
+void PrintSheet(const CharacterSheetWindow& sheet, std::ostream& out) {
   out << TerminalText(sheet.Jmeno) << '\n' << "  XP: " << TerminalText(sheet.XP) << '\n';
   const std::pair<const char*, const std::string*> lines[] = {
       {"zivoty", &sheet.Zivoty},       {"mana", &sheet.Mana},         {"sila", &sheet.Sila},
@@ -224,8 +224,8 @@ void PrintList(std::ostream& out, std::string_view heading, const std::vector<TL
     out << "  " << ++n << ". " << TerminalText(label.Caption) << '\n';
 }
 
-void PrintInventory(const TInventory& inventory, std::ostream& out) {
-  out << TerminalText(inventory.Label9 + " " + inventory.Prachy) << '\n';
+void PrintInventory(const InventoryWindow& inventory, std::ostream& out) {
+  out << TerminalText(inventory.CurrencyLabel + " " + inventory.Prachy) << '\n';
   PrintList(out, "Items", inventory.Items);
   PrintList(out, "Weapons", inventory.Weapons);
   PrintList(out, "Armour", inventory.Armours);
@@ -235,7 +235,7 @@ void PrintInventory(const TInventory& inventory, std::ostream& out) {
   out << "(u N uses item N, w N equips weapon N, a N armour N, o N object N, x closes)\n";
 }
 
-std::optional<ScriptLine> TranslateInventory(const TInventory& inventory,
+std::optional<ScriptLine> TranslateInventory(const InventoryWindow& inventory,
                                              const std::vector<std::string>& words) {
   if (words.size() != 2 || !Number(words[1])) return std::nullopt;
   const int32_t n = *Number(words[1]);
@@ -249,10 +249,10 @@ std::optional<ScriptLine> TranslateInventory(const TInventory& inventory,
 
 // --- save and settings -------------------------------------------------------
 
-void PrintSettings(const TForm15& settings, std::ostream& out) {
-  out << "Settings: sound " << (settings.CheckBox1 ? "on" : "off") << ", music "
-      << (settings.CheckBox2 ? "on" : "off") << ", sound volume " << settings.TrackBar1
-      << ", music volume " << settings.TrackBar2 << '\n'
+void PrintSettings(const SettingsWindow& settings, std::ostream& out) {
+  out << "Settings: sound " << (settings.SoundOn ? "on" : "off") << ", music "
+      << (settings.MusicOn ? "on" : "off") << ", sound volume " << settings.SoundVolume
+      << ", music volume " << settings.MusicVolume << '\n'
       << "(zvuk on|off, hudba on|off, zvuk-hlasitost V, hudba-hlasitost V (0-255), "
          "ok keeps, x closes)\n";
 }
@@ -271,37 +271,38 @@ std::optional<ScriptLine> TranslateSettings(const std::vector<std::string>& word
 }  // namespace
 
 bool IsTextWindow(const ModalWindow& window) {
-  return dynamic_cast<const TSouboj*>(&window) || dynamic_cast<const TObchod*>(&window) ||
-         dynamic_cast<const TProdej*>(&window) || dynamic_cast<const TForm2*>(&window) ||
-         dynamic_cast<const TInventory*>(&window) || dynamic_cast<const TSaveForm*>(&window) ||
-         dynamic_cast<const TForm15*>(&window);
+  return dynamic_cast<const FightWindow*>(&window) || dynamic_cast<const ShopWindow*>(&window) ||
+         dynamic_cast<const SellWindow*>(&window) ||
+         dynamic_cast<const CharacterSheetWindow*>(&window) ||
+         dynamic_cast<const InventoryWindow*>(&window) ||
+         dynamic_cast<const SaveWindow*>(&window) || dynamic_cast<const SettingsWindow*>(&window);
 }
 
 void PrintTextWindow(const ModalWindow& window, std::ostream& out) {
-  if (const auto* fight = dynamic_cast<const TSouboj*>(&window)) {
+  if (const auto* fight = dynamic_cast<const FightWindow*>(&window)) {
     PrintFight(*fight, out);
-  } else if (const auto* shop = dynamic_cast<const TObchod*>(&window)) {
+  } else if (const auto* shop = dynamic_cast<const ShopWindow*>(&window)) {
     PrintShop(*shop, out);
-  } else if (const auto* sale = dynamic_cast<const TProdej*>(&window)) {
+  } else if (const auto* sale = dynamic_cast<const SellWindow*>(&window)) {
     PrintSale(*sale, out);
-  } else if (const auto* sheet = dynamic_cast<const TForm2*>(&window)) {
+  } else if (const auto* sheet = dynamic_cast<const CharacterSheetWindow*>(&window)) {
     PrintSheet(*sheet, out);
-  } else if (const auto* inventory = dynamic_cast<const TInventory*>(&window)) {
+  } else if (const auto* inventory = dynamic_cast<const InventoryWindow*>(&window)) {
     PrintInventory(*inventory, out);
-  } else if (const auto* save = dynamic_cast<const TSaveForm*>(&window)) {
-    out << "Save the game under the name [" << TerminalText(save->Edit1)
+  } else if (const auto* save = dynamic_cast<const SaveWindow*>(&window)) {
+    out << "Save the game under the name [" << TerminalText(save->NameField)
         << "] (Enter keeps it, - does not save): ";
-  } else if (const auto* settings = dynamic_cast<const TForm15*>(&window)) {
+  } else if (const auto* settings = dynamic_cast<const SettingsWindow*>(&window)) {
     PrintSettings(*settings, out);
   }
 }
 
 std::optional<ScriptLine> TranslateWindowLine(const ModalWindow& window, const std::string& line,
                                               std::ostream& out) {
-  if (const auto* save = dynamic_cast<const TSaveForm*>(&window)) {
+  if (const auto* save = dynamic_cast<const SaveWindow*>(&window)) {
     if (line == "-") return Line("nosave");
     ScriptLine save_line = Line("save");
-    save_line.Text = line.empty() ? Cp1250ToUtf8(save->Edit1) : line;
+    save_line.Text = line.empty() ? Cp1250ToUtf8(save->NameField) : line;
     return save_line;
   }
   const std::vector<std::string> words = Words(line);
@@ -310,22 +311,22 @@ std::optional<ScriptLine> TranslateWindowLine(const ModalWindow& window, const s
     return std::nullopt;
   }
   // The fight closes itself once it is over; every other window takes x.
-  if (words.size() == 1 && words[0] == "x" && !dynamic_cast<const TSouboj*>(&window)) {
+  if (words.size() == 1 && words[0] == "x" && !dynamic_cast<const FightWindow*>(&window)) {
     return Line("close");
   }
   std::optional<ScriptLine> result;
-  if (const auto* fight = dynamic_cast<const TSouboj*>(&window)) {
+  if (const auto* fight = dynamic_cast<const FightWindow*>(&window)) {
     result = TranslateFight(*fight, words);
-  } else if (dynamic_cast<const TObchod*>(&window)) {
+  } else if (dynamic_cast<const ShopWindow*>(&window)) {
     if (words.size() == 1 && Number(words[0])) result = Line("buy", {words[0]});
-  } else if (const auto* sale = dynamic_cast<const TProdej*>(&window)) {
+  } else if (const auto* sale = dynamic_cast<const SellWindow*>(&window)) {
     result = TranslateSale(*sale, words, out);
     if (result && result->Command.empty()) return std::nullopt;
-  } else if (dynamic_cast<const TForm2*>(&window)) {
+  } else if (dynamic_cast<const CharacterSheetWindow*>(&window)) {
     result = TranslateSheet(words);
-  } else if (const auto* inventory = dynamic_cast<const TInventory*>(&window)) {
+  } else if (const auto* inventory = dynamic_cast<const InventoryWindow*>(&window)) {
     result = TranslateInventory(*inventory, words);
-  } else if (dynamic_cast<const TForm15*>(&window)) {
+  } else if (dynamic_cast<const SettingsWindow*>(&window)) {
     result = TranslateSettings(words);
   }
   if (!result) out << "Unknown command for this window.\n";
@@ -339,7 +340,7 @@ void RunTextWindow(ModalWindow& window, Host& host, TextInput& input, std::ostre
     window.Close();
     return;
   }
-  auto* fight = dynamic_cast<TSouboj*>(&window);
+  auto* fight = dynamic_cast<FightWindow*>(&window);
   while (!window.IsClosed() && !host.ProgramEnded()) {
     if (fight && fight->FightOver) {
       // The won fight is read out once more, then it closes as its click does.
@@ -349,7 +350,7 @@ void RunTextWindow(ModalWindow& window, Host& host, TextInput& input, std::ostre
       break;
     }
     PrintTextWindow(window, out);
-    if (!dynamic_cast<TSaveForm*>(&window)) out << "> ";
+    if (!dynamic_cast<SaveWindow*>(&window)) out << "> ";
     out << std::flush;
     const std::optional<std::string> line = input.ReadLine();
     if (!line) {

@@ -2,7 +2,7 @@
 
 namespace qv {
 
-void TForm9::FormShow(int menu_left, int menu_top) {
+void AboutWindow::FormShow(int menu_left, int menu_top) {
   Left = menu_left;
   Top = menu_top;
   Reopen();

@@ -1,4 +1,4 @@
-// TForm9, the about window: who made the engine, a link line that opens the
+// AboutWindow (TForm9): the about window: who made the engine, a link line that opens the
 // engine's web page, and the version. It stands where the main menu stands;
 // a click anywhere but on the link, or any character key, closes it.
 #pragma once
@@ -27,7 +27,7 @@ inline constexpr std::string_view kAboutWebAddress = "https://quarvelin.example/
 inline constexpr std::string_view kAboutLinkLine = "quarvelin.example";
 inline constexpr std::string_view kAboutVersionLine = "verze 4.30";
 
-class TForm9 : public ModalWindow {
+class AboutWindow : public ModalWindow {
  public:
   static constexpr int kWidth = 240;
   static constexpr int kHeight = 400;

@@ -1,4 +1,4 @@
-// TForm12, the death window: the hero's hit points fell to 0 or below. It
+// DeathWindow (TForm12): the death window: the hero's hit points fell to 0 or below. It
 // shows one fixed picture in the top-left corner of the screen, and a click
 // on it or any character key ends the program; nothing of the game can be
 // done any more.
@@ -14,12 +14,12 @@ namespace qv {
 
 inline constexpr std::string_view kDeathPicture = "./grafika/smrtcool.jpg";
 
-class TForm12 : public ModalWindow {
+class DeathWindow : public ModalWindow {
  public:
   static constexpr int kWidth = 210;
   static constexpr int kHeight = 180;
 
-  explicit TForm12(Host& host) : host_(host) {}
+  explicit DeathWindow(Host& host) : host_(host) {}
 
   std::string_view Kind() const override { return "death"; }
 

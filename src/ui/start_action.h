@@ -11,10 +11,10 @@ inline constexpr char kEscapeKey = '\x1B';
 
 enum class StartAction {
   None,           // nothing further: the window stays as it is
-  OpenNameEntry,  // show the name entry (TForm14)
-  OpenGame,       // show the game window (TForm1)
-  OpenLoadList,   // build and show the load list (TForm10)
-  OpenAbout,      // show the about window (TForm9)
+  OpenNameEntry,  // show the name entry (NameEntryWindow)
+  OpenGame,       // show the game window (GameWindow)
+  OpenLoadList,   // build and show the load list (LoadListWindow)
+  OpenAbout,      // show the about window (AboutWindow)
   EndProgram,     // the program ends
 };
 

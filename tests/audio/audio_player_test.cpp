@@ -17,7 +17,7 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-class AudioPlayer : public testing::Test {
+class TheAudioPlayer : public testing::Test {
  protected:
   void SetUp() override {
     for (const char* name : {"zvon.wav", "les.ogg", "boj.mod", "hrad.mod"}) {
@@ -33,13 +33,13 @@ class AudioPlayer : public testing::Test {
 
   TempWorkDir dir;
   RecordingAudioBackend device;
-  TAudio audio{device};
+  AudioPlayer audio{device};
 
  private:
   std::size_t seen_ = 0;
 };
 
-TEST_F(AudioPlayer, CreatingOpensTheDeviceWithItsDefaults) {
+TEST_F(TheAudioPlayer, CreatingOpensTheDeviceWithItsDefaults) {
   EXPECT_EQ(Take(), Calls{"Init(44100, 32, 0)"});
   EXPECT_TRUE(audio.SoundOn);
   EXPECT_TRUE(audio.MusicOn);
@@ -49,7 +49,7 @@ TEST_F(AudioPlayer, CreatingOpensTheDeviceWithItsDefaults) {
   EXPECT_EQ(audio.MusicName, "");
 }
 
-TEST_F(AudioPlayer, SoundLoadsPlaysAndSetsItsVolume) {
+TEST_F(TheAudioPlayer, SoundLoadsPlaysAndSetsItsVolume) {
   Take();
   audio.SoundVolume = 200;
   audio.PlaySoundFile("zvon.wav");
@@ -61,14 +61,14 @@ TEST_F(AudioPlayer, SoundLoadsPlaysAndSetsItsVolume) {
   EXPECT_EQ(audio.MusicKind, 0);
 }
 
-TEST_F(AudioPlayer, SoundsOffPlayNothing) {
+TEST_F(TheAudioPlayer, SoundsOffPlayNothing) {
   Take();
   audio.SoundOn = false;
   audio.PlaySoundFile("zvon.wav");
   EXPECT_EQ(Take(), Calls{});
 }
 
-TEST_F(AudioPlayer, MissingFileMakesTheSameCallsAndPlaysNothing) {
+TEST_F(TheAudioPlayer, MissingFileMakesTheSameCallsAndPlaysNothing) {
   Take();
   audio.PlaySoundFile("nic.wav");
   audio.PlayStreamFile("nic.ogg");
@@ -81,7 +81,7 @@ TEST_F(AudioPlayer, MissingFileMakesTheSameCallsAndPlaysNothing) {
   EXPECT_EQ(audio.MusicName, "nic.ogg");
 }
 
-TEST_F(AudioPlayer, NamesLeavingTheAudioFolderAreMissingFiles) {
+TEST_F(TheAudioPlayer, NamesLeavingTheAudioFolderAreMissingFiles) {
   WriteBytes("data/data.qvl", "x");
   WriteBytes("audio/sub/ok.wav", "x");
   std::filesystem::create_symlink("zvon.wav", "audio/odkaz.wav");
@@ -104,7 +104,7 @@ TEST_F(AudioPlayer, NamesLeavingTheAudioFolderAreMissingFiles) {
                           "LoadSong(\"./audio//etc/passwd\") -> 0"}));
 }
 
-TEST_F(AudioPlayer, StreamThenTrackClosesTheStreamFirst) {
+TEST_F(TheAudioPlayer, StreamThenTrackClosesTheStreamFirst) {
   Take();
   audio.PlayStreamFile("les.ogg");
   EXPECT_EQ(Take(), (Calls{"StreamOpen(\"./audio/les.ogg\", 2, 0, 0) -> 1",
@@ -126,7 +126,7 @@ TEST_F(AudioPlayer, StreamThenTrackClosesTheStreamFirst) {
                            "SetMasterVolume(3, 90)"}));
 }
 
-TEST_F(AudioPlayer, StopClosesTheMusicAndKeepsItsName) {
+TEST_F(TheAudioPlayer, StopClosesTheMusicAndKeepsItsName) {
   audio.PlayTrackFile("boj.mod");
   Take();
   audio.StopMusic();
@@ -137,7 +137,7 @@ TEST_F(AudioPlayer, StopClosesTheMusicAndKeepsItsName) {
   EXPECT_EQ(Take(), Calls{});
 }
 
-TEST_F(AudioPlayer, PausedStreamBlocksNewMusicAndContinuesOnANewChannel) {
+TEST_F(TheAudioPlayer, PausedStreamBlocksNewMusicAndContinuesOnANewChannel) {
   audio.PlayStreamFile("les.ogg");
   Take();
   audio.PauseMusic();
@@ -157,7 +157,7 @@ TEST_F(AudioPlayer, PausedStreamBlocksNewMusicAndContinuesOnANewChannel) {
   EXPECT_EQ(audio.MusicChannel, 1);
 }
 
-TEST_F(AudioPlayer, PausedTrackStopsAndPlaysAgain) {
+TEST_F(TheAudioPlayer, PausedTrackStopsAndPlaysAgain) {
   audio.PlayTrackFile("boj.mod");
   Take();
   audio.PauseMusic();
@@ -166,7 +166,7 @@ TEST_F(AudioPlayer, PausedTrackStopsAndPlaysAgain) {
   EXPECT_TRUE(audio.MusicOn);
 }
 
-TEST_F(AudioPlayer, PauseAndContinueWithoutMusicOnlyTurnTheSwitch) {
+TEST_F(TheAudioPlayer, PauseAndContinueWithoutMusicOnlyTurnTheSwitch) {
   Take();
   audio.PauseMusic();
   EXPECT_FALSE(audio.MusicOn);
@@ -175,7 +175,7 @@ TEST_F(AudioPlayer, PauseAndContinueWithoutMusicOnlyTurnTheSwitch) {
   EXPECT_EQ(Take(), Calls{});
 }
 
-TEST_F(AudioPlayer, MusicVolumeGoesToTheModuleAndToTheStreamChannelWhateverPlays) {
+TEST_F(TheAudioPlayer, MusicVolumeGoesToTheModuleAndToTheStreamChannelWhateverPlays) {
   Take();
   audio.SetMusicVolume(100);
   EXPECT_EQ(Take(), (Calls{"SetMasterVolume(0, 100)", "SetVolume(-1, 100)"}));
@@ -194,7 +194,7 @@ TEST_F(AudioPlayer, MusicVolumeGoesToTheModuleAndToTheStreamChannelWhateverPlays
   EXPECT_EQ(Take(), (Calls{"SetMasterVolume(2, 0)", "SetVolume(0, 0)"}));
 }
 
-TEST_F(AudioPlayer, NamesAreUsedAsGivenAndKeptToAHundredBytes) {
+TEST_F(TheAudioPlayer, NamesAreUsedAsGivenAndKeptToAHundredBytes) {
   // "hudba/píseň.ogg" in Windows-1250; the file on disk is named in UTF-8.
   WriteBytes("audio/hudba/p\xC3\xADse\xC5\x88.ogg", "x");
   Take();

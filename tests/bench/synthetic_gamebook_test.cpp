@@ -1,6 +1,8 @@
 // The generated gamebook the timing scripts rely on: the same bytes for the
 // same seed, a typical location of exactly 30 tags, and a walk along the
 // first options that never opens a window, fails or ends the game.
+#include "synthetic_gamebook.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -12,7 +14,6 @@
 #include "host/recording_host.h"
 #include "interpreter/game_session.h"
 #include "parser/random_source.h"
-#include "synthetic_gamebook.h"
 
 namespace qv::bench {
 namespace {
@@ -29,9 +30,9 @@ TEST(SyntheticGamebook, SameSeedSameBytesOtherSeedOtherBytes) {
   WriteSyntheticGamebook("a", {.Locations = 200, .Seed = 5});
   WriteSyntheticGamebook("b", {.Locations = 200, .Seed = 5});
   WriteSyntheticGamebook("c", {.Locations = 200, .Seed = 6});
-  for (const char* file : {"data/data.qvl", "data/konstanty.qvl", "data/zbrane.qvl",
-                           "data/utoky.qvl", "data/obchod.qvl", "data/inicializace.qvl",
-                           "data/knihovny/lib0.qvl"}) {
+  for (const char* file :
+       {"data/data.qvl", "data/konstanty.qvl", "data/zbrane.qvl", "data/utoky.qvl",
+        "data/obchod.qvl", "data/inicializace.qvl", "data/knihovny/lib0.qvl"}) {
     EXPECT_EQ(Bytes(fs::path("a") / file), Bytes(fs::path("b") / file)) << file;
   }
   EXPECT_NE(Bytes("a/data/data.qvl"), Bytes("c/data/data.qvl"));
@@ -86,7 +87,7 @@ TEST(SyntheticGamebook, WalkAlongFirstOptionsOpensNoWindow) {
   session.StartNewGame();
   for (int page = 0; page < 500; ++page) {
     session.Form.HoverOption(1);
-    session.Form.Button1Click();
+    session.Form.OptionClick();
   }
   EXPECT_FALSE(host.ProgramEnded());
   EXPECT_TRUE(host.messages.empty()) << host.messages.front();

@@ -33,7 +33,7 @@ class FightActions : public FightFixture {
                   "3 \"Mr\xE1z\" \"m\" 1, nzivoty-1;\r\n"
                   "4 \"Clona\" \"c\" 0, obrana+1, [MANA 0 > \"10\"];\r\n");
   }
-  TSouboj& OpenWithEverything() {
+  FightWindow& OpenWithEverything() {
     WriteItems();
     WriteSpells();
     AttackSpec a;
@@ -70,7 +70,7 @@ class FightActions : public FightFixture {
 // --- Attacks -------------------------------------------------------------------
 
 TEST_F(FightActions, HoveringAnAttackDescribesItsRangesCostsAndConditions) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   f.AttackMouseEnter(0);
   EXPECT_EQ(f.Hover.HoveredIndex, 1);
   EXPECT_TRUE(f.ActionLabels[0].Underlined);
@@ -79,8 +79,8 @@ TEST_F(FightActions, HoveringAnAttackDescribesItsRangesCostsAndConditions) {
             "der celou vahou t\xECla, kter\xFD prorazi i pevnou \r\nobranu soupere.");
   // Útok: 3 až 13 / Poškození: 2
   EXPECT_EQ(f.Popis_akce_cost, "\xDAtok: 3 a\x9E 13\r\nPo\x9Akozen\xED: 2");
-  EXPECT_EQ(f.Label31, "Energie: 2");
-  EXPECT_EQ(f.Label32, "Mana: 1");
+  EXPECT_EQ(f.EnergyCostLine, "Energie: 2");
+  EXPECT_EQ(f.ManaCostLine, "Mana: 1");
   EXPECT_TRUE(f.CostLabelsVisible);
   EXPECT_EQ(f.Summary3, "");
 
@@ -92,7 +92,7 @@ TEST_F(FightActions, HoveringAnAttackDescribesItsRangesCostsAndConditions) {
   EXPECT_EQ(f.Summary3, kMaxLivesUnmet + "Nespln\xECny podm\xEDnky akce !\r\n");
 
   // Moving over the picture takes the hint away.
-  f.Image1MouseMove();
+  f.BackgroundMouseMove();
   EXPECT_FALSE(f.CostLabelsVisible);
   EXPECT_EQ(f.Summary3, "");
   EXPECT_EQ(f.Popis_akce, "");
@@ -100,7 +100,7 @@ TEST_F(FightActions, HoveringAnAttackDescribesItsRangesCostsAndConditions) {
 }
 
 TEST_F(FightActions, UnmetConditionsRefuseTheAttack) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   f.Summary2 = "star\xE1 zpr\xE1va";
   PlayAttack(1);
   EXPECT_EQ(f.Summary1, kMaxLivesUnmet + "Nespln\xECny podm\xEDnky akce !\r\n");
@@ -110,7 +110,7 @@ TEST_F(FightActions, UnmetConditionsRefuseTheAttack) {
 }
 
 TEST_F(FightActions, TooLittleEnergyRefusesTheAttack) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   Hero().MAXZIVOTY = 100;
   Hero().CombatEnergy = 5;
   PlayAttack(1);
@@ -123,7 +123,7 @@ TEST_F(FightActions, TooLittleEnergyRefusesTheAttack) {
 }
 
 TEST_F(FightActions, TooLittleManaRefusesTheAttack) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   PlayAttack(2);
   EXPECT_EQ(f.Summary1,
             "K proveden\xED t\xE9to akce je pot\xF8"
@@ -135,7 +135,7 @@ TEST_F(FightActions, FreeAttackIsPlayedAtZeroEnergy) {
   AttackSpec a;
   WriteAttacks({a});
   StartKnowing({1});
-  TSouboj& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "40"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "40"}});
   Hero().CombatEnergy = 0;
   Hero().MANA = 0;
   PlayAttack(0);
@@ -145,7 +145,7 @@ TEST_F(FightActions, FreeAttackIsPlayedAtZeroEnergy) {
 }
 
 TEST_F(FightActions, ClickWithNothingUnderTheMouseDoesNothing) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   f.AttackMouseEnter(0);
   f.LabelMouseLeave();
   f.Summary1 = "x";
@@ -162,7 +162,7 @@ TEST_F(FightActions, AttackLabelsAreRecolouredAfterEveryRound) {
   b.Extras = ", [9 = \"1\"]";
   WriteAttacks({a, b});
   StartKnowing({1, 2});
-  TSouboj& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});
   EXPECT_EQ(f.ActionLabels[1].FontColour, kFightGrey);
   PlayAttack(0);
   EXPECT_EQ(State().World.Variables.Get(9), 1);
@@ -174,7 +174,7 @@ TEST_F(FightActions, AttackLabelsAreRecolouredAfterEveryRound) {
 TEST_F(FightActions, ConditionThatIsNoNumberShowsTheMessageAndKeepsTheWindow) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
-  TSouboj& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});
   Attack& attack = State().Attacks.at(1);
   attack.ConditionCount = 1;
   attack.Conditions[0].Subject = "x";
@@ -190,7 +190,7 @@ TEST_F(FightActions, ConditionThatIsNoNumberShowsTheMessageAndKeepsTheWindow) {
 // --- Items ----------------------------------------------------------------------
 
 TEST_F(FightActions, ItemListOffersHeldItemsForTheFight) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   f.PredmetyMouseEnter();
   // Použít předmět
   EXPECT_EQ(f.Popis_akce,
@@ -222,7 +222,7 @@ TEST_F(FightActions, ItemListOffersHeldItemsForTheFight) {
 }
 
 TEST_F(FightActions, UsingAnItemAppliesItsEffectsAndHidesTheListsUntilTheNextRound) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   Hero().ZIVOTY = 12;
   UseItem(0);
   EXPECT_EQ(State().Items.at(1).Held, 2);
@@ -249,7 +249,7 @@ TEST_F(FightActions, UsingAnItemAppliesItsEffectsAndHidesTheListsUntilTheNextRou
 }
 
 TEST_F(FightActions, ItemWithUnmetConditionsIsNotUsed) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   UseItem(1);
   EXPECT_EQ(f.Summary1, kMaxLivesUnmet + "Nespln\xECny podm\xEDnky pou\x9Eit\xED!\r\n");
   EXPECT_EQ(State().Items.at(2).Held, 1);
@@ -260,7 +260,7 @@ TEST_F(FightActions, ItemWithUnmetConditionsIsNotUsed) {
 }
 
 TEST_F(FightActions, ItemThatDefeatsTheEnemyEndsTheFight) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   Foe().Lives = 1;
   UseItem(0);
   EXPECT_TRUE(f.FightOver);
@@ -273,7 +273,7 @@ TEST_F(FightActions, ItemThatKillsTheHeroEndsTheGameInANoDeathFightToo) {
   WriteDataFile("predmety", "1 \"Jed\" \"j\" 5, boj, zivoty-30, nzivoty-100;");
   StartKnowing({});
   State().Items.at(1).Held = 1;
-  TSouboj& f = OpenFight({{"ZIVOTY", "40"}, {"XP", "3"}, {"NEUMIREJ", "1"}});
+  FightWindow& f = OpenFight({{"ZIVOTY", "40"}, {"XP", "3"}, {"NEUMIREJ", "1"}});
   UseItem(0);
   EXPECT_EQ(host.death_windows, 1);
   EXPECT_EQ(Foe().Lives, 40);  // nothing after the death ran
@@ -288,7 +288,7 @@ TEST_F(FightActions, EveryUsableItemIsListedBeyondTwenty) {
   WriteDataFile("predmety", text);
   StartKnowing({});
   for (int n = 1; n <= 30; ++n) State().Items.at(n).Held = 1;
-  TSouboj& f = OpenFight({{"ZIVOTY", "5"}});
+  FightWindow& f = OpenFight({{"ZIVOTY", "5"}});
   f.PredmetyClick();
   ASSERT_EQ(f.UseLabels.size(), 30u);
   EXPECT_EQ(f.UseLabels[29].Caption, "P30");
@@ -301,7 +301,7 @@ TEST_F(FightActions, EveryUsableItemIsListedBeyondTwenty) {
 // --- Spells ---------------------------------------------------------------------
 
 TEST_F(FightActions, SpellListOffersKnownSpellsYellowWhenTheyCannotBeCast) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   f.KouzlaMouseEnter();
   EXPECT_EQ(f.Popis_akce, "Seslat kouzlo");
   f.KouzlaClick();
@@ -322,12 +322,12 @@ TEST_F(FightActions, SpellListOffersKnownSpellsYellowWhenTheyCannotBeCast) {
   f.LabelMouseLeave();
   f.UseLabelMouseEnter(2);
   EXPECT_EQ(f.Summary3, kManaUnmet + "Nespln\xECny podm\xEDnky sesl\xE1n\xED !\r\n");
-  f.Image1MouseMove();
+  f.BackgroundMouseMove();
   EXPECT_EQ(f.Popis_akce_costColour, kFightPurple);
 }
 
 TEST_F(FightActions, CastingPaysManaAppliesTheEffectsAndHidesTheLists) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   State().World.ReportChanges = 1;
   CastSpell(0);
   EXPECT_EQ(Hero().MANA, 2);
@@ -344,14 +344,14 @@ TEST_F(FightActions, CastingPaysManaAppliesTheEffectsAndHidesTheLists) {
 }
 
 TEST_F(FightActions, ManaLineAfterACastCountsAgainstMaxmanaAlone) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   State().Fight.maxmana = 4;
   CastSpell(0);
   EXPECT_EQ(f.Lines.PlayerMana, "2 / 5");
 }
 
 TEST_F(FightActions, TooLittleManaRefusesTheSpell) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   CastSpell(1);
   EXPECT_EQ(f.Summary1, "Nedostatek many!\r\n");
   EXPECT_EQ(Hero().MANA, 5);
@@ -361,7 +361,7 @@ TEST_F(FightActions, TooLittleManaRefusesTheSpell) {
 }
 
 TEST_F(FightActions, UnmetSpellConditionsAndTooLittleManaAreBothShown) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   State().Spells.at(4).ManaCost = 7;
   f.KouzlaClick();
   f.UseLabelMouseEnter(2);
@@ -372,7 +372,7 @@ TEST_F(FightActions, UnmetSpellConditionsAndTooLittleManaAreBothShown) {
 }
 
 TEST_F(FightActions, OneItemOrSpellPerRound) {
-  TSouboj& f = OpenWithEverything();
+  FightWindow& f = OpenWithEverything();
   CastSpell(0);
   EXPECT_FALSE(f.Predmety.Visible);
   EXPECT_FALSE(f.Kouzla.Visible);
@@ -392,7 +392,7 @@ TEST_F(FightActions, EveryKnownSpellIsListedBeyondTwenty) {
   WriteDataFile("kouzla", text);
   StartKnowing({});
   for (int n = 1; n <= 25; ++n) State().Spells.at(n).Known = 1;
-  TSouboj& f = OpenFight({{"ZIVOTY", "5"}});
+  FightWindow& f = OpenFight({{"ZIVOTY", "5"}});
   f.KouzlaClick();
   ASSERT_EQ(f.UseLabels.size(), 25u);
   EXPECT_EQ(f.UseLabels[24].idx, 25);
@@ -406,13 +406,13 @@ TEST_F(FightActions, EveryKnownSpellIsListedBeyondTwenty) {
 TEST_F(FightActions, HiddenManaLeavesTheSpellButtonAndCostsWithoutText) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
-  fight = std::make_unique<TSouboj>(State(), host, random, session->Files, Form().FightEnemy);
+  fight = std::make_unique<FightWindow>(State(), host, random, session->Files, Form().FightEnemy);
   fight->HideMana = true;
   fight->Open(std::vector<param>{{"ZIVOTY", "5"}});
   EXPECT_EQ(fight->Kouzla.Caption, "");
   fight->AttackMouseEnter(0);
-  EXPECT_EQ(fight->Label31, "Energie: 0");
-  EXPECT_EQ(fight->Label32, "");
+  EXPECT_EQ(fight->EnergyCostLine, "Energie: 0");
+  EXPECT_EQ(fight->ManaCostLine, "");
 }
 
 }  // namespace

@@ -14,15 +14,15 @@ namespace {
 
 class CombatEffects : public FightFixture {
  protected:
-  TSouboj& Open() {
+  FightWindow& Open() {
     StartKnowing({});
-    TSouboj& f = OpenFight({{"UTOK", "2k6+1"},
-                            {"OBRANA", "3"},
-                            {"TVRDOST", "2"},
-                            {"POSKOZENI", "4"},
-                            {"ZIVOTY", "20"},
-                            {"ZRANEN", "5"},
-                            {"XP", "6"}});
+    FightWindow& f = OpenFight({{"UTOK", "2k6+1"},
+                                {"OBRANA", "3"},
+                                {"TVRDOST", "2"},
+                                {"POSKOZENI", "4"},
+                                {"ZIVOTY", "20"},
+                                {"ZRANEN", "5"},
+                                {"XP", "6"}});
     return f;
   }
   // Applies one effect to an empty message line and returns the line.
@@ -34,7 +34,7 @@ class CombatEffects : public FightFixture {
 };
 
 TEST_F(CombatEffects, HealingStopsAtTheFightMaximumAndReportsTheGain) {
-  TSouboj& f = Open();
+  FightWindow& f = Open();
   Hero().ZIVOTY = 18;
   // Vyléčil sis 2 životy
   EXPECT_EQ(Apply("zivoty+5"), "Vyl\xE9\xE8il sis 2 \x9Eivoty\r\n");
@@ -46,7 +46,7 @@ TEST_F(CombatEffects, HealingStopsAtTheFightMaximumAndReportsTheGain) {
 }
 
 TEST_F(CombatEffects, LosingLivesReportsTheAmount) {
-  TSouboj& f = Open();
+  FightWindow& f = Open();
   // Ztratil jsi 4 životy
   EXPECT_EQ(Apply("zivoty-4"), "Ztratil jsi 4 \x9Eivoty\r\n");
   EXPECT_EQ(Hero().ZIVOTY, 16);
@@ -73,7 +73,7 @@ TEST_F(CombatEffects, LosingLivesAlsoCapsManaAndLivesAtTheFightMaxima) {
 }
 
 TEST_F(CombatEffects, ManaRestoresUpToTheFightMaximumAndNeverFallsBelowZero) {
-  TSouboj& f = Open();
+  FightWindow& f = Open();
   Hero().MANA = 2;
   // Obnovil sis 3 many
   EXPECT_EQ(Apply("mana+10"), "Obnovil sis 3 many\r\n");
@@ -84,7 +84,7 @@ TEST_F(CombatEffects, ManaRestoresUpToTheFightMaximumAndNeverFallsBelowZero) {
 }
 
 TEST_F(CombatEffects, FightMaximaMove) {
-  TSouboj& f = Open();
+  FightWindow& f = Open();
   // Tvůj maximální počet životů se zvýšil o 4 / snížil o 1
   EXPECT_EQ(Apply("maxzivoty+4"),
             "Tv\xF9j maxim\xE1ln\xED po\xE8"
@@ -104,7 +104,7 @@ TEST_F(CombatEffects, FightMaximaMove) {
 }
 
 TEST_F(CombatEffects, HeroBonusesMoveAndRedrawTheirLines) {
-  TSouboj& f = Open();
+  FightWindow& f = Open();
   EXPECT_EQ(Apply("utok+2"), "Tv\xF9j \xFAtok se zv\xFD\x9Ail o 2\r\n");
   EXPECT_EQ(f.Lines.PlayerAttack, "2k6+6");
   EXPECT_EQ(Apply("utok-9"), "Tv\xF9j \xFAtok se sn\xED\x9Eil o 9\r\n");
@@ -166,7 +166,7 @@ TEST_F(CombatEffects, RoundValuesAreSetNotAdded) {
 }
 
 TEST_F(CombatEffects, EnemyValuesMoveAndRedrawTheirLines) {
-  TSouboj& f = Open();
+  FightWindow& f = Open();
   EXPECT_EQ(Apply("nutok+2"), "Nep\xF8\xEDteli se zv\xFD\x9Ail \xFAtok o 2\r\n");
   EXPECT_EQ(f.Lines.EnemyAttack, "2k6+3");
   EXPECT_EQ(Apply("nutok-5"), "Nep\xF8\xEDteli se sn\xED\x9Eil \xFAtok o 5\r\n");
@@ -191,7 +191,7 @@ TEST_F(CombatEffects, EnemyValuesMoveAndRedrawTheirLines) {
 }
 
 TEST_F(CombatEffects, EnemyDefenceStopsAtZeroAndReportsWhatWasTakenOff) {
-  TSouboj& f = Open();
+  FightWindow& f = Open();
   EXPECT_EQ(Apply("nobrana-5"), "Nep\xF8\xEDteli se sn\xED\x9Eila obrana o 3\r\n");
   EXPECT_EQ(Foe().Defence, 0);
   EXPECT_EQ(f.Lines.EnemyDefence, "0");
@@ -202,7 +202,7 @@ TEST_F(CombatEffects, EnemyDefenceStopsAtZeroAndReportsWhatWasTakenOff) {
 }
 
 TEST_F(CombatEffects, EnemyLivesHealUpToTheMaximumAndFallToDefeat) {
-  TSouboj& f = Open();
+  FightWindow& f = Open();
   // Nepřítel si obnovil 5 životů
   EXPECT_EQ(Apply("nzivoty+9"), "Nep\xF8\xEDtel si obnovil 5 \x9Eivot\xF9\r\n");
   EXPECT_EQ(f.Lines.EnemyLives, "20 / 20");
@@ -239,7 +239,7 @@ TEST_F(CombatEffects, VariablesChangeAndAreReportedOnlyWhenAsked) {
 }
 
 TEST_F(CombatEffects, UnknownKindsAndSignsChangeNothingButKeepTheSeparator) {
-  TSouboj& f = Open();
+  FightWindow& f = Open();
   EXPECT_EQ(Apply("sila+2"), "");
   EXPECT_EQ(Apply("zivoty=2"), "");
   EXPECT_EQ(Hero().ZIVOTY, 20);

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 #include "data/catalog_loader.h"
 #include "support/gamebook_fixture.h"
 
@@ -63,9 +63,9 @@ class FightFixture : public GamebookFixture {
     for (int n : attacks) State().Attacks.at(n).Known = 1;
   }
 
-  TSouboj& OpenFight(std::vector<param> attributes) {
+  FightWindow& OpenFight(std::vector<param> attributes) {
     if (!session) Start();
-    fight = std::make_unique<TSouboj>(State(), host, random, session->Files, Form().FightEnemy);
+    fight = std::make_unique<FightWindow>(State(), host, random, session->Files, Form().FightEnemy);
     fight->Open(attributes);
     return *fight;
   }
@@ -73,7 +73,7 @@ class FightFixture : public GamebookFixture {
   // Hovers attack label `label` (0-based) and clicks it.
   void PlayAttack(std::size_t label) {
     fight->LabelMouseLeave();
-    fight->Image1MouseMove();
+    fight->BackgroundMouseMove();
     fight->AttackMouseEnter(label);
     fight->AttackClick();
   }
@@ -96,7 +96,7 @@ class FightFixture : public GamebookFixture {
   CharacterState& Hero() { return State().Character; }
   Enemy& Foe() { return Form().FightEnemy; }
 
-  std::unique_ptr<TSouboj> fight;
+  std::unique_ptr<FightWindow> fight;
 };
 
 }  // namespace qv

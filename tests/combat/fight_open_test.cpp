@@ -15,14 +15,14 @@ using FightOpen = FightFixture;
 TEST_F(FightOpen, ReadsTheEnemyAndDrawsBothHalves) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
-  TSouboj& f = OpenFight({{"JMENO", "Sk\xF8\xEDtek"},
-                          {"UTOK", "2k6+1"},
-                          {"OBRANA", "4"},
-                          {"TVRDOST", "1"},
-                          {"ZIVOTY", "20"},
-                          {"ZRANEN", "5"},
-                          {"POSKOZENI", "2"},
-                          {"XP", "7"}});
+  FightWindow& f = OpenFight({{"JMENO", "Sk\xF8\xEDtek"},
+                              {"UTOK", "2k6+1"},
+                              {"OBRANA", "4"},
+                              {"TVRDOST", "1"},
+                              {"ZIVOTY", "20"},
+                              {"ZRANEN", "5"},
+                              {"POSKOZENI", "2"},
+                              {"XP", "7"}});
   const Enemy& e = Foe();
   EXPECT_EQ(e.Name, "Sk\xF8\xEDtek");
   EXPECT_EQ(e.AttackCount, 2);
@@ -79,7 +79,7 @@ TEST_F(FightOpen, AttributesLeftOutKeepThePreviousFight) {
              {"POSKOZENI", "1"},
              {"XP", "4"}});
   Foe().Lives = 0;  // the wolf fell
-  TSouboj& f = OpenFight({{"ZIVOTY", "12"}});
+  FightWindow& f = OpenFight({{"ZIVOTY", "12"}});
   EXPECT_EQ(f.Lines.EnemyName, "Vlk");
   EXPECT_EQ(f.Lines.EnemyAttack, "1k6+2");
   EXPECT_EQ(f.Lines.EnemyLives, "12 / 12");
@@ -102,7 +102,7 @@ TEST_F(FightOpen, WoundedCountsFromTheMaximumKnownWhenItComes) {
 TEST_F(FightOpen, NoNumberStopsBeforeTheWindowWithTheFightMarkedOpen) {
   StartKnowing({});
   State().LastCombatResult = 2;
-  fight = std::make_unique<TSouboj>(State(), host, random, session->Files, Form().FightEnemy);
+  fight = std::make_unique<FightWindow>(State(), host, random, session->Files, Form().FightEnemy);
   EXPECT_THROW(fight->Open(std::vector<param>{{"OBRANA", "x"}}), ConversionError);
   EXPECT_EQ(State().LastCombatResult, 1);
 }
@@ -111,7 +111,7 @@ TEST_F(FightOpen, ListsForbiddenByNeInAnyCaseAreGreyAndDoNothing) {
   WriteDataFile("predmety", "1 \"Lektvar\" \"l\xE9\xE8\xED\" 5, boj, zivoty+5;");
   StartKnowing({});
   State().Items.at(1).Held = 1;
-  TSouboj& f = OpenFight({{"KOUZLA", "ne"}, {"PREDMETY", "Ne"}});
+  FightWindow& f = OpenFight({{"KOUZLA", "ne"}, {"PREDMETY", "Ne"}});
   EXPECT_FALSE(f.SpellsAllowed);
   EXPECT_FALSE(f.ItemsAllowed);
   EXPECT_EQ(f.Predmety.FontColour, kFightGrey);
@@ -124,7 +124,7 @@ TEST_F(FightOpen, ListsForbiddenByNeInAnyCaseAreGreyAndDoNothing) {
   EXPECT_EQ(f.OpenList, UseList::None);
   EXPECT_FALSE(f.ListHeadingVisible);
 
-  TSouboj& g = OpenFight({{"KOUZLA", "ano"}});
+  FightWindow& g = OpenFight({{"KOUZLA", "ano"}});
   EXPECT_TRUE(g.SpellsAllowed);
   EXPECT_TRUE(g.ItemsAllowed);
   EXPECT_EQ(g.Predmety.FontColour, kFightBlack);
@@ -171,7 +171,7 @@ TEST_F(FightOpen, CatalogLinesAreReadAgainWithTheCurrentValues) {
   WriteAttacks({attack});
   StartKnowing({1});
   State().World.Variables.Set(7, 42);
-  TSouboj& f = OpenFight({});
+  FightWindow& f = OpenFight({});
   ASSERT_EQ(f.ActionLabels.size(), 1u);
   EXPECT_EQ(f.ActionLabels[0].Caption,
             "\xDA"
@@ -189,7 +189,7 @@ TEST_F(FightOpen, KnownAttacksGetLabelsFourToARowGreyWhenTheirConditionsFail) {
   }
   WriteAttacks(attacks);
   StartKnowing({1, 2, 4, 5, 6, 7});  // 3 is not known
-  TSouboj& f = OpenFight({});
+  FightWindow& f = OpenFight({});
   ASSERT_EQ(f.ActionLabels.size(), 6u);
   const int numbers[] = {1, 2, 4, 5, 6, 7};
   for (std::size_t i = 0; i < 6; ++i) {
@@ -214,7 +214,7 @@ TEST_F(FightOpen, EveryKnownAttackGetsALabelBeyondFifty) {
   WriteAttacks(attacks);
   StartKnowing({});
   for (int n = 1; n <= 64; ++n) State().Attacks.at(n).Known = 1;
-  TSouboj& f = OpenFight({});
+  FightWindow& f = OpenFight({});
   ASSERT_EQ(f.ActionLabels.size(), 64u);
   EXPECT_EQ(f.ActionLabels[63].idx, 64);
   EXPECT_EQ(f.ActionLabels[63].Top, 280 + 17 * 15);
@@ -227,7 +227,7 @@ TEST_F(FightOpen, EveryKnownAttackGetsALabelBeyondFifty) {
 TEST_F(FightOpen, HeroWithoutAttacksIsToldSo) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({});
-  TSouboj& f = OpenFight({{"ZIVOTY", "5"}});
+  FightWindow& f = OpenFight({{"ZIVOTY", "5"}});
   EXPECT_TRUE(f.ActionLabels.empty());
   // Neznáš žádný útok!
   EXPECT_EQ(f.NoAttackNotice,

@@ -27,11 +27,11 @@ TEST_F(FightRound, EnemyWoundsFirstThenThePlayerHits) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
   Hero().OBRATNOST = 7;  // defence 3 + 7 = 10
-  TSouboj& f = OpenFight({{"UTOK", "1k1+11"},
-                          {"POSKOZENI", "2"},
-                          {"OBRANA", "4"},
-                          {"TVRDOST", "1"},
-                          {"ZIVOTY", "30"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+11"},
+                              {"POSKOZENI", "2"},
+                              {"OBRANA", "4"},
+                              {"TVRDOST", "1"},
+                              {"ZIVOTY", "30"}});
   PlayAttack(0);
   EXPECT_EQ(f.Summary1, EnemyAttackLine(12, 10) +
                             "Ztr\xE1"
@@ -59,7 +59,7 @@ TEST_F(FightRound, EnemyWoundsFirstThenThePlayerHits) {
 TEST_F(FightRound, AttackEqualToTheDefenceIsDodgedAndLeavesNoHit) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
-  TSouboj& f = OpenFight({{"UTOK", "1k1+4"}, {"POSKOZENI", "9"}, {"ZIVOTY", "30"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+4"}, {"POSKOZENI", "9"}, {"ZIVOTY", "30"}});
   PlayAttack(0);
   EXPECT_EQ(f.Summary1, EnemyAttackLine(5, 5) + kDodged);
   EXPECT_EQ(Hero().ZIVOTY, 20);
@@ -69,7 +69,7 @@ TEST_F(FightRound, AttackEqualToTheDefenceIsDodgedAndLeavesNoHit) {
 TEST_F(FightRound, HardnessStopsAWoundThatGetsThrough) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
-  TSouboj& f = OpenFight({{"UTOK", "1k1+5"}, {"POSKOZENI", "0"}, {"ZIVOTY", "30"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+5"}, {"POSKOZENI", "0"}, {"ZIVOTY", "30"}});
   PlayAttack(0);
   EXPECT_EQ(f.Summary1, EnemyAttackLine(6, 5) +
                             "Neutrp\xECl jsi v\x9A"
@@ -87,7 +87,8 @@ TEST_F(FightRound, BeatenDefenceWithoutDamageShowsTheNegativeHitAndAppliesTheHit
   a.Extras = ", :nutok-1, !energie+9";
   WriteAttacks({a});
   StartKnowing({1});
-  TSouboj& f = OpenFight({{"UTOK", "1k1+0"}, {"OBRANA", "4"}, {"TVRDOST", "3"}, {"ZIVOTY", "9"}});
+  FightWindow& f =
+      OpenFight({{"UTOK", "1k1+0"}, {"OBRANA", "4"}, {"TVRDOST", "3"}, {"ZIVOTY", "9"}});
   PlayAttack(0);
   // 5 - 4 + 0 - 3 = -2; Nepříteli se snížil útok o 1
   EXPECT_EQ(f.Summary2,
@@ -105,7 +106,7 @@ TEST_F(FightRound, MissShowsTheMissTextAndAppliesOnlyTheMissList) {
   a.Extras = ", :nzivoty-5, !energie+2";
   WriteAttacks({a});
   StartKnowing({1});
-  TSouboj& f = OpenFight({{"UTOK", "1k1+0"}, {"OBRANA", "4"}, {"ZIVOTY", "9"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+0"}, {"OBRANA", "4"}, {"ZIVOTY", "9"}});
   PlayAttack(0);
   // Tvá energie se zvýšila o 2
   EXPECT_EQ(f.Summary2, "Vedle o 4/4\r\nTv\xE1 energie se zv\xFD\x9Aila o 2\r\n");
@@ -119,7 +120,7 @@ TEST_F(FightRound, CostsArePaidAfterTheStrikeAndTheRefillStopsAtEnergie) {
   a.Mana = 1;
   WriteAttacks({a});
   StartKnowing({1});
-  TSouboj& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});
   PlayAttack(0);
   EXPECT_EQ(Hero().CombatEnergy, 8);  // 7 - 2 + 3
   EXPECT_EQ(Hero().MANA, 4);
@@ -133,7 +134,7 @@ TEST_F(FightRound, CostsArePaidAfterTheStrikeAndTheRefillStopsAtEnergie) {
 TEST_F(FightRound, SpeedBonusOfTheFightAddsToTheRefill) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
-  TSouboj& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});
   State().Fight.rychlost = 2;
   PlayAttack(0);
   EXPECT_EQ(Hero().CombatEnergy, 12);
@@ -147,7 +148,7 @@ TEST_F(FightRound, NextRoundBonusesCountOnceAndOnlyForAStrikeAboveZero) {
   a.Miss = "#utok";
   WriteAttacks({a});
   StartKnowing({1});
-  TSouboj& f = OpenFight({{"UTOK", "1k1+7"}, {"ZIVOTY", "90"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+7"}, {"ZIVOTY", "90"}});
   State().Fight.pristiutok = 5;
   State().Fight.pristiobrana = 3;
   PlayAttack(0);
@@ -166,7 +167,7 @@ TEST_F(FightRound, NextRoundAttackBonusSkipsAStrikeOfZero) {
   a.Miss = "#utok";
   WriteAttacks({a});
   StartKnowing({1});
-  TSouboj& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});
   State().Fight.pristiutok = 5;
   PlayAttack(0);
   EXPECT_EQ(f.Summary2, "0");
@@ -181,7 +182,7 @@ TEST_F(FightRound, ThisRoundDefenceComesFromTheAttacksOwnPlainList) {
   down.Extras = ", tentoobrana=2";  // any sign but "+" lowers
   WriteAttacks({up, down});
   StartKnowing({1, 2});
-  TSouboj& f = OpenFight({{"UTOK", "1k1+7"}, {"ZIVOTY", "90"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+7"}, {"ZIVOTY", "90"}});
   State().Fight.tentoobrana = 4;  // set earlier (by an item): not counted
   PlayAttack(0);
   EXPECT_EQ(f.Summary1, EnemyAttackLine(8, 8) + kDodged);
@@ -199,7 +200,7 @@ TEST_F(FightRound, StartingARoundClosesTheOpenListAndShowsTheListButtons) {
   WriteDataFile("predmety", "1 \"Lektvar\" \"l\xE9\xE8\xED\" 5, boj, zivoty+5;");
   StartKnowing({1});
   State().Items.at(1).Held = 2;
-  TSouboj& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});
   f.PredmetyClick();
   ASSERT_EQ(f.UseLabels.size(), 1u);
   EXPECT_TRUE(f.ListHeadingVisible);
@@ -215,7 +216,7 @@ TEST_F(FightRound, DefeatedEnemyEndsTheFightWithItsReward) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
   Hero().ZKUSENOSTI = 5;
-  TSouboj& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "10"}, {"XP", "7"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "10"}, {"XP", "7"}});
   PlayAttack(0);
   EXPECT_EQ(f.Summary2, kDefeated);
   EXPECT_TRUE(f.FightOver);
@@ -224,7 +225,7 @@ TEST_F(FightRound, DefeatedEnemyEndsTheFightWithItsReward) {
   EXPECT_EQ(State().LastCombatResult, 2);
   EXPECT_EQ(f.Lines.EnemyLives, "-5 / 10");
   // The picture closes a finished fight; further clicks change nothing.
-  f.Image1Click();
+  f.BackgroundClick();
   f.AttackClick();
   EXPECT_EQ(Hero().ZKUSENOSTI, 12);
 }
@@ -236,7 +237,7 @@ TEST_F(FightRound, RewardIsGivenOnceWhenAnEffectAndTheRoundEndFindTheEnemyDefeat
   a.Extras = ", :nzivoty-5";
   WriteAttacks({a});
   StartKnowing({1});
-  TSouboj& f = OpenFight(
+  FightWindow& f = OpenFight(
       {{"UTOK", "1k1+0"}, {"OBRANA", "4"}, {"TVRDOST", "10"}, {"ZIVOTY", "3"}, {"XP", "7"}});
   PlayAttack(0);
   EXPECT_EQ(Hero().ZKUSENOSTI, 7);
@@ -250,7 +251,7 @@ TEST_F(FightRound, HeroKilledFirstDiesEvenWhenHisStrikeDefeatsTheEnemy) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
   Hero().ZIVOTY = 3;
-  TSouboj& f = OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "5"}, {"XP", "7"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "5"}, {"XP", "7"}});
   PlayAttack(0);
   EXPECT_EQ(Hero().ZIVOTY, -11);  // 20 - 5 defence - 1 hardness = 14
   EXPECT_TRUE(f.FightOver);
@@ -263,7 +264,7 @@ TEST_F(FightRound, OrdinaryFightLostOpensTheDeathWindow) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
   Hero().ZIVOTY = 3;
-  TSouboj& f = OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "50"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "50"}});
   PlayAttack(0);
   EXPECT_EQ(host.death_windows, 1);
   EXPECT_FALSE(f.FightOver);
@@ -277,7 +278,7 @@ TEST_F(FightRound, NoDeathFightInWhichBothFallEndsWithOne) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
   Hero().ZIVOTY = 3;
-  TSouboj& f = OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "5"}, {"XP", "7"}, {"NEUMIREJ", "1"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "5"}, {"XP", "7"}, {"NEUMIREJ", "1"}});
   PlayAttack(0);
   EXPECT_EQ(host.death_windows, 0);
   EXPECT_TRUE(f.IsClosed());
@@ -291,7 +292,8 @@ TEST_F(FightRound, NoDeathFightLostEndsWithZeroAndNoReward) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
   Hero().ZIVOTY = 3;
-  TSouboj& f = OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "50"}, {"XP", "7"}, {"NEUMIREJ", "2"}});
+  FightWindow& f =
+      OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "50"}, {"XP", "7"}, {"NEUMIREJ", "2"}});
   PlayAttack(0);
   EXPECT_EQ(host.death_windows, 0);
   EXPECT_TRUE(f.IsClosed());
@@ -304,7 +306,7 @@ TEST_F(FightRound, NegativeNoDeathNeitherKillsNorCloses) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
   Hero().ZIVOTY = 3;
-  TSouboj& f = OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "50"}, {"NEUMIREJ", "-1"}});
+  FightWindow& f = OpenFight({{"UTOK", "1k1+19"}, {"ZIVOTY", "50"}, {"NEUMIREJ", "-1"}});
   PlayAttack(0);
   EXPECT_EQ(host.death_windows, 0);
   EXPECT_FALSE(f.IsClosed());

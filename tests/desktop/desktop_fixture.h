@@ -165,7 +165,7 @@ class DesktopFixture : public GamebookFixture {
 
   DesktopHost& Host() { return player->Host(); }
   GameView& Game() { return *player->Game(); }
-  TForm1& Form() { return player->Session().Form; }
+  GameWindow& Form() { return player->Session().Form; }
   GameState& State() { return *player->Session().State; }
 
   // Draws the window and reads the frame back. With QUARVELIN_SCREENSHOTS

@@ -1,6 +1,8 @@
 // The fight window on the desktop: a fight played to its end by clicks at
 // the labels' real positions, what the window draws where, hover colours,
 // the wheel over long lists, and the countdown going on under the window.
+#include "combat/fight_window.h"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -8,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "combat/tsouboj.h"
 #include "desktop/fight_view.h"
 #include "desktop/gui_script_runner.h"
 #include "desktop_fixture.h"
@@ -27,8 +28,8 @@ constexpr Colour kGreyColour = 0x808080;
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
 // The window centred on an 800 x 600 screen.
-constexpr int kWindowLeft = (kScreenWidth - TSouboj::kWidth) / 2;
-constexpr int kWindowTop = (kScreenHeight - TSouboj::kHeight) / 2;
+constexpr int kWindowLeft = (kScreenWidth - FightWindow::kWidth) / 2;
+constexpr int kWindowTop = (kScreenHeight - FightWindow::kHeight) / 2;
 
 struct GuiRun {
   int Status = -1;
@@ -125,8 +126,8 @@ class FightWindowTest : public DesktopFixture {
     }
     WriteDataFile("predmety", items);
     WriteDataFile("kouzla", "1 \"Blesk\" \"Blesk z nebe\" 3, nzivoty-4;\r\n");
-    WriteSolidPng("grafika/pozadi_bitva.png", TSouboj::kPictureWidth, TSouboj::kPictureHeight,
-                  ToRgb(kPictureColour));
+    WriteSolidPng("grafika/pozadi_bitva.png", FightWindow::kPictureWidth,
+                  FightWindow::kPictureHeight, ToRgb(kPictureColour));
   }
 
   // Location 1 teaches everything and starts the fight with `extra` in the
@@ -149,8 +150,8 @@ class FightWindowTest : public DesktopFixture {
     Play();
     for (int n = 1; n <= State().Attacks.Count; ++n) State().Attacks.at(n).Known = 1;
     for (int n = 1; n <= State().Items.Count; ++n) State().Items.at(n).Held = 1;
-    fight = std::make_unique<TSouboj>(State(), Host(), Form().Random, Form().Store.Files(),
-                                      Form().FightEnemy);
+    fight = std::make_unique<FightWindow>(State(), Host(), Form().Random, Form().Store.Files(),
+                                          Form().FightEnemy);
     fight->Open(std::vector<param>{{"JMENO", "Vlk"}, {"UTOK", "1k1+4"}, {"ZIVOTY", "20"}});
     view = std::make_unique<FightView>(Host(), *fight);
     Host().PushLayer(*view);
@@ -185,7 +186,7 @@ class FightWindowTest : public DesktopFixture {
     view->HandleEvent(event);
   }
 
-  std::unique_ptr<TSouboj> fight;
+  std::unique_ptr<FightWindow> fight;
   std::unique_ptr<FightView> view;
 };
 
@@ -249,8 +250,8 @@ TEST_F(FightWindowTest, ScriptedFightIsPlayedToItsEndByClicksAtTheLabels) {
   const Picture before = Decoded("open.png");
   const Picture after = Decoded("round1.png");
   ASSERT_EQ(after.Width, kScreenWidth);
-  const Rect messages{kWindowLeft, kWindowTop + TSouboj::kPictureHeight, TSouboj::kWidth,
-                      TSouboj::kHeight - TSouboj::kPictureHeight};
+  const Rect messages{kWindowLeft, kWindowTop + FightWindow::kPictureHeight, FightWindow::kWidth,
+                      FightWindow::kHeight - FightWindow::kPictureHeight};
   EXPECT_EQ(CountColour(before, messages, kRedColour), 0);
   EXPECT_GT(CountColour(after, messages, kRedColour), 10);
   EXPECT_GT(CountColour(after, messages, kLimeColour), 0);
@@ -258,7 +259,7 @@ TEST_F(FightWindowTest, ScriptedFightIsPlayedToItsEndByClicksAtTheLabels) {
   // Drawn again alone, the expected texts match the screenshot exactly.
   WriteLocations("<1>");
   Play();
-  TSouboj placed(State(), Host(), Form().Random, Form().Store.Files(), Form().FightEnemy);
+  FightWindow placed(State(), Host(), Form().Random, Form().Store.Files(), Form().FightEnemy);
   placed.Left = kWindowLeft;
   placed.Top = kWindowTop;
   placed.Summary1 =
@@ -369,7 +370,7 @@ TEST_F(FightWindowTest, RefusedAttackIsGreyAndHoverUnderlinesAndShowsItsTexts) {
   EXPECT_EQ(fight->Hover.HoveredIndex, 3);
   EXPECT_NE(fight->Summary3.find("Nespln\xECny podm\xEDnky akce !"), std::string::npos);
   EXPECT_GT(CountColour(hovered, layout.Messages(), kYellowColour), 10);
-  EXPECT_EQ(fight->Label31, "Energie: 0");
+  EXPECT_EQ(fight->EnergyCostLine, "Energie: 0");
 
   // Clicking it is refused: the conditions go to the red line.
   ClickAt(refused);
@@ -390,8 +391,8 @@ TEST_F(FightWindowTest, ForbiddenListsAreGreyWithoutTheHand) {
   WriteCatalogs();
   WriteLocations("<1>");
   Play();
-  fight = std::make_unique<TSouboj>(State(), Host(), Form().Random, Form().Store.Files(),
-                                    Form().FightEnemy);
+  fight = std::make_unique<FightWindow>(State(), Host(), Form().Random, Form().Store.Files(),
+                                        Form().FightEnemy);
   fight->Open(std::vector<param>{{"PREDMETY", "ne"}, {"ZIVOTY", "5"}});
   view = std::make_unique<FightView>(Host(), *fight);
   Host().PushLayer(*view);
@@ -469,7 +470,7 @@ TEST_F(FightWindowTest, WheelScrollsALongAttackListAndTheListUnderTheMouse) {
   const Rect last = layout.AttackArea(25);
   ASSERT_GT(last.Height, 0);
   // Attack 26 stands where the first row of the list was drawn.
-  EXPECT_EQ(last.Top, kWindowTop + TSouboj::kAttackTop + 3 * TSouboj::kAttackRowHeight);
+  EXPECT_EQ(last.Top, kWindowTop + FightWindow::kAttackTop + 3 * FightWindow::kAttackRowHeight);
   const Picture scrolled = Frame("fight-scrolled");
   EXPECT_GT(CountColour(scrolled, last, kBlack), 10);
 

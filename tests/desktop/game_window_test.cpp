@@ -23,7 +23,7 @@ constexpr const char* kThreeLocations =
     "<3><text obsah=\"Jsi u \xF8\xEDky.\"><menu t=\"Zp\xECt\" x=\"1\">";
 
 // The area of history line `line` as drawn, as wide as its text.
-Rect HistoryArea(GameView& game, DesktopHost& host, const TForm1& form, int line) {
+Rect HistoryArea(GameView& game, DesktopHost& host, const GameWindow& form, int line) {
   const GameLayout layout = game.Layout();
   const TextSize size =
       host.Text().Measure(kMessageFont, form.History[static_cast<std::size_t>(line - 1)].Text);

@@ -121,14 +121,14 @@ TEST_F(PossessionWindowTest, BuyingAndSellingByClicks) {
   Open();
   std::vector<std::string> shop_seen;  // money line | message line | hover line
   Mark("shop", [&](Layer& view) {
-    const auto& shop = dynamic_cast<const TObchod&>(*view.Window());
-    shop_seen.push_back(shop.Heading.Label2 + "|" + shop.Label5 + "|" + shop.Label3);
+    const auto& shop = dynamic_cast<const ShopWindow&>(*view.Window());
+    shop_seen.push_back(shop.Heading.Money + "|" + shop.MessageLine + "|" + shop.HoverLine);
   });
   std::vector<std::string> sell_seen;  // money line | caption | shown
   Mark("sell", [&](Layer& view) {
-    const auto& sale = dynamic_cast<const TProdej&>(*view.Window());
+    const auto& sale = dynamic_cast<const SellWindow&>(*view.Window());
     ASSERT_EQ(sale.Entries.size(), 1u);
-    sell_seen.push_back(sale.Heading.Label2 + "|" + sale.Entries[0].Label.Caption + "|" +
+    sell_seen.push_back(sale.Heading.Money + "|" + sale.Entries[0].Label.Caption + "|" +
                         (sale.Entries[0].Label.Visible ? "shown" : "hidden"));
   });
   const Rect window = Centred(670, 603);
@@ -184,7 +184,7 @@ TEST_F(PossessionWindowTest, RaiseButtonsShowWhileExperiencePaysForThem) {
   std::vector<std::string> hints;
   Mark("sheet", [&](Layer& view) {
     frames.push_back(Frame("sheet-" + std::to_string(frames.size())));
-    hints.push_back(dynamic_cast<const TForm2&>(*view.Window()).XPinfo);
+    hints.push_back(dynamic_cast<const CharacterSheetWindow&>(*view.Window()).XPinfo);
   });
   PushClick(Game().ButtonArea(GameButton::Postava));
   PushMove(window.Left + 40 + 8, window.Top + 96 + 8);  // over the lives button
@@ -224,7 +224,7 @@ TEST_F(PossessionWindowTest, ItemUsedByAClickInTheInventory) {
   const Rect window = Centred(670, 603);
   std::vector<std::string> seen;  // items | Status2
   Mark("inventory", [&](Layer& view) {
-    const auto& inventory = dynamic_cast<const TInventory&>(*view.Window());
+    const auto& inventory = dynamic_cast<const InventoryWindow&>(*view.Window());
     std::string items;
     for (const TLELabel& label : inventory.Items) items += label.Caption + ";";
     seen.push_back(items + "|" + inventory.Status2);
@@ -307,7 +307,7 @@ TEST_F(PossessionWindowTest, SavedPositionFoundByScrollingTheLoadList) {
       "<2><text obsah=\"Ulo\x9E"
       "eno.\"><menu t=\"Zp\xECt\" x=\"1\"><3>");
   Open();
-  TSaveForm placed(State(), player->Session().Store, Host());
+  SaveWindow placed(State(), player->Session().Store, Host());
   placed.CentreOn(kWidth, kHeight);
   for (int i = 0; i < 5; ++i) PushKey(SDLK_BACKSPACE);
   PushText("hrdina");
@@ -326,7 +326,7 @@ TEST_F(PossessionWindowTest, SavedPositionFoundByScrollingTheLoadList) {
   }
 
   Open();
-  TForm10 listed(State());
+  LoadListWindow listed(State());
   listed.FormShow();
   ASSERT_EQ(listed.Entries.size(), 25u);
   ASSERT_EQ(listed.Labels.size(), 20u);

@@ -16,7 +16,7 @@ constexpr Colour kWhiteColour = 0xFFFFFF;
 
 // Where the answer prompt's "ok" stands (no skin: an empty 60 x 30 frame).
 Rect AnswerOkArea(DesktopHost& host) {
-  TForm16 window;
+  AnswerPromptWindow window;
   window.CentreOnScreen(host.ScreenWidth(), host.ScreenHeight());
   return AnswerView(host, window).OkArea(host.Paint());
 }
@@ -55,7 +55,7 @@ TEST_F(SmallWindowTest, PicturePopUpShowsThePictureAndCaptionAndClosesOnAClick) 
   Open();
   Picture shown;
   WatchModal("picture", [&] { shown = Frame("picture"); });
-  TForm13 placed;
+  PicturePopupWindow placed;
   placed.Width = 40;
   placed.Height = 30;
   placed.CentreOnScreen(kWidth, kHeight);
@@ -80,7 +80,7 @@ TEST_F(SmallWindowTest, CountdownRunsOutUnderAnOpenPrompt) {
       "<1><casovac cas=\"1\" odkaz=\"2\" vypisuj=\"ano\"><textoveokno retezec=\"1\">"
       "<2><text obsah=\"Pozd\xEC.\">");
   Open();
-  TForm16* prompt = &Form().AnswerPrompt;
+  AnswerPromptWindow* prompt = &Form().AnswerPrompt;
   const uint32_t started = SDL_GetTicks();
   // The prompt is closed by the test once the countdown has shown location
   // 2 under it (or after five seconds, which fails below).
@@ -110,10 +110,10 @@ TEST_F(SmallWindowTest, SettingsWindowSwitchesSlidesAndKeepsTheFile) {
   WriteLocations("<1><text obsah=\"Ticho.\">");
   Play();
   ASSERT_TRUE(Form().AudioButtonVisible);
-  TAudio* audio = player->Session().Audio.get();
+  AudioPlayer* audio = player->Session().Audio.get();
   ASSERT_NE(audio, nullptr);
 
-  TForm15 placed(Host());
+  SettingsWindow placed(Host());
   placed.Prepare(*audio, kWidth, kHeight);
   SettingsView view(Host(), placed);
   Picture shown;
@@ -127,7 +127,7 @@ TEST_F(SmallWindowTest, SettingsWindowSwitchesSlidesAndKeepsTheFile) {
 
   EXPECT_FALSE(audio->SoundOn);
   EXPECT_EQ(audio->MusicVolume, 255);
-  EXPECT_TRUE(Form().SettingsWindow.IsClosed());
+  EXPECT_TRUE(Form().AudioSettings.IsClosed());
   EXPECT_TRUE(std::filesystem::exists("setup.ini"));
   EXPECT_EQ(shown.Width, kWidth);
   EXPECT_GT(CountColour(shown, view.Area(), kWhiteColour), 50);

@@ -60,7 +60,7 @@ TEST_F(StartWindowTest, AboutWindowOpensTheLinkAndClosesOnAKeyAndEscEnds) {
   WriteLocations(kOneLocation);
   Open();
   Host().ShowMenuWindow(MenuView::kWidth, MenuView::kHeight);
-  TForm9 placed;
+  AboutWindow placed;
   placed.FormShow(0, 0);
   const Rect link = AboutView(Host(), placed).LinkArea();
   PushKey(SDLK_3);
@@ -115,10 +115,11 @@ TEST_F(StartWindowTest, SavedPositionIsListedRestoredAndContinued) {
   QV_ON_PRIVATE_DISPLAY();
   WriteLocations(
       "<1><text obsah=\"U studny.\"><save odkaz=\"2\"><menu t=\"D\xE1l\" x=\"3\">"
-      "<2><text obsah=\"Ulo\x9E" "eno.\"><menu t=\"Zp\xECt\" x=\"1\"><3>");
+      "<2><text obsah=\"Ulo\x9E"
+      "eno.\"><menu t=\"Zp\xECt\" x=\"1\"><3>");
   Open();
   // The save window proposes "Zadej"; the name typed over it is kept.
-  TSaveForm placed(State(), player->Session().Store, Host());
+  SaveWindow placed(State(), player->Session().Store, Host());
   placed.CentreOn(kWidth, kHeight);
   SaveView save(Host(), placed);
   for (int i = 0; i < 5; ++i) PushKey(SDLK_BACKSPACE);
@@ -132,7 +133,7 @@ TEST_F(StartWindowTest, SavedPositionIsListedRestoredAndContinued) {
   // A new run: "2" opens the list, the entry is chosen, and the restored
   // game waits for "Pokračovat", which shows the position's location.
   Open();
-  TForm10 listed(State());
+  LoadListWindow listed(State());
   listed.FormShow();
   ASSERT_EQ(listed.Labels.size(), 1u);
   const Rect entry = LoadListView(Host(), listed).LabelArea(1);

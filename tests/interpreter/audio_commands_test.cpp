@@ -37,7 +37,7 @@ TEST_F(AudioCommands, WithoutTheSoundLibraryThereIsNoPlayerAndNoButton) {
   EXPECT_FALSE(Form().AudioButtonVisible);
   auto& device = dynamic_cast<RecordingAudioBackend&>(session->AudioDevice());
   EXPECT_TRUE(device.Calls.empty());
-  Form().Label5Click();  // a click that cannot happen does nothing
+  Form().AudioClick();  // a click that cannot happen does nothing
   EXPECT_TRUE(host.modal_windows.empty());
 }
 
@@ -115,18 +115,18 @@ TEST_F(AudioCommands, AudioButtonOpensTheSettingsWindowCentredOnTheGameWindow) {
   int left = -1;
   int top = -1;
   host.on_modal = [&](ModalWindow& window) {
-    auto& settings = dynamic_cast<TForm15&>(window);
+    auto& settings = dynamic_cast<SettingsWindow&>(window);
     left = settings.Left;
     top = settings.Top;
-    EXPECT_TRUE(settings.CheckBox2);
-    settings.CheckBox2Click(false);
-    settings.TrackBar1Change(33);
+    EXPECT_TRUE(settings.MusicOn);
+    settings.MusicOnClick(false);
+    settings.SoundVolumeChange(33);
     settings.OkClick();
   };
-  Form().Label5Click();
+  Form().AudioClick();
   EXPECT_EQ(host.modal_windows, Calls{"settings"});
-  EXPECT_EQ(left, 400 - TForm15::kWidth / 2);
-  EXPECT_EQ(top, 300 - TForm15::kHeight / 2);
+  EXPECT_EQ(left, 400 - SettingsWindow::kWidth / 2);
+  EXPECT_EQ(top, 300 - SettingsWindow::kHeight / 2);
   EXPECT_FALSE(session->Audio->MusicOn);
   EXPECT_EQ(session->Audio->SoundVolume, 33);
   EXPECT_EQ(DeviceCalls().back(), "StreamStop(1)");

@@ -37,7 +37,7 @@ TEST_F(ChangeLoc, ChoosingAnOptionMovesLocationToPrevious) {
   Start();
   Form().HoverOption(1);
   EXPECT_EQ(State().NextLocation, 2);
-  Form().Button1Click();
+  Form().OptionClick();
   EXPECT_EQ(State().World.Location, 2);
   EXPECT_EQ(State().World.PreviousLocation, 1);
   ASSERT_EQ(Form().OptionLabels.size(), 1u);
@@ -50,12 +50,13 @@ TEST_F(ChangeLoc, LeavingTheOptionsClearsTheChoice) {
   Form().HoverOption(1);
   Form().LeaveOptions();
   EXPECT_EQ(State().NextLocation, 0);
-  Form().Button1Click();  // ChangeLoc(0): nothing but the countdown and pending values
+  Form().OptionClick();  // ChangeLoc(0): nothing but the countdown and pending values
   EXPECT_EQ(State().World.Location, 1);
 }
 
 TEST_F(ChangeLoc, LocationNumbersLabelTheOptionsAndThePage) {
-  WriteLocations("<1><zapnicislalokaci><menu t=\"D\xE1l\" x=\"13\"><2><3><4><5><6><7><8><9><10><11><12><13>");
+  WriteLocations(
+      "<1><zapnicislalokaci><menu t=\"D\xE1l\" x=\"13\"><2><3><4><5><6><7><8><9><10><11><12><13>");
   Start();
   EXPECT_TRUE(Form().LocationLabelVisible);
   EXPECT_EQ(Form().LocationLabel, "<1>");
@@ -87,7 +88,8 @@ TEST_F(ChangeLoc, SecondBlockWithTheSameConditionIsEvaluatedAgain) {
 }
 
 TEST_F(ChangeLoc, NestedBlockInsideFalseBlockIsStillEvaluatedOnce) {
-  WriteLocations("<1>[3 = \"1\"][4 = \"0\"]<promenna 5=\"1\">[/]<promenna 6=\"1\">[/]<promenna 7=\"1\">");
+  WriteLocations(
+      "<1>[3 = \"1\"][4 = \"0\"]<promenna 5=\"1\">[/]<promenna 6=\"1\">[/]<promenna 7=\"1\">");
   Start();
   EXPECT_EQ(State().World.Variables.Get(5), 0);
   EXPECT_EQ(State().World.Variables.Get(6), 0);
@@ -95,12 +97,14 @@ TEST_F(ChangeLoc, NestedBlockInsideFalseBlockIsStillEvaluatedOnce) {
 }
 
 TEST_F(ChangeLoc, MessagesOfThePreviousPageTurnGrey) {
-  WriteLocations("<1><info obsah=\"stara\" barva=\"red\"><menu t=\"a\" x=\"2\"><2><info obsah=\"nova\" barva=\"lime\">");
+  WriteLocations(
+      "<1><info obsah=\"stara\" barva=\"red\"><menu t=\"a\" x=\"2\"><2><info obsah=\"nova\" "
+      "barva=\"lime\">");
   Start();
   EXPECT_EQ(Form().History[0].Text, "stara");
   EXPECT_EQ(Form().History[0].LineColour, 0x0000FFu);
   Form().HoverOption(1);
-  Form().Button1Click();
+  Form().OptionClick();
   EXPECT_EQ(Form().History[0].Text, "nova");
   EXPECT_EQ(Form().History[0].LineColour, 0x00FF00u);
   EXPECT_EQ(Form().History[1].Text, "stara");
@@ -137,7 +141,7 @@ TEST_F(ChangeLoc, MissingLocationEndsTheProgram) {
   WriteLocations("<1><menu t=\"a\" x=\"5\">");
   Start();
   Form().HoverOption(1);
-  Form().Button1Click();
+  Form().OptionClick();
   ASSERT_FALSE(host.messages.empty());
   EXPECT_EQ(host.messages.back(), "Nenalezeno lokace <5>");
   EXPECT_TRUE(host.ended);
@@ -147,7 +151,7 @@ TEST_F(ChangeLoc, OptionAssignmentsAreMadeBeforeTheTargetsConditions) {
   WriteLocations("<1><menu t=\"a\" x=\"2\" 8=\"5\"><2>[8 = \"5\"]<text obsah=\"ano\">[/]");
   Start();
   Form().HoverOption(1);
-  Form().Button1Click();
+  Form().OptionClick();
   EXPECT_EQ(State().World.Variables.Get(8), 5);
   ASSERT_EQ(Form().TextBlocks.size(), 1u);
 }

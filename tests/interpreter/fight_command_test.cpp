@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 #include "support/gamebook_fixture.h"
 
 namespace qv {
@@ -28,7 +28,7 @@ class FightCommand : public GamebookFixture {
                   "rychlost+1;\r\n");
     // The hero learns the attack on location 1 before the fight.
     host.on_modal = [this](ModalWindow& window) {
-      auto* fight = dynamic_cast<TSouboj*>(&window);
+      auto* fight = dynamic_cast<FightWindow*>(&window);
       ASSERT_NE(fight, nullptr);
       ++fights;
       while (!fight->IsClosed() && !host.ended && rounds < 20) {
@@ -116,12 +116,12 @@ TEST_F(FightCommand, FightACountdownBrokeOffIsNotReportedAsWon) {
       "<souboj jmeno=\"Vlk\" utok=\"1k1+0\" zivoty=\"20\" xp=\"4\"><text obsah=\"po boji\">"
       "<3><text obsah=\"t\xF8i\">");
   host.on_modal = [this](ModalWindow& window) {
-    if (auto* fight = dynamic_cast<TSouboj*>(&window)) {
+    if (auto* fight = dynamic_cast<FightWindow*>(&window)) {
       ++fights;
       fight->AttackMouseEnter(0);
       fight->AttackClick();  // one round: the enemy still stands
     }
-    for (int i = 0; i < 10 && !window.IsClosed(); ++i) Form().TimerTimer();
+    for (int i = 0; i < 10 && !window.IsClosed(); ++i) Form().TimerTick();
   };
   Start();
   EXPECT_EQ(fights, 1);

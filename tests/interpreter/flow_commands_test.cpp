@@ -16,7 +16,7 @@ namespace {
 class FlowCommands : public GamebookFixture {
  protected:
   void Tick(int count) {
-    for (int i = 0; i < count; ++i) Form().TimerTimer();
+    for (int i = 0; i < count; ++i) Form().TimerTick();
   }
   void WriteLibrary(std::string_view name, std::string_view text) {
     WriteBytes("data/knihovny/" + std::string(name) + ".qvl", text);
@@ -159,7 +159,7 @@ TEST_F(FlowCommands, CountdownRunningOutUnderAPromptShowsTheTargetAndDropsTheRes
   host.on_modal = [&](ModalWindow& window) {
     Tick(28);
     location_in_window = State().World.Location;
-    auto& prompt = dynamic_cast<TForm16&>(window);
+    auto& prompt = dynamic_cast<AnswerPromptWindow&>(window);
     prompt.Edit = "pozde";
     prompt.OkClick();
   };
@@ -180,7 +180,7 @@ TEST_F(FlowCommands, NewPageAskingAgainUnderTheOldPromptKeepsItsOwnAnswer) {
       "<2><textoveokno retezec=\"2\"><zakazvybavenidocasne>");
   int depth = 0;
   host.on_modal = [&](ModalWindow& window) {
-    auto& prompt = dynamic_cast<TForm16&>(window);
+    auto& prompt = dynamic_cast<AnswerPromptWindow&>(window);
     ++depth;
     if (depth == 1) {
       Tick(10);  // location 2 opens the prompt again inside this one
@@ -202,7 +202,7 @@ TEST_F(FlowCommands, CountdownToNoTargetUnderAPromptLetsThePageGoOn) {
   WriteLocations("<1><casovac cas=\"3\"><textoveokno retezec=\"1\"><zakazpostavu>");
   host.on_modal = [&](ModalWindow& window) {
     Tick(28);
-    auto& prompt = dynamic_cast<TForm16&>(window);
+    auto& prompt = dynamic_cast<AnswerPromptWindow&>(window);
     prompt.Edit = "odpoved";
     prompt.OkClick();
   };
@@ -222,7 +222,7 @@ TEST_F(FlowCommands, CountdownUnderAPromptOfAPageShownUnderAnotherClosesBothBefo
   int depth = 0;
   int deepest = 0;
   host.on_modal = [&](ModalWindow& window) {
-    auto& prompt = dynamic_cast<TForm16&>(window);
+    auto& prompt = dynamic_cast<AnswerPromptWindow&>(window);
     deepest = std::max(deepest, ++depth);
     // The player waits a second on locations 1 and 2 and answers on 3.
     for (int i = 0; i < 10 && State().World.Location < 3 && !prompt.IsClosed(); ++i) Tick(1);

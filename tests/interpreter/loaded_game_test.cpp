@@ -2,12 +2,11 @@
 // position restored over them, waiting for "Pokračovat".
 #include <gtest/gtest.h>
 
-#include "audio/recording_audio_backend.h"
-
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "audio/recording_audio_backend.h"
 #include "data/byte_io.h"
 #include "state/save_window.h"
 #include "support/gamebook_fixture.h"
@@ -47,7 +46,7 @@ class LoadedGameTest : public GamebookFixture {
   // Plays location 1 of the written gamebook, which saves under `name`.
   void PlayAndSave() {
     host.on_modal = [](ModalWindow& window) {
-      ASSERT_TRUE(dynamic_cast<TSaveForm&>(window).UlozitClick());
+      ASSERT_TRUE(dynamic_cast<SaveWindow&>(window).UlozitClick());
     };
     Start();
     host.on_modal = nullptr;
@@ -115,7 +114,7 @@ TEST_F(LoadedGameTest, RestoresThePositionAndWaitsForPokracovat) {
   // Moving onto it and clicking shows the location from the redirected
   // source, with prefix and suffix; the buttons come back as the flags say.
   State().NextLocation = State().World.Location;
-  Form().Button1Click();
+  Form().OptionClick();
   EXPECT_FALSE(Form().ContinueButtonVisible);
   EXPECT_TRUE(State().ContinueMode);
   ASSERT_EQ(Form().TextBlocks.size(), 3u);
@@ -135,7 +134,7 @@ TEST_F(LoadedGameTest, ResumesAtTheSaveTarget) {
   ASSERT_TRUE(Load("./save/dale.pzv"));
   EXPECT_EQ(State().World.Location, 50);
   EXPECT_EQ(State().NextLocation, 50);
-  Form().Button1Click();
+  Form().OptionClick();
   ASSERT_EQ(Form().TextBlocks.size(), 1u);
   EXPECT_EQ(Form().TextBlocks[0].Text, "pade\xE1t");
 }
@@ -225,7 +224,7 @@ TEST_F(LoadedGameTest, TheMusicOfThePositionIsPlayedAgain) {
   // An ./audio/ folder beside data/ means the gamebook has sound.
   WriteBytes("audio/les.mp3", "x");
   Start();
-  host.on_modal = [](ModalWindow& window) { dynamic_cast<TSaveForm&>(window).UlozitClick(); };
+  host.on_modal = [](ModalWindow& window) { dynamic_cast<SaveWindow&>(window).UlozitClick(); };
   for (const int32_t kind : {1, 2, 3}) {
     Form().PlayingMusic = [kind] { return SavedPositionExtras{"les.mp3", kind}; };
     Form().ChangeLoc(2);
@@ -240,7 +239,7 @@ TEST_F(LoadedGameTest, TheMusicOfThePositionIsPlayedAgain) {
     if (kind != 3) {
       EXPECT_EQ(session->Audio->MusicName, "les.mp3");
     }
-    host.on_modal = [](ModalWindow& window) { dynamic_cast<TSaveForm&>(window).UlozitClick(); };
+    host.on_modal = [](ModalWindow& window) { dynamic_cast<SaveWindow&>(window).UlozitClick(); };
   }
 }
 
@@ -248,7 +247,7 @@ TEST_F(LoadedGameTest, MusicNamedOutsideTheAudioFolderIsNotOpened) {
   WriteLocations("<1><2><save nazev=\"hudba\">");
   WriteBytes("audio/les.mp3", "x");
   Start();
-  host.on_modal = [](ModalWindow& window) { dynamic_cast<TSaveForm&>(window).UlozitClick(); };
+  host.on_modal = [](ModalWindow& window) { dynamic_cast<SaveWindow&>(window).UlozitClick(); };
   Form().PlayingMusic = [] { return SavedPositionExtras{"../data/data.qvl", 1}; };
   Form().ChangeLoc(2);
   RecordingAudioBackend device;
@@ -264,7 +263,7 @@ TEST_F(LoadedGameTest, MusicNamedOutsideTheAudioFolderIsNotOpened) {
 TEST_F(LoadedGameTest, SavingRecordsTheMusicThePlayerIsPlaying) {
   WriteLocations("<1><audiostream soubor=\"les.mp3\"><save nazev=\"hudba\">");
   WriteBytes("audio/les.mp3", "x");
-  host.on_modal = [](ModalWindow& window) { dynamic_cast<TSaveForm&>(window).UlozitClick(); };
+  host.on_modal = [](ModalWindow& window) { dynamic_cast<SaveWindow&>(window).UlozitClick(); };
   Start();
   const SavedPositionReadResult saved = ReadSavedPosition("./save/hudba.pzv");
   ASSERT_TRUE(saved.Position);

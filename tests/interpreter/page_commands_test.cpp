@@ -46,7 +46,7 @@ class PageCommands : public GamebookFixture {
   // Chooses menu option n of the page as the player does.
   void Choose(int n) {
     Form().HoverOption(n);
-    Form().Button1Click();
+    Form().OptionClick();
   }
 };
 
@@ -70,9 +70,10 @@ TEST_F(PageCommands, TextBlockStandsAtTheTopOfTheColumnInTheDefaultColour) {
 }
 
 TEST_F(PageCommands, StylesOnlyForLowerCaseAno) {
-  Show("<1><text obsah=\"a\" tucne=\"ANO\" kurziva=\"ano\">"
-       "<text obsah=\"b\" tucne=\"ano\" podtrzene=\"ano\" preskrtnute=\"ano\" kurziva=\"ne\">"
-       "<text obsah=\"c\" barva=\"red\" barva=\"lime\">");
+  Show(
+      "<1><text obsah=\"a\" tucne=\"ANO\" kurziva=\"ano\">"
+      "<text obsah=\"b\" tucne=\"ano\" podtrzene=\"ano\" preskrtnute=\"ano\" kurziva=\"ne\">"
+      "<text obsah=\"c\" barva=\"red\" barva=\"lime\">");
   ASSERT_EQ(Blocks().size(), 3u);
   EXPECT_FALSE(Blocks()[0].Style.Bold);
   EXPECT_TRUE(Blocks()[0].Style.Italic);
@@ -84,9 +85,13 @@ TEST_F(PageCommands, StylesOnlyForLowerCaseAno) {
 }
 
 TEST_F(PageCommands, DoubleSlashesBecomeQuotesAndTheLastContentWins) {
-  Show("<1><text obsah=\"prvni\" obsah=\"//Ahoj//, \xF8" "ekl.\">");
+  Show(
+      "<1><text obsah=\"prvni\" obsah=\"//Ahoj//, \xF8"
+      "ekl.\">");
   ASSERT_EQ(Blocks().size(), 1u);
-  EXPECT_EQ(Blocks()[0].Text, "\"Ahoj\", \xF8" "ekl.");
+  EXPECT_EQ(Blocks()[0].Text,
+            "\"Ahoj\", \xF8"
+            "ekl.");
 }
 
 TEST_F(PageCommands, CarriageReturnsBecomeBlanksTabsGoLineFeedsStay) {
@@ -97,8 +102,9 @@ TEST_F(PageCommands, CarriageReturnsBecomeBlanksTabsGoLineFeedsStay) {
 }
 
 TEST_F(PageCommands, TextWithoutContentRepeatsTheLastContentMade) {
-  Show("<1><text obsah=\"jedna\"><text barva=\"red\"><menu t=\"d\" x=\"2\">"
-       "<2><text>");
+  Show(
+      "<1><text obsah=\"jedna\"><text barva=\"red\"><menu t=\"d\" x=\"2\">"
+      "<2><text>");
   ASSERT_EQ(Blocks().size(), 2u);
   EXPECT_EQ(Blocks()[1].Text, "jedna");
   EXPECT_EQ(Blocks()[1].TextColour, kRed);
@@ -116,10 +122,16 @@ std::string Broken(int total) {
 
 TEST_F(PageCommands, NarrowScreenBreaksBoldAt43AndNormalAt50Columns) {
   host.screen_width = 640;
-  Show("<1><text tucne=\"ano\" obsah=\"" + Line(43) + "\">"
-       "<text tucne=\"ano\" obsah=\"" + Line(44) + "\">"
-       "<text obsah=\"" + Line(50) + "\">"
-       "<text obsah=\"" + Line(51) + "\">");
+  Show("<1><text tucne=\"ano\" obsah=\"" + Line(43) +
+       "\">"
+       "<text tucne=\"ano\" obsah=\"" +
+       Line(44) +
+       "\">"
+       "<text obsah=\"" +
+       Line(50) +
+       "\">"
+       "<text obsah=\"" +
+       Line(51) + "\">");
   ASSERT_EQ(Blocks().size(), 4u);
   EXPECT_EQ(Blocks()[0].Text, Line(43));
   EXPECT_EQ(Blocks()[1].Text, Broken(44));
@@ -130,10 +142,16 @@ TEST_F(PageCommands, NarrowScreenBreaksBoldAt43AndNormalAt50Columns) {
 
 TEST_F(PageCommands, WideScreenBreaksBoldAt66AndNormalAt74Columns) {
   host.screen_width = 641;
-  Show("<1><text tucne=\"ano\" obsah=\"" + Line(66) + "\">"
-       "<text tucne=\"ano\" obsah=\"" + Line(67) + "\">"
-       "<text obsah=\"" + Line(74) + "\">"
-       "<text obsah=\"" + Line(75) + "\">");
+  Show("<1><text tucne=\"ano\" obsah=\"" + Line(66) +
+       "\">"
+       "<text tucne=\"ano\" obsah=\"" +
+       Line(67) +
+       "\">"
+       "<text obsah=\"" +
+       Line(74) +
+       "\">"
+       "<text obsah=\"" +
+       Line(75) + "\">");
   ASSERT_EQ(Blocks().size(), 4u);
   EXPECT_EQ(Blocks()[0].Text, Line(66));
   EXPECT_EQ(Blocks()[1].Text, Broken(67));
@@ -147,8 +165,7 @@ TEST_F(PageCommands, QuotedSpeechWrittenWithSlashesIsBrokenLikeOrdinaryText) {
   // after breaking.
   Show("<1><text obsah=\"//aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii jjjj kkkk//\">");
   ASSERT_EQ(Blocks().size(), 1u);
-  EXPECT_EQ(Blocks()[0].Text,
-            "\"aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii \r\njjjj kkkk\"");
+  EXPECT_EQ(Blocks()[0].Text, "\"aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii \r\njjjj kkkk\"");
 }
 
 TEST_F(PageCommands, TextBlocksStackTwentyPixelsApart) {
@@ -162,15 +179,16 @@ TEST_F(PageCommands, TextBlocksStackTwentyPixelsApart) {
 }
 
 TEST_F(PageCommands, LinkedTextIsFollowedAtTheNextTickAfterItsAssignments) {
-  Show("<1><text obsah=\"d\xE1l\" odkaz=\"2\" 5=\"7\" 6=\"1\">"
-       "<2>[5 = \"7\"]<text obsah=\"sedm\">[/]");
+  Show(
+      "<1><text obsah=\"d\xE1l\" odkaz=\"2\" 5=\"7\" 6=\"1\">"
+      "<2>[5 = \"7\"]<text obsah=\"sedm\">[/]");
   ASSERT_EQ(Blocks().size(), 1u);
   EXPECT_EQ(Blocks()[0].Target, 2);
   EXPECT_EQ(Blocks()[0].Link.Assignments[0], 2);
-  Form().MaintextClick(1);
+  Form().TextBlockClick(1);
   EXPECT_EQ(State().World.Variables.Get(5), 7);
   EXPECT_EQ(State().World.Location, 1);  // not yet: the click's own control stays
-  Form().TimerTimer();
+  Form().TimerTick();
   EXPECT_EQ(State().World.Location, 2);
   EXPECT_EQ(State().World.Variables.Get(6), 1);
   ASSERT_EQ(Blocks().size(), 1u);
@@ -178,22 +196,24 @@ TEST_F(PageCommands, LinkedTextIsFollowedAtTheNextTickAfterItsAssignments) {
 }
 
 TEST_F(PageCommands, WebLinkOpensOnlyWithoutATarget) {
-  Show("<1><text obsah=\"web\" weblink=\"http://example.cz/\">"
-       "<text obsah=\"oboje\" weblink=\"http://example.cz/jine\" odkaz=\"2\">"
-       "<2><text obsah=\"dva\">");
+  Show(
+      "<1><text obsah=\"web\" weblink=\"http://example.cz/\">"
+      "<text obsah=\"oboje\" weblink=\"http://example.cz/jine\" odkaz=\"2\">"
+      "<2><text obsah=\"dva\">");
   ASSERT_EQ(Blocks().size(), 2u);
-  Form().MaintextClick(1);
+  Form().TextBlockClick(1);
   EXPECT_EQ(host.web_addresses, std::vector<std::string>{"http://example.cz/"});
   EXPECT_EQ(State().World.Location, 1);
-  Form().MaintextClick(2);
-  Form().TimerTimer();
+  Form().TextBlockClick(2);
+  Form().TimerTick();
   EXPECT_EQ(host.web_addresses.size(), 1u);
   EXPECT_EQ(State().World.Location, 2);
 }
 
 TEST_F(PageCommands, TextKeepsItsLinkFields) {
-  Show("<1><text obsah=\"a\" odkaz=\"-3\" preprefix=\"knih\" presmeruj=\"jinde\" 0=\"4\" 12=\"3\">"
-       "<text obsah=\"b\">");
+  Show(
+      "<1><text obsah=\"a\" odkaz=\"-3\" preprefix=\"knih\" presmeruj=\"jinde\" 0=\"4\" 12=\"3\">"
+      "<text obsah=\"b\">");
   ASSERT_EQ(Blocks().size(), 2u);
   const TXLabel& a = Blocks()[0];
   EXPECT_EQ(a.Target, 0);
@@ -219,10 +239,12 @@ TEST_F(PageCommands, ANonNumericTargetStopsThePage) {
 
 TEST_F(PageCommands, MenuOptionTakesItsAttributesInOrder) {
   const std::string long_text(120, 'x');
-  Show("<1><vychozibarvamenu barva=\"lime\">"
-       "<menu t=\"D\xE1l\" x=\"12\" odkaz=\"14\">"
-       "<m popis=\"//Ven//\" barva=\"red\" preprefix=\"knih\" presmeruj=\"jinde\">"
-       "<menu t=\"" + long_text + "\">");
+  Show(
+      "<1><vychozibarvamenu barva=\"lime\">"
+      "<menu t=\"D\xE1l\" x=\"12\" odkaz=\"14\">"
+      "<m popis=\"//Ven//\" barva=\"red\" preprefix=\"knih\" presmeruj=\"jinde\">"
+      "<menu t=\"" +
+      long_text + "\">");
   ASSERT_EQ(State().World.MenuOptionCount, 3);
   EXPECT_EQ(Option(1).Target, 14);
   EXPECT_EQ(Option(1).Text, "D\xE1l");
@@ -242,8 +264,10 @@ TEST_F(PageCommands, MenuOptionTakesItsAttributesInOrder) {
 
 TEST_F(PageCommands, OptionLibraryAndRedirectAreCutTo100Characters) {
   const std::string long_name(130, 'k');
-  Show("<1><menu preprefix=\"" + long_name + "\" presmeruj=\"" + long_name + "\">"
-       "<zpet preprefix=\"" + long_name + "\">");
+  Show("<1><menu preprefix=\"" + long_name + "\" presmeruj=\"" + long_name +
+       "\">"
+       "<zpet preprefix=\"" +
+       long_name + "\">");
   EXPECT_EQ(Option(1).PrePrefix.str(), long_name.substr(0, 100));
   EXPECT_EQ(Option(1).Redirect.str(), long_name.substr(0, 100));
   EXPECT_EQ(Option(2).PrePrefix.str(), long_name.substr(0, 100));
@@ -260,8 +284,9 @@ TEST_F(PageCommands, MenuWithoutAttributesStillAddsAnOptionKeepingTheSlotsText) 
 }
 
 TEST_F(PageCommands, OptionAssignmentsActOnlyWhenChosen) {
-  Show("<1><menu t=\"a\" x=\"2\" 5=\"1\"><menu t=\"b\" x=\"2\"><zpet>"
-       "<2><zpet>");
+  Show(
+      "<1><menu t=\"a\" x=\"2\" 5=\"1\"><menu t=\"b\" x=\"2\"><zpet>"
+      "<2><zpet>");
   EXPECT_EQ(Option(1).Assignments, (std::array<int32_t, 9>{1, 5, 0, 0, 0, 1, 0, 0, 0}));
   EXPECT_EQ(Option(2).Assignments[0], 0);
   EXPECT_EQ(Option(3).Assignments[0], 0);
@@ -288,14 +313,17 @@ TEST_F(PageCommands, ATwentyFirstOptionIsIgnoredAndReported) {
   EXPECT_EQ(State().World.MenuOptionCount, 20);
   EXPECT_EQ(Option(20).Text, "o20");
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0], "P\xF8\xEDli\x9A mnoho mo\x9Enost\xED v menu, nejv\xFD\x9A" "e 20");
+  EXPECT_EQ(host.messages[0],
+            "P\xF8\xEDli\x9A mnoho mo\x9Enost\xED v menu, nejv\xFD\x9A"
+            "e 20");
   EXPECT_EQ(Form().OptionLabels.size(), 20u);
   EXPECT_EQ(Blocks().size(), 1u);  // the page goes on
 }
 
 TEST_F(PageCommands, BackLeadsToThePreviousLocationOnly) {
-  Show("<1><menu t=\"B\" x=\"2\"><vychozibarvamenu barva=\"red\">"
-       "<2><zpet barva=\"lime\" t=\"jinak\" x=\"9\"><zpet><menu t=\"A\" x=\"1\">");
+  Show(
+      "<1><menu t=\"B\" x=\"2\"><vychozibarvamenu barva=\"red\">"
+      "<2><zpet barva=\"lime\" t=\"jinak\" x=\"9\"><zpet><menu t=\"A\" x=\"1\">");
   Choose(1);  // A -> B
   ASSERT_EQ(State().World.MenuOptionCount, 3);
   EXPECT_EQ(Option(1).Target, 1);
@@ -315,8 +343,9 @@ TEST_F(PageCommands, BackOnTheEarlierPageLeadsForward) {
 }
 
 TEST_F(PageCommands, LocationNumbersShowInTheLabelAndOptions) {
-  Show("<1><zapnicislalokaci><menu t=\"D\xE1l\" x=\"12\"><2>"
-       "<12><menu t=\"D\xE1l\" x=\"13\"><13><vypnicislalokaci><menu t=\"D\xE1l\" x=\"12\">");
+  Show(
+      "<1><zapnicislalokaci><menu t=\"D\xE1l\" x=\"12\"><2>"
+      "<12><menu t=\"D\xE1l\" x=\"13\"><13><vypnicislalokaci><menu t=\"D\xE1l\" x=\"12\">");
   Choose(1);
   EXPECT_TRUE(Form().LocationLabelVisible);
   EXPECT_EQ(Form().LocationLabel, "<12>");
@@ -344,8 +373,9 @@ TEST_F(PageCommands, ColoursApplyInOrderAfterTheLines) {
 }
 
 TEST_F(PageCommands, ClearInfoBlanksTheLinesOnlyWhileEnabled) {
-  Show("<1><info obsah=\"a\"><info obsah=\"b\"><smazatinfo><info obsah=\"c\">"
-       "<vypniinfo><smazatinfo><info obsah=\"d\" barva=\"red\">");
+  Show(
+      "<1><info obsah=\"a\"><info obsah=\"b\"><smazatinfo><info obsah=\"c\">"
+      "<vypniinfo><smazatinfo><info obsah=\"d\" barva=\"red\">");
   EXPECT_EQ(Form().History[0].Text, "c");
   EXPECT_EQ(Form().History[1].Text, "");
   EXPECT_EQ(Form().History[4].Text, "");
@@ -379,10 +409,11 @@ TEST_F(PageCommands, MenuHeadingIsCutTo100Characters) {
 }
 
 TEST_F(PageCommands, DefaultColoursActOnTheTagsThatFollow) {
-  Show("<1><text obsah=\"a\"><menu t=\"a\" x=\"2\">"
-       "<vychozibarvatextu barva=\"red\"><vychozibarvamenu barva=\"lime\">"
-       "<text obsah=\"b\"><menu t=\"b\">"
-       "<2><text obsah=\"c\"><menu t=\"c\">");
+  Show(
+      "<1><text obsah=\"a\"><menu t=\"a\" x=\"2\">"
+      "<vychozibarvatextu barva=\"red\"><vychozibarvamenu barva=\"lime\">"
+      "<text obsah=\"b\"><menu t=\"b\">"
+      "<2><text obsah=\"c\"><menu t=\"c\">");
   ASSERT_EQ(Blocks().size(), 2u);
   EXPECT_NE(Blocks()[0].TextColour, kRed);
   EXPECT_EQ(Blocks()[1].TextColour, kRed);
@@ -409,8 +440,7 @@ TEST_F(PageCommands, VariableListingAlignsEntriesFourToALine) {
   EXPECT_EQ(block.Left, 230);
   EXPECT_EQ(block.Target, 0);
   const std::string& text = block.Text;
-  EXPECT_EQ(text.substr(0, 56),
-            "$1   = 0      $2   = 0      $3   = 0      $4   = 0      ");
+  EXPECT_EQ(text.substr(0, 56), "$1   = 0      $2   = 0      $3   = 0      $4   = 0      ");
   EXPECT_EQ(text[56], '\r');
   const std::size_t seven = text.find("$7 ");
   ASSERT_NE(seven, std::string::npos);
@@ -440,9 +470,10 @@ TEST_F(PageCommands, PictureNamesLeavingThePictureFolderAreMissing) {
   WritePng("obrazky/les.png", 40, 25);
   WritePng("grafika/pozadi.png", 40, 25);
   std::filesystem::create_symlink("les.png", "obrazky/odkaz.png");
-  Show("<1><obrazekvtextu soubor=\"../grafika/pozadi.png\">"
-       "<obrazekvtextu soubor=\"odkaz.png\">"
-       "<obrazekvtextu soubor=\"/etc/passwd\">");
+  Show(
+      "<1><obrazekvtextu soubor=\"../grafika/pozadi.png\">"
+      "<obrazekvtextu soubor=\"odkaz.png\">"
+      "<obrazekvtextu soubor=\"/etc/passwd\">");
   ASSERT_EQ(host.messages.size(), 3u);
   EXPECT_EQ(host.messages[0], "Obrazekvtextu - neexistuje: \"./obrazky/../grafika/pozadi.png\"");
   EXPECT_EQ(host.messages[1], "Obrazekvtextu - neexistuje: \"./obrazky/odkaz.png\"");
@@ -459,9 +490,10 @@ TEST_F(PageCommands, PictureWithoutFileNameIsMissing) {
 
 TEST_F(PageCommands, PictureTakesItsOwnSizeUnlessGiven) {
   WritePng("obrazky/les.png", 40, 25);
-  Show("<1><obrazekvtextu soubor=\"les.png\" popis=\"Les\">"
-       "<obrazekvtextu soubor=\"les.png\" sirka=\"100\">"
-       "<obrazekvtextu soubor=\"les.png\" vyska=\"70\">");
+  Show(
+      "<1><obrazekvtextu soubor=\"les.png\" popis=\"Les\">"
+      "<obrazekvtextu soubor=\"les.png\" sirka=\"100\">"
+      "<obrazekvtextu soubor=\"les.png\" vyska=\"70\">");
   ASSERT_EQ(Pictures().size(), 3u);
   EXPECT_EQ(Pictures()[0].File, "./obrazky/les.png");
   EXPECT_EQ(Pictures()[0].Hint, "Les");
@@ -479,12 +511,13 @@ TEST_F(PageCommands, PictureTakesItsOwnSizeUnlessGiven) {
 
 TEST_F(PageCommands, ColumnLayoutOfTextsAndPictures) {
   WritePng("obrazky/a.png", 50, 60);
-  Show("<1><text obsah=\"a\">"
-       "<obrazekvtextu soubor=\"a.png\">"
-       "<obrazekvtextu soubor=\"a.png\" posuny=\"0\" posunx=\"100\">"
-       "<obrazekvtextu soubor=\"a.png\">"
-       "<text obsah=\"b\">"
-       "<obrazekvtextu soubor=\"a.png\" posuny=\"5\">");
+  Show(
+      "<1><text obsah=\"a\">"
+      "<obrazekvtextu soubor=\"a.png\">"
+      "<obrazekvtextu soubor=\"a.png\" posuny=\"0\" posunx=\"100\">"
+      "<obrazekvtextu soubor=\"a.png\">"
+      "<text obsah=\"b\">"
+      "<obrazekvtextu soubor=\"a.png\" posuny=\"5\">");
   ASSERT_EQ(Pictures().size(), 4u);
   ASSERT_EQ(Blocks().size(), 2u);
   // A picture below a text: 25 + the default 15 below its bottom.
@@ -508,12 +541,13 @@ TEST_F(PageCommands, ColumnLayoutOfTextsAndPictures) {
 
 TEST_F(PageCommands, LinkedPictureIsFollowedWithItsLinkFields) {
   WritePng("obrazky/dvere.png", 10, 10);
-  Show("<1><obrazekvtextu soubor=\"dvere.png\" odkaz=\"2\" 8=\"3\" presmeruj=\"*\">"
-       "<2>[8 = \"3\"]<text obsah=\"za dve\xF8mi\">[/]");
+  Show(
+      "<1><obrazekvtextu soubor=\"dvere.png\" odkaz=\"2\" 8=\"3\" presmeruj=\"*\">"
+      "<2>[8 = \"3\"]<text obsah=\"za dve\xF8mi\">[/]");
   ASSERT_EQ(Pictures().size(), 1u);
   EXPECT_EQ(Pictures()[0].Target, 2);
-  Form().Image1Click(1);
-  Form().TimerTimer();
+  Form().PictureClick(1);
+  Form().TimerTick();
   EXPECT_EQ(State().World.Location, 2);
   ASSERT_EQ(Blocks().size(), 1u);
   EXPECT_EQ(Blocks()[0].Text, "za dve\xF8mi");
@@ -530,8 +564,9 @@ TEST_F(PageCommands, PictureNamesAreWindows1250) {
 
 TEST_F(PageCommands, PictureThatCannotBeReadStopsThePage) {
   WriteBytes("obrazky/rozbity.png", "tohle neni obrazek");
-  Show("<1><text obsah=\"a\"><obrazekvtextu soubor=\"rozbity.png\" sirka=\"10\">"
-       "<text obsah=\"b\"><menu t=\"c\" x=\"1\">");
+  Show(
+      "<1><text obsah=\"a\"><obrazekvtextu soubor=\"rozbity.png\" sirka=\"10\">"
+      "<text obsah=\"b\"><menu t=\"c\" x=\"1\">");
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].rfind("Obr\xE1zek nelze na\xE8\xEDst: ./obrazky/rozbity.png", 0), 0u)
       << host.messages[0];

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "possessions/character_sheet.h"
-#include "possessions/inventory.h"
+#include "possessions/character_sheet_window.h"
+#include "possessions/inventory_window.h"
 #include "support/gamebook_fixture.h"
 
 namespace qv {
@@ -30,7 +30,7 @@ TEST_F(PossessionButtons, PostavaOpensTheFilledSheetCentred) {
   Form().HideMana = true;
   std::vector<std::string> seen;
   host.on_modal = [&](ModalWindow& window) {
-    auto* sheet = dynamic_cast<TForm2*>(&window);
+    auto* sheet = dynamic_cast<CharacterSheetWindow*>(&window);
     ASSERT_NE(sheet, nullptr);
     seen = {sheet->Jmeno, sheet->XP, sheet->Zbran};
     EXPECT_TRUE(sheet->HideMana);
@@ -52,9 +52,9 @@ TEST_F(PossessionButtons, VybaveniOpensTheInventoryWithItsMoneyLine) {
   Write("<1><predmet 1=\"2\">");
   Start();
   host.on_modal = [&](ModalWindow& window) {
-    auto* inventory = dynamic_cast<TInventory*>(&window);
+    auto* inventory = dynamic_cast<InventoryWindow*>(&window);
     ASSERT_NE(inventory, nullptr);
-    EXPECT_EQ(inventory->Label9, "Zla\x9D\xE1k\xF9");
+    EXPECT_EQ(inventory->CurrencyLabel, "Zla\x9D\xE1k\xF9");
     EXPECT_EQ(inventory->Prachy, "10");
     ASSERT_EQ(inventory->Items.size(), 1u);
     EXPECT_EQ(inventory->Items[0].Caption, "Lektvar x 2");
@@ -73,10 +73,10 @@ TEST_F(PossessionButtons, CountdownClosesTheInventoryAndShowsTheTarget) {
   Start();
   bool closed_by_countdown = false;
   host.on_modal = [&](ModalWindow& window) {
-    for (int tick = 0; tick < 9; ++tick) Form().TimerTimer();
+    for (int tick = 0; tick < 9; ++tick) Form().TimerTick();
     EXPECT_FALSE(window.IsClosed());
     EXPECT_EQ(State().World.Location, 1);
-    Form().TimerTimer();
+    Form().TimerTick();
     closed_by_countdown = window.IsClosed();
     EXPECT_EQ(State().World.Location, 2);
   };
@@ -93,10 +93,10 @@ TEST_F(PossessionButtons, CountdownClosesWhicheverWindowIsOpen) {
   Start();
   std::vector<std::pair<std::string, bool>> closings;
   host.on_modal = [&](ModalWindow& window) {
-    Form().TimerTimer();
+    Form().TimerTick();
     closings.emplace_back(window.Kind(), window.IsClosed());
     if (window.Kind() == "inventory") {
-      for (int tick = 0; tick < 20 && !window.IsClosed(); ++tick) Form().TimerTimer();
+      for (int tick = 0; tick < 20 && !window.IsClosed(); ++tick) Form().TimerTick();
       closings.emplace_back(window.Kind(), window.IsClosed());
     }
   };
@@ -114,7 +114,7 @@ TEST_F(PossessionButtons, CountdownClosesTheSheet) {
   Start();
   bool closed = false;
   host.on_modal = [&](ModalWindow& window) {
-    for (int tick = 0; tick < 10; ++tick) Form().TimerTimer();
+    for (int tick = 0; tick < 10; ++tick) Form().TimerTick();
     closed = window.IsClosed();
   };
   Form().PostavaClick();

@@ -31,8 +31,8 @@ TEST_F(SaveCommandTest, WithoutAttributesProposesZadejAndResumesHere) {
   int left = -1;
   int top = -1;
   host.on_modal = [&](ModalWindow& window) {
-    auto& form = dynamic_cast<TSaveForm&>(window);
-    proposed = form.Edit1;
+    auto& form = dynamic_cast<SaveWindow&>(window);
+    proposed = form.NameField;
     left = form.Left;
     top = form.Top;
     EXPECT_EQ(State().SaveTarget, 0);
@@ -41,11 +41,11 @@ TEST_F(SaveCommandTest, WithoutAttributesProposesZadejAndResumesHere) {
     EXPECT_TRUE(form.UlozitClick());
   };
   Form().HoverOption(1);
-  Form().Button1Click();
+  Form().OptionClick();
   EXPECT_EQ(host.modal_windows, std::vector<std::string>{"save"});
   EXPECT_EQ(proposed, "Zadej");
-  EXPECT_EQ(left, 512 - TSaveForm::kWidth / 2);
-  EXPECT_EQ(top, 384 - TSaveForm::kHeight / 2);
+  EXPECT_EQ(left, 512 - SaveWindow::kWidth / 2);
+  EXPECT_EQ(top, 384 - SaveWindow::kHeight / 2);
   EXPECT_FALSE(Form().SheetButtonVisible);  // the rest of the page ran
   EXPECT_EQ(SavedLocation("save/Zadej.pzv"), 2);
 }
@@ -56,8 +56,8 @@ TEST_F(SaveCommandTest, AttributesSetTargetNameAndRedirectInOrder) {
       "<menu t=\"D\xE1l\" x=\"2\"><2><save>");
   std::vector<std::string> names;
   host.on_modal = [&](ModalWindow& window) {
-    auto& form = dynamic_cast<TSaveForm&>(window);
-    names.push_back(form.Edit1);
+    auto& form = dynamic_cast<SaveWindow&>(window);
+    names.push_back(form.NameField);
     if (names.size() == 1) {
       EXPECT_EQ(State().SaveTarget, 50);
       EXPECT_EQ(State().SaveRedirect, "jina");
@@ -73,14 +73,14 @@ TEST_F(SaveCommandTest, AttributesSetTargetNameAndRedirectInOrder) {
   EXPECT_EQ(SavedLocation("save/Kapitola.pzv"), 50);  // though saved at 1
   EXPECT_EQ(State().SaveTarget, 0);
   Form().HoverOption(1);
-  Form().Button1Click();
+  Form().OptionClick();
   EXPECT_EQ(names, (std::vector<std::string>{"Kapitola", "Zadej"}));
   EXPECT_EQ(State().SaveDefaultName, "Zadej");
 }
 
 TEST_F(SaveCommandTest, NotSavingKeepsTheTargetUntilTheNextSave) {
   WriteLocations("<1><save odkaz=\"50\">");
-  host.on_modal = [](ModalWindow& window) { dynamic_cast<TSaveForm&>(window).NeukladatClick(); };
+  host.on_modal = [](ModalWindow& window) { dynamic_cast<SaveWindow&>(window).NeukladatClick(); };
   Start();
   EXPECT_EQ(State().SaveTarget, 50);
   EXPECT_FALSE(std::filesystem::exists("save"));
@@ -98,7 +98,7 @@ TEST_F(SaveCommandTest, TheAudioPlayerTellsWhatMusicIsRecorded) {
   WriteLocations("<1><2><save nazev=\"hudba\">");
   Start();
   Form().PlayingMusic = [] { return SavedPositionExtras{"bitva.xm", 2}; };
-  host.on_modal = [](ModalWindow& window) { dynamic_cast<TSaveForm&>(window).UlozitClick(); };
+  host.on_modal = [](ModalWindow& window) { dynamic_cast<SaveWindow&>(window).UlozitClick(); };
   Form().ChangeLoc(2);
   const std::string bytes = ReadBytes("save/hudba.pzv");
   ASSERT_EQ(bytes.size(), SavedPositionLayout::kSize);

@@ -41,18 +41,18 @@ class ShopCommands : public GamebookFixture {
     Start();
   }
 
-  std::vector<std::string> SellCaptions(const TProdej& window) {
+  std::vector<std::string> SellCaptions(const SellWindow& window) {
     std::vector<std::string> out;
     for (const SaleEntry& entry : window.Entries) out.push_back(entry.Label.Caption);
     return out;
   }
 
   // Runs `play` inside the shop window.
-  void InShop(std::function<void(TObchod&)> play) {
-    host.on_modal = [play](ModalWindow& window) { play(dynamic_cast<TObchod&>(window)); };
+  void InShop(std::function<void(ShopWindow&)> play) {
+    host.on_modal = [play](ModalWindow& window) { play(dynamic_cast<ShopWindow&>(window)); };
   }
-  void InSale(std::function<void(TProdej&)> play) {
-    host.on_modal = [play](ModalWindow& window) { play(dynamic_cast<TProdej&>(window)); };
+  void InSale(std::function<void(SellWindow&)> play) {
+    host.on_modal = [play](ModalWindow& window) { play(dynamic_cast<SellWindow&>(window)); };
   }
 };
 
@@ -64,13 +64,13 @@ TEST_F(ShopCommands, ShopOneByDefaultShowsItsOfferAndTheMoney) {
   std::vector<int> tops;
   std::string money;
   std::string message = "x";
-  InShop([&](TObchod& window) {
+  InShop([&](ShopWindow& window) {
     for (const TLELabel& label : window.RowLabels) {
       names.push_back(label.Caption);
       tops.push_back(label.Top);
     }
-    money = window.Heading.Label2;
-    message = window.Label5;
+    money = window.Heading.Money;
+    message = window.MessageLine;
     EXPECT_EQ(window.Left, 512 - 335);
     EXPECT_EQ(window.Top, 384 - 301);
     window.CloseClick();
@@ -87,17 +87,17 @@ TEST_F(ShopCommands, ShopOneByDefaultShowsItsOfferAndTheMoney) {
 
 TEST_F(ShopCommands, CisloChoosesTheShopAndBuyingChangesTheState) {
   WriteDataFile("obchod", "1, zbran 3;\r\n2, predmet 2, zbran 2;\r\n");
-  InShop([&](TObchod& window) {
+  InShop([&](ShopWindow& window) {
     ASSERT_EQ(window.Offer.size(), 2u);
-    window.Label4MouseMove(2);
-    EXPECT_EQ(window.Label3,
+    window.RowMouseMove(2);
+    EXPECT_EQ(window.HoverLine,
               "D\xFDka\r\n\xFAtok 1k4+0, po\x9Akozen\xED 1\rKr\xE1tk\xE1\r\nCena: 5 " + kCurrency);
-    window.Label4Click(2);
-    window.Label4Click(2);
-    EXPECT_EQ(window.Label5, "Koupil jsi D\xFDka");
-    EXPECT_EQ(window.Heading.Label2, "M\xE1me 0 " + kCurrency);
-    window.Label4Click(1);  // 2 for the torch, but nothing is left
-    EXPECT_EQ(window.Label5,
+    window.RowClick(2);
+    window.RowClick(2);
+    EXPECT_EQ(window.MessageLine, "Koupil jsi D\xFDka");
+    EXPECT_EQ(window.Heading.Money, "M\xE1me 0 " + kCurrency);
+    window.RowClick(1);  // 2 for the torch, but nothing is left
+    EXPECT_EQ(window.MessageLine,
               "Nem\xE1\x9A dostatek pen\xEC"
               "z!!!");
     window.CloseClick();
@@ -112,7 +112,7 @@ TEST_F(ShopCommands, CisloChoosesTheShopAndBuyingChangesTheState) {
 TEST_F(ShopCommands, EveryObchodStartsFromShopOne) {
   WriteDataFile("obchod", "1, zbran 3;\r\n2, predmet 2;\r\n");
   std::vector<std::string> first_rows;
-  InShop([&](TObchod& window) {
+  InShop([&](ShopWindow& window) {
     for (const ShopRow& row : window.Offer) first_rows.push_back(row.Name);
     window.CloseClick();
   });
@@ -126,7 +126,7 @@ TEST_F(ShopCommands, EveryObchodStartsFromShopOne) {
 
 TEST_F(ShopCommands, MissingShopFileGivesAnEmptyShop) {
   std::size_t rows = 99;
-  InShop([&](TObchod& window) {
+  InShop([&](ShopWindow& window) {
     rows = window.RowLabels.size();
     window.CloseClick();
   });
@@ -138,10 +138,10 @@ TEST_F(ShopCommands, MissingShopFileGivesAnEmptyShop) {
 
 TEST_F(ShopCommands, RowNamingNoRecordCannotBeBought) {
   WriteDataFile("obchod", "1, zbran 9, predmet 1;\r\n");
-  InShop([&](TObchod& window) {
+  InShop([&](ShopWindow& window) {
     ASSERT_EQ(window.Offer.size(), 2u);
-    window.Label4Click(1);
-    EXPECT_EQ(window.Label5, "Toto zbo\x9E\xED nelze koupit");
+    window.RowClick(1);
+    EXPECT_EQ(window.MessageLine, "Toto zbo\x9E\xED nelze koupit");
     window.CloseClick();
   });
   Play("<obchod>");
@@ -177,7 +177,7 @@ class SellCommands : public ShopCommands {
     Start();
     Hold();
     std::vector<std::string> captions;
-    InSale([&](TProdej& window) {
+    InSale([&](SellWindow& window) {
       captions = SellCaptions(window);
       window.CloseClick();
     });
@@ -241,7 +241,7 @@ TEST_F(SellCommands, ProcentSetsThePriceAndEveryProdejStartsFromTheDefaults) {
   Hold();
   std::vector<int32_t> kinds;
   std::vector<int32_t> percents;
-  InSale([&](TProdej& window) {
+  InSale([&](SellWindow& window) {
     kinds.push_back(window.SaleKind);
     percents.push_back(window.SalePercent);
     window.EntryMouseMove(0);
@@ -264,14 +264,14 @@ TEST_F(SellCommands, ThreeSalesTakeTheWholeStackAtHalfTheValue) {
   WriteLocations("<1>\r\n<2><prodej><zakazpostavu>\r\n");
   Start();
   Hold();
-  InSale([&](TProdej& window) {
+  InSale([&](SellWindow& window) {
     ASSERT_EQ(window.Entries[1].Number, 3);
     window.EntryMouseMove(1);
     EXPECT_EQ(window.Status,
               "Prodejn\xED cena: 12 (hodnota 25) " + kCurrency + "\r\nOstr\xFD me\xE8");
     for (int i = 0; i < 3; ++i) window.EntryClick(1);
     EXPECT_FALSE(window.Entries[1].Label.Visible);
-    EXPECT_EQ(window.Heading.Label2, "M\xE1me 46 " + kCurrency);
+    EXPECT_EQ(window.Heading.Money, "M\xE1me 46 " + kCurrency);
     window.CloseClick();
   });
   Form().ChangeLoc(2);

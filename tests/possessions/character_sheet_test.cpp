@@ -1,12 +1,11 @@
 // The character sheet over a started game: its lines, the raise buttons and
 // their growing prices, the hints, and closing.
 
-#include "possessions/character_sheet.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "possessions/character_sheet_window.h"
 #include "support/gamebook_fixture.h"
 
 namespace qv {
@@ -34,7 +33,7 @@ class CharacterSheet : public GamebookFixture {
     Hero().RaiseStep.fill(s);
   }
 
-  static int Shown(const TForm2& sheet) {
+  static int Shown(const CharacterSheetWindow& sheet) {
     int n = 0;
     for (bool visible : sheet.RaiseVisible) n += visible ? 1 : 0;
     return n;
@@ -44,7 +43,7 @@ class CharacterSheet : public GamebookFixture {
 TEST_F(CharacterSheet, LinesShowTheHeroAsHeIs) {
   Hero().ZKUSENOSTI = 7;
   Hero().ZIVOTY = 18;
-  TForm2 sheet(State());
+  CharacterSheetWindow sheet(State());
   sheet.FormShow();
   EXPECT_EQ(sheet.Kind(), "sheet");
   EXPECT_EQ(sheet.Jmeno, "Hrdina");
@@ -64,7 +63,7 @@ TEST_F(CharacterSheet, LinesShowTheHeroAsHeIs) {
 
 TEST_F(CharacterSheet, ArmourWithoutAttackPenaltyHasNoAttackPart) {
   Hero().CurrentArmour = State().Armours.at(2);
-  TForm2 sheet(State());
+  CharacterSheetWindow sheet(State());
   sheet.FormShow();
   EXPECT_EQ(sheet.Zbroj, "Ko\x9Aile (obrana 1, tvrdost 0)");
   Hero().CurrentArmour.AttackPenalty = -2;  // below 0 counts as none
@@ -77,7 +76,7 @@ TEST_F(CharacterSheet, OneRaiseOfLivesSpendsEverythingAndRaisesThePrice) {
   SetPrices(1000, 1);
   Hero().RaiseCost[kRaiseZivoty] = 10;
   Hero().RaiseStep[kRaiseZivoty] = 5;
-  TForm2 sheet(State());
+  CharacterSheetWindow sheet(State());
   sheet.FormShow();
   ASSERT_TRUE(sheet.RaiseVisible[kRaiseZivoty]);
   EXPECT_EQ(Shown(sheet), 1);
@@ -91,13 +90,15 @@ TEST_F(CharacterSheet, OneRaiseOfLivesSpendsEverythingAndRaisesThePrice) {
   EXPECT_EQ(sheet.Zivoty, "21 / 21");
   EXPECT_EQ(sheet.XP, "0");
   // The hint was read when the mouse came over the button.
-  EXPECT_EQ(sheet.XPinfo, "Zv\xFD\x9A" "en\xED po\xE8tu \x9Eivot\xF9 10 XP");
+  EXPECT_EQ(sheet.XPinfo,
+            "Zv\xFD\x9A"
+            "en\xED po\xE8tu \x9Eivot\xF9 10 XP");
 }
 
 TEST_F(CharacterSheet, NothingIsOfferedBelowEveryPrice) {
   Hero().ZKUSENOSTI = 9;
   SetPrices(10, 0);
-  TForm2 sheet(State());
+  CharacterSheetWindow sheet(State());
   sheet.FormShow();
   EXPECT_EQ(Shown(sheet), 0);
   // A click where no button is changes nothing.
@@ -112,7 +113,7 @@ TEST_F(CharacterSheet, NothingIsOfferedBelowEveryPrice) {
 TEST_F(CharacterSheet, StepZeroKeepsThePrice) {
   Hero().ZKUSENOSTI = 30;
   SetPrices(10, 0);
-  TForm2 sheet(State());
+  CharacterSheetWindow sheet(State());
   sheet.FormShow();
   sheet.RaiseClick(kRaiseObratnost);
   sheet.RaiseClick(kRaiseObratnost);
@@ -133,7 +134,7 @@ TEST_F(CharacterSheet, EachButtonRaisesItsOwnAttributeAtItsOwnPrice) {
     Hero().RaiseCost[k] = static_cast<int32_t>(k + 1);
     Hero().RaiseStep[k] = static_cast<int32_t>(10 * (k + 1));
   }
-  TForm2 sheet(State());
+  CharacterSheetWindow sheet(State());
   sheet.FormShow();
   sheet.RaiseClick(kRaiseMana);
   EXPECT_EQ(Hero().MANA, 6);
@@ -156,7 +157,7 @@ TEST_F(CharacterSheet, EachButtonRaisesItsOwnAttributeAtItsOwnPrice) {
 TEST_F(CharacterSheet, WeaponLineKeepsTheWeaponsOwnDice) {
   Hero().ZKUSENOSTI = 100;
   SetPrices(1, 0);
-  TForm2 sheet(State());
+  CharacterSheetWindow sheet(State());
   sheet.FormShow();
   const std::string before = sheet.Zbran;
   sheet.RaiseClick(kRaiseSila);
@@ -167,15 +168,27 @@ TEST_F(CharacterSheet, WeaponLineKeepsTheWeaponsOwnDice) {
 
 TEST_F(CharacterSheet, HintsNameThePriceWhenTheMouseComes) {
   for (std::size_t k = 0; k < kRaiseCount; ++k) Hero().RaiseCost[k] = static_cast<int32_t>(k + 1);
-  TForm2 sheet(State());
+  CharacterSheetWindow sheet(State());
   sheet.FormShow();
   const std::pair<RaiseIndex, std::string> hints[] = {
-      {kRaiseZivoty, "Zv\xFD\x9A" "en\xED po\xE8tu \x9Eivot\xF9 1 XP"},
-      {kRaiseMana, "Zv\xFD\x9A" "en\xED \xFArovn\xEC many 2 XP"},
-      {kRaiseSila, "Zv\xFD\x9A" "en\xED s\xEDly 3 XP"},
-      {kRaiseObratnost, "Zv\xFD\x9A" "en\xED obratnosti 4 XP"},
-      {kRaiseEnergie, "Zv\xFD\x9A" "en\xED energie 5 XP"},
-      {kRaiseRychlost, "Zv\xFD\x9A" "en\xED rychlosti 6 XP"},
+      {kRaiseZivoty,
+       "Zv\xFD\x9A"
+       "en\xED po\xE8tu \x9Eivot\xF9 1 XP"},
+      {kRaiseMana,
+       "Zv\xFD\x9A"
+       "en\xED \xFArovn\xEC many 2 XP"},
+      {kRaiseSila,
+       "Zv\xFD\x9A"
+       "en\xED s\xEDly 3 XP"},
+      {kRaiseObratnost,
+       "Zv\xFD\x9A"
+       "en\xED obratnosti 4 XP"},
+      {kRaiseEnergie,
+       "Zv\xFD\x9A"
+       "en\xED energie 5 XP"},
+      {kRaiseRychlost,
+       "Zv\xFD\x9A"
+       "en\xED rychlosti 6 XP"},
   };
   for (const auto& [k, hint] : hints) {
     sheet.RaiseMouseMove(k);
@@ -183,17 +196,19 @@ TEST_F(CharacterSheet, HintsNameThePriceWhenTheMouseComes) {
   }
   Hero().RaiseCost[kRaiseSila] = 40;
   sheet.RaiseMouseMove(kRaiseSila);
-  EXPECT_EQ(sheet.XPinfo, "Zv\xFD\x9A" "en\xED s\xEDly 40 XP");
+  EXPECT_EQ(sheet.XPinfo,
+            "Zv\xFD\x9A"
+            "en\xED s\xEDly 40 XP");
   sheet.KrizekMouseMove();
   EXPECT_EQ(sheet.XPinfo, "Zav\xF8\xEDt");
-  sheet.Image1MouseMove();
+  sheet.BackgroundMouseMove();
   EXPECT_EQ(sheet.XPinfo, "");
 }
 
 TEST_F(CharacterSheet, HiddenManaHasNoRaiseButton) {
   Hero().ZKUSENOSTI = 100;
   SetPrices(1, 0);
-  TForm2 sheet(State());
+  CharacterSheetWindow sheet(State());
   sheet.HideMana = true;
   sheet.FormShow();
   EXPECT_FALSE(sheet.RaiseVisible[kRaiseMana]);
@@ -205,7 +220,7 @@ TEST_F(CharacterSheet, HiddenManaHasNoRaiseButton) {
 }
 
 TEST_F(CharacterSheet, ClosesByButtonClickBesideThePictureOrAnyKey) {
-  TForm2 sheet(State());
+  CharacterSheetWindow sheet(State());
   sheet.KrizekClick();
   EXPECT_TRUE(sheet.IsClosed());
   sheet.Reopen();
@@ -217,7 +232,7 @@ TEST_F(CharacterSheet, ClosesByButtonClickBesideThePictureOrAnyKey) {
 }
 
 TEST_F(CharacterSheet, IsCentredOnTheScreen) {
-  TForm2 sheet(State());
+  CharacterSheetWindow sheet(State());
   sheet.CentreOnScreen(1024, 768);
   EXPECT_EQ(sheet.Left, 512 - 210);
   EXPECT_EQ(sheet.Top, 384 - 122);

@@ -2,15 +2,14 @@
 // use with every kind and sign, conditions, equipping with modifiers, the
 // object pictures and the clearing of the messages.
 
-#include "possessions/inventory.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "parser/condition_eval.h"
-#include "support/gamebook_fixture.h"
+#include "possessions/inventory_window.h"
 #include "support/dot_gif.h"
+#include "support/gamebook_fixture.h"
 
 namespace qv {
 namespace {
@@ -30,8 +29,11 @@ class Inventory : public GamebookFixture {
                   "1 \"Ko\x9Aile\" \"Pl\xE1t\xECn\xE1 ko\x9Aile\" 0, 0, 0, 0, obratnost+1;\r\n"
                   "2 \"Krou\x9Ekov\xE1 zbroj\" \"T\xEC\x9Ek\xE1 zbroj\" 3, 2, 1, 20, "
                   "obratnost-1, maxmana+2;\r\n"
-                  "3 \"K\xF9\x9E" "e\" \"Ko\x9E" "en\xE1 vesta\" 1, 1, 0, 5;\r\n"
-                  "4 \"Pl\xE1tov\xE1\" \"Zbroj ryt\xED\xF8" "e\" 5, 4, 2, 40, [SILA 0 > \"9\"];\r\n");
+                  "3 \"K\xF9\x9E"
+                  "e\" \"Ko\x9E"
+                  "en\xE1 vesta\" 1, 1, 0, 5;\r\n"
+                  "4 \"Pl\xE1tov\xE1\" \"Zbroj ryt\xED\xF8"
+                  "e\" 5, 4, 2, 40, [SILA 0 > \"9\"];\r\n");
     WriteDataFile("predmety",
                   "1 \"Lektvar\" \"L\xE9\xE8iv\xFD lektvar\" 5, vzdy, zivoty+10;\r\n"
                   "2 \"Pochode\xF2\" \"Sv\xEDt\xED\" 1, mimoboj, promenna7+3;\r\n"
@@ -55,8 +57,8 @@ class Inventory : public GamebookFixture {
 
   CharacterState& Hero() { return State().Character; }
 
-  TInventory Open() {
-    TInventory inventory(State(), host, [this] { return now; });
+  InventoryWindow Open() {
+    InventoryWindow inventory(State(), host, [this] { return now; });
     inventory.BuildLists();
     return inventory;
   }
@@ -80,14 +82,16 @@ TEST_F(Inventory, ListsShowSparePiecesWithTheirCountsFromTwo) {
   State().Weapons.at(2).Held = 3;
   State().Armours.at(3).Held = 1;
   State().Armours.at(2).Held = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   EXPECT_EQ(inventory.Kind(), "inventory");
   EXPECT_EQ(Captions(inventory.Items), (Strings{"Lektvar x 2", "Bomba"}));
   EXPECT_EQ(Captions(inventory.Weapons), (Strings{"Me\xE8 x 3"}));
-  EXPECT_EQ(Captions(inventory.Armours), (Strings{"Krou\x9Ekov\xE1 zbroj", "K\xF9\x9E" "e"}));
+  EXPECT_EQ(Captions(inventory.Armours), (Strings{"Krou\x9Ekov\xE1 zbroj",
+                                                  "K\xF9\x9E"
+                                                  "e"}));
   EXPECT_TRUE(inventory.Objects.empty());
   // The pieces in hand and worn are not among them.
-  EXPECT_EQ(TInventory::Find(inventory.Weapons, 1), nullptr);
+  EXPECT_EQ(InventoryWindow::Find(inventory.Weapons, 1), nullptr);
 
   // Rows 17 apart from 55; the armour continues below the weapons.
   EXPECT_EQ(inventory.Items[0].Left, 144);
@@ -109,7 +113,7 @@ TEST_F(Inventory, ListsShowSparePiecesWithTheirCountsFromTwo) {
 
 TEST_F(Inventory, ArmourStartsAtTheTopWithoutSpareWeapons) {
   State().Armours.at(3).Held = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   ASSERT_EQ(inventory.Armours.size(), 1u);
   EXPECT_EQ(inventory.Armours[0].Top, 55);
 }
@@ -119,7 +123,7 @@ TEST_F(Inventory, ObjectsWithAPictureAreMaroonAndClickable) {
   State().Objects.at(5) = ObjectEntry{"Prsten", "Zlat\xFD", "", 0, 0, 4};
   State().Objects.at(7) = ObjectEntry{"Ztracen\xFD", "", "", 0, 0, 0};
   State().ObjectCount = 7;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   EXPECT_EQ(Captions(inventory.Objects), (Strings{"Kl\xED\xE8", "Prsten x 4"}));
   EXPECT_EQ(inventory.Objects[0].Left, 32);
   EXPECT_EQ(inventory.Objects[1].Top, 72);
@@ -143,7 +147,7 @@ TEST_F(Inventory, ListsKeepEveryEntry) {
     State().Objects.at(n).Count = 1;
   }
   State().ObjectCount = 100;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   EXPECT_EQ(inventory.Items.size(), 100u);
   EXPECT_EQ(inventory.Objects.size(), 100u);
   EXPECT_EQ(inventory.Weapons.size(), 100u);
@@ -154,20 +158,25 @@ TEST_F(Inventory, ListsKeepEveryEntry) {
 
 TEST_F(Inventory, CurrencyCaptionRaisesOnlyAnAsciiFirstLetter) {
   EXPECT_EQ(CurrencyCaption("zla\x9D\xE1k\xF9"), "Zla\x9D\xE1k\xF9");
-  EXPECT_EQ(CurrencyCaption("\x9A" "ek\xF9"), "\x9A" "ek\xF9");  // š stays
+  EXPECT_EQ(CurrencyCaption("\x9A"
+                            "ek\xF9"),
+            "\x9A"
+            "ek\xF9");  // š stays
   EXPECT_EQ(CurrencyCaption(""), "");
 }
 
 // --- Hovering ----------------------------------------------------------------
 
 TEST_F(Inventory, ItemHoverGivesDescriptionUseModeAndConditions) {
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ItemMouseEnter(3);
   EXPECT_EQ(inventory.Status, "Vybuchne\r\nPouze v boji\r\n");
   inventory.ItemMouseEnter(2);
   EXPECT_EQ(inventory.Status, "Sv\xEDt\xED\r\nPouze mimo boj\r\n");
   inventory.ItemMouseEnter(1);
-  EXPECT_EQ(inventory.Status, "L\xE9\xE8iv\xFD lektvar\r\nMo\x9Eno pou\x9E\xEDt v\x9E" "dy\r\n");
+  EXPECT_EQ(inventory.Status,
+            "L\xE9\xE8iv\xFD lektvar\r\nMo\x9Eno pou\x9E\xEDt v\x9E"
+            "dy\r\n");
   inventory.ItemMouseEnter(7);
   EXPECT_EQ(inventory.Status, "T\xEC\x9Ek\xFD k\xE1men\r\nNelze pou\x9E\xEDt!\r\n");
 
@@ -176,8 +185,10 @@ TEST_F(Inventory, ItemHoverGivesDescriptionUseModeAndConditions) {
   const std::string money = DescribeCondition(key.Conditions[1], State());
   EXPECT_EQ(strength, "S\xEDla je v\xECt\x9A\xED 9");
   inventory.ItemMouseEnter(8);
-  EXPECT_EQ(inventory.Status, "Zlat\xFD\r\nMo\x9Eno pou\x9E\xEDt v\x9E" "dy\r\n\r\nNespln\xECno: " +
-                                  strength + "\r\nNespln\xECno: " + money);
+  EXPECT_EQ(inventory.Status,
+            "Zlat\xFD\r\nMo\x9Eno pou\x9E\xEDt v\x9E"
+            "dy\r\n\r\nNespln\xECno: " +
+                strength + "\r\nNespln\xECno: " + money);
   State().Character.PENIZE = 100;
   inventory.ItemMouseEnter(8);
   EXPECT_EQ(inventory.Status.substr(inventory.Status.rfind("\r\n")), "\r\nSpln\xECno: " + money);
@@ -188,7 +199,7 @@ TEST_F(Inventory, DescriptionsAreWrappedAtEighty) {
   for (int i = 0; i < 12; ++i) long_text += "slovo123 ";  // 108 bytes
   State().Objects.at(1) = ObjectEntry{"Deska", long_text, "", 0, 0, 1};
   State().ObjectCount = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ObjectMouseEnter(1);
   const std::size_t cut = inventory.Status.find(kBreak);
   ASSERT_NE(cut, std::string::npos);
@@ -197,23 +208,27 @@ TEST_F(Inventory, DescriptionsAreWrappedAtEighty) {
 }
 
 TEST_F(Inventory, WeaponHoverGivesAttackModifiersAndConditions) {
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.WeaponMouseEnter(2);
   EXPECT_EQ(inventory.Status,
             "Me\xE8 (\xFAtok 1k6+1, po\x9Akozen\xED 2)\r\nOstr\xFD me\xE8\r\n"
             "\r\nS\xEDla + 2\r\nMaximum \x9Eivot\xF9 + 3");
   inventory.WeaponMouseEnter(3);
-  EXPECT_EQ(inventory.Status, "Palc\xE1t (\xFAtok 2k6+3, po\x9Akozen\xED 4)\r\nT\xEC\x9Ek\xFD\r\n"
-                              "\r\nNespln\xECno: S\xEDla je v\xECt\x9A\xED 9");
+  EXPECT_EQ(inventory.Status,
+            "Palc\xE1t (\xFAtok 2k6+3, po\x9Akozen\xED 4)\r\nT\xEC\x9Ek\xFD\r\n"
+            "\r\nNespln\xECno: S\xEDla je v\xECt\x9A\xED 9");
   // A modifier that is no attribute gives an empty line.
   inventory.WeaponMouseEnter(4);
   EXPECT_EQ(inventory.Status, "H\xF9l (\xFAtok 1k3+0, po\x9Akozen\xED 1)\r\nDlouh\xE1\r\n\r\n");
 }
 
 TEST_F(Inventory, ArmourHoverGivesThePenaltyOnlyAboveZero) {
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ArmourMouseEnter(3);
-  EXPECT_EQ(inventory.Status, "K\xF9\x9E" "e (obrana 1, tvrdost 1)\r\nKo\x9E" "en\xE1 vesta");
+  EXPECT_EQ(inventory.Status,
+            "K\xF9\x9E"
+            "e (obrana 1, tvrdost 1)\r\nKo\x9E"
+            "en\xE1 vesta");
   inventory.ArmourMouseEnter(2);
   EXPECT_EQ(inventory.Status,
             "Krou\x9Ekov\xE1 zbroj (obrana 3, tvrdost 2, \xFAtok -1)\r\nT\xEC\x9Ek\xE1 zbroj\r\n"
@@ -227,7 +242,7 @@ TEST_F(Inventory, ArmourHoverGivesThePenaltyOnlyAboveZero) {
 TEST_F(Inventory, HealingStopsAtTheMaximum) {
   State().Items.at(1).Held = 1;
   Hero().ZIVOTY = 15;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ItemClick(1);
   EXPECT_EQ(Hero().ZIVOTY, 20);
   EXPECT_EQ(inventory.Status2, "\r\nVyl\xE9\xE8il sis 5 \x9Eivoty\r\n");
@@ -236,7 +251,7 @@ TEST_F(Inventory, HealingStopsAtTheMaximum) {
 
 TEST_F(Inventory, ItemHeldTwiceCountsDownAndDisappears) {
   State().Items.at(1).Held = 2;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   EXPECT_EQ(Captions(inventory.Items), (Strings{"Lektvar x 2"}));
   inventory.ItemClick(1);
   EXPECT_EQ(Captions(inventory.Items), (Strings{"Lektvar"}));
@@ -253,7 +268,7 @@ TEST_F(Inventory, ItemHeldTwiceCountsDownAndDisappears) {
 TEST_F(Inventory, FightItemsCannotBeUsedHere) {
   State().Items.at(3).Held = 1;
   State().Items.at(7).Held = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ItemMouseEnter(3);
   EXPECT_EQ(inventory.Status, "Vybuchne\r\nPouze v boji\r\n");
   inventory.ItemClick(3);
@@ -266,7 +281,7 @@ TEST_F(Inventory, FightItemsCannotBeUsedHere) {
 
 TEST_F(Inventory, ExperienceIsGainedButNeverLostByItems) {
   State().Items.at(4).Held = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ItemClick(4);
   EXPECT_EQ(Hero().ZKUSENOSTI, 4);
   EXPECT_EQ(inventory.Status2, "\r\nZ\xEDskal jsi 4 XP!\r\n");
@@ -276,7 +291,7 @@ TEST_F(Inventory, EveryAttributeReportsItsRiseAndFall) {
   State().Items.at(6).Held = 1;
   State().Items.at(9).Held = 1;
   Hero().MANA = 0;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ItemClick(6);
   EXPECT_EQ(Hero().MAXZIVOTY, 22);
   EXPECT_EQ(Hero().MAXMANA, 6);
@@ -311,7 +326,7 @@ TEST_F(Inventory, LoweredMaximumCutsLivesDown) {
   State().Items.at(9).Held = 1;
   Hero().MAXZIVOTY = 20;
   Hero().ZIVOTY = 20;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ItemClick(9);
   EXPECT_EQ(Hero().MAXZIVOTY, 19);
   EXPECT_EQ(Hero().ZIVOTY, 19);
@@ -320,7 +335,7 @@ TEST_F(Inventory, LoweredMaximumCutsLivesDown) {
 TEST_F(Inventory, OtherKindsAndSignsDoNothing) {
   State().Items.at(12).Held = 1;
   Hero().MANA = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ItemClick(12);
   EXPECT_EQ(Hero().MANA, 4);
   EXPECT_EQ(Hero().ZIVOTY, 20);
@@ -330,7 +345,7 @@ TEST_F(Inventory, OtherKindsAndSignsDoNothing) {
 TEST_F(Inventory, VariablesChangeAndAreReportedOnlyWhenAsked) {
   State().Items.at(10).Held = 2;
   State().World.Variables.Set(6, 10);
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ItemClick(10);
   EXPECT_EQ(State().World.Variables.Get(5), 9);
   EXPECT_EQ(State().World.Variables.Get(6), 8);
@@ -355,7 +370,7 @@ TEST_F(Inventory, VariablesChangeAndAreReportedOnlyWhenAsked) {
 
 TEST_F(Inventory, LosingAllLivesOpensTheDeathWindow) {
   State().Items.at(5).Held = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ItemClick(5);
   EXPECT_EQ(Hero().ZIVOTY, -10);
   EXPECT_EQ(host.death_windows, 1);
@@ -364,14 +379,15 @@ TEST_F(Inventory, LosingAllLivesOpensTheDeathWindow) {
 
 TEST_F(Inventory, UnmetConditionsBlockUseAndConsumeNothing) {
   State().Items.at(8).Held = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ItemClick(8);
   EXPECT_EQ(State().Items.at(8).Held, 1);
   EXPECT_EQ(Hero().SILA, 3);
   // "Nutno: " and the description, wrapped at 33.
   EXPECT_EQ(inventory.Status2,
             "\r\nNutno: S\xEDla je v\xECt\x9A\xED 9\r\n"
-            "Nutno: Po\xE8" "et zla\x9D\xE1k\xF9 je v\xECt\x9A\xED \r\nnebo rovno 100\r\n" +
+            "Nutno: Po\xE8"
+            "et zla\x9D\xE1k\xF9 je v\xECt\x9A\xED \r\nnebo rovno 100\r\n" +
                 kUnmet + kBreak);
 
   // Once they hold, the item works.
@@ -386,7 +402,7 @@ TEST_F(Inventory, UnmetConditionsBlockUseAndConsumeNothing) {
 
 TEST_F(Inventory, ConditionThatIsNoNumberAbandonsTheUse) {
   State().Items.at(11).Held = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ItemMouseEnter(11);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0], "'abc' is not a valid integer value");
@@ -402,7 +418,7 @@ TEST_F(Inventory, EquippingAWeaponSwapsTheModifiers) {
   ASSERT_EQ(Hero().CurrentWeapon.Number, 1);
   const int32_t strength = Hero().SILA;
   State().Weapons.at(2).Held = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.WeaponClick(2);
   EXPECT_EQ(Hero().SILA, strength + 1);  // -1 off, +2 on
   EXPECT_EQ(Hero().MAXZIVOTY, 23);
@@ -424,7 +440,7 @@ TEST_F(Inventory, EquippingArmourSwapsTheModifiers) {
   // Košile (obratnost+1) is worn from the start.
   const int32_t dexterity = Hero().OBRATNOST;
   State().Armours.at(2).Held = 2;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ArmourClick(2);
   EXPECT_EQ(Hero().OBRATNOST, dexterity - 2);  // -1 off, -1 on
   EXPECT_EQ(Hero().MAXMANA, 7);
@@ -441,7 +457,7 @@ TEST_F(Inventory, EquippingArmourSwapsTheModifiers) {
 TEST_F(Inventory, UnmetConditionsBlockEquipping) {
   State().Weapons.at(3).Held = 1;
   State().Armours.at(4).Held = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.WeaponClick(3);
   inventory.ArmourClick(4);
   EXPECT_EQ(Hero().CurrentWeapon.Number, 1);
@@ -456,7 +472,7 @@ TEST_F(Inventory, EmptyHandReturnsNothingToTheList) {
   Hero().CurrentWeapon.Number = 0;
   Hero().CurrentWeapon.EffectCount = 0;
   State().Weapons.at(2).Held = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.WeaponClick(2);
   EXPECT_EQ(Hero().CurrentWeapon.Number, 2);
   EXPECT_TRUE(inventory.Weapons.empty());
@@ -465,14 +481,13 @@ TEST_F(Inventory, EmptyHandReturnsNothingToTheList) {
 // --- Objects -----------------------------------------------------------------
 
 TEST_F(Inventory, ObjectPictureOpensOnBlackAtTheObjectsSize) {
-  WriteBytes("obrazky/klic.gif",
-             DotGif());
+  WriteBytes("obrazky/klic.gif", DotGif());
   State().Objects.at(3) = ObjectEntry{"Kl\xED\xE8", "Star\xFD kl\xED\xE8", "klic.gif", 40, 60, 1};
   State().Objects.at(4) = ObjectEntry{"Prsten", "Zlat\xFD", "", 0, 0, 1};
   State().ObjectCount = 4;
-  TInventory inventory = Open();
-  const TForm13* seen = nullptr;
-  host.on_modal = [&](ModalWindow& window) { seen = dynamic_cast<TForm13*>(&window); };
+  InventoryWindow inventory = Open();
+  const PicturePopupWindow* seen = nullptr;
+  host.on_modal = [&](ModalWindow& window) { seen = dynamic_cast<PicturePopupWindow*>(&window); };
   inventory.ObjectMouseEnter(3);
   EXPECT_EQ(inventory.Status, "Star\xFD kl\xED\xE8");
   inventory.ObjectClick(3);
@@ -496,7 +511,7 @@ TEST_F(Inventory, ObjectPictureOpensOnBlackAtTheObjectsSize) {
 TEST_F(Inventory, MissingObjectPictureIsReported) {
   State().Objects.at(1) = ObjectEntry{"Mapa", "", "mapa.png", 10, 10, 1};
   State().ObjectCount = 1;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ObjectClick(1);
   EXPECT_TRUE(host.modal_windows.empty());
   ASSERT_EQ(host.messages.size(), 1u);
@@ -507,28 +522,28 @@ TEST_F(Inventory, MissingObjectPictureIsReported) {
 
 TEST_F(Inventory, MovingOverTheBackgroundClearsOnceTimeHasPassed) {
   State().Items.at(1).Held = 2;
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.ItemMouseEnter(1);
   inventory.ItemClick(1);
   ASSERT_FALSE(inventory.Status2.empty());
-  inventory.Image1MouseMove();  // the same moment as the use
+  inventory.BackgroundMouseMove();  // the same moment as the use
   EXPECT_FALSE(inventory.Status.empty());
   EXPECT_FALSE(inventory.Status2.empty());
   now += 1;
-  inventory.Image1MouseMove();
+  inventory.BackgroundMouseMove();
   EXPECT_EQ(inventory.Status, "");
   EXPECT_EQ(inventory.Status2, "");
 }
 
 TEST_F(Inventory, BackgroundClearsTheHintBeforeAnyAction) {
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.KrizekMouseMove();
-  inventory.Image1MouseMove();
+  inventory.BackgroundMouseMove();
   EXPECT_EQ(inventory.Status, "");
 }
 
 TEST_F(Inventory, ClosesByThePictureOrAnyKey) {
-  TInventory inventory = Open();
+  InventoryWindow inventory = Open();
   inventory.KrizekClick();
   EXPECT_TRUE(inventory.IsClosed());
   inventory.Reopen();

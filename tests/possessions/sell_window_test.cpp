@@ -66,7 +66,7 @@ class SellWindowTest : public ::testing::Test {
   std::unique_ptr<GameState> owned = std::make_unique<GameState>();
   GameState& state = *owned;
   RecordingHost host;
-  TProdej window{state, host};
+  SellWindow window{state, host};
 };
 
 TEST_F(SellWindowTest, WeaponsOnlyForKindOne) {
@@ -131,9 +131,9 @@ TEST_F(SellWindowTest, PreparingEmptiesStatusAndShowsMoney) {
   window.Status = "old";
   window.Prepare(1, 50);
   EXPECT_EQ(window.Status, "");
-  EXPECT_EQ(window.Heading.Label1, "Prodej");
-  EXPECT_EQ(window.Heading.Label2, "M\xE1me 10 " + kCurrency);
-  EXPECT_EQ(window.Heading.Label2Left, 290 + 72 / 2 - 120 / 2);
+  EXPECT_EQ(window.Heading.Title, "Prodej");
+  EXPECT_EQ(window.Heading.Money, "M\xE1me 10 " + kCurrency);
+  EXPECT_EQ(window.Heading.MoneyLeft, 290 + 72 / 2 - 120 / 2);
 }
 
 TEST_F(SellWindowTest, HoverShowsPriceValueAndTheUnwrappedDescription) {
@@ -156,7 +156,7 @@ TEST_F(SellWindowTest, SellingTheLastPieceHidesTheEntryAndKeepsItsRow) {
   EXPECT_EQ(state.Weapons.at(2).Held, 2);
   EXPECT_EQ(state.Character.PENIZE, 22);
   EXPECT_EQ(window.Entries[0].Label.Caption, "Me\xE8 x2");
-  EXPECT_EQ(window.Heading.Label2, "M\xE1me 22 " + kCurrency);
+  EXPECT_EQ(window.Heading.Money, "M\xE1me 22 " + kCurrency);
   window.EntryClick(0);
   window.EntryClick(0);
   EXPECT_EQ(state.Weapons.at(2).Held, 0);

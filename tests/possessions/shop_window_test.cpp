@@ -55,7 +55,7 @@ class ShopWindowTest : public ::testing::Test {
   std::unique_ptr<GameState> owned = std::make_unique<GameState>();
   GameState& state = *owned;
   RecordingHost host;
-  TObchod window{state, host};
+  ShopWindow window{state, host};
 };
 
 TEST_F(ShopWindowTest, RowLabelsStandUnderEachOtherAndAllAreKept) {
@@ -73,17 +73,17 @@ TEST_F(ShopWindowTest, RowLabelsStandUnderEachOtherAndAllAreKept) {
   }
   EXPECT_EQ(window.RowLabels[24].Caption, "R24");
   EXPECT_EQ(window.RowLabels[24].idx, 25);
-  window.Label4Click(25);  // the 25th row sells like the first
-  EXPECT_EQ(window.Label5, "Koupil jsi R24");
+  window.RowClick(25);  // the 25th row sells like the first
+  EXPECT_EQ(window.MessageLine, "Koupil jsi R24");
 }
 
 TEST_F(ShopWindowTest, MoneyLineIsCentredUnderTheHeading) {
   Open({});
-  EXPECT_EQ(window.Heading.Label1, "Obchod");
-  EXPECT_EQ(window.Heading.Label2, kWeHave + "10 " + kCurrency);
+  EXPECT_EQ(window.Heading.Title, "Obchod");
+  EXPECT_EQ(window.Heading.Money, kWeHave + "10 " + kCurrency);
   // "Obchod" in bold 16 points: 6 × 12 pixels; the money line, 15 bytes in
   // 12 points: 15 × 8 pixels.
-  EXPECT_EQ(window.Heading.Label2Left, 290 + 72 / 2 - 120 / 2);
+  EXPECT_EQ(window.Heading.MoneyLeft, 290 + 72 / 2 - 120 / 2);
   EXPECT_EQ(CentredUnder(10, 5, 3), 11);  // halves round toward zero
   EXPECT_EQ(CentredUnder(10, 3, 9), 7);
 }
@@ -99,27 +99,27 @@ TEST_F(ShopWindowTest, CentredOnTheGameWindow) {
 
 TEST_F(ShopWindowTest, HoverShowsNameDescriptionAndPrice) {
   Open({Row(1, "zbran", "Me\xE8", 10, "\xFAtok 1k6+1, po\x9Akozen\xED 2\rOstr\xFD")});
-  window.Label4MouseMove(1);
-  EXPECT_EQ(window.Label3,
+  window.RowMouseMove(1);
+  EXPECT_EQ(window.HoverLine,
             "Me\xE8\r\n\xFAtok 1k6+1, po\x9Akozen\xED 2\rOstr\xFD\r\nCena: 10 " + kCurrency);
   window.FormMouseMove();
-  EXPECT_EQ(window.Label3, "");
+  EXPECT_EQ(window.HoverLine, "");
   window.CloseMouseMove();
-  EXPECT_EQ(window.Label3, "Ukon\xE8it obchodov\xE1n\xED");
-  window.Label4MouseMove(2);  // no such row: nothing changes
-  EXPECT_EQ(window.Label3, "Ukon\xE8it obchodov\xE1n\xED");
+  EXPECT_EQ(window.HoverLine, "Ukon\xE8it obchodov\xE1n\xED");
+  window.RowMouseMove(2);  // no such row: nothing changes
+  EXPECT_EQ(window.HoverLine, "Ukon\xE8it obchodov\xE1n\xED");
 }
 
 TEST_F(ShopWindowTest, TooLittleMoneyChangesNothing) {
   state.Character.PENIZE = 9;
   Open({Row(1, "zbran", "Me\xE8", 10)});
-  window.Label4Click(1);
-  EXPECT_EQ(window.Label5,
+  window.RowClick(1);
+  EXPECT_EQ(window.MessageLine,
             "Nem\xE1\x9A dostatek pen\xEC"
             "z!!!");
   EXPECT_EQ(state.Character.PENIZE, 9);
   EXPECT_EQ(state.Weapons.at(1).Held, 0);
-  EXPECT_EQ(window.Heading.Label2, kWeHave + "9 " + kCurrency);
+  EXPECT_EQ(window.Heading.Money, kWeHave + "9 " + kCurrency);
 }
 
 TEST_F(ShopWindowTest, ExactMoneyBuysAndRowsNeverRunOut) {
@@ -129,26 +129,26 @@ TEST_F(ShopWindowTest, ExactMoneyBuysAndRowsNeverRunOut) {
             "ile",
             4),
         Row(1, "predmet", "Lektvar", 3)});
-  const int first_left = window.Heading.Label2Left;
-  window.Label4Click(1);
+  const int first_left = window.Heading.MoneyLeft;
+  window.RowClick(1);
   EXPECT_EQ(state.Character.PENIZE, 0);
-  EXPECT_EQ(window.Label5, "Koupil jsi Me\xE8");
+  EXPECT_EQ(window.MessageLine, "Koupil jsi Me\xE8");
   EXPECT_EQ(state.Weapons.at(1).Held, 1);
-  EXPECT_EQ(window.Heading.Label2, kWeHave + "0 " + kCurrency);
-  EXPECT_EQ(window.Heading.Label2Left, first_left + 4);  // one digit fewer, centred again
+  EXPECT_EQ(window.Heading.Money, kWeHave + "0 " + kCurrency);
+  EXPECT_EQ(window.Heading.MoneyLeft, first_left + 4);  // one digit fewer, centred again
 
   state.Character.PENIZE = 100;
-  window.Label4Click(1);
-  window.Label4Click(2);
-  window.Label4Click(3);
-  window.Label4Click(3);
+  window.RowClick(1);
+  window.RowClick(2);
+  window.RowClick(3);
+  window.RowClick(3);
   EXPECT_EQ(state.Weapons.at(1).Held, 2);
   EXPECT_EQ(state.Armours.at(1).Held, 1);
   EXPECT_EQ(state.Items.at(1).Held, 2);
   EXPECT_EQ(state.Character.PENIZE, 100 - 10 - 4 - 3 - 3);
   EXPECT_EQ(window.Offer.size(), 3u);
   EXPECT_EQ(window.RowLabels.size(), 3u);
-  EXPECT_EQ(window.Label5, "Koupil jsi Lektvar");
+  EXPECT_EQ(window.MessageLine, "Koupil jsi Lektvar");
 }
 
 TEST_F(ShopWindowTest, RowOutsideItsCatalogCannotBeBought) {
@@ -156,22 +156,22 @@ TEST_F(ShopWindowTest, RowOutsideItsCatalogCannotBeBought) {
   Open({Row(7, "zbran", "", 0), Row(0, "predmet", "", 0), Row(101, "zbroj", "", 0),
         Row(1, "zbran", "Me\xE8", 10)});
   for (int row = 1; row <= 3; ++row) {
-    window.Label5.clear();
-    window.Label4Click(row);
-    EXPECT_EQ(window.Label5, "Toto zbo\x9E\xED nelze koupit") << row;
+    window.MessageLine.clear();
+    window.RowClick(row);
+    EXPECT_EQ(window.MessageLine, "Toto zbo\x9E\xED nelze koupit") << row;
   }
   EXPECT_EQ(state.Character.PENIZE, 10);
   EXPECT_EQ(state.Weapons.at(7).Held, 0);
   EXPECT_EQ(state.Items.at(1).Held, 0);
-  window.Label4Click(4);
+  window.RowClick(4);
   EXPECT_EQ(state.Weapons.at(1).Held, 1);
 }
 
 TEST_F(ShopWindowTest, ClicksOutsideTheOfferDoNothing) {
   Open({Row(1, "zbran", "Me\xE8", 10)});
-  window.Label4Click(0);
-  window.Label4Click(2);
-  EXPECT_EQ(window.Label5, "");
+  window.RowClick(0);
+  window.RowClick(2);
+  EXPECT_EQ(window.MessageLine, "");
   EXPECT_EQ(state.Character.PENIZE, 10);
 }
 
@@ -179,7 +179,7 @@ TEST_F(ShopWindowTest, CountAtTheTopOfItsFieldStays) {
   state.Weapons.at(1).Held = std::numeric_limits<int16_t>::max();
   state.Character.PENIZE = 20;
   Open({Row(1, "zbran", "Me\xE8", 10)});
-  window.Label4Click(1);
+  window.RowClick(1);
   EXPECT_EQ(state.Weapons.at(1).Held, std::numeric_limits<int16_t>::max());
   EXPECT_EQ(state.Character.PENIZE, 10);
 }

@@ -35,16 +35,16 @@ class LoadListWindowTest : public ::testing::Test {
  protected:
   TempWorkDir dir;
   std::unique_ptr<GameState> state = std::make_unique<GameState>();
-  TForm10 list{*state};
+  LoadListWindow list{*state};
 };
 
 TEST_F(LoadListWindowTest, NewestFirstWithTheDateInCaptions) {
   WriteSave("hrdina.pzv", LocalNoon(2026, 12, 7));
   WriteSave("starsi.pzv", LocalNoon(2025, 1, 2));
   WriteSave("novy.pzv", LocalNoon(2027, 3, 4));
-  WriteSave("poznamky.txt", LocalNoon(2028, 1, 1));        // not a saved position
-  WriteSave("hrdina.pzv.tmp", LocalNoon(2028, 1, 1));      // a write cut short
-  std::filesystem::create_directories("save/slozka.pzv");  // a folder is none either
+  WriteSave("poznamky.txt", LocalNoon(2028, 1, 1));                 // not a saved position
+  WriteSave("hrdina.pzv.tmp", LocalNoon(2028, 1, 1));               // a write cut short
+  std::filesystem::create_directories("save/slozka.pzv");           // a folder is none either
   std::filesystem::create_symlink("hrdina.pzv", "save/odkaz.pzv");  // a link is not followed
 
   list.FormShow();
@@ -85,12 +85,12 @@ TEST_F(LoadListWindowTest, EveryPositionIsKeptAndTwentyShownAtATime) {
   for (std::size_t i = 1; i < list.Entries.size(); ++i) {
     EXPECT_GE(list.Entries[i - 1].Modified, list.Entries[i].Modified);
   }
-  ASSERT_EQ(list.Labels.size(), TForm10::kShown);
+  ASSERT_EQ(list.Labels.size(), LoadListWindow::kShown);
   EXPECT_EQ(list.Labels.back().Caption.substr(0, 10), "pozice101 ");
 
   list.ScrollTo(1000);  // kept within the list: the last page
   EXPECT_EQ(list.ScrollOffset, 100u);
-  ASSERT_EQ(list.Labels.size(), TForm10::kShown);
+  ASSERT_EQ(list.Labels.size(), LoadListWindow::kShown);
   EXPECT_EQ(list.Labels.front().idx, 101);
   EXPECT_EQ(list.Labels.front().Top, 35);
   EXPECT_EQ(list.Labels.back().Caption.substr(0, 8), "pozice1 ");

@@ -70,23 +70,23 @@ class SaveWindowTest : public GamebookFixture {
     Start();
   }
 
-  TSaveForm& Window(PlayingMusicQuery music = {}) {
-    window = std::make_unique<TSaveForm>(State(), session->Store, host, std::move(music));
+  SaveWindow& Window(PlayingMusicQuery music = {}) {
+    window = std::make_unique<SaveWindow>(State(), session->Store, host, std::move(music));
     window->FormShow();
     return *window;
   }
 
-  std::unique_ptr<TSaveForm> window;
+  std::unique_ptr<SaveWindow> window;
 };
 
 TEST_F(SaveWindowTest, ProposesTheDefaultNameAndIsCentredOnTheGameWindow) {
   State().SaveDefaultName = "Kapitola";
-  TSaveForm& form = Window();
+  SaveWindow& form = Window();
   form.CentreOn(1024, 768);
   EXPECT_EQ(form.Kind(), "save");
-  EXPECT_EQ(form.Edit1, "Kapitola");
-  EXPECT_EQ(form.Left, 512 - TSaveForm::kWidth / 2);
-  EXPECT_EQ(form.Top, 384 - TSaveForm::kHeight / 2);
+  EXPECT_EQ(form.NameField, "Kapitola");
+  EXPECT_EQ(form.Left, 512 - SaveWindow::kWidth / 2);
+  EXPECT_EQ(form.Top, 384 - SaveWindow::kHeight / 2);
 }
 
 TEST_F(SaveWindowTest, WritesTheRecordWithItsChangesAndCloses) {
@@ -98,8 +98,8 @@ TEST_F(SaveWindowTest, WritesTheRecordWithItsChangesAndCloses) {
   state.SaveTarget = 50;
   state.World.Variables.Set(7, 42);
 
-  TSaveForm& form = Window([] { return SavedPositionExtras{"les.mp3", 1}; });
-  form.Edit1 = "Ji\xF8\xED";  // "Jiří"
+  SaveWindow& form = Window([] { return SavedPositionExtras{"les.mp3", 1}; });
+  form.NameField = "Ji\xF8\xED";  // "Jiří"
   ASSERT_TRUE(form.UlozitClick());
   EXPECT_TRUE(form.IsClosed());
   EXPECT_TRUE(host.messages.empty());
@@ -129,8 +129,8 @@ TEST_F(SaveWindowTest, WritesTheRecordWithItsChangesAndCloses) {
 TEST_F(SaveWindowTest, WithoutAudioPlayerNoMusicIsRecorded) {
   State().World.MusicName = "stare.mid";
   State().World.MusicKind = 2;
-  TSaveForm& form = Window();
-  form.Edit1 = "ticho";
+  SaveWindow& form = Window();
+  form.NameField = "ticho";
   ASSERT_TRUE(form.UlozitClick());
   const std::string bytes = ReadBytes("save/ticho.pzv");
   EXPECT_EQ(TextAt(bytes, WorldState::kMusicNameOffset), "");
@@ -139,12 +139,12 @@ TEST_F(SaveWindowTest, WithoutAudioPlayerNoMusicIsRecorded) {
 }
 
 TEST_F(SaveWindowTest, SavingTwiceUnderOneNameOverwrites) {
-  TSaveForm& first = Window();
-  first.Edit1 = "hrdina";
+  SaveWindow& first = Window();
+  first.NameField = "hrdina";
   ASSERT_TRUE(first.UlozitClick());
   State().World.Variables.Set(1, 5);
-  TSaveForm& second = Window();
-  second.Edit1 = "hrdina";
+  SaveWindow& second = Window();
+  second.NameField = "hrdina";
   ASSERT_TRUE(second.UlozitClick());
   const std::string bytes = ReadBytes("save/hrdina.pzv");
   ASSERT_EQ(bytes.size(), L::kSize);
@@ -153,8 +153,8 @@ TEST_F(SaveWindowTest, SavingTwiceUnderOneNameOverwrites) {
 }
 
 TEST_F(SaveWindowTest, AnEmptyNameGivesTheExtensionAlone) {
-  TSaveForm& form = Window();
-  form.Edit1.clear();
+  SaveWindow& form = Window();
+  form.NameField.clear();
   ASSERT_TRUE(form.UlozitClick());
   EXPECT_EQ(fs::file_size("save/.pzv"), L::kSize);
 }
@@ -163,8 +163,8 @@ TEST_F(SaveWindowTest, HostileNamesWriteNothingAndKeepTheWindowOpen) {
   const std::vector<std::string> before = FilesHere();
   State().SaveTarget = 9;
   for (const std::string name : {"../x", "a/b", "..", "/tmp/x", "a\\b"}) {
-    TSaveForm& form = Window();
-    form.Edit1 = name;
+    SaveWindow& form = Window();
+    form.NameField = name;
     EXPECT_FALSE(form.UlozitClick()) << name;
     EXPECT_FALSE(form.IsClosed()) << name;
   }
@@ -181,8 +181,8 @@ TEST_F(SaveWindowTest, HostileNamesWriteNothingAndKeepTheWindowOpen) {
 TEST_F(SaveWindowTest, AFailedWriteIsReportedAndTheGameGoesOn) {
   WriteBytes("save", "not a folder");  // the save folder cannot be made
   State().SaveTarget = 9;
-  TSaveForm& form = Window();
-  form.Edit1 = "hrdina";
+  SaveWindow& form = Window();
+  form.NameField = "hrdina";
   EXPECT_FALSE(form.UlozitClick());
   EXPECT_FALSE(form.IsClosed());
   ASSERT_EQ(host.messages.size(), 1u);

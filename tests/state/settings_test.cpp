@@ -18,7 +18,7 @@ class Settings : public testing::Test {
  protected:
   TempWorkDir dir;
   RecordingAudioBackend device;
-  TAudio audio{device};
+  AudioPlayer audio{device};
 };
 
 TEST_F(Settings, NoFileKeepsThePlayersDefaults) {
@@ -91,7 +91,7 @@ TEST_F(Settings, WrittenFileHasFourLinesAndReadsBackTheSame) {
   EXPECT_EQ(ReadBytes("setup.ini"), "False\r\nTrue\r\n0\r\n255");
 
   RecordingAudioBackend other_device;
-  TAudio other{other_device};
+  AudioPlayer other{other_device};
   ASSERT_TRUE(ReadSettings(other));
   EXPECT_FALSE(other.SoundOn);
   EXPECT_TRUE(other.MusicOn);

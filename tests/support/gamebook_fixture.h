@@ -59,7 +59,7 @@ class GamebookFixture : public ::testing::Test {
     return *session;
   }
 
-  TForm1& Form() { return session->Form; }
+  GameWindow& Form() { return session->Form; }
   GameState& State() { return *session->State; }
 
   TempWorkDir dir;

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "ui/answer_prompt.h"
-#include "ui/picture_popup.h"
+#include "ui/answer_prompt_window.h"
+#include "ui/picture_popup_window.h"
 
 namespace qv {
 namespace {
@@ -73,12 +73,12 @@ class TypedTextHostTest : public TextHostTest {
 };
 
 TEST_F(TypedTextHostTest, AnswerPromptTakesALineAndPictureWaitsForEnter) {
-  TForm16 prompt;
+  AnswerPromptWindow prompt;
   prompt.Question = "Heslo?";
   host.RunModal(prompt);
   EXPECT_TRUE(prompt.IsClosed());
   EXPECT_EQ(prompt.Edit, "Ko\xE8ka");
-  TForm13 popup;
+  PicturePopupWindow popup;
   popup.File = "./obrazky/mapa.png";
   popup.Caption = "Mapa kraje";
   host.RunModal(popup);

@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "support/gamebook_fixture.h"
 #include "state/settings_window.h"
+#include "support/gamebook_fixture.h"
 #include "text/text_player.h"
 
 namespace qv {
@@ -135,15 +135,15 @@ TEST_F(TextWindowsTest, SettingsSwitchAndSliders) {
   std::ostringstream out;
   TextInput input(in);
   TextHost host(input, out);
-  TForm15 settings(host);
+  SettingsWindow settings(host);
   host.RunModal(settings);
   const std::string text = out.str();
   EXPECT_TRUE(Has(text, "Settings: sound on, music on")) << text;
   EXPECT_TRUE(Has(text, "Settings: sound off")) << text;
   EXPECT_TRUE(Has(text, "music-volume: the slider goes from 0 to 255, not 300\n")) << text;
   EXPECT_TRUE(settings.IsClosed());
-  EXPECT_FALSE(settings.CheckBox1);
-  EXPECT_EQ(settings.TrackBar1, 9);
+  EXPECT_FALSE(settings.SoundOn);
+  EXPECT_EQ(settings.SoundVolume, 9);
 }
 
 }  // namespace

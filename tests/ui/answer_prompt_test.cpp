@@ -1,17 +1,16 @@
 // The answer prompt and the TEXTOVEOKNO command that opens it.
-#include "ui/answer_prompt.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "support/gamebook_fixture.h"
+#include "ui/answer_prompt_window.h"
 
 namespace qv {
 namespace {
 
 TEST(AnswerPromptWindow, OkClosesAndTheWindowCentresOnTheScreen) {
-  TForm16 window;
+  AnswerPromptWindow window;
   EXPECT_EQ(window.Kind(), "answer");
   window.CentreOnScreen(1024, 768);
   EXPECT_EQ(window.Left, 512 - 211);
@@ -28,7 +27,7 @@ class AnswerPromptCommand : public GamebookFixture {
   // Plays the player: remembers what the window showed, types the answer.
   void Answer(std::vector<std::string> answers) {
     host.on_modal = [this, answers](ModalWindow& window) {
-      auto& prompt = dynamic_cast<TForm16&>(window);
+      auto& prompt = dynamic_cast<AnswerPromptWindow&>(window);
       questions.push_back(prompt.Question);
       fields_at_open.push_back(prompt.Edit);
       left = prompt.Left;

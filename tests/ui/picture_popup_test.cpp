@@ -1,6 +1,4 @@
 // The picture pop-up and the OBRAZEK command that opens it.
-#include "ui/picture_popup.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,12 +6,13 @@
 
 #include "picture_files.h"
 #include "support/gamebook_fixture.h"
+#include "ui/picture_popup_window.h"
 
 namespace qv {
 namespace {
 
 TEST(PicturePopupWindow, CaptionStandsUnderThePictureAndTheWindowCentres) {
-  TForm13 window;
+  PicturePopupWindow window;
   EXPECT_EQ(window.Kind(), "picture");
   window.Width = 40;
   window.Height = 21;
@@ -28,7 +27,7 @@ TEST(PicturePopupWindow, CaptionStandsUnderThePictureAndTheWindowCentres) {
 }
 
 TEST(PicturePopupWindow, HighestPictureKeepsItsCaptionAndCentreInRange) {
-  TForm13 window;
+  PicturePopupWindow window;
   window.Width = INT32_MAX;
   window.Height = INT32_MAX;
   EXPECT_EQ(window.ClientHeight(), INT32_MAX);
@@ -54,13 +53,13 @@ class PictureCommand : public GamebookFixture {
   // Plays the player: remembers the window as it was shown, clicks it.
   void ClickPictures() {
     host.on_modal = [this](ModalWindow& window) {
-      auto& popup = dynamic_cast<TForm13&>(window);
+      auto& popup = dynamic_cast<PicturePopupWindow&>(window);
       shown.push_back(popup);
       popup.PictureClick();
     };
   }
 
-  std::vector<TForm13> shown;
+  std::vector<PicturePopupWindow> shown;
 };
 
 TEST_F(PictureCommand, PictureWithoutSizeTakesItsOwn) {
@@ -70,18 +69,18 @@ TEST_F(PictureCommand, PictureWithoutSizeTakesItsOwn) {
   Start();
   EXPECT_EQ(host.modal_windows, std::vector<std::string>{"picture"});
   ASSERT_EQ(shown.size(), 1u);
-  const TForm13& popup = shown[0];
+  const PicturePopupWindow& popup = shown[0];
   EXPECT_EQ(popup.File, "./obrazky/mapa.png");
   EXPECT_EQ(popup.Width, 40);
   EXPECT_EQ(popup.Height, 20);
-  EXPECT_EQ(popup.Image1.Width, 40);
-  EXPECT_EQ(popup.Image1.Height, 20);
+  EXPECT_EQ(popup.Image.Width, 40);
+  EXPECT_EQ(popup.Image.Height, 20);
   EXPECT_EQ(popup.Caption, "");
   EXPECT_EQ(popup.ClientHeight(), 45);
   EXPECT_EQ(popup.Left, 512 - 20);
   EXPECT_EQ(popup.Top, 384 - 22);
   EXPECT_FALSE(State().World.SheetAllowed);  // the page goes on after the window
-  EXPECT_TRUE(Form().PicturePopup.Image1.Rgba.empty());
+  EXPECT_TRUE(Form().PicturePopup.Image.Rgba.empty());
 }
 
 TEST_F(PictureCommand, GivenSizeIsKeptWithThirtyForTheOneNotGiven) {
@@ -100,8 +99,8 @@ TEST_F(PictureCommand, GivenSizeIsKeptWithThirtyForTheOneNotGiven) {
   EXPECT_EQ(shown[1].Caption, "Hrad \xC8\x65rn\xFD");
   EXPECT_EQ(shown[2].Width, 12);
   EXPECT_EQ(shown[2].Height, 10);
-  EXPECT_EQ(shown[2].Caption, "");       // each pop-up starts without a caption
-  EXPECT_EQ(shown[2].Image1.Width, 40);  // the picture is not scaled
+  EXPECT_EQ(shown[2].Caption, "");      // each pop-up starts without a caption
+  EXPECT_EQ(shown[2].Image.Width, 40);  // the picture is not scaled
 }
 
 TEST_F(PictureCommand, FileNameIsSpelledInUtf8OnDisk) {

@@ -11,8 +11,8 @@
 #include "state/game_state.h"
 #include "ui/about_window.h"
 #include "ui/death_window.h"
-#include "ui/name_entry.h"
-#include "ui/start_menu.h"
+#include "ui/name_entry_window.h"
+#include "ui/start_menu_window.h"
 
 namespace qv {
 namespace {
@@ -28,7 +28,7 @@ class StartMenuTest : public ::testing::Test {
 
   std::unique_ptr<GameState> state = std::make_unique<GameState>();
   InitRecord record;
-  TForm8 menu{*state};
+  StartMenuWindow menu{*state};
 };
 
 TEST_F(StartMenuTest, TitleAndAuthorComeFromTheRecord) {
@@ -52,9 +52,9 @@ TEST_F(StartMenuTest, AuthorLabelKeepsThirtyTwoBytes) {
 }
 
 TEST_F(StartMenuTest, LabelsAndWindowAreCentred) {
-  EXPECT_EQ(TForm8::CentredLeft(100), 70);
-  EXPECT_EQ(TForm8::CentredLeft(101), 69);
-  EXPECT_EQ(TForm8::CentredLeft(300), -30);
+  EXPECT_EQ(StartMenuWindow::CentredLeft(100), 70);
+  EXPECT_EQ(StartMenuWindow::CentredLeft(101), 69);
+  EXPECT_EQ(StartMenuWindow::CentredLeft(300), -30);
   menu.CentreOnScreen(1024, 768);
   EXPECT_EQ(menu.Left, 392);
   EXPECT_EQ(menu.Top, 184);
@@ -111,12 +111,12 @@ TEST_F(StartMenuTest, HoverPictureIsLoadedOnceAndTheBackgroundPutsAllBack) {
   EXPECT_EQ(menu.ButtonPicture(MenuButton::Load), "tlacitko_2");
   EXPECT_TRUE(menu.ButtonMouseEnter(MenuButton::Exit));
   EXPECT_EQ(menu.ButtonPicture(MenuButton::Exit), "tlacitko_4b");
-  EXPECT_EQ(TForm8::HoverPicture(MenuButton::About), "tlacitko_3b");
+  EXPECT_EQ(StartMenuWindow::HoverPicture(MenuButton::About), "tlacitko_3b");
 }
 
 TEST(NameEntryTest, EnterOrOkTakesTheNameCutToOneHundred) {
   auto state = std::make_unique<GameState>();
-  TForm14 entry(*state);
+  NameEntryWindow entry(*state);
   EXPECT_EQ(entry.Kind(), "name");
   EXPECT_EQ(entry.Prompt, "Zadej jm\xE9no sv\xE9 postavy:");
   EXPECT_EQ(entry.Label, "Jm\xE9no:");
@@ -140,7 +140,7 @@ TEST(NameEntryTest, EnterOrOkTakesTheNameCutToOneHundred) {
 }
 
 TEST(AboutWindowTest, TextsAreTheEnginesOwn) {
-  TForm9 about;
+  AboutWindow about;
   EXPECT_EQ(about.Kind(), "about");
   ASSERT_EQ(about.Lines.size(), 5u);
   EXPECT_EQ(about.Lines[0],
@@ -159,7 +159,7 @@ TEST(AboutWindowTest, TextsAreTheEnginesOwn) {
 
 TEST(AboutWindowTest, LinkOpensThePageAndAnythingElseCloses) {
   RecordingHost host;
-  TForm9 about;
+  AboutWindow about;
   about.FormShow(392, 184);
   EXPECT_EQ(about.Left, 392);
   EXPECT_EQ(about.Top, 184);
@@ -179,18 +179,18 @@ TEST(AboutWindowTest, LinkOpensThePageAndAnythingElseCloses) {
 
 TEST(DeathWindowTest, ClickOrAnyKeyEndsTheProgram) {
   RecordingHost host;
-  TForm12 death(host);
+  DeathWindow death(host);
   EXPECT_EQ(death.Kind(), "death");
   EXPECT_EQ(death.File, "./grafika/smrtcool.jpg");
-  EXPECT_EQ(TForm12::kWidth, 210);
-  EXPECT_EQ(TForm12::kHeight, 180);
+  EXPECT_EQ(DeathWindow::kWidth, 210);
+  EXPECT_EQ(DeathWindow::kHeight, 180);
   EXPECT_EQ(death.Left, 0);
   EXPECT_EQ(death.Top, 0);
   death.PictureClick();
   EXPECT_TRUE(host.ProgramEnded());
 
   RecordingHost other;
-  TForm12 by_key(other);
+  DeathWindow by_key(other);
   by_key.FormKeyPress(kEscapeKey);
   EXPECT_TRUE(other.ProgramEnded());
 }

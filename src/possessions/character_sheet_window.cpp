@@ -1,4 +1,4 @@
-#include "possessions/character_sheet.h"
+#include "possessions/character_sheet_window.h"
 
 #include "parser/wrapping_arithmetic.h"
 
@@ -55,28 +55,34 @@ std::string ArmourLine(const Armour& armour) {
 std::string_view RaiseHint(RaiseIndex k) {
   switch (k) {
     case kRaiseZivoty:
-      return "Zv\xFD\x9A" "en\xED po\xE8tu \x9Eivot\xF9 ";  // Zvýšení počtu životů
+      return "Zv\xFD\x9A"
+             "en\xED po\xE8tu \x9Eivot\xF9 ";  // Zvýšení počtu životů
     case kRaiseMana:
-      return "Zv\xFD\x9A" "en\xED \xFArovn\xEC many ";  // Zvýšení úrovně many
+      return "Zv\xFD\x9A"
+             "en\xED \xFArovn\xEC many ";  // Zvýšení úrovně many
     case kRaiseSila:
-      return "Zv\xFD\x9A" "en\xED s\xEDly ";  // Zvýšení síly
+      return "Zv\xFD\x9A"
+             "en\xED s\xEDly ";  // Zvýšení síly
     case kRaiseObratnost:
-      return "Zv\xFD\x9A" "en\xED obratnosti ";
+      return "Zv\xFD\x9A"
+             "en\xED obratnosti ";
     case kRaiseEnergie:
-      return "Zv\xFD\x9A" "en\xED energie ";
+      return "Zv\xFD\x9A"
+             "en\xED energie ";
     case kRaiseRychlost:
-      return "Zv\xFD\x9A" "en\xED rychlosti ";
+      return "Zv\xFD\x9A"
+             "en\xED rychlosti ";
   }
   return {};
 }
 
-void TForm2::FormShow() {
+void CharacterSheetWindow::FormShow() {
   XPinfo.clear();
   FillLines();
   RefreshButtons();
 }
 
-void TForm2::FillLines() {
+void CharacterSheetWindow::FillLines() {
   const CharacterState& hero = State.Character;
   Jmeno = hero.Name.str();
   XP = ValueOf(hero.ZKUSENOSTI);
@@ -90,7 +96,7 @@ void TForm2::FillLines() {
   Zbroj = ArmourLine(hero.CurrentArmour);
 }
 
-void TForm2::RefreshButtons() {
+void CharacterSheetWindow::RefreshButtons() {
   const CharacterState& hero = State.Character;
   for (std::size_t k = 0; k < kRaiseCount; ++k) {
     RaiseVisible[k] = hero.ZKUSENOSTI >= hero.RaiseCost[k];
@@ -98,11 +104,11 @@ void TForm2::RefreshButtons() {
   if (HideMana) RaiseVisible[kRaiseMana] = false;
 }
 
-void TForm2::RaiseMouseMove(RaiseIndex k) {
+void CharacterSheetWindow::RaiseMouseMove(RaiseIndex k) {
   XPinfo = std::string(RaiseHint(k)) + std::to_string(State.Character.RaiseCost[k]) + " XP";
 }
 
-void TForm2::RaiseClick(RaiseIndex k) {
+void CharacterSheetWindow::RaiseClick(RaiseIndex k) {
   // A hidden button cannot be clicked: it is not there.
   if (!RaiseVisible[k]) return;
   CharacterState& hero = State.Character;
@@ -115,7 +121,7 @@ void TForm2::RaiseClick(RaiseIndex k) {
   RefreshButtons();
 }
 
-void TForm2::CentreOnScreen(int screen_width, int screen_height) {
+void CharacterSheetWindow::CentreOnScreen(int screen_width, int screen_height) {
   Left = screen_width / 2 - kWidth / 2;
   Top = screen_height / 2 - kHeight / 2;
 }

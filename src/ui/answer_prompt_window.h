@@ -1,4 +1,4 @@
-// TForm16, the answer prompt: a question, a one-line answer field and an
+// AnswerPromptWindow (TForm16): the answer prompt: a question, a one-line answer field and an
 // "ok" picture that closes it. Enter does nothing; only the click on "ok"
 // ends the prompt, so an answer cannot be sent by accident.
 #pragma once
@@ -13,7 +13,7 @@ namespace qv {
 // "Zadej odpověď": the question when the gamebook asks none.
 inline constexpr std::string_view kDefaultAnswerQuestion = "Zadej odpov\xEC\xEF";
 
-class TForm16 : public ModalWindow {
+class AnswerPromptWindow : public ModalWindow {
  public:
   static constexpr int kWidth = 423;
   static constexpr int kHeight = 245;

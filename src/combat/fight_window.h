@@ -1,4 +1,4 @@
-// TSouboj, the fight window as a model: one opponent, fought in rounds.
+// FightWindow (TSouboj): the fight window as a model: one opponent, fought in rounds.
 //
 // A round starts when the player clicks an attack he knows; it then runs to
 // its end (the enemy strikes first, the player's attack second, costs and
@@ -63,7 +63,7 @@ struct FightListButton {
 
 enum class UseList { None, Items, Spells };
 
-class TSouboj : public ModalWindow {
+class FightWindow : public ModalWindow {
  public:
   static constexpr int kWidth = 682;
   static constexpr int kHeight = 600;
@@ -86,7 +86,7 @@ class TSouboj : public ModalWindow {
   static constexpr int kSpellFontSize = 11;
   static constexpr std::string_view kBackgroundPicture = "pozadi_bitva";
 
-  TSouboj(GameState& state, Host& host, RandomSource& random, GameFiles& files, Enemy& enemy);
+  FightWindow(GameState& state, Host& host, RandomSource& random, GameFiles& files, Enemy& enemy);
 
   std::string_view Kind() const override { return "fight"; }
 
@@ -132,11 +132,11 @@ class TSouboj : public ModalWindow {
   void KouzlaMouseEnter();
   void KouzlaClick();
   // Moving over the picture or the window's free area.
-  void Image1MouseMove();
+  void BackgroundMouseMove();
   // Moving over the right panel.
   void PanelMouseMove();
   // A click on the picture closes the window once the fight is over.
-  void Image1Click();
+  void BackgroundClick();
 
   // --- The model the views draw ----------------------------------------------
 
@@ -171,8 +171,8 @@ class TSouboj : public ModalWindow {
   std::string Popis_akce;
   std::string Popis_akce_cost;
   Colour Popis_akce_costColour = kFightPurple;
-  std::string Label31;  // "Energie: " cost of the hovered attack
-  std::string Label32;  // "Mana: " cost, empty when mana is hidden
+  std::string EnergyCostLine;  // Label31, "Energie: " cost of the hovered attack
+  std::string ManaCostLine;    // Label32, "Mana: " cost, empty when mana is hidden
   bool CostLabelsVisible = false;
   std::string NoAttackNotice;  // kNoAttackKnown when no attack label exists
 
@@ -214,7 +214,7 @@ class TSouboj : public ModalWindow {
 };
 
 template <class Handler>
-void TSouboj::Guarded(Handler handler) {
+void FightWindow::Guarded(Handler handler) {
   if (IsClosed() || Ended()) return;
   try {
     handler();

@@ -1,5 +1,5 @@
 // Opening the fight window, and the handlers of its picture and panels.
-#include "combat/tsouboj.h"
+#include "combat/fight_window.h"
 
 #include "combat/outcome_text.h"
 #include "data/catalog_loader.h"
@@ -21,11 +21,11 @@ bool AllowedBy(const std::string& value) { return UpCaseAscii(value) != "NE"; }
 
 }  // namespace
 
-TSouboj::TSouboj(GameState& state, Host& host_in, RandomSource& random, GameFiles& files,
-                 Enemy& enemy_in)
+FightWindow::FightWindow(GameState& state, Host& host_in, RandomSource& random, GameFiles& files,
+                         Enemy& enemy_in)
     : State(state), host(host_in), Random(random), Files(files), enemy(enemy_in) {}
 
-void TSouboj::Open(std::span<const param> attributes) {
+void FightWindow::Open(std::span<const param> attributes) {
   FightOver = false;
   Random.ReseedFromClock();
   NoDeath = 0;
@@ -79,7 +79,7 @@ void TSouboj::Open(std::span<const param> attributes) {
 
 // Attributes in text order; a later one overrides an earlier one, and ZRANEN
 // counts from the MaxLives known when it comes.
-void TSouboj::ReadAttributes(std::span<const param> attributes) {
+void FightWindow::ReadAttributes(std::span<const param> attributes) {
   for (const param& p : attributes) {
     if (p.Name == "JMENO") {
       enemy.Name = p.Value;
@@ -111,18 +111,18 @@ void TSouboj::ReadAttributes(std::span<const param> attributes) {
   }
 }
 
-std::string TSouboj::FillOutcomeText(std::string_view text) const {
+std::string FightWindow::FillOutcomeText(std::string_view text) const {
   return qv::FillOutcomeText(text, Outcome);
 }
 
-void TSouboj::DrawLine(FightLine line) { RedrawLine(Lines, line, enemy, State); }
+void FightWindow::DrawLine(FightLine line) { RedrawLine(Lines, line, enemy, State); }
 
-void TSouboj::ShowListButtons(bool shown) {
+void FightWindow::ShowListButtons(bool shown) {
   Predmety.Visible = shown;
   Kouzla.Visible = shown;
 }
 
-void TSouboj::Image1MouseMove() {
+void FightWindow::BackgroundMouseMove() {
   Guarded([&] {
     CostLabelsVisible = false;
     Summary3.clear();
@@ -132,7 +132,7 @@ void TSouboj::Image1MouseMove() {
   });
 }
 
-void TSouboj::PanelMouseMove() {
+void FightWindow::PanelMouseMove() {
   Guarded([&] {
     Summary3.clear();
     Popis_akce.clear();
@@ -142,7 +142,7 @@ void TSouboj::PanelMouseMove() {
 
 // The window has closed itself by the time the fight is over; the click is
 // what closes it for a view that keeps it up until then.
-void TSouboj::Image1Click() {
+void FightWindow::BackgroundClick() {
   if (FightOver) Close();
 }
 

@@ -1,4 +1,4 @@
-// TForm8, the main menu: the program's main window. It shows the gamebook's
+// StartMenuWindow (TForm8): the main menu: the program's main window. It shows the gamebook's
 // title and author under four picture buttons (new game, load, about, exit)
 // and hands over to the name entry, the game window, the load list or the
 // about window. Closing it ends the program.
@@ -22,7 +22,7 @@ inline constexpr std::string_view kApplicationTitle = "Quarvelin";
 enum class MenuButton { NewGame = 0, Load = 1, About = 2, Exit = 3 };
 inline constexpr std::size_t kMenuButtonCount = 4;
 
-class TForm8 {
+class StartMenuWindow {
  public:
   static constexpr int kWidth = 240;
   static constexpr int kHeight = 400;
@@ -33,7 +33,7 @@ class TForm8 {
   static constexpr std::string_view kBackgroundPicture = "menu";
   static constexpr std::string_view kTitlePicture = "titulek";
 
-  explicit TForm8(GameState& state) : state_(state) {}
+  explicit StartMenuWindow(GameState& state) : state_(state) {}
 
   // Takes the title, the author line and the ask-for-name flag from the
   // initialization record read while the menu is created. Not called when

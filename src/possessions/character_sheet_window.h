@@ -1,4 +1,4 @@
-// TForm2, the character sheet: the hero's name, experience, attributes,
+// CharacterSheetWindow (TForm2): the character sheet: the hero's name, experience, attributes,
 // weapon and armour, and six buttons that spend experience points on
 // raising an attribute by one. Every raise makes its own price grow by its
 // own step. A button is shown only while its price can be paid, so the sheet
@@ -18,9 +18,11 @@ namespace qv {
 
 // The sheet's texts (Windows-1250).
 namespace sheet_text {
-inline constexpr std::string_view kExperience = "Zku\x9A" "enosti";  // Zkušenosti
-inline constexpr std::string_view kLives = "\x8Eivoty";           // Životy
-inline constexpr std::string_view kStrength = "S\xEDla";          // Síla
+inline constexpr std::string_view kExperience =
+    "Zku\x9A"
+    "enosti";                                             // Zkušenosti
+inline constexpr std::string_view kLives = "\x8Eivoty";   // Životy
+inline constexpr std::string_view kStrength = "S\xEDla";  // Síla
 inline constexpr std::string_view kSpeed = "Rychlost";
 inline constexpr std::string_view kMana = "Mana";
 inline constexpr std::string_view kDexterity = "Obratnost";
@@ -36,7 +38,7 @@ std::string WeaponLine(const Weapon& weapon);
 // ", útok -" penalty before the ")" when the attack penalty is above 0.
 std::string ArmourLine(const Armour& armour);
 
-class TForm2 : public ModalWindow {
+class CharacterSheetWindow : public ModalWindow {
  public:
   static constexpr int kWidth = 421;
   static constexpr int kHeight = 245;
@@ -55,7 +57,7 @@ class TForm2 : public ModalWindow {
       {40, 144},   // speed
   }};
 
-  explicit TForm2(GameState& state) : State(state) {}
+  explicit CharacterSheetWindow(GameState& state) : State(state) {}
 
   std::string_view Kind() const override { return "sheet"; }
 
@@ -69,7 +71,7 @@ class TForm2 : public ModalWindow {
   void RaiseClick(RaiseIndex k);
   // The mouse over the close button / over the picture.
   void KrizekMouseMove() { XPinfo = sheet_text::kClose; }
-  void Image1MouseMove() { XPinfo.clear(); }
+  void BackgroundMouseMove() { XPinfo.clear(); }
 
   // Closing: the close button, a click beside the picture, any key. A
   // countdown running out closes the sheet the same way.
@@ -90,11 +92,11 @@ class TForm2 : public ModalWindow {
   // The skin hides mana: its caption, value and raise button stay hidden.
   bool HideMana = false;
 
-  std::string Jmeno;  // heading: the hero's name
-  std::string XP;     // the experience value
+  std::string Jmeno;                                             // heading: the hero's name
+  std::string XP;                                                // the experience value
   std::string Zivoty, Mana, Sila, Obratnost, Rychlost, Energie;  // value lines
   std::string Zbran, Zbroj;                                      // weapon and armour lines
-  std::string XPinfo;  // the hint line
+  std::string XPinfo;                                            // the hint line
   std::array<bool, kRaiseCount> RaiseVisible{};
   int Left = 0;
   int Top = 0;

@@ -1,4 +1,4 @@
-#include "ui/start_menu.h"
+#include "ui/start_menu_window.h"
 
 #include <array>
 
@@ -13,7 +13,7 @@ constexpr std::array<std::string_view, kMenuButtonCount> kHoverPictures = {
 
 }  // namespace
 
-void TForm8::FormCreate(const InitRecord& record) {
+void StartMenuWindow::FormCreate(const InitRecord& record) {
   ApplicationTitle = record.Title.str();
   GameTitle = record.Title.str();
   AuthorLabel = record.AuthorLine.str() + ": ";
@@ -21,18 +21,18 @@ void TForm8::FormCreate(const InitRecord& record) {
   AskName = record.AskName == 1;
 }
 
-void TForm8::CentreOnScreen(int screen_width, int screen_height) {
+void StartMenuWindow::CentreOnScreen(int screen_width, int screen_height) {
   Left = (screen_width - kWidth) / 2;
   Top = (screen_height - kHeight) / 2;
 }
 
-StartAction TForm8::NewGameClick() {
+StartAction StartMenuWindow::NewGameClick() {
   state_.LoadRequested = false;
   state_.LoadFileName.clear();
   return AskName ? StartAction::OpenNameEntry : StartAction::OpenGame;
 }
 
-StartAction TForm8::Click(MenuButton button) {
+StartAction StartMenuWindow::Click(MenuButton button) {
   switch (button) {
     case MenuButton::NewGame:
       return NewGameClick();
@@ -46,7 +46,7 @@ StartAction TForm8::Click(MenuButton button) {
   return StartAction::None;
 }
 
-StartAction TForm8::FormKeyPress(char key) {
+StartAction StartMenuWindow::FormKeyPress(char key) {
   switch (key) {
     case kEnterKey:
     case '1':
@@ -62,15 +62,19 @@ StartAction TForm8::FormKeyPress(char key) {
   }
 }
 
-bool TForm8::ButtonMouseEnter(MenuButton button) {
+bool StartMenuWindow::ButtonMouseEnter(MenuButton button) {
   bool& lit = Lit[Index(button)];
   if (lit) return false;
   lit = true;
   return true;
 }
 
-std::string_view TForm8::NormalPicture(MenuButton button) { return kNormalPictures[Index(button)]; }
+std::string_view StartMenuWindow::NormalPicture(MenuButton button) {
+  return kNormalPictures[Index(button)];
+}
 
-std::string_view TForm8::HoverPicture(MenuButton button) { return kHoverPictures[Index(button)]; }
+std::string_view StartMenuWindow::HoverPicture(MenuButton button) {
+  return kHoverPictures[Index(button)];
+}
 
 }  // namespace qv

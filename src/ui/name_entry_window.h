@@ -1,4 +1,4 @@
-// TForm14, the name entry: a full-screen window where the player names the
+// NameEntryWindow (TForm14): the name entry: a full-screen window where the player names the
 // hero before a new game, for gamebooks whose record asks for it. Enter or
 // "ok" takes the name (an empty one too) and the game window follows.
 #pragma once
@@ -17,7 +17,7 @@ inline constexpr std::string_view kNameEntryPrompt = "Zadej jm\xE9no sv\xE9 post
 // "Jméno:"
 inline constexpr std::string_view kNameEntryLabel = "Jm\xE9no:";
 
-class TForm14 : public ModalWindow {
+class NameEntryWindow : public ModalWindow {
  public:
   // Placement around the window's centre (the views lay it out).
   static constexpr int kPromptAbove = 70;  // the prompt's vertical centre
@@ -28,7 +28,7 @@ class TForm14 : public ModalWindow {
   static constexpr std::string_view kBackgroundPicture = "pozadi_postava";
   static constexpr std::string_view kOkPicture = "ok";
 
-  explicit TForm14(GameState& state) : state_(state) {}
+  explicit NameEntryWindow(GameState& state) : state_(state) {}
 
   std::string_view Kind() const override { return "name"; }
 

@@ -1,4 +1,4 @@
-// TForm1, the game window as a model: the interpreter that turns one
+// GameWindow (TForm1): the game window as a model: the interpreter that turns one
 // location into a page (ChangeLoc), the page itself, the message lines, the
 // menu, and the window's own input (option clicks, links, the 100 ms timer,
 // scrolling). Views draw it and turn input into calls of its handlers.
@@ -22,10 +22,10 @@
 #include "parser/random_source.h"
 #include "parser/tag_store.h"
 #include "state/game_state.h"
-#include "state/settings_window.h"
 #include "state/saved_position.h"
-#include "ui/answer_prompt.h"
-#include "ui/picture_popup.h"
+#include "state/settings_window.h"
+#include "ui/answer_prompt_window.h"
+#include "ui/picture_popup_window.h"
 #include "ui/tle_label.h"
 
 namespace qv {
@@ -59,9 +59,9 @@ struct PageLocals {
   int32_t AnswerSlot = 0;     // TEXTOVEOKNO RETEZEC
 };
 
-class TForm1 {
+class GameWindow {
  public:
-  TForm1(GameState& state, LocationStore& store, Host& host, RandomSource& random);
+  GameWindow(GameState& state, LocationStore& store, Host& host, RandomSource& random);
 
   // --- The interpreter -----------------------------------------------------
 
@@ -103,18 +103,18 @@ class TForm1 {
 
   // A click on a menu option or "Pokračovat": the pending assignments, the
   // redirect step, then ChangeLoc(NextLocation).
-  void Button1Click();
+  void OptionClick();  // Button1Click
   // Mouse over menu option n (1-based) or away from every option.
   void HoverOption(int n);
   void LeaveOptions();
   // A click on text block n / in-text picture n (1-based).
-  void MaintextClick(int n);
-  void Image1Click(int n);
+  void TextBlockClick(int n);  // MaintextClick
+  void PictureClick(int n);    // Image1Click
   // The deferred change of a text or picture link.
   void ControlForceLoad();
   void FormMouseMove() { ControlForceLoad(); }
   // Every 100 ms.
-  void TimerTimer();
+  void TimerTick();  // TimerTimer
   // Scrolling the column: +100/-100 for keys, +150/-150 per wheel notch.
   void ScrollColumn(int delta);
   // "Nápověda": shows or takes away the help block.
@@ -123,7 +123,7 @@ class TForm1 {
   void PostavaClick();
   void VybaveniClick();
   // "Audio": the settings window, centred on the game window.
-  void Label5Click();
+  void AudioClick();  // Label5Click
 
   // Switches the location source to the library named `name` (empty: back
   // to the gamebook's own locations) and records it in RedirectName.
@@ -183,12 +183,12 @@ class TForm1 {
 
   // The small windows the page's tags open (TEXTOVEOKNO, OBRAZEK); reused
   // from one opening to the next.
-  TForm16 AnswerPrompt;
-  TForm13 PicturePopup;
-  TForm15 SettingsWindow{host};
+  AnswerPromptWindow AnswerPrompt;
+  PicturePopupWindow PicturePopup;
+  SettingsWindow AudioSettings{host};
 
   // The audio player of the session; null without the sound library.
-  TAudio* Audio = nullptr;
+  AudioPlayer* Audio = nullptr;
 
   // The opponent of the fights (SOUBOJ): a fight's attributes that a tag
   // leaves out keep the values of the fight before.

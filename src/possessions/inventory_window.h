@@ -1,4 +1,4 @@
-// TInventory, the inventory window: four lists of what the hero carries
+// InventoryWindow (TInventory): the inventory window: four lists of what the hero carries
 // outside a fight (story objects, items, spare weapons, spare armour).
 // Hovering an entry describes it in Status; clicking uses an item, equips a
 // weapon or armour in place of the current one, or shows an object's
@@ -16,25 +16,27 @@
 #include "host/host.h"
 #include "host/window.h"
 #include "state/game_state.h"
-#include "ui/picture_popup.h"
+#include "ui/picture_popup_window.h"
 #include "ui/tle_label.h"
 
 namespace qv {
 
 namespace inventory_text {
-inline constexpr std::string_view kObjects = "P\xF8" "edm\xECty";   // Předměty
-inline constexpr std::string_view kItems = "Invent\xE1\xF8";        // Inventář
-inline constexpr std::string_view kWeapons = "Zbran\xEC a zbroje";  // Zbraně a zbroje
-inline constexpr std::string_view kClose = "Zav\xF8\xEDt";          // Zavřít
+inline constexpr std::string_view kObjects =
+    "P\xF8"
+    "edm\xECty";                                                           // Předměty
+inline constexpr std::string_view kItems = "Invent\xE1\xF8";               // Inventář
+inline constexpr std::string_view kWeapons = "Zbran\xEC a zbroje";         // Zbraně a zbroje
+inline constexpr std::string_view kClose = "Zav\xF8\xEDt";                 // Zavřít
 inline constexpr std::string_view kWeaponTaken = "Chopil ses zbran\xEC ";  // Chopil ses zbraně
-inline constexpr std::string_view kArmourPutOn = "Obl\xE9kl jsi zbroj ";  // Oblékl jsi zbroj
+inline constexpr std::string_view kArmourPutOn = "Obl\xE9kl jsi zbroj ";   // Oblékl jsi zbroj
 }  // namespace inventory_text
 
 // The currency name as the money line shows it: the first letter in upper
 // case when it is one of a..z.
 std::string CurrencyCaption(std::string_view currency_name);
 
-class TInventory : public ModalWindow {
+class InventoryWindow : public ModalWindow {
  public:
   static constexpr int kWidth = 670;
   static constexpr int kHeight = 603;
@@ -50,7 +52,7 @@ class TInventory : public ModalWindow {
   using Clock = std::function<int64_t()>;
 
   // The clock defaults to the system's steady clock.
-  TInventory(GameState& state, Host& host, Clock clock = {});
+  InventoryWindow(GameState& state, Host& host, Clock clock = {});
 
   std::string_view Kind() const override { return "inventory"; }
 
@@ -72,7 +74,7 @@ class TInventory : public ModalWindow {
 
   // The mouse over the background picture: Status and Status2 are cleared
   // once the clock has moved on since the last use or equip.
-  void Image1MouseMove();
+  void BackgroundMouseMove();
   // The mouse over the close picture.
   void KrizekMouseMove() { Status = inventory_text::kClose; }
 
@@ -91,8 +93,8 @@ class TInventory : public ModalWindow {
   GameState& State;
   Host& host;
 
-  std::string Label9;  // the currency name, first letter in upper case
-  std::string Prachy;  // PENIZE
+  std::string CurrencyLabel;  // Label9, the currency name, first letter in upper case
+  std::string Prachy;         // PENIZE
   std::vector<TLELabel> Objects;
   std::vector<TLELabel> Items;
   std::vector<TLELabel> Weapons;
@@ -103,7 +105,7 @@ class TInventory : public ModalWindow {
   int Top = 0;
 
   // The object picture pop-up, on black.
-  TForm13 PictureWindow;
+  PicturePopupWindow PictureWindow;
 
  private:
   // Runs a handler; a condition that cannot be evaluated abandons it with

@@ -1,4 +1,4 @@
-// TForm13, the picture pop-up: one picture with a caption line under it,
+// PicturePopupWindow (TForm13): the picture pop-up: one picture with a caption line under it,
 // closed by a click on the picture. The picture is drawn unscaled from the
 // top left, cut at the window's edge when the window is smaller.
 #pragma once
@@ -14,7 +14,7 @@
 
 namespace qv {
 
-class TForm13 : public ModalWindow {
+class PicturePopupWindow : public ModalWindow {
  public:
   // The caption line's room under the picture.
   static constexpr int kCaptionRoom = 25;
@@ -23,7 +23,7 @@ class TForm13 : public ModalWindow {
   std::string_view Kind() const override { return "picture"; }
 
   std::string File;     // the picture's path as the gamebook names it (Windows-1250)
-  Picture Image1;       // the decoded picture while the window is up
+  Picture Image;        // Image1, the decoded picture while the window is up
   int Width = 30;       // of the picture area (the client width)
   int Height = 30;      // of the picture area
   std::string Caption;  // Label1, centred under the picture

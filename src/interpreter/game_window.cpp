@@ -1,4 +1,4 @@
-#include "interpreter/tform1.h"
+#include "interpreter/game_window.h"
 
 #include <algorithm>
 #include <string>
@@ -21,7 +21,8 @@ constexpr Colour kGrey = 0x808080;
 constexpr Colour kWhite = 0xFFFFFF;
 // "Parametr lokace je 0, zřejmě došlo k chybě!"
 constexpr std::string_view kZeroLocationMessage =
-    "Parametr lokace je 0, z\xF8" "ejm\xEC do\x9Alo k chyb\xEC!";
+    "Parametr lokace je 0, z\xF8"
+    "ejm\xEC do\x9Alo k chyb\xEC!";
 // A countdown may show a page under a window of the page before it, which
 // may open a window of its own; one level further the windows would pile up
 // every second for as long as the player waits.
@@ -29,12 +30,12 @@ constexpr std::size_t kPagesUnderWindows = 2;
 
 }  // namespace
 
-TForm1::TForm1(GameState& state, LocationStore& store, Host& host_in, RandomSource& random)
+GameWindow::GameWindow(GameState& state, LocationStore& store, Host& host_in, RandomSource& random)
     : State(state), Store(store), host(host_in), Random(random) {}
 
 // --- ChangeLoc -------------------------------------------------------------
 
-void TForm1::ChangeLoc(int32_t n) {
+void GameWindow::ChangeLoc(int32_t n) {
   ShowPage(n);
   // The outermost call shows the page of a countdown that closed the windows
   // of the pages inside it, once those windows and pages are all gone.
@@ -45,7 +46,7 @@ void TForm1::ChangeLoc(int32_t n) {
   }
 }
 
-void TForm1::ShowPage(int32_t n) {
+void GameWindow::ShowPage(int32_t n) {
   DeferredTarget = 0;
   Timer = Countdown{};
 
@@ -121,7 +122,7 @@ void TForm1::ShowPage(int32_t n) {
   Pending.PendingPrePrefix.clear();
 }
 
-void TForm1::RunTags(std::span<TagEntry> tags, uint64_t generation) {
+void GameWindow::RunTags(std::span<TagEntry> tags, uint64_t generation) {
   for (std::size_t i = 0; i < tags.size(); ++i) {
     TagEntry& tag = tags[i];
     CurrentLink = LinkFields{};
@@ -139,7 +140,7 @@ void TForm1::RunTags(std::span<TagEntry> tags, uint64_t generation) {
   }
 }
 
-bool TForm1::PassesConditions(std::span<TagEntry> tags, std::size_t index) {
+bool GameWindow::PassesConditions(std::span<TagEntry> tags, std::size_t index) {
   TagEntry& tag = tags[index];
   bool passes = true;
   const int32_t depth = std::clamp(tag.ConditionCount, 0, kMaxBlockDepth);
@@ -163,7 +164,7 @@ bool TForm1::PassesConditions(std::span<TagEntry> tags, std::size_t index) {
   return passes;
 }
 
-void TForm1::FinishPage() {
+void GameWindow::FinishPage() {
   const WorldState& world = State.World;
   LocationLabelVisible = world.ShowLocationNumbers >= 1;
   LocationLabel = "<" + std::to_string(world.Location) + ">";
@@ -196,7 +197,7 @@ void TForm1::FinishPage() {
   MenuFrameHeight = 30 * count + 40;
 }
 
-bool TForm1::RunPageWindow(ModalWindow& window) {
+bool GameWindow::RunPageWindow(ModalWindow& window) {
   page_windows_.push_back(&window);
   // The window leaves the list however the modal loop ends.
   struct Opened {
@@ -207,7 +208,7 @@ bool TForm1::RunPageWindow(ModalWindow& window) {
   return countdown_target_ == 0;
 }
 
-void TForm1::CloseWindowsForCountdown(int32_t target) {
+void GameWindow::CloseWindowsForCountdown(int32_t target) {
   Timer = Countdown{};
   DeferredTarget = 0;
   countdown_target_ = target;
@@ -219,19 +220,19 @@ void TForm1::CloseWindowsForCountdown(int32_t target) {
 
 // --- Message lines ---------------------------------------------------------
 
-void TForm1::AddInfoLine(std::string_view text) {
+void GameWindow::AddInfoLine(std::string_view text) {
   if (!InfoEnabled) return;
   for (std::size_t i = InfoLines.size() - 1; i > 0; --i) InfoLines[i] = InfoLines[i - 1];
   InfoLines[0] = InfoLine{std::string(text), kWhite};
 }
 
-void TForm1::SetInfoColour(std::string_view colour_text) {
+void GameWindow::SetInfoColour(std::string_view colour_text) {
   InfoLines[0].LineColour = ParseColour(colour_text);
 }
 
-void TForm1::ShowInfoLines() { History = InfoLines; }
+void GameWindow::ShowInfoLines() { History = InfoLines; }
 
-void TForm1::Report(std::string_view text, std::string_view colour_text) {
+void GameWindow::Report(std::string_view text, std::string_view colour_text) {
   AddInfoLine(text);
   SetInfoColour(colour_text);
   ShowInfoLines();
@@ -239,7 +240,7 @@ void TForm1::Report(std::string_view text, std::string_view colour_text) {
 
 // --- The column ------------------------------------------------------------
 
-const Font& TForm1::FontOf(FontRole role) const {
+const Font& GameWindow::FontOf(FontRole role) const {
   switch (role) {
     case FontRole::Courier:
       return Fonts.Courier;
@@ -251,7 +252,7 @@ const Font& TForm1::FontOf(FontRole role) const {
   return Fonts.Maintext;
 }
 
-TXLabel& TForm1::AddTextBlock(TXLabel block) {
+TXLabel& GameWindow::AddTextBlock(TXLabel block) {
   Font font = FontOf(block.Role);
   font.Style = block.Style;
   const TextSize size = host.MeasureText(font, block.Text);
@@ -279,7 +280,7 @@ TXLabel& TForm1::AddTextBlock(TXLabel block) {
   return TextBlocks.back();
 }
 
-TXImage& TForm1::AddPicture(TXImage picture, int shift_x, std::optional<int> shift_y) {
+TXImage& GameWindow::AddPicture(TXImage picture, int shift_x, std::optional<int> shift_y) {
   picture.Left = SaturatedSum({GameWindowLayout::kColumnLeft, shift_x});
   picture.PreviousPicture = 0;
   picture.UnderText = 0;
@@ -307,17 +308,17 @@ TXImage& TForm1::AddPicture(TXImage picture, int shift_x, std::optional<int> shi
 
 // --- Input -----------------------------------------------------------------
 
-void TForm1::RedirectTo(std::string_view name) {
+void GameWindow::RedirectTo(std::string_view name) {
   const TMyPlugin* library = name.empty() ? nullptr : &Store.FindOrLoadLibrary(name);
   Store.SetSource(library);
   State.World.RedirectName = library ? std::string_view(library->Name) : std::string_view();
 }
 
-void TForm1::RedirectStep() {
+void GameWindow::RedirectStep() {
   if (Pending.PendingRedirect != "*") RedirectTo(Pending.PendingRedirect);
 }
 
-void TForm1::Button1Click() {
+void GameWindow::OptionClick() {
   const AssignmentSet& set = Pending.PendingAssignments;
   const int count = std::clamp(set[0], 0, kMaxAssignments);
   for (int i = 1; i <= count; ++i) State.World.Variables.Set(set[i], set[kMaxAssignments + i]);
@@ -325,7 +326,7 @@ void TForm1::Button1Click() {
   ChangeLoc(State.NextLocation);
 }
 
-void TForm1::HoverOption(int n) {
+void GameWindow::HoverOption(int n) {
   LeaveOptions();
   if (n < 1 || n > static_cast<int>(OptionLabels.size())) return;
   CurrentOption values = Pending;
@@ -336,7 +337,7 @@ void TForm1::HoverOption(int n) {
   hovered_option_ = n;
 }
 
-void TForm1::LeaveOptions() {
+void GameWindow::LeaveOptions() {
   if (hovered_option_ < 1 || hovered_option_ > static_cast<int>(OptionLabels.size())) {
     hovered_option_ = 0;
     return;
@@ -348,7 +349,7 @@ void TForm1::LeaveOptions() {
   hovered_option_ = 0;
 }
 
-void TForm1::FollowLink(const LinkFields& link, int32_t target) {
+void GameWindow::FollowLink(const LinkFields& link, int32_t target) {
   const int count = std::clamp(link.Assignments[0], 0, kMaxAssignments);
   for (int i = 1; i <= count; ++i) {
     State.World.Variables.Set(link.Assignments[i], link.Assignments[kMaxAssignments + i]);
@@ -359,7 +360,7 @@ void TForm1::FollowLink(const LinkFields& link, int32_t target) {
   DeferredTarget = target;
 }
 
-void TForm1::MaintextClick(int n) {
+void GameWindow::TextBlockClick(int n) {
   if (n < 1 || n > static_cast<int>(TextBlocks.size())) return;
   const TXLabel block = TextBlocks[static_cast<std::size_t>(n - 1)];
   if (block.Target > 0) {
@@ -369,20 +370,20 @@ void TForm1::MaintextClick(int n) {
   }
 }
 
-void TForm1::Image1Click(int n) {
+void GameWindow::PictureClick(int n) {
   if (n < 1 || n > static_cast<int>(InTextPictures.size())) return;
   const TXImage picture = InTextPictures[static_cast<std::size_t>(n - 1)];
   if (picture.Target > 0) FollowLink(picture.Link, picture.Target);
 }
 
-void TForm1::ControlForceLoad() {
+void GameWindow::ControlForceLoad() {
   if (DeferredTarget != 0) {
     ChangeLoc(DeferredTarget);
     DeferredTarget = 0;
   }
 }
 
-void TForm1::TimerTimer() {
+void GameWindow::TimerTick() {
   // Windows a countdown closed are coming down; its page comes next.
   if (countdown_target_ > 0) return;
   ControlForceLoad();
@@ -405,12 +406,12 @@ void TForm1::TimerTimer() {
   }
 }
 
-void TForm1::ScrollColumn(int delta) {
+void GameWindow::ScrollColumn(int delta) {
   for (TXLabel& block : TextBlocks) block.Top = SaturatedSum({block.Top, delta});
   for (TXImage& picture : InTextPictures) picture.Top = SaturatedSum({picture.Top, delta});
 }
 
-void TForm1::HelpClick() {
+void GameWindow::HelpClick() {
   if (HelpShown) {
     if (!TextBlocks.empty()) {
       // The column ends as before the help: placed under a picture, the

@@ -1,8 +1,8 @@
-#include "ui/picture_popup.h"
+#include "ui/picture_popup_window.h"
 
 namespace qv {
 
-void TForm13::CentreOnScreen(int screen_width, int screen_height) {
+void PicturePopupWindow::CentreOnScreen(int screen_width, int screen_height) {
   Left = screen_width / 2 - ClientWidth() / 2;
   Top = screen_height / 2 - ClientHeight() / 2;
 }

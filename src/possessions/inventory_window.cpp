@@ -1,4 +1,4 @@
-#include "possessions/inventory.h"
+#include "possessions/inventory_window.h"
 
 #include <algorithm>
 #include <chrono>
@@ -34,8 +34,8 @@ TLELabel ListLabel(std::string caption, int32_t number, int left, int row) {
   label.Caption = std::move(caption);
   label.idx = number;
   label.Left = left;
-  label.Top = TInventory::kListTop + row * TInventory::kRowHeight;
-  label.FontColour = TInventory::kPlainColour;
+  label.Top = InventoryWindow::kListTop + row * InventoryWindow::kRowHeight;
+  label.FontColour = InventoryWindow::kPlainColour;
   return label;
 }
 
@@ -62,18 +62,18 @@ std::string CurrencyCaption(std::string_view currency_name) {
   return caption;
 }
 
-TInventory::TInventory(GameState& state, Host& host, Clock clock)
+InventoryWindow::InventoryWindow(GameState& state, Host& host, Clock clock)
     : State(state), host(host), clock_(clock ? std::move(clock) : Clock(&SteadyMilliseconds)) {
   PictureWindow.Background = kBlack;
 }
 
-const TLELabel* TInventory::Find(const std::vector<TLELabel>& list, int32_t number) {
+const TLELabel* InventoryWindow::Find(const std::vector<TLELabel>& list, int32_t number) {
   const auto it = std::find_if(list.begin(), list.end(),
                                [number](const TLELabel& label) { return label.idx == number; });
   return it == list.end() ? nullptr : &*it;
 }
 
-void TInventory::BuildLists() {
+void InventoryWindow::BuildLists() {
   Objects.clear();
   Items.clear();
   Weapons.clear();
@@ -107,7 +107,7 @@ void TInventory::BuildLists() {
   BuildCatalogList(State.Armours, Armours, kWeaponsLeft, static_cast<int>(Weapons.size()));
 }
 
-void TInventory::Guarded(const std::function<void()>& handler) {
+void InventoryWindow::Guarded(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const ConversionError& error) {
@@ -115,36 +115,36 @@ void TInventory::Guarded(const std::function<void()>& handler) {
   }
 }
 
-void TInventory::ActionDone() {
+void InventoryWindow::ActionDone() {
   last_action_ = clock_();
   BuildLists();
 }
 
 // --- Hovering ---------------------------------------------------------------
 
-void TInventory::ObjectMouseEnter(int32_t number) {
+void InventoryWindow::ObjectMouseEnter(int32_t number) {
   if (const ObjectEntry* object = State.Objects.Find(number)) Status = ObjectHint(*object);
 }
 
-void TInventory::ItemMouseEnter(int32_t number) {
+void InventoryWindow::ItemMouseEnter(int32_t number) {
   const Item* item = State.Items.Find(number);
   if (!item) return;
   Guarded([&] { Status = ItemHint(*item, State); });
 }
 
-void TInventory::WeaponMouseEnter(int32_t number) {
+void InventoryWindow::WeaponMouseEnter(int32_t number) {
   const Weapon* weapon = State.Weapons.Find(number);
   if (!weapon) return;
   Guarded([&] { Status = WeaponHint(*weapon, State); });
 }
 
-void TInventory::ArmourMouseEnter(int32_t number) {
+void InventoryWindow::ArmourMouseEnter(int32_t number) {
   const Armour* armour = State.Armours.Find(number);
   if (!armour) return;
   Guarded([&] { Status = ArmourHint(*armour, State); });
 }
 
-void TInventory::Image1MouseMove() {
+void InventoryWindow::BackgroundMouseMove() {
   if (last_action_ && clock_() == *last_action_) return;
   Status.clear();
   Status2.clear();
@@ -152,10 +152,10 @@ void TInventory::Image1MouseMove() {
 
 // --- Clicking ---------------------------------------------------------------
 
-void TInventory::ObjectClick(int32_t number) {
+void InventoryWindow::ObjectClick(int32_t number) {
   const ObjectEntry* object = State.Objects.Find(number);
   if (!object || object->Count <= 0 || object->Picture.empty()) return;
-  TForm13& window = PictureWindow;
+  PicturePopupWindow& window = PictureWindow;
   window.File = "./obrazky/" + object->Picture.str();
   PictureResult picture = DecodePicture(window.File);
   if (!picture) {
@@ -166,14 +166,14 @@ void TInventory::ObjectClick(int32_t number) {
   window.Width = std::max(object->Width, 0);
   window.Height = std::max(object->Height, 0);
   window.Caption = object->Name.str();
-  window.Image1 = std::move(picture.Value());
+  window.Image = std::move(picture.Value());
   window.CentreOnScreen(host.ScreenWidth(), host.ScreenHeight());
   window.Reopen();
   host.RunModal(window);
-  window.Image1 = Picture{};
+  window.Image = Picture{};
 }
 
-void TInventory::ItemClick(int32_t number) {
+void InventoryWindow::ItemClick(int32_t number) {
   Item* item = State.Items.Find(number);
   if (!item || item->Held <= 0 || !UsableOutsideFight(*item)) return;
   Guarded([&] {
@@ -190,7 +190,7 @@ void TInventory::ItemClick(int32_t number) {
   });
 }
 
-void TInventory::WeaponClick(int32_t number) {
+void InventoryWindow::WeaponClick(int32_t number) {
   Weapon* chosen = State.Weapons.Find(number);
   if (!chosen || chosen->Held <= 0) return;
   Guarded([&] {
@@ -213,7 +213,7 @@ void TInventory::WeaponClick(int32_t number) {
   });
 }
 
-void TInventory::ArmourClick(int32_t number) {
+void InventoryWindow::ArmourClick(int32_t number) {
   Armour* chosen = State.Armours.Find(number);
   if (!chosen || chosen->Held <= 0) return;
   Guarded([&] {
@@ -234,7 +234,7 @@ void TInventory::ArmourClick(int32_t number) {
   });
 }
 
-void TInventory::CentreOn(int width, int height) {
+void InventoryWindow::CentreOn(int width, int height) {
   Left = width / 2 - kWidth / 2;
   Top = height / 2 - kHeight / 2;
 }
