@@ -281,7 +281,7 @@ void DesktopHost::ReadFrame(Picture& frame) {
   SDL_GetRendererOutputSize(renderer, &width, &height);
   frame.Width = width;
   frame.Height = height;
-  frame.Rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
+  frame.Rgba.assign(RgbaBytes(width, height), 0);
   const SDL_Rect all{0, 0, width, height};
   // Reading the whole output: the logical size must not scale the rectangle.
   SDL_RenderSetLogicalSize(renderer, 0, 0);

@@ -27,7 +27,7 @@ std::string CacheKey(std::string_view kind, std::string_view name,
 TextureHandle UploadPicture(SDL_Renderer* renderer, const Picture& picture,
                             std::optional<Colour> see_through) {
   if (picture.Width <= 0 || picture.Height <= 0) return nullptr;
-  if (picture.Rgba.size() < static_cast<std::size_t>(picture.Width) * picture.Height * 4) {
+  if (picture.Rgba.size() < RgbaBytes(picture.Width, picture.Height)) {
     return nullptr;
   }
   const std::vector<uint8_t>* pixels = &picture.Rgba;

@@ -18,7 +18,7 @@ struct FileCloser {
 
 bool WritePng(const std::string& path, const Picture& picture) {
   if (picture.Width <= 0 || picture.Height <= 0 ||
-      picture.Rgba.size() < static_cast<std::size_t>(picture.Width) * picture.Height * 4) {
+      picture.Rgba.size() < RgbaBytes(picture.Width, picture.Height)) {
     return false;
   }
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
@@ -32,8 +32,8 @@ bool WritePng(const std::string& path, const Picture& picture) {
   }
   std::vector<png_bytep> rows(static_cast<std::size_t>(picture.Height));
   for (int y = 0; y < picture.Height; ++y) {
-    rows[static_cast<std::size_t>(y)] = const_cast<png_bytep>(
-        picture.Rgba.data() + static_cast<std::size_t>(y) * picture.Width * 4);
+    rows[static_cast<std::size_t>(y)] =
+        const_cast<png_bytep>(picture.Rgba.data() + RgbaBytes(picture.Width, y));
   }
   if (setjmp(png_jmpbuf(png))) {
     png_destroy_write_struct(&png, &info);

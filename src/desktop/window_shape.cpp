@@ -17,11 +17,11 @@ std::vector<ShapeRun> KeptRuns(const Picture& frame, Colour see_through) {
   const uint8_t blue = (see_through >> 16) & 0xFF;
   std::vector<ShapeRun> runs;
   if (frame.Width <= 0 || frame.Height <= 0 ||
-      frame.Rgba.size() < static_cast<std::size_t>(frame.Width) * frame.Height * 4) {
+      frame.Rgba.size() < RgbaBytes(frame.Width, frame.Height)) {
     return runs;
   }
   for (int y = 0; y < frame.Height; ++y) {
-    const uint8_t* row = frame.Rgba.data() + static_cast<std::size_t>(y) * frame.Width * 4;
+    const uint8_t* row = frame.Rgba.data() + RgbaBytes(frame.Width, y);
     int x = 0;
     while (x < frame.Width) {
       auto cut = [&](int at) {

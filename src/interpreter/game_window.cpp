@@ -320,8 +320,9 @@ void GameWindow::RedirectStep() {
 
 void GameWindow::OptionClick() {
   const AssignmentSet& set = Pending.PendingAssignments;
-  const int count = std::clamp(set[0], 0, kMaxAssignments);
-  for (int i = 1; i <= count; ++i) State.World.Variables.Set(set[i], set[kMaxAssignments + i]);
+  const std::size_t count = AssignmentCount(set);
+  for (std::size_t i = 1; i <= count; ++i)
+    State.World.Variables.Set(set[i], set[kMaxAssignments + i]);
   RedirectStep();
   ChangeLoc(State.NextLocation);
 }
@@ -350,8 +351,8 @@ void GameWindow::LeaveOptions() {
 }
 
 void GameWindow::FollowLink(const LinkFields& link, int32_t target) {
-  const int count = std::clamp(link.Assignments[0], 0, kMaxAssignments);
-  for (int i = 1; i <= count; ++i) {
+  const std::size_t count = AssignmentCount(link.Assignments);
+  for (std::size_t i = 1; i <= count; ++i) {
     State.World.Variables.Set(link.Assignments[i], link.Assignments[kMaxAssignments + i]);
   }
   Pending.PendingPrePrefix = link.PrePrefix;

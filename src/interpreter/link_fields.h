@@ -4,7 +4,9 @@
 // made when the link is followed.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -14,14 +16,19 @@ namespace qv {
 // words 5..8: their values.
 using AssignmentSet = std::array<int32_t, 9>;
 
-inline constexpr int kMaxAssignments = 4;
+inline constexpr std::size_t kMaxAssignments = 4;
 
 // Appends one assignment; a fifth and later ones have no room and are dropped.
 inline void AddAssignment(AssignmentSet& set, int32_t variable, int32_t value) {
-  if (set[0] < 0 || set[0] >= kMaxAssignments) return;
-  ++set[0];
-  set[set[0]] = variable;
-  set[kMaxAssignments + set[0]] = value;
+  if (set[0] < 0 || static_cast<std::size_t>(set[0]) >= kMaxAssignments) return;
+  const auto k = static_cast<std::size_t>(++set[0]);
+  set[k] = variable;
+  set[kMaxAssignments + k] = value;
+}
+
+// The assignments word 0 claims, kept within the room there is.
+inline std::size_t AssignmentCount(const AssignmentSet& set) {
+  return static_cast<std::size_t>(std::clamp<int32_t>(set[0], 0, kMaxAssignments));
 }
 
 struct LinkFields {

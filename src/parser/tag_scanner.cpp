@@ -64,8 +64,7 @@ std::optional<TagLayout> LayOut(std::string_view t, bool closed, std::size_t lim
     } else {
       std::size_t close = t.find('"', open + 1);
       if (close == std::string_view::npos) close = t.size();
-      attribute.Value =
-          t.substr(open + 1, std::min(close, body) - std::min(open + 1, body));
+      attribute.Value = t.substr(open + 1, std::min(close, body) - std::min(open + 1, body));
       pos = close;
     }
     // Attributes past the tenth would be read past without being stored, so
@@ -103,9 +102,10 @@ void Store(const TagLayout& layout, TagEntry& entry, const BlockTable& blocks) {
   entry.ParamCount = layout.Count;
 
   const int32_t depth = std::clamp(blocks.Depth, 0, kMaxBlockDepth);
-  const int32_t previous = entry.ConditionCount;
-  for (int32_t d = 0; d < depth; ++d) entry.Conditions[d] = blocks.Slots[d];
-  for (int32_t d = depth; d < previous; ++d) entry.Conditions[d] = Condition{};
+  const auto slots = static_cast<std::size_t>(depth);
+  const auto previous = static_cast<std::size_t>(std::max(entry.ConditionCount, 0));
+  for (std::size_t d = 0; d < slots; ++d) entry.Conditions[d] = blocks.Slots[d];
+  for (std::size_t d = slots; d < previous; ++d) entry.Conditions[d] = Condition{};
   entry.ConditionCount = depth;
 }
 
@@ -122,14 +122,12 @@ void ParseTagEndingAt(std::string_view text, std::size_t lt, std::size_t gt, Tag
                       TagBudget& budget) {
   if (lt >= text.size()) return;
   const bool closed = gt != std::string_view::npos;
-  const std::string_view t =
-      text.substr(lt + 1, closed ? gt - lt : std::string_view::npos);
+  const std::string_view t = text.substr(lt + 1, closed ? gt - lt : std::string_view::npos);
   if (IsMarker(t)) return;
   if (store.Full() || budget.Spent) return;
 
   // The "<" itself counts too.
-  const std::optional<TagLayout> layout =
-      LayOut(t, closed, budget.Left > 0 ? budget.Left - 1 : 0);
+  const std::optional<TagLayout> layout = LayOut(t, closed, budget.Left > 0 ? budget.Left - 1 : 0);
   if (!layout || layout->Reach > budget.Left) {
     budget.Spent = true;
     return;
@@ -140,9 +138,7 @@ void ParseTagEndingAt(std::string_view text, std::size_t lt, std::size_t gt, Tag
 
 }  // namespace
 
-std::size_t TagByteBudget(std::size_t text_size) {
-  return 2 * text_size + kTagByteBudgetFloor;
-}
+std::size_t TagByteBudget(std::size_t text_size) { return 2 * text_size + kTagByteBudgetFloor; }
 
 void ParseTag(std::string_view text, std::size_t lt, TagStore& store) {
   if (lt >= text.size()) return;

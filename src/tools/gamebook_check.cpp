@@ -44,7 +44,8 @@ bool HasDollar(std::string_view value) { return value.find('$') != std::string_v
 
 // A name made of digits only, as a number.
 std::optional<int32_t> DigitName(std::string_view name) {
-  if (name.empty() || name.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+  if (name.empty() || name.find_first_not_of("0123456789") != std::string_view::npos)
+    return std::nullopt;
   return TryStrToInt(name);
 }
 
@@ -56,9 +57,9 @@ const GameState& BlankState() {
 LocalDateTime FixedClock() { return {}; }
 
 struct CatalogInfo {
-  const char* File = "";       // as reported
-  const char* Noun = "";       // "weapon"
-  bool Substituted = false;    // spell and attack lines go through $ substitution
+  const char* File = "";     // as reported
+  const char* Noun = "";     // "weapon"
+  bool Substituted = false;  // spell and attack lines go through $ substitution
   int32_t Count = 0;
   std::vector<int> Lines;          // line of record k at [k - 1]
   std::vector<std::string> Names;  // Windows-1250
@@ -83,7 +84,8 @@ class Checker {
   }
   void Report(const Source& s, const ScannedTag& tag, std::string message) {
     // "MENU X: ..." for an attribute's fault, "TEXT: ..." for the tag's.
-    Report(s.File.File, tag.Line, tag.Tag.Name + (message.find(':') < message.find(' ') ? " " : ": ") + message);
+    Report(s.File.File, tag.Line,
+           tag.Tag.Name + (message.find(':') < message.find(' ') ? " " : ": ") + message);
   }
 
   std::string LibraryFile(std::string_view name) const {
@@ -93,10 +95,11 @@ class Checker {
   void LoadCatalogs();
   void CheckLocations(Source& main);
   void CheckTags(Source& s, const Source& space, bool redirected_space);
-  void CheckValue(Source& s, const ScannedTag& tag, std::string_view attribute, std::string_view value,
-                  Role role, const Source& space, bool location_redirects);
+  void CheckValue(Source& s, const ScannedTag& tag, std::string_view attribute,
+                  std::string_view value, Role role, const Source& space, bool location_redirects);
   void CheckEntry(Source& s, const ScannedTag& tag, std::string_view what, int32_t n, Role role);
-  void CheckDollars(const std::string& file, int line, std::string_view text, std::string_view where);
+  void CheckDollars(const std::string& file, int line, std::string_view text,
+                    std::string_view where);
   void CheckConditions(const Source& s);
   void CheckLibraryCycles();
   void CheckTeaching();
@@ -109,14 +112,15 @@ class Checker {
     const Source* In;
     const ScannedTag* Tag;
   };
-  void CollectTags(const Source& s, int location, std::vector<PlacedTag>& out, std::set<std::string>& open);
+  void CollectTags(const Source& s, int location, std::vector<PlacedTag>& out,
+                   std::set<std::string>& open);
   std::vector<int32_t> Targets(const std::vector<PlacedTag>& tags) const;
 
   RecordingHost host_;
   std::unique_ptr<GameFiles> files_;
   std::vector<TMyPlugin> constants_;
-  std::deque<Source> sources_;                 // [0] is data.qvl
-  std::map<std::string, Source*> libraries_;   // loaded libraries by name
+  std::deque<Source> sources_;                // [0] is data.qvl
+  std::map<std::string, Source*> libraries_;  // loaded libraries by name
   std::set<std::string> missing_libraries_;
   std::map<std::string, CatalogInfo> catalogs_;  // by Role name
   std::vector<Finding> findings_;
@@ -139,7 +143,8 @@ Source* Checker::LoadLibrary(const std::string& name) {
   if (missing_libraries_.contains(name)) return nullptr;
   host_.messages.clear();
   // Reading a plain library that is not there would create data/knihovny.
-  const bool plain_missing = !files_->IsLibraryScrambled() && !Exists("data/knihovny/" + name + ".qvl");
+  const bool plain_missing =
+      !files_->IsLibraryScrambled() && !Exists("data/knihovny/" + name + ".qvl");
   const std::optional<std::string> text =
       plain_missing ? std::nullopt : files_->ReadLibraryFile(name);
   if (!text) {
@@ -161,18 +166,18 @@ Source* Checker::LoadLibrary(const std::string& name) {
 }
 
 void Checker::LoadCatalogs() {
-  auto info = [](const char* file, const char* noun, bool substituted) {
+  auto describe = [](const char* file, const char* noun, bool substituted) {
     CatalogInfo c;
     c.File = file;
     c.Noun = noun;
     c.Substituted = substituted;
     return c;
   };
-  catalogs_ = {{"zbrane", info("data/zbrane.qvl", "weapon", false)},
-               {"zbroje", info("data/zbroje.qvl", "armour", false)},
-               {"predmety", info("data/predmety.qvl", "item", false)},
-               {"kouzla", info("data/kouzla.qvl", "spell", true)},
-               {"utoky", info("data/utoky.qvl", "attack", true)}};
+  catalogs_ = {{"zbrane", describe("data/zbrane.qvl", "weapon", false)},
+               {"zbroje", describe("data/zbroje.qvl", "armour", false)},
+               {"predmety", describe("data/predmety.qvl", "item", false)},
+               {"kouzla", describe("data/kouzla.qvl", "spell", true)},
+               {"utoky", describe("data/utoky.qvl", "attack", true)}};
   int32_t serial = 0;
   for (auto& [name, info] : catalogs_) {
     const std::optional<std::string> text = files_->ReadGameFile(name);
@@ -185,7 +190,8 @@ void Checker::LoadCatalogs() {
         Report(info.File, line_number, "more than 100 records; the engine ignores the rest");
         break;
       }
-      const std::string line = info.Substituted ? SubstituteValues(raw, BlankState(), FixedClock) : raw;
+      const std::string line =
+          info.Substituted ? SubstituteValues(raw, BlankState(), FixedClock) : raw;
       if (info.Substituted) CheckDollars(info.File, line_number, raw, "");
       try {
         int32_t number = 0;
@@ -204,8 +210,9 @@ void Checker::LoadCatalogs() {
         info.Names.push_back(entry_name);
         if (number != info.Count)
           Report(info.File, line_number,
-                 info.Noun + std::string(" line numbered ") + std::to_string(number) + " is record " +
-                     std::to_string(info.Count) + " (records are numbered by their order)");
+                 info.Noun + std::string(" line numbered ") + std::to_string(number) +
+                     " is record " + std::to_string(info.Count) +
+                     " (records are numbered by their order)");
       } catch (const ConversionError& error) {
         Report(info.File, line_number, "line does not parse: " + Cp1250ToUtf8(error.what()));
         // The engine stops reading the file at this line.
@@ -215,7 +222,8 @@ void Checker::LoadCatalogs() {
   }
 }
 
-void Checker::CheckDollars(const std::string& file, int line, std::string_view text, std::string_view where) {
+void Checker::CheckDollars(const std::string& file, int line, std::string_view text,
+                           std::string_view where) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '$' || i + 1 >= text.size()) continue;
     std::size_t p = i + 1;
@@ -223,11 +231,14 @@ void Checker::CheckDollars(const std::string& file, int line, std::string_view t
       while (p < text.size() && text[p] >= '0' && text[p] <= '9') ++p;
       const auto n = TryStrToInt(text.substr(i + 1, p - i - 1));
       if (!n || *n < 1 || *n > kVariables)
-        Report(file, line, std::string(where) + "$" + std::string(text.substr(i + 1, p - i - 1)) +
-                               ": variable numbers run 1..999");
+        Report(file, line,
+               std::string(where) + "$" + std::string(text.substr(i + 1, p - i - 1)) +
+                   ": variable numbers run 1..999");
       continue;
     }
-    while (p < text.size() && ((text[p] >= 'a' && text[p] <= 'z') || (text[p] >= 'A' && text[p] <= 'Z'))) ++p;
+    while (p < text.size() &&
+           ((text[p] >= 'a' && text[p] <= 'z') || (text[p] >= 'A' && text[p] <= 'Z')))
+      ++p;
     if (p == i + 1) continue;
     std::string name(text.substr(i + 1, p - i - 1));
     for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -236,8 +247,9 @@ void Checker::CheckDollars(const std::string& file, int line, std::string_view t
       while (q < text.size() && text[q] >= '0' && text[q] <= '9') ++q;
       const auto k = TryStrToInt(text.substr(p, q - p));
       if (!k || *k < 1 || *k > kTextSlots)
-        Report(file, line, std::string(where) + "$RETEZEC" + std::string(text.substr(p, q - p)) +
-                               ": text slots run 1..10");
+        Report(file, line,
+               std::string(where) + "$RETEZEC" + std::string(text.substr(p, q - p)) +
+                   ": text slots run 1..10");
       continue;
     }
     if (!KeywordValue(BlankState(), name, FixedClock))
@@ -245,9 +257,12 @@ void Checker::CheckDollars(const std::string& file, int line, std::string_view t
   }
 }
 
-void Checker::CheckEntry(Source& s, const ScannedTag& tag, std::string_view what, int32_t n, Role role) {
+void Checker::CheckEntry(Source& s, const ScannedTag& tag, std::string_view what, int32_t n,
+                         Role role) {
   auto out_of = [&](const char* noun, int32_t top) {
-    Report(s, tag, std::string(what) + ": " + noun + " " + std::to_string(n) + " is outside 1.." + std::to_string(top));
+    Report(s, tag,
+           std::string(what) + ": " + noun + " " + std::to_string(n) + " is outside 1.." +
+               std::to_string(top));
   };
   switch (role) {
     case Role::Variable:
@@ -259,17 +274,20 @@ void Checker::CheckEntry(Source& s, const ScannedTag& tag, std::string_view what
     case Role::Object:
       if (n < 1 || n > kEntries) out_of("object", kEntries);
       return;
-    default: break;
+    default:
+      break;
   }
   const CatalogInfo* catalog = CatalogFor(catalogs_, role);
   if (!catalog) return;
   if (n < 1 || n > catalog->Count)
-    Report(s, tag, std::string(what) + ": " + catalog->Noun + " " + std::to_string(n) + " is not in " +
-                       catalog->File + " (" + std::to_string(catalog->Count) + " records)");
+    Report(s, tag,
+           std::string(what) + ": " + catalog->Noun + " " + std::to_string(n) + " is not in " +
+               catalog->File + " (" + std::to_string(catalog->Count) + " records)");
 }
 
-void Checker::CheckValue(Source& s, const ScannedTag& tag, std::string_view attribute, std::string_view value,
-                         Role role, const Source& space, bool location_redirects) {
+void Checker::CheckValue(Source& s, const ScannedTag& tag, std::string_view attribute,
+                         std::string_view value, Role role, const Source& space,
+                         bool location_redirects) {
   const std::string what(attribute);
   CheckDollars(s.File.File, tag.Line, value, tag.Tag.Name + " " + what + ": ");
   if (HasDollar(value)) return;
@@ -277,7 +295,8 @@ void Checker::CheckValue(Source& s, const ScannedTag& tag, std::string_view attr
   switch (role) {
     case Role::Text:
     case Role::Dice:
-    case Role::Expression: return;
+    case Role::Expression:
+      return;
     case Role::Library:
       if (!value.empty() && !LoadLibrary(std::string(value)))
         Report(s, tag, what + ": library " + quoted + " does not exist");
@@ -294,7 +313,8 @@ void Checker::CheckValue(Source& s, const ScannedTag& tag, std::string_view attr
       if (!value.empty() && !Exists("audio/" + std::string(value)))
         Report(s, tag, what + ": sound audio/" + Cp1250ToUtf8(value) + " does not exist");
       return;
-    default: break;
+    default:
+      break;
   }
   const auto n = TryStrToInt(value);
   if (!n) {
@@ -305,8 +325,9 @@ void Checker::CheckValue(Source& s, const ScannedTag& tag, std::string_view attr
   if (role == Role::Location) {
     if (*n == 0 || location_redirects) return;
     if (*n < 0 || !space.Locations.contains(*n))
-      Report(s, tag, what + ": location " + std::to_string(*n) + " does not exist" +
-                         (space.IsLibrary ? " in library " + Cp1250ToUtf8(space.LibraryName) : ""));
+      Report(s, tag,
+             what + ": location " + std::to_string(*n) + " does not exist" +
+                 (space.IsLibrary ? " in library " + Cp1250ToUtf8(space.LibraryName) : ""));
     return;
   }
   CheckEntry(s, tag, what, *n, role);
@@ -321,8 +342,8 @@ void Checker::CheckTags(Source& s, const Source& space, bool redirected_space) {
   for (const ScannedTag& tag : s.Scan.Tags) {
     if (tag.Tag.Name != "PRESMERUJ") continue;
     bool names_library = false;
-    for (int32_t a = 0; a < tag.StoredCount; ++a)
-      if (tag.Tag.Params[a].Name == "JMENO" && !tag.Tag.Params[a].Value.empty()) names_library = true;
+    for (const param& stored : tag.Stored())
+      if (stored.Name == "JMENO" && !stored.Value.empty()) names_library = true;
     (names_library ? switching : returning).insert(tag.Location);
   }
   const Source& main = sources_.front();
@@ -337,8 +358,7 @@ void Checker::CheckTags(Source& s, const Source& space, bool redirected_space) {
     // whose redirect is empty leads back to the gamebook's own.
     bool redirects = redirected_space || switching.contains(tag.Location);
     const Source* target_space = returning.contains(tag.Location) ? &main : &space;
-    for (int32_t a = 0; a < tag.StoredCount; ++a) {
-      const param& p = tag.Tag.Params[a];
+    for (const param& p : tag.Stored()) {
       if (p.Name != "PRESMERUJ" || tag.Tag.Name == "PRESMERUJ" || p.Value == "*") continue;
       if (p.Value.empty()) {
         target_space = &main;
@@ -348,8 +368,7 @@ void Checker::CheckTags(Source& s, const Source& space, bool redirected_space) {
       }
     }
     const Source& links_into = *target_space;
-    for (int32_t a = 0; a < tag.StoredCount; ++a) {
-      const param& p = tag.Tag.Params[a];
+    for (const param& p : tag.Stored()) {
       if (roles->AnyName) {
         CheckValue(s, tag, p.Name, p.Value, roles->AnyNameValue, links_into, redirects);
         continue;
@@ -378,18 +397,22 @@ void Checker::CheckConditions(const Source& s) {
     const std::string value = k.Value.str();
     CheckDollars(s.File.File, c.Line, subject, "condition: ");
     CheckDollars(s.File.File, c.Line, value, "condition: ");
-    auto complain = [&](std::string message) { Report(s.File.File, c.Line, "condition: " + message); };
+    auto complain = [&](std::string message) {
+      Report(s.File.File, c.Line, "condition: " + message);
+    };
     if (!HasDollar(subject)) {
       const auto n = TryStrToInt(subject);
       if (!n) {
         complain("subject '" + Cp1250ToUtf8(subject) + "' is not a number");
       } else if (k.ItemKey || k.ObjectKey) {
         const Role role = k.ItemKey ? Role::Item : Role::Object;
-        if (*n < 1 || *n > kEntries) complain((k.ItemKey ? "item " : "object ") + std::to_string(*n) + " is outside 1..100");
+        if (*n < 1 || *n > kEntries)
+          complain((k.ItemKey ? "item " : "object ") + std::to_string(*n) + " is outside 1..100");
         else if (const CatalogInfo* cat = CatalogFor(catalogs_, role); cat && *n > cat->Count)
           complain("item " + std::to_string(*n) + " is not in " + cat->File);
       } else if (k.KeyCode == kKeyVariable) {
-        if (*n < 1 || *n > kVariables) complain("variable " + std::to_string(*n) + " is outside 1..999");
+        if (*n < 1 || *n > kVariables)
+          complain("variable " + std::to_string(*n) + " is outside 1..999");
       } else if (k.KeyCode >= kKeyZbrani) {
         const bool weapon = k.KeyCode == kKeyZbrani || k.KeyCode == kKeyZbraniAll;
         const CatalogInfo* cat = CatalogFor(catalogs_, weapon ? Role::Weapon : Role::Armour);
@@ -399,9 +422,11 @@ void Checker::CheckConditions(const Source& s) {
     }
     if (!HasDollar(value)) {
       const auto n = TryStrToInt(value);
-      if (!n) complain("value '" + Cp1250ToUtf8(value) + "' is not a number");
+      if (!n)
+        complain("value '" + Cp1250ToUtf8(value) + "' is not a number");
       else if (k.ValueIsVariable && (*n < 1 || *n > kVariables))
-        complain("variable " + std::to_string(*n) + " is outside 1..999 (an unquoted value names a variable)");
+        complain("variable " + std::to_string(*n) +
+                 " is outside 1..999 (an unquoted value names a variable)");
     }
   }
 }
@@ -413,12 +438,14 @@ void Checker::CheckLocations(Source& main) {
     const auto n = DigitName(m.Digits);
     if (!n) continue;
     if (m.Digits.size() > 1 && m.Digits[0] == '0') {
-      Report(main.File.File, m.Line, "marker <" + m.Digits + "> is no location (numbers have no leading zeros)");
+      Report(main.File.File, m.Line,
+             "marker <" + m.Digits + "> is no location (numbers have no leading zeros)");
       continue;
     }
     if (!m.First) {
-      Report(main.File.File, m.Line, "marker <" + m.Digits + "> again; location " + m.Digits + " starts on line " +
-                                         std::to_string(main.Locations.at(*n)->Line));
+      Report(main.File.File, m.Line,
+             "marker <" + m.Digits + "> again; location " + m.Digits + " starts on line " +
+                 std::to_string(main.Locations.at(*n)->Line));
       continue;
     }
     main.Locations[*n] = &m;
@@ -433,18 +460,20 @@ void Checker::CheckLocations(Source& main) {
     if (it == main.Locations.end()) {
       const auto next = main.Locations.upper_bound(n);
       Report(main.File.File, next->second->Line,
-             "location " + std::to_string(n) + " is missing (locations run 1.." + std::to_string(highest) + ")");
+             "location " + std::to_string(n) + " is missing (locations run 1.." +
+                 std::to_string(highest) + ")");
       continue;
     }
     const auto previous = main.Locations.find(n - 1);
     if (previous != main.Locations.end() && it->second->Pos < previous->second->Pos)
       Report(main.File.File, it->second->Line,
-             "location " + std::to_string(n) + " stands before location " + std::to_string(n - 1) + " (line " +
-                 std::to_string(previous->second->Line) + ")");
+             "location " + std::to_string(n) + " stands before location " + std::to_string(n - 1) +
+                 " (line " + std::to_string(previous->second->Line) + ")");
   }
 }
 
-void Checker::CollectTags(const Source& s, int location, std::vector<PlacedTag>& out, std::set<std::string>& open) {
+void Checker::CollectTags(const Source& s, int location, std::vector<PlacedTag>& out,
+                          std::set<std::string>& open) {
   std::size_t r = 0;
   const auto& refs = s.Scan.References;
   for (const ScannedTag& tag : s.Scan.Tags) {
@@ -473,22 +502,21 @@ std::vector<int32_t> Checker::Targets(const std::vector<PlacedTag>& tags) const 
   bool switching = false;
   for (const PlacedTag& t : tags) {
     if (t.Tag->Tag.Name != "PRESMERUJ") continue;
-    for (int32_t a = 0; a < t.Tag->StoredCount; ++a)
-      if (t.Tag->Tag.Params[a].Name == "JMENO" && !t.Tag->Tag.Params[a].Value.empty()) switching = true;
+    for (const param& stored : t.Tag->Stored())
+      if (stored.Name == "JMENO" && !stored.Value.empty()) switching = true;
   }
   if (switching) return targets;
   for (const PlacedTag& t : tags) {
     const std::string& name = t.Tag->Tag.Name;
-    const bool link = name == "M" || name == "MENU" || name == "TEXT" || name == "OBRAZEKVTEXTU" || name == "CASOVAC";
+    const bool link = name == "M" || name == "MENU" || name == "TEXT" || name == "OBRAZEKVTEXTU" ||
+                      name == "CASOVAC";
     if (!link) continue;
     bool redirects = false;
-    for (int32_t a = 0; a < t.Tag->StoredCount; ++a) {
-      const param& p = t.Tag->Tag.Params[a];
+    for (const param& p : t.Tag->Stored()) {
       if (p.Name == "PRESMERUJ" && !p.Value.empty() && p.Value != "*") redirects = true;
     }
     if (redirects) continue;
-    for (int32_t a = 0; a < t.Tag->StoredCount; ++a) {
-      const param& p = t.Tag->Tag.Params[a];
+    for (const param& p : t.Tag->Stored()) {
       const bool target = p.Name == "ODKAZ" || ((name == "M" || name == "MENU") && p.Name == "X");
       if (!target) continue;
       if (const auto n = TryStrToInt(p.Value); n && *n > 0) targets.push_back(*n);
@@ -504,8 +532,9 @@ void Checker::CheckReachability(const Source& main) {
     const int index = static_cast<int>(marker - main.Scan.Markers.data());
     CollectTags(main, index, pages[n], open);
     if (pages[n].size() > static_cast<std::size_t>(kTagsPerLocation))
-      Report(main.File.File, marker->Line, "location " + std::to_string(n) + " has " +
-                                               std::to_string(pages[n].size()) + " tags; the engine keeps 400");
+      Report(main.File.File, marker->Line,
+             "location " + std::to_string(n) + " has " + std::to_string(pages[n].size()) +
+                 " tags; the engine keeps 400");
   }
   if (!main.Locations.contains(1)) return;
 
@@ -530,10 +559,11 @@ void Checker::CheckReachability(const Source& main) {
     for (const PlacedTag& t : pages[n]) {
       const std::string& name = t.Tag->Tag.Name;
       if (name == "UTOK" || name == "AKCE") {
-        for (int32_t a = 0; a < t.Tag->StoredCount; ++a) taught |= t.Tag->Tag.Params[a].Name == "UMIME";
+        for (const param& stored : t.Tag->Stored()) taught |= stored.Name == "UMIME";
       }
       if (name == "SOUBOJ" && !taught)
-        Report(t.In->File.File, t.Tag->Line, "SOUBOJ: a fight reachable from location 1 before any attack is taught");
+        Report(t.In->File.File, t.Tag->Line,
+               "SOUBOJ: a fight reachable from location 1 before any attack is taught");
     }
     if (taught) continue;
     for (int32_t t : Targets(pages[n]))
@@ -542,32 +572,36 @@ void Checker::CheckReachability(const Source& main) {
   for (const auto& [n, marker] : main.Locations) {
     if (!reached.contains(n))
       Report(main.File.File, marker->Line,
-             "location " + std::to_string(n) + " is not reached from location 1 by any option, link or countdown");
+             "location " + std::to_string(n) +
+                 " is not reached from location 1 by any option, link or countdown");
   }
 }
 
 void Checker::CheckTeaching() {
-  for (const auto& [command, role] : {std::pair{"KOUZLO", Role::Spell}, std::pair{"UTOK", Role::Attack}}) {
+  for (const auto& [command, role] :
+       {std::pair{"KOUZLO", Role::Spell}, std::pair{"UTOK", Role::Attack}}) {
     CatalogInfo* catalog = CatalogFor(catalogs_, role);
     std::set<int32_t> taught;
     bool unknown = false;
     for (const Source& s : sources_) {
       for (const ScannedTag& tag : s.Scan.Tags) {
-        const bool match = tag.Tag.Name == command || (role == Role::Attack && tag.Tag.Name == "AKCE");
+        const bool match =
+            tag.Tag.Name == command || (role == Role::Attack && tag.Tag.Name == "AKCE");
         if (!match) continue;
-        for (int32_t a = 0; a < tag.StoredCount; ++a) {
-          if (tag.Tag.Params[a].Name != "UMIME") continue;
-          if (HasDollar(tag.Tag.Params[a].Value)) unknown = true;
-          if (const auto n = TryStrToInt(tag.Tag.Params[a].Value)) taught.insert(*n);
+        for (const param& stored : tag.Stored()) {
+          if (stored.Name != "UMIME") continue;
+          if (HasDollar(stored.Value)) unknown = true;
+          if (const auto n = TryStrToInt(stored.Value)) taught.insert(*n);
         }
       }
     }
     if (unknown) continue;
-    for (int32_t k = 1; k <= catalog->Count; ++k) {
+    for (std::size_t i = 0; i < catalog->Lines.size(); ++i) {
+      const auto k = static_cast<int32_t>(i + 1);
       if (!taught.contains(k))
-        Report(catalog->File, catalog->Lines[k - 1],
-               std::string(catalog->Noun) + " " + std::to_string(k) + " (" + Cp1250ToUtf8(catalog->Names[k - 1]) +
-                   ") is taught by no location");
+        Report(catalog->File, catalog->Lines[i],
+               std::string(catalog->Noun) + " " + std::to_string(k) + " (" +
+                   Cp1250ToUtf8(catalog->Names[i]) + ") is taught by no location");
     }
   }
 }
@@ -602,9 +636,10 @@ void Checker::CheckSkin() {
   std::error_code ec;
   // A gamebook without a grafika folder plays with the built-in look.
   if (!fs::is_directory("grafika", ec)) return;
-  for (const char* name : {"menu", "tlacitko_1", "tlacitko_2", "tlacitko_3", "tlacitko_4", "tlacitko_1b",
-                           "tlacitko_2b", "tlacitko_3b", "tlacitko_4b", "titulek", "pozadi_postava",
-                           "pozadi_inventar", "pozadi_bitva", "krizek", "plusko3d", "ok", "ulozit", "neukladat"}) {
+  for (const char* name :
+       {"menu", "tlacitko_1", "tlacitko_2", "tlacitko_3", "tlacitko_4", "tlacitko_1b",
+        "tlacitko_2b", "tlacitko_3b", "tlacitko_4b", "titulek", "pozadi_postava", "pozadi_inventar",
+        "pozadi_bitva", "krizek", "plusko3d", "ok", "ulozit", "neukladat"}) {
     if (!FindPicture(name))
       Report(std::string("grafika/") + name, 0, "skin picture missing (.png, .jpg or .gif)");
   }
@@ -622,7 +657,8 @@ std::vector<Finding> Checker::Run() {
   host_.messages.clear();
   const std::optional<std::string> data = files_->ReadGameFile("data");
   if (!data) {
-    Report("data/data.qvl", 0, host_.messages.empty() ? "missing" : "scrambled copy fails its check");
+    Report("data/data.qvl", 0,
+           host_.messages.empty() ? "missing" : "scrambled copy fails its check");
     SortFindings(findings_);
     return findings_;
   }
@@ -647,7 +683,9 @@ std::vector<Finding> Checker::Run() {
   for (const Source& s : sources_) {
     for (const LibraryRef& ref : s.Scan.References)
       if (missing_libraries_.contains(ref.Name))
-        Report(s.File.File, ref.Line, "library " + Cp1250ToUtf8(ref.Name) + " does not exist (" + LibraryFile(ref.Name) + ")");
+        Report(s.File.File, ref.Line,
+               "library " + Cp1250ToUtf8(ref.Name) + " does not exist (" + LibraryFile(ref.Name) +
+                   ")");
   }
   CheckLibraryCycles();
   CheckTeaching();

@@ -3,6 +3,7 @@
 // marker the line it was written on.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -27,7 +28,8 @@ struct SourceFile {
 
 // The file's text with the constants applied to each line on its own, so
 // that every byte stays on the line it was written on.
-SourceFile MakeSourceFile(std::string file, std::string_view raw, std::span<const TMyPlugin> constants);
+SourceFile MakeSourceFile(std::string file, std::string_view raw,
+                          std::span<const TMyPlugin> constants);
 
 struct Marker {
   std::string Digits;  // as written between < and >
@@ -43,6 +45,12 @@ struct ScannedTag {
   std::size_t Pos = 0;
   int Line = 0;
   int Location = -1;  // index into Markers of the location it stands in; -1 before the first
+
+  // The attributes the engine keeps, in order.
+  std::span<const param> Stored() const {
+    return std::span<const param>(Tag.Params)
+        .first(static_cast<std::size_t>(std::clamp(StoredCount, 0, tagg::kMaxParams)));
+  }
 };
 
 struct ScannedCondition {

@@ -95,7 +95,7 @@ PictureResult ReadFirstFrame(GifFileType* gif, std::string_view name) {
     Picture picture;
     picture.Width = static_cast<int>(width);
     picture.Height = static_cast<int>(height);
-    picture.Rgba.assign(static_cast<size_t>(width) * height * 4, 0);
+    picture.Rgba.assign(RgbaBytes(width, height), 0);
     std::vector<GifPixelType> line(static_cast<size_t>(frame.Width));
     for (int row : RowOrder(frame.Height, frame.Interlace)) {
       if (DGifGetLine(gif, line.data(), frame.Width) == GIF_ERROR) {
@@ -108,7 +108,8 @@ PictureResult ReadFirstFrame(GifFileType* gif, std::string_view name) {
         if (x >= picture.Width) break;
         const int index = line[static_cast<size_t>(i)];
         if (index == transparent_index) continue;
-        uint8_t* out = picture.Rgba.data() + (static_cast<size_t>(y) * picture.Width + x) * 4;
+        uint8_t* out =
+            picture.Rgba.data() + RgbaBytes(picture.Width, y) + static_cast<size_t>(x) * 4;
         // An index past the colour table is drawn black, as viewers do.
         if (index < colours->ColorCount) {
           out[0] = colours->Colors[index].Red;

@@ -1,10 +1,12 @@
 // JPEG through libjpeg. Its errors end in error_exit, which here jumps back
 // with longjmp; as for PNG, all state that must survive the jump is owned by
 // the caller of the function that calls setjmp.
+// clang-format off
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 
 #include <jpeglib.h>
 #include <jerror.h>
+// clang-format on
 
 #include <csetjmp>
 
@@ -126,14 +128,13 @@ bool ReadJpeg(JpegSession& session, JpegJob& job) {
 
   job.picture.Width = width;
   job.picture.Height = height;
-  job.picture.Rgba.resize(static_cast<size_t>(width) * height * 4);
-  job.line.resize(static_cast<size_t>(width) * components);
+  job.picture.Rgba.resize(RgbaBytes(width, height));
+  job.line.resize(static_cast<size_t>(width) * static_cast<size_t>(components));
   while (cinfo->output_scanline < cinfo->output_height) {
     const auto y = cinfo->output_scanline;
     JSAMPROW row = job.line.data();
     if (jpeg_read_scanlines(cinfo, &row, 1) != 1) return false;
-    ToRgba(session, job.line.data(), job.picture.Rgba.data() + static_cast<size_t>(y) * width * 4,
-           width);
+    ToRgba(session, job.line.data(), job.picture.Rgba.data() + RgbaBytes(width, y), width);
   }
   // Whatever follows the last scan line (normally just the end marker) is
   // not needed; the session's destroy releases the decoder.

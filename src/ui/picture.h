@@ -3,6 +3,7 @@
 // the file's leading bytes, so a file with the wrong extension still loads.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -19,6 +20,12 @@ struct Picture {
   int Height = 0;
   std::vector<uint8_t> Rgba;
 };
+
+// The bytes of `rows` rows of a picture `width` pixels wide: a picture's
+// size, or where row `rows` begins. Sides are never negative.
+inline std::size_t RgbaBytes(int64_t width, int64_t rows) {
+  return static_cast<std::size_t>(width) * static_cast<std::size_t>(rows) * 4;
+}
 
 struct PictureSize {
   int Width = 0;
@@ -70,7 +77,8 @@ PictureFormat DetectPictureFormat(std::span<const uint8_t> leading_bytes);
 // Failure messages have one form: "Obrázek nelze načíst: " + name + " (" +
 // reason + ")", in Windows-1250.
 PictureResult DecodePicture(const std::string& path);
-PictureResult DecodePictureBytes(std::span<const uint8_t> bytes, std::string_view name_for_messages);
+PictureResult DecodePictureBytes(std::span<const uint8_t> bytes,
+                                 std::string_view name_for_messages);
 
 // Reads only as much of the file as its dimensions need (a few bytes for PNG
 // and GIF, the header segments for JPEG). A success does not promise that the

@@ -69,10 +69,10 @@ bool ReadPng(PngSession& session, PngJob& job) {
 
   job.picture.Width = static_cast<int>(width);
   job.picture.Height = static_cast<int>(height);
-  job.picture.Rgba.resize(static_cast<size_t>(width) * height * 4);
+  job.picture.Rgba.resize(RgbaBytes(width, height));
   job.rows.resize(height);
   for (png_uint_32 y = 0; y < height; ++y) {
-    job.rows[y] = job.picture.Rgba.data() + static_cast<size_t>(y) * width * 4;
+    job.rows[y] = job.picture.Rgba.data() + RgbaBytes(width, y);
   }
   png_read_image(png, job.rows.data());
   return true;
