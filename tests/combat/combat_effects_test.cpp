@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "fight_fixture.h"
 
@@ -81,53 +83,90 @@ TEST_F(CombatEffects, ManaRestoresUpToTheFightMaximumAndNeverFallsBelowZero) {
   EXPECT_EQ(f.Lines.PlayerMana, "0 / 5");
 }
 
-TEST_F(CombatEffects, FightMaximaMove) {
-  FightWindow& f = Open();
-  EXPECT_EQ(Apply("maxzivoty+4"), Cz("Tvůj maximální počet životů se zvýšil o 4\r\n"));
-  EXPECT_EQ(f.Lines.PlayerLives, "20 / 24");
-  EXPECT_EQ(Apply("maxzivoty-1"), Cz("Tvůj maximální počet životů se snížil o 1\r\n"));
-  EXPECT_EQ(State().Fight.maxzivoty, 3);
-  EXPECT_EQ(f.Lines.PlayerLives, "20 / 23");
-  EXPECT_EQ(Apply("maxmana+2"), Cz("Tvoje maximální úroveň many se zvýšila o 2\r\n"));
-  EXPECT_EQ(f.Lines.PlayerMana, "5 / 7");
-  EXPECT_EQ(Apply("maxmana-5"), Cz("Tvoje maximální úroveň many se snížila o 5\r\n"));
-  EXPECT_EQ(State().Fight.maxmana, -3);
-  EXPECT_EQ(f.Lines.PlayerMana, "5 / 2");
+// One value of the hero or the enemy moved by an effect: what the effect
+// says and the line of the window drawn again. A lowering comes after the
+// raising of its row, so the two add up on the fight's modifier.
+struct ValueEffect {
+  std::string name;  // for the test's name
+  const char* raise;
+  std::string raised;
+  const char* lower;
+  std::string lowered;
+  std::string FightLines::*line;
+  std::string after_raise;
+  std::string after_lower;
+};
+
+void PrintTo(const ValueEffect& row, std::ostream* os) { *os << row.name; }
+
+std::vector<ValueEffect> ValueEffects() {
+  return {
+      {"maxzivoty", "maxzivoty+4", Cz("Tvůj maximální počet životů se zvýšil o 4\r\n"),
+       "maxzivoty-1", Cz("Tvůj maximální počet životů se snížil o 1\r\n"), &FightLines::PlayerLives,
+       "20 / 24", "20 / 23"},
+      {"maxmana", "maxmana+2", Cz("Tvoje maximální úroveň many se zvýšila o 2\r\n"), "maxmana-5",
+       Cz("Tvoje maximální úroveň many se snížila o 5\r\n"), &FightLines::PlayerMana, "5 / 7",
+       "5 / 2"},
+      {"utok", "utok+2", Cz("Tvůj útok se zvýšil o 2\r\n"), "utok-9",
+       Cz("Tvůj útok se snížil o 9\r\n"), &FightLines::PlayerAttack, "2k6+6", "2k6+-3"},
+      {"obrana", "obrana+3", Cz("Tvoje obrana se zvýšila o 3\r\n"), "obrana-1",
+       Cz("Tvoje obrana se snížila o 1\r\n"), &FightLines::PlayerDefence, "8", "7"},
+      {"tvrdost", "tvrdost+2", Cz("Tvoje tvrdost se zvýšila o 2\r\n"), "tvrdost-3",
+       Cz("Tvoje tvrdost se snížila o 3\r\n"), &FightLines::PlayerHardness, "3", "0"},
+      {"poskozeni", "poskozeni+1", Cz("Tebou uštědřované poškození se zvýšilo o 1\r\n"),
+       "poskozeni-2", Cz("Tebou uštědřované poškození se snížilo o 2\r\n"),
+       &FightLines::PlayerDamage, "3", "1"},
+      {"rychlost", "rychlost+2", Cz("Tvoje rychlost se zvýšila o 2\r\n"), "rychlost-4",
+       Cz("Tvoje rychlost se snížila o 4\r\n"), &FightLines::PlayerSpeed, "5", "1"},
+      {"nutok", "nutok+2", Cz("Nepříteli se zvýšil útok o 2\r\n"), "nutok-5",
+       Cz("Nepříteli se snížil útok o 5\r\n"), &FightLines::EnemyAttack, "2k6+3", "2k6-2"},
+      {"nobrana", "nobrana+2", Cz("Nepříteli se zvýšila obrana o 2\r\n"), "nobrana-1",
+       Cz("Nepříteli se snížila obrana o 1\r\n"), &FightLines::EnemyDefence, "5", "4"},
+      {"ntvrdost", "ntvrdost+1", Cz("Nepříteli se zvýšila tvrdost o 1\r\n"), "ntvrdost-7",
+       Cz("Nepříteli se snížila tvrdost o 7\r\n"), &FightLines::EnemyHardness, "3", "-4"},
+      {"nposkozeni", "nposkozeni+3", Cz("Nepříteli se zvýšilo způsobované poškození o 3\r\n"),
+       "nposkozeni-2", Cz("Nepříteli se snížilo způsobované poškození o 2\r\n"),
+       &FightLines::EnemyDamage, "7", "5"},
+  };
 }
 
-TEST_F(CombatEffects, HeroBonusesMoveAndRedrawTheirLines) {
-  FightWindow& f = Open();
-  EXPECT_EQ(Apply("utok+2"), Cz("Tvůj útok se zvýšil o 2\r\n"));
-  EXPECT_EQ(f.Lines.PlayerAttack, "2k6+6");
-  EXPECT_EQ(Apply("utok-9"), Cz("Tvůj útok se snížil o 9\r\n"));
-  EXPECT_EQ(f.Lines.PlayerAttack, "2k6+-3");
-  EXPECT_EQ(State().Fight.utok, -7);
+class ValueEffectTest : public CombatEffects, public ::testing::WithParamInterface<ValueEffect> {};
 
-  EXPECT_EQ(Apply("obrana+3"), Cz("Tvoje obrana se zvýšila o 3\r\n"));
-  EXPECT_EQ(f.Lines.PlayerDefence, "8");
-  EXPECT_EQ(Apply("obrana-1"), Cz("Tvoje obrana se snížila o 1\r\n"));
+TEST_P(ValueEffectTest, RaiseThenLowerSayAndRedraw) {
+  const ValueEffect& row = GetParam();
+  FightWindow& f = Open();
+  EXPECT_EQ(Apply(row.raise), row.raised);
+  EXPECT_EQ(f.Lines.*row.line, row.after_raise);
+  EXPECT_EQ(Apply(row.lower), row.lowered);
+  EXPECT_EQ(f.Lines.*row.line, row.after_lower);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryValue, ValueEffectTest, ::testing::ValuesIn(ValueEffects()),
+                         [](const ::testing::TestParamInfo<ValueEffect>& info) {
+                           return info.param.name;
+                         });
+
+// The fight's own modifiers add up; energy has no cap.
+TEST_F(CombatEffects, ModifiersAddUpAndEnergyHasNoCap) {
+  FightWindow& f = Open();
+  Apply("maxzivoty+4");
+  Apply("maxzivoty-1");
+  EXPECT_EQ(State().Fight.maxzivoty, 3);
+  Apply("maxmana+2");
+  Apply("maxmana-5");
+  EXPECT_EQ(State().Fight.maxmana, -3);
+  Apply("utok+2");
+  Apply("utok-9");
+  EXPECT_EQ(State().Fight.utok, -7);
+  Apply("obrana+3");
+  Apply("obrana-1");
   EXPECT_EQ(State().Fight.obrana, 2);
 
-  EXPECT_EQ(Apply("tvrdost+2"), Cz("Tvoje tvrdost se zvýšila o 2\r\n"));
-  EXPECT_EQ(f.Lines.PlayerHardness, "3");
-  EXPECT_EQ(Apply("tvrdost-3"), Cz("Tvoje tvrdost se snížila o 3\r\n"));
-  EXPECT_EQ(f.Lines.PlayerHardness, "0");
-
-  EXPECT_EQ(Apply("poskozeni+1"), Cz("Tebou uštědřované poškození se zvýšilo o 1\r\n"));
-  EXPECT_EQ(f.Lines.PlayerDamage, "3");
-  EXPECT_EQ(Apply("poskozeni-2"), Cz("Tebou uštědřované poškození se snížilo o 2\r\n"));
-  EXPECT_EQ(f.Lines.PlayerDamage, "1");
-
   EXPECT_EQ(Apply("energie+20"), Cz("Tvá energie se zvýšila o 20\r\n"));
-  EXPECT_EQ(Hero().CombatEnergy, 27);  // no cap
+  EXPECT_EQ(Hero().CombatEnergy, 27);
   EXPECT_EQ(f.Lines.PlayerEnergy, "27 / 15");
   EXPECT_EQ(Apply("energie-30"), Cz("Tvá energie se snížila o 30\r\n"));
   EXPECT_EQ(Hero().CombatEnergy, -3);
-
-  EXPECT_EQ(Apply("rychlost+2"), Cz("Tvoje rychlost se zvýšila o 2\r\n"));
-  EXPECT_EQ(f.Lines.PlayerSpeed, "5");
-  EXPECT_EQ(Apply("rychlost-4"), Cz("Tvoje rychlost se snížila o 4\r\n"));
-  EXPECT_EQ(f.Lines.PlayerSpeed, "1");
 }
 
 TEST_F(CombatEffects, RoundValuesAreSetNotAdded) {
@@ -147,29 +186,6 @@ TEST_F(CombatEffects, RoundValuesAreSetNotAdded) {
   // The lowering is worded "in this round".
   EXPECT_EQ(Apply("pristiutok-2"), Cz("V tomto kole bude tvůj útok nižší o 2\r\n"));
   EXPECT_EQ(m.pristiutok, -2);
-}
-
-TEST_F(CombatEffects, EnemyValuesMoveAndRedrawTheirLines) {
-  FightWindow& f = Open();
-  EXPECT_EQ(Apply("nutok+2"), Cz("Nepříteli se zvýšil útok o 2\r\n"));
-  EXPECT_EQ(f.Lines.EnemyAttack, "2k6+3");
-  EXPECT_EQ(Apply("nutok-5"), Cz("Nepříteli se snížil útok o 5\r\n"));
-  EXPECT_EQ(f.Lines.EnemyAttack, "2k6-2");
-
-  EXPECT_EQ(Apply("nobrana+2"), Cz("Nepříteli se zvýšila obrana o 2\r\n"));
-  EXPECT_EQ(f.Lines.EnemyDefence, "5");
-  EXPECT_EQ(Apply("nobrana-1"), Cz("Nepříteli se snížila obrana o 1\r\n"));
-  EXPECT_EQ(f.Lines.EnemyDefence, "4");
-
-  EXPECT_EQ(Apply("ntvrdost+1"), Cz("Nepříteli se zvýšila tvrdost o 1\r\n"));
-  EXPECT_EQ(f.Lines.EnemyHardness, "3");
-  EXPECT_EQ(Apply("ntvrdost-7"), Cz("Nepříteli se snížila tvrdost o 7\r\n"));
-  EXPECT_EQ(f.Lines.EnemyHardness, "-4");
-
-  EXPECT_EQ(Apply("nposkozeni+3"), Cz("Nepříteli se zvýšilo způsobované poškození o 3\r\n"));
-  EXPECT_EQ(f.Lines.EnemyDamage, "7");
-  EXPECT_EQ(Apply("nposkozeni-2"), Cz("Nepříteli se snížilo způsobované poškození o 2\r\n"));
-  EXPECT_EQ(f.Lines.EnemyDamage, "5");
 }
 
 TEST_F(CombatEffects, EnemyDefenceStopsAtZeroAndReportsWhatWasTakenOff) {
