@@ -11,6 +11,7 @@
 #include "audio/recording_audio_backend.h"
 #include "data/file_bytes.h"
 #include "data/temp_work_dir.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -195,11 +196,11 @@ TEST_F(TheAudioPlayer, MusicVolumeGoesToTheModuleAndToTheStreamChannelWhateverPl
 }
 
 TEST_F(TheAudioPlayer, NamesAreUsedAsGivenAndKeptToAHundredBytes) {
-  // "hudba/píseň.ogg" in Windows-1250; the file on disk is named in UTF-8.
-  WriteBytes("audio/hudba/p\xC3\xADse\xC5\x88.ogg", "x");
+  // The file on disk is named in UTF-8; the player is given Windows-1250.
+  WriteBytes("audio/hudba/píseň.ogg", "x");
   Take();
-  audio.PlayStreamFile("hudba/p\xEDse\xF2.ogg");
-  EXPECT_EQ(Take().front(), "StreamOpen(\"./audio/hudba/p\xEDse\xF2.ogg\", 2, 0, 0) -> 1");
+  audio.PlayStreamFile(Cz("hudba/píseň.ogg"));
+  EXPECT_EQ(Take().front(), Cz("StreamOpen(\"./audio/hudba/píseň.ogg\", 2, 0, 0) -> 1"));
   const std::string long_name(120, 'a');
   audio.PlayStreamFile(long_name);
   EXPECT_EQ(audio.MusicName, std::string(100, 'a'));

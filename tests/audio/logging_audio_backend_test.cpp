@@ -12,6 +12,7 @@
 #include "audio/recording_audio_backend.h"
 #include "data/file_bytes.h"
 #include "data/temp_work_dir.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -21,8 +22,8 @@ using Calls = std::vector<std::string>;
 // The call texts themselves: the lines the headless dump has always shown.
 TEST(AudioCallText, EveryCallKindReadsAsBefore) {
   EXPECT_EQ(InitCallText(44100, 32, 0), "Init(44100, 32, 0)");
-  EXPECT_EQ(SampleLoadCallText(-1, "./audio/\x9Aum.wav", 0, 0, 0, 3),
-            "SampleLoad(-1, \"./audio/\x9Aum.wav\", 0, 0, 0) -> 3");
+  EXPECT_EQ(SampleLoadCallText(-1, Cz("./audio/šum.wav"), 0, 0, 0, 3),
+            Cz("SampleLoad(-1, \"./audio/šum.wav\", 0, 0, 0) -> 3"));
   EXPECT_EQ(PlaySoundCallText(-1, 0, -1), "PlaySound(-1, 0) -> -1");
   EXPECT_EQ(SetVolumeCallText(1000, 255), "SetVolume(1000, 255)");
   EXPECT_EQ(StreamOpenCallText("./audio/les.ogg", kStreamLoop, 0, 0, 2),

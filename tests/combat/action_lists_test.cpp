@@ -11,27 +11,25 @@
 namespace qv {
 namespace {
 
-// Nutno: Max. životů je větší nebo rovno 100 (wrapped at 33)
-const std::string kMaxLivesUnmet =
-    "Nutno: Max. \x9Eivot\xF9 je v\xECt\x9A\xED nebo \r\nrovno 100\r\n";
-const std::string kManaUnmet = "Nutno: Mana je v\xECt\x9A\xED 10\r\n";
+// Wrapped at 33.
+const std::string kMaxLivesUnmet = Cz("Nutno: Max. životů je větší nebo \r\nrovno 100\r\n");
+const std::string kManaUnmet = Cz("Nutno: Mana je větší 10\r\n");
 
 class FightActions : public FightFixture {
  protected:
   void WriteItems() {
     WriteDataFile("predmety",
-                  "1 \"Lektvar\" \"L\xE9\xE8iv\xFD lektvar\" 5, boj, zivoty+5, nzivoty-1;\r\n"
-                  "2 \"Svitek\" \"Star\xFD svitek\" 3, vzdy, nzivoty-2, [MAXZIVOTY 0 >= "
-                  "\"100\"];\r\n"
-                  "3 \"K\xE1men\" \"k\" 1, mimoboj, nzivoty-1;\r\n"
-                  "4 \"Pr\xE1zdn\xFD\" \"x\" 1, boj, zivoty+1;\r\n");
+                  Cz("1 \"Lektvar\" \"Léčivý lektvar\" 5, boj, zivoty+5, nzivoty-1;\r\n"
+                     "2 \"Svitek\" \"Starý svitek\" 3, vzdy, nzivoty-2, [MAXZIVOTY 0 >= "
+                     "\"100\"];\r\n"
+                     "3 \"Kámen\" \"k\" 1, mimoboj, nzivoty-1;\r\n"
+                     "4 \"Prázdný\" \"x\" 1, boj, zivoty+1;\r\n"));
   }
   void WriteSpells() {
-    WriteDataFile("kouzla",
-                  "1 \"Blesk\" \"Blesk z nebe\" 3, nzivoty-4, promenna7+1;\r\n"
-                  "2 \"Ohe\xF2\" \"o\" 9, nzivoty-9;\r\n"
-                  "3 \"Mr\xE1z\" \"m\" 1, nzivoty-1;\r\n"
-                  "4 \"Clona\" \"c\" 0, obrana+1, [MANA 0 > \"10\"];\r\n");
+    WriteDataFile("kouzla", Cz("1 \"Blesk\" \"Blesk z nebe\" 3, nzivoty-4, promenna7+1;\r\n"
+                               "2 \"Oheň\" \"o\" 9, nzivoty-9;\r\n"
+                               "3 \"Mráz\" \"m\" 1, nzivoty-1;\r\n"
+                               "4 \"Clona\" \"c\" 0, obrana+1, [MANA 0 > \"10\"];\r\n"));
   }
   FightWindow& OpenWithEverything() {
     WriteItems();
@@ -41,9 +39,7 @@ class FightActions : public FightFixture {
     a.DamageFormula = "#poskozeni";
     a.Energy = 2;
     a.Mana = 1;
-    a.Description =
-        "Siln\xFD \xFA"
-        "der celou vahou t\xECla, kter\xFD prorazi i pevnou obranu soupere.";
+    a.Description = Cz("Silný úder celou vahou těla, který prorazi i pevnou obranu soupere.");
     AttackSpec b;
     b.Number = 2;
     b.Name = "Kop";
@@ -51,9 +47,7 @@ class FightActions : public FightFixture {
     b.Extras = ", [MAXZIVOTY 0 >= \"100\"]";
     AttackSpec c;
     c.Number = 3;
-    c.Name =
-        "Kouzeln\xFD \xFA"
-        "der";
+    c.Name = Cz("Kouzelný úder");
     c.Mana = 10;
     WriteAttacks({a, b, c});
     StartKnowing({1, 2, 3});
@@ -75,10 +69,8 @@ TEST_F(FightActions, HoveringAnAttackDescribesItsRangesCostsAndConditions) {
   EXPECT_EQ(f.Hover.HoveredIndex, 1);
   EXPECT_TRUE(f.ActionLabels[0].Underlined);
   EXPECT_EQ(f.Popis_akce,
-            "Siln\xFD \xFA"
-            "der celou vahou t\xECla, kter\xFD prorazi i pevnou \r\nobranu soupere.");
-  // Útok: 3 až 13 / Poškození: 2
-  EXPECT_EQ(f.Popis_akce_cost, "\xDAtok: 3 a\x9E 13\r\nPo\x9Akozen\xED: 2");
+            Cz("Silný úder celou vahou těla, který prorazi i pevnou \r\nobranu soupere."));
+  EXPECT_EQ(f.Popis_akce_cost, Cz("Útok: 3 až 13\r\nPoškození: 2"));
   EXPECT_EQ(f.EnergyCostLine, "Energie: 2");
   EXPECT_EQ(f.ManaCostLine, "Mana: 1");
   EXPECT_TRUE(f.CostLabelsVisible);
@@ -88,8 +80,8 @@ TEST_F(FightActions, HoveringAnAttackDescribesItsRangesCostsAndConditions) {
   EXPECT_EQ(f.Hover.HoveredIndex, 0);
   EXPECT_FALSE(f.ActionLabels[0].Underlined);
   f.AttackMouseEnter(1);
-  EXPECT_EQ(f.Popis_akce_cost, "\xDAtok: 12\r\nPo\x9Akozen\xED: 3");
-  EXPECT_EQ(f.Summary3, kMaxLivesUnmet + "Nespln\xECny podm\xEDnky akce !\r\n");
+  EXPECT_EQ(f.Popis_akce_cost, Cz("Útok: 12\r\nPoškození: 3"));
+  EXPECT_EQ(f.Summary3, kMaxLivesUnmet + Cz("Nesplněny podmínky akce !\r\n"));
 
   // Moving over the picture takes the hint away.
   f.BackgroundMouseMove();
@@ -101,9 +93,9 @@ TEST_F(FightActions, HoveringAnAttackDescribesItsRangesCostsAndConditions) {
 
 TEST_F(FightActions, UnmetConditionsRefuseTheAttack) {
   FightWindow& f = OpenWithEverything();
-  f.Summary2 = "star\xE1 zpr\xE1va";
+  f.Summary2 = Cz("stará zpráva");
   PlayAttack(1);
-  EXPECT_EQ(f.Summary1, kMaxLivesUnmet + "Nespln\xECny podm\xEDnky akce !\r\n");
+  EXPECT_EQ(f.Summary1, kMaxLivesUnmet + Cz("Nesplněny podmínky akce !\r\n"));
   EXPECT_EQ(f.Summary2, "");
   EXPECT_EQ(Foe().Lives, 40);
   EXPECT_EQ(Hero().CombatEnergy, 7);
@@ -114,9 +106,7 @@ TEST_F(FightActions, TooLittleEnergyRefusesTheAttack) {
   Hero().MAXZIVOTY = 100;
   Hero().CombatEnergy = 5;
   PlayAttack(1);
-  EXPECT_EQ(f.Summary1,
-            "K proveden\xED t\xE9to akce je pot\xF8"
-            "eba 8 energie a 0 many!");
+  EXPECT_EQ(f.Summary1, Cz("K provedení této akce je potřeba 8 energie a 0 many!"));
   EXPECT_EQ(f.Summary2, "");
   EXPECT_EQ(Foe().Lives, 40);
   EXPECT_EQ(Hero().CombatEnergy, 5);
@@ -125,9 +115,7 @@ TEST_F(FightActions, TooLittleEnergyRefusesTheAttack) {
 TEST_F(FightActions, TooLittleManaRefusesTheAttack) {
   FightWindow& f = OpenWithEverything();
   PlayAttack(2);
-  EXPECT_EQ(f.Summary1,
-            "K proveden\xED t\xE9to akce je pot\xF8"
-            "eba 0 energie a 10 many!");
+  EXPECT_EQ(f.Summary1, Cz("K provedení této akce je potřeba 0 energie a 10 many!"));
   EXPECT_EQ(Foe().Lives, 40);
 }
 
@@ -141,7 +129,7 @@ TEST_F(FightActions, FreeAttackIsPlayedAtZeroEnergy) {
   PlayAttack(0);
   EXPECT_EQ(Foe().Lives, 25);
   EXPECT_EQ(Hero().CombatEnergy, 3);
-  EXPECT_EQ(f.Summary2, "Z\xE1sah za 15.");
+  EXPECT_EQ(f.Summary2, Cz("Zásah za 15."));
 }
 
 TEST_F(FightActions, ClickWithNothingUnderTheMouseDoesNothing) {
@@ -192,10 +180,7 @@ TEST_F(FightActions, ConditionThatIsNoNumberShowsTheMessageAndKeepsTheWindow) {
 TEST_F(FightActions, ItemListOffersHeldItemsForTheFight) {
   FightWindow& f = OpenWithEverything();
   f.PredmetyMouseEnter();
-  // Použít předmět
-  EXPECT_EQ(f.Popis_akce,
-            "Pou\x9E\xEDt p\xF8"
-            "edm\xECt");
+  EXPECT_EQ(f.Popis_akce, Cz("Použít předmět"));
   f.PredmetyClick();
   EXPECT_EQ(f.OpenList, UseList::Items);
   EXPECT_TRUE(f.ListHeadingVisible);
@@ -213,8 +198,8 @@ TEST_F(FightActions, ItemListOffersHeldItemsForTheFight) {
 
   f.UseLabelMouseEnter(1);
   EXPECT_EQ(f.UseLabels[1].Background, kFightMaroon);
-  EXPECT_EQ(f.Popis_akce, "Star\xFD svitek");
-  EXPECT_EQ(f.Summary3, kMaxLivesUnmet + "Nespln\xECny podm\xEDnky pou\x9Eit\xED !\r\n");
+  EXPECT_EQ(f.Popis_akce, Cz("Starý svitek"));
+  EXPECT_EQ(f.Summary3, kMaxLivesUnmet + Cz("Nesplněny podmínky použití !\r\n"));
   f.LabelMouseLeave();
   EXPECT_EQ(f.UseLabels[1].Background, kFightBlack);
   f.PanelMouseMove();
@@ -230,8 +215,7 @@ TEST_F(FightActions, UsingAnItemAppliesItsEffectsAndHidesTheListsUntilTheNextRou
   EXPECT_EQ(Hero().ZIVOTY, 17);
   EXPECT_EQ(Foe().Lives, 39);
   EXPECT_EQ(f.Summary2Colour, kFightWhite);
-  EXPECT_EQ(f.Summary2,
-            "Vyl\xE9\xE8il sis 5 \x9Eivoty\r\n\r\nNep\xF8\xEDtel ztratil 1 \x9Eivot\xF9\r\n");
+  EXPECT_EQ(f.Summary2, Cz("Vyléčil sis 5 životy\r\n\r\nNepřítel ztratil 1 životů\r\n"));
   EXPECT_EQ(f.Summary1, "");
   EXPECT_TRUE(f.UseLabels.empty());
   EXPECT_EQ(f.OpenList, UseList::None);
@@ -251,7 +235,7 @@ TEST_F(FightActions, UsingAnItemAppliesItsEffectsAndHidesTheListsUntilTheNextRou
 TEST_F(FightActions, ItemWithUnmetConditionsIsNotUsed) {
   FightWindow& f = OpenWithEverything();
   UseItem(1);
-  EXPECT_EQ(f.Summary1, kMaxLivesUnmet + "Nespln\xECny podm\xEDnky pou\x9Eit\xED!\r\n");
+  EXPECT_EQ(f.Summary1, kMaxLivesUnmet + Cz("Nesplněny podmínky použití!\r\n"));
   EXPECT_EQ(State().Items.at(2).Held, 1);
   EXPECT_EQ(Hero().ItemsInCombat, 0);
   EXPECT_EQ(Foe().Lives, 40);
@@ -309,19 +293,19 @@ TEST_F(FightActions, SpellListOffersKnownSpellsYellowWhenTheyCannotBeCast) {
   ASSERT_EQ(f.UseLabels.size(), 3u);
   EXPECT_EQ(f.UseLabels[0].Caption, "Blesk");
   EXPECT_EQ(f.UseLabels[0].FontColour, kFightWhite);
-  EXPECT_EQ(f.UseLabels[1].Caption, "Ohe\xF2");
+  EXPECT_EQ(f.UseLabels[1].Caption, Cz("Oheň"));
   EXPECT_EQ(f.UseLabels[1].FontColour, kFightYellow);  // costs 9 of 5 mana
   EXPECT_EQ(f.UseLabels[2].idx, 4);
   EXPECT_EQ(f.UseLabels[2].FontColour, kFightYellow);  // its condition fails
 
   f.UseLabelMouseEnter(0);
   EXPECT_EQ(f.Popis_akce, "Blesk z nebe");
-  EXPECT_EQ(f.Popis_akce_cost, "Stoj\xED: 3 many");
+  EXPECT_EQ(f.Popis_akce_cost, Cz("Stojí: 3 many"));
   EXPECT_EQ(f.Popis_akce_costColour, kFightBlue);
   EXPECT_EQ(f.Summary3, "");
   f.LabelMouseLeave();
   f.UseLabelMouseEnter(2);
-  EXPECT_EQ(f.Summary3, kManaUnmet + "Nespln\xECny podm\xEDnky sesl\xE1n\xED !\r\n");
+  EXPECT_EQ(f.Summary3, kManaUnmet + Cz("Nesplněny podmínky seslání !\r\n"));
   f.BackgroundMouseMove();
   EXPECT_EQ(f.Popis_akce_costColour, kFightPurple);
 }
@@ -333,9 +317,8 @@ TEST_F(FightActions, CastingPaysManaAppliesTheEffectsAndHidesTheLists) {
   EXPECT_EQ(Hero().MANA, 2);
   EXPECT_EQ(Hero().SpellsInCombat, 1);
   EXPECT_EQ(Foe().Lives, 36);
-  EXPECT_EQ(f.Summary2,
-            "Nep\xF8\xEDtel ztratil 4 \x9Eivot\xF9\r\n\r\n(d.) Prom\xECnn\xE1 $7 se "
-            "zv\xFD\x9Aila o 1 na 1\r\n");
+  EXPECT_EQ(f.Summary2, Cz("Nepřítel ztratil 4 životů\r\n\r\n(d.) Proměnná $7 se "
+                           "zvýšila o 1 na 1\r\n"));
   EXPECT_EQ(f.Summary2Colour, kFightWhite);
   EXPECT_EQ(f.Lines.PlayerMana, "2 / 5");
   EXPECT_FALSE(f.Predmety.Visible);
@@ -367,7 +350,7 @@ TEST_F(FightActions, UnmetSpellConditionsAndTooLittleManaAreBothShown) {
   f.UseLabelMouseEnter(2);
   f.UseLabelClick();
   EXPECT_EQ(f.Summary1,
-            kManaUnmet + "Nespln\xECny podm\xEDnky sesl\xE1n\xED !\r\n" + "Nedostatek many!\r\n");
+            kManaUnmet + Cz("Nesplněny podmínky seslání !\r\n") + "Nedostatek many!\r\n");
   EXPECT_EQ(Hero().SpellsInCombat, 0);
 }
 

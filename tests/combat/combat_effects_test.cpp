@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "fight_fixture.h"
 
@@ -36,19 +38,17 @@ class CombatEffects : public FightFixture {
 TEST_F(CombatEffects, HealingStopsAtTheFightMaximumAndReportsTheGain) {
   FightWindow& f = Open();
   Hero().ZIVOTY = 18;
-  // Vyléčil sis 2 životy
-  EXPECT_EQ(Apply("zivoty+5"), "Vyl\xE9\xE8il sis 2 \x9Eivoty\r\n");
+  EXPECT_EQ(Apply("zivoty+5"), Cz("Vyléčil sis 2 životy\r\n"));
   EXPECT_EQ(Hero().ZIVOTY, 20);
   EXPECT_EQ(f.Lines.PlayerLives, "20 / 20");
   State().Fight.maxzivoty = 3;
-  EXPECT_EQ(Apply("zivoty+5"), "Vyl\xE9\xE8il sis 3 \x9Eivoty\r\n");
+  EXPECT_EQ(Apply("zivoty+5"), Cz("Vyléčil sis 3 životy\r\n"));
   EXPECT_EQ(Hero().ZIVOTY, 23);
 }
 
 TEST_F(CombatEffects, LosingLivesReportsTheAmount) {
   FightWindow& f = Open();
-  // Ztratil jsi 4 životy
-  EXPECT_EQ(Apply("zivoty-4"), "Ztratil jsi 4 \x9Eivoty\r\n");
+  EXPECT_EQ(Apply("zivoty-4"), Cz("Ztratil jsi 4 životy\r\n"));
   EXPECT_EQ(Hero().ZIVOTY, 16);
   EXPECT_EQ(f.Lines.PlayerLives, "16 / 20");
   EXPECT_EQ(host.death_windows, 0);
@@ -83,119 +83,117 @@ TEST_F(CombatEffects, ManaRestoresUpToTheFightMaximumAndNeverFallsBelowZero) {
   EXPECT_EQ(f.Lines.PlayerMana, "0 / 5");
 }
 
-TEST_F(CombatEffects, FightMaximaMove) {
-  FightWindow& f = Open();
-  // Tvůj maximální počet životů se zvýšil o 4 / snížil o 1
-  EXPECT_EQ(Apply("maxzivoty+4"),
-            "Tv\xF9j maxim\xE1ln\xED po\xE8"
-            "et \x9Eivot\xF9 se zv\xFD\x9Ail o 4\r\n");
-  EXPECT_EQ(f.Lines.PlayerLives, "20 / 24");
-  EXPECT_EQ(Apply("maxzivoty-1"),
-            "Tv\xF9j maxim\xE1ln\xED po\xE8"
-            "et \x9Eivot\xF9 se sn\xED\x9Eil o 1\r\n");
-  EXPECT_EQ(State().Fight.maxzivoty, 3);
-  EXPECT_EQ(f.Lines.PlayerLives, "20 / 23");
-  // Tvoje maximální úroveň many se zvýšila o 2 / snížila o 5
-  EXPECT_EQ(Apply("maxmana+2"), "Tvoje maxim\xE1ln\xED \xFArove\xF2 many se zv\xFD\x9Aila o 2\r\n");
-  EXPECT_EQ(f.Lines.PlayerMana, "5 / 7");
-  EXPECT_EQ(Apply("maxmana-5"), "Tvoje maxim\xE1ln\xED \xFArove\xF2 many se sn\xED\x9Eila o 5\r\n");
-  EXPECT_EQ(State().Fight.maxmana, -3);
-  EXPECT_EQ(f.Lines.PlayerMana, "5 / 2");
+// One value of the hero or the enemy moved by an effect: what the effect
+// says and the line of the window drawn again. A lowering comes after the
+// raising of its row, so the two add up on the fight's modifier.
+struct ValueEffect {
+  std::string name;  // for the test's name
+  const char* raise;
+  std::string raised;
+  const char* lower;
+  std::string lowered;
+  std::string FightLines::*line;
+  std::string after_raise;
+  std::string after_lower;
+};
+
+void PrintTo(const ValueEffect& row, std::ostream* os) { *os << row.name; }
+
+std::vector<ValueEffect> ValueEffects() {
+  return {
+      {"maxzivoty", "maxzivoty+4", Cz("Tvůj maximální počet životů se zvýšil o 4\r\n"),
+       "maxzivoty-1", Cz("Tvůj maximální počet životů se snížil o 1\r\n"), &FightLines::PlayerLives,
+       "20 / 24", "20 / 23"},
+      {"maxmana", "maxmana+2", Cz("Tvoje maximální úroveň many se zvýšila o 2\r\n"), "maxmana-5",
+       Cz("Tvoje maximální úroveň many se snížila o 5\r\n"), &FightLines::PlayerMana, "5 / 7",
+       "5 / 2"},
+      {"utok", "utok+2", Cz("Tvůj útok se zvýšil o 2\r\n"), "utok-9",
+       Cz("Tvůj útok se snížil o 9\r\n"), &FightLines::PlayerAttack, "2k6+6", "2k6+-3"},
+      {"obrana", "obrana+3", Cz("Tvoje obrana se zvýšila o 3\r\n"), "obrana-1",
+       Cz("Tvoje obrana se snížila o 1\r\n"), &FightLines::PlayerDefence, "8", "7"},
+      {"tvrdost", "tvrdost+2", Cz("Tvoje tvrdost se zvýšila o 2\r\n"), "tvrdost-3",
+       Cz("Tvoje tvrdost se snížila o 3\r\n"), &FightLines::PlayerHardness, "3", "0"},
+      {"poskozeni", "poskozeni+1", Cz("Tebou uštědřované poškození se zvýšilo o 1\r\n"),
+       "poskozeni-2", Cz("Tebou uštědřované poškození se snížilo o 2\r\n"),
+       &FightLines::PlayerDamage, "3", "1"},
+      {"rychlost", "rychlost+2", Cz("Tvoje rychlost se zvýšila o 2\r\n"), "rychlost-4",
+       Cz("Tvoje rychlost se snížila o 4\r\n"), &FightLines::PlayerSpeed, "5", "1"},
+      {"nutok", "nutok+2", Cz("Nepříteli se zvýšil útok o 2\r\n"), "nutok-5",
+       Cz("Nepříteli se snížil útok o 5\r\n"), &FightLines::EnemyAttack, "2k6+3", "2k6-2"},
+      {"nobrana", "nobrana+2", Cz("Nepříteli se zvýšila obrana o 2\r\n"), "nobrana-1",
+       Cz("Nepříteli se snížila obrana o 1\r\n"), &FightLines::EnemyDefence, "5", "4"},
+      {"ntvrdost", "ntvrdost+1", Cz("Nepříteli se zvýšila tvrdost o 1\r\n"), "ntvrdost-7",
+       Cz("Nepříteli se snížila tvrdost o 7\r\n"), &FightLines::EnemyHardness, "3", "-4"},
+      {"nposkozeni", "nposkozeni+3", Cz("Nepříteli se zvýšilo způsobované poškození o 3\r\n"),
+       "nposkozeni-2", Cz("Nepříteli se snížilo způsobované poškození o 2\r\n"),
+       &FightLines::EnemyDamage, "7", "5"},
+  };
 }
 
-TEST_F(CombatEffects, HeroBonusesMoveAndRedrawTheirLines) {
-  FightWindow& f = Open();
-  EXPECT_EQ(Apply("utok+2"), "Tv\xF9j \xFAtok se zv\xFD\x9Ail o 2\r\n");
-  EXPECT_EQ(f.Lines.PlayerAttack, "2k6+6");
-  EXPECT_EQ(Apply("utok-9"), "Tv\xF9j \xFAtok se sn\xED\x9Eil o 9\r\n");
-  EXPECT_EQ(f.Lines.PlayerAttack, "2k6+-3");
-  EXPECT_EQ(State().Fight.utok, -7);
+class ValueEffectTest : public CombatEffects, public ::testing::WithParamInterface<ValueEffect> {};
 
-  EXPECT_EQ(Apply("obrana+3"), "Tvoje obrana se zv\xFD\x9Aila o 3\r\n");
-  EXPECT_EQ(f.Lines.PlayerDefence, "8");
-  EXPECT_EQ(Apply("obrana-1"), "Tvoje obrana se sn\xED\x9Eila o 1\r\n");
+TEST_P(ValueEffectTest, RaiseThenLowerSayAndRedraw) {
+  const ValueEffect& row = GetParam();
+  FightWindow& f = Open();
+  EXPECT_EQ(Apply(row.raise), row.raised);
+  EXPECT_EQ(f.Lines.*row.line, row.after_raise);
+  EXPECT_EQ(Apply(row.lower), row.lowered);
+  EXPECT_EQ(f.Lines.*row.line, row.after_lower);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryValue, ValueEffectTest, ::testing::ValuesIn(ValueEffects()),
+                         [](const ::testing::TestParamInfo<ValueEffect>& info) {
+                           return info.param.name;
+                         });
+
+// The fight's own modifiers add up; energy has no cap.
+TEST_F(CombatEffects, ModifiersAddUpAndEnergyHasNoCap) {
+  FightWindow& f = Open();
+  Apply("maxzivoty+4");
+  Apply("maxzivoty-1");
+  EXPECT_EQ(State().Fight.maxzivoty, 3);
+  Apply("maxmana+2");
+  Apply("maxmana-5");
+  EXPECT_EQ(State().Fight.maxmana, -3);
+  Apply("utok+2");
+  Apply("utok-9");
+  EXPECT_EQ(State().Fight.utok, -7);
+  Apply("obrana+3");
+  Apply("obrana-1");
   EXPECT_EQ(State().Fight.obrana, 2);
 
-  EXPECT_EQ(Apply("tvrdost+2"), "Tvoje tvrdost se zv\xFD\x9Aila o 2\r\n");
-  EXPECT_EQ(f.Lines.PlayerHardness, "3");
-  EXPECT_EQ(Apply("tvrdost-3"), "Tvoje tvrdost se sn\xED\x9Eila o 3\r\n");
-  EXPECT_EQ(f.Lines.PlayerHardness, "0");
-
-  // Tebou uštědřované poškození se zvýšilo o 1 / snížilo o 2
-  EXPECT_EQ(Apply("poskozeni+1"),
-            "Tebou u\x9At\xEC"
-            "d\xF8ovan\xE9 po\x9Akozen\xED se zv\xFD\x9Ailo o 1\r\n");
-  EXPECT_EQ(f.Lines.PlayerDamage, "3");
-  EXPECT_EQ(Apply("poskozeni-2"),
-            "Tebou u\x9At\xEC"
-            "d\xF8ovan\xE9 po\x9Akozen\xED se sn\xED\x9Eilo o 2\r\n");
-  EXPECT_EQ(f.Lines.PlayerDamage, "1");
-
-  EXPECT_EQ(Apply("energie+20"), "Tv\xE1 energie se zv\xFD\x9Aila o 20\r\n");
-  EXPECT_EQ(Hero().CombatEnergy, 27);  // no cap
+  EXPECT_EQ(Apply("energie+20"), Cz("Tvá energie se zvýšila o 20\r\n"));
+  EXPECT_EQ(Hero().CombatEnergy, 27);
   EXPECT_EQ(f.Lines.PlayerEnergy, "27 / 15");
-  EXPECT_EQ(Apply("energie-30"), "Tv\xE1 energie se sn\xED\x9Eila o 30\r\n");
+  EXPECT_EQ(Apply("energie-30"), Cz("Tvá energie se snížila o 30\r\n"));
   EXPECT_EQ(Hero().CombatEnergy, -3);
-
-  EXPECT_EQ(Apply("rychlost+2"), "Tvoje rychlost se zv\xFD\x9Aila o 2\r\n");
-  EXPECT_EQ(f.Lines.PlayerSpeed, "5");
-  EXPECT_EQ(Apply("rychlost-4"), "Tvoje rychlost se sn\xED\x9Eila o 4\r\n");
-  EXPECT_EQ(f.Lines.PlayerSpeed, "1");
 }
 
 TEST_F(CombatEffects, RoundValuesAreSetNotAdded) {
   Open();
   FightModifiers& m = State().Fight;
-  EXPECT_EQ(Apply("tentoobrana+2"), "V tomto kole byla tv\xE1 obrana vy\x9A\x9A\xED o 2\r\n");
-  EXPECT_EQ(Apply("tentoobrana+3"), "V tomto kole byla tv\xE1 obrana vy\x9A\x9A\xED o 3\r\n");
+  EXPECT_EQ(Apply("tentoobrana+2"), Cz("V tomto kole byla tvá obrana vyšší o 2\r\n"));
+  EXPECT_EQ(Apply("tentoobrana+3"), Cz("V tomto kole byla tvá obrana vyšší o 3\r\n"));
   EXPECT_EQ(m.tentoobrana, 3);
-  EXPECT_EQ(Apply("tentoobrana-4"), "V tomto kole byla tv\xE1 obrana ni\x9E\x9A\xED o 4\r\n");
+  EXPECT_EQ(Apply("tentoobrana-4"), Cz("V tomto kole byla tvá obrana nižší o 4\r\n"));
   EXPECT_EQ(m.tentoobrana, -4);
-  EXPECT_EQ(Apply("pristiobrana+5"),
-            "V p\xF8\xED\x9At\xEDm kole bude tv\xE1 obrana vy\x9A\x9A\xED o 5\r\n");
+  EXPECT_EQ(Apply("pristiobrana+5"), Cz("V příštím kole bude tvá obrana vyšší o 5\r\n"));
   EXPECT_EQ(m.pristiobrana, 5);
-  EXPECT_EQ(Apply("pristiobrana-1"),
-            "V p\xF8\xED\x9At\xEDm kole bude tv\xE1 obrana ni\x9E\x9A\xED o 1\r\n");
+  EXPECT_EQ(Apply("pristiobrana-1"), Cz("V příštím kole bude tvá obrana nižší o 1\r\n"));
   EXPECT_EQ(m.pristiobrana, -1);
-  EXPECT_EQ(Apply("pristiutok+6"),
-            "V p\xF8\xED\x9At\xEDm kole bude tv\xF9j \xFAtok vy\x9A\x9A\xED o 6\r\n");
+  EXPECT_EQ(Apply("pristiutok+6"), Cz("V příštím kole bude tvůj útok vyšší o 6\r\n"));
   EXPECT_EQ(m.pristiutok, 6);
   // The lowering is worded "in this round".
-  EXPECT_EQ(Apply("pristiutok-2"), "V tomto kole bude tv\xF9j \xFAtok ni\x9E\x9A\xED o 2\r\n");
+  EXPECT_EQ(Apply("pristiutok-2"), Cz("V tomto kole bude tvůj útok nižší o 2\r\n"));
   EXPECT_EQ(m.pristiutok, -2);
-}
-
-TEST_F(CombatEffects, EnemyValuesMoveAndRedrawTheirLines) {
-  FightWindow& f = Open();
-  EXPECT_EQ(Apply("nutok+2"), "Nep\xF8\xEDteli se zv\xFD\x9Ail \xFAtok o 2\r\n");
-  EXPECT_EQ(f.Lines.EnemyAttack, "2k6+3");
-  EXPECT_EQ(Apply("nutok-5"), "Nep\xF8\xEDteli se sn\xED\x9Eil \xFAtok o 5\r\n");
-  EXPECT_EQ(f.Lines.EnemyAttack, "2k6-2");
-
-  EXPECT_EQ(Apply("nobrana+2"), "Nep\xF8\xEDteli se zv\xFD\x9Aila obrana o 2\r\n");
-  EXPECT_EQ(f.Lines.EnemyDefence, "5");
-  EXPECT_EQ(Apply("nobrana-1"), "Nep\xF8\xEDteli se sn\xED\x9Eila obrana o 1\r\n");
-  EXPECT_EQ(f.Lines.EnemyDefence, "4");
-
-  EXPECT_EQ(Apply("ntvrdost+1"), "Nep\xF8\xEDteli se zv\xFD\x9Aila tvrdost o 1\r\n");
-  EXPECT_EQ(f.Lines.EnemyHardness, "3");
-  EXPECT_EQ(Apply("ntvrdost-7"), "Nep\xF8\xEDteli se sn\xED\x9Eila tvrdost o 7\r\n");
-  EXPECT_EQ(f.Lines.EnemyHardness, "-4");
-
-  EXPECT_EQ(Apply("nposkozeni+3"),
-            "Nep\xF8\xEDteli se zv\xFD\x9Ailo zp\xF9sobovan\xE9 po\x9Akozen\xED o 3\r\n");
-  EXPECT_EQ(f.Lines.EnemyDamage, "7");
-  EXPECT_EQ(Apply("nposkozeni-2"),
-            "Nep\xF8\xEDteli se sn\xED\x9Eilo zp\xF9sobovan\xE9 po\x9Akozen\xED o 2\r\n");
-  EXPECT_EQ(f.Lines.EnemyDamage, "5");
 }
 
 TEST_F(CombatEffects, EnemyDefenceStopsAtZeroAndReportsWhatWasTakenOff) {
   FightWindow& f = Open();
-  EXPECT_EQ(Apply("nobrana-5"), "Nep\xF8\xEDteli se sn\xED\x9Eila obrana o 3\r\n");
+  EXPECT_EQ(Apply("nobrana-5"), Cz("Nepříteli se snížila obrana o 3\r\n"));
   EXPECT_EQ(Foe().Defence, 0);
   EXPECT_EQ(f.Lines.EnemyDefence, "0");
-  EXPECT_EQ(Apply("nobrana-5"), "Nep\xF8\xEDteli se sn\xED\x9Eila obrana o 0\r\n");
+  EXPECT_EQ(Apply("nobrana-5"), Cz("Nepříteli se snížila obrana o 0\r\n"));
   Foe().Defence = -2;  // from a gamebook: left as it is
   Apply("nobrana-1");
   EXPECT_EQ(Foe().Defence, -2);
@@ -203,16 +201,12 @@ TEST_F(CombatEffects, EnemyDefenceStopsAtZeroAndReportsWhatWasTakenOff) {
 
 TEST_F(CombatEffects, EnemyLivesHealUpToTheMaximumAndFallToDefeat) {
   FightWindow& f = Open();
-  // Nepřítel si obnovil 5 životů
-  EXPECT_EQ(Apply("nzivoty+9"), "Nep\xF8\xEDtel si obnovil 5 \x9Eivot\xF9\r\n");
+  EXPECT_EQ(Apply("nzivoty+9"), Cz("Nepřítel si obnovil 5 životů\r\n"));
   EXPECT_EQ(f.Lines.EnemyLives, "20 / 20");
-  // Nepřítel ztratil 19 životů
-  EXPECT_EQ(Apply("nzivoty-19"), "Nep\xF8\xEDtel ztratil 19 \x9Eivot\xF9\r\n");
+  EXPECT_EQ(Apply("nzivoty-19"), Cz("Nepřítel ztratil 19 životů\r\n"));
   EXPECT_EQ(f.Lines.EnemyLives, "1 / 20");
   EXPECT_FALSE(f.FightOver);
-  EXPECT_EQ(Apply("nzivoty-1"),
-            "NEP\xD8\xCDTEL JE PORA\x8E"
-            "EN!");
+  EXPECT_EQ(Apply("nzivoty-1"), Cz("NEPŘÍTEL JE PORAŽEN!"));
   EXPECT_TRUE(f.FightOver);
   EXPECT_TRUE(f.IsClosed());
   EXPECT_EQ(Hero().ZKUSENOSTI, 6);
@@ -226,10 +220,9 @@ TEST_F(CombatEffects, VariablesChangeAndAreReportedOnlyWhenAsked) {
   EXPECT_EQ(Apply("promenna5+3"), "");
   EXPECT_EQ(State().World.Variables.Get(5), 3);
   State().World.ReportChanges = 1;
-  // (d.) Proměnná $5 se zvýšila o 4 na 7
-  EXPECT_EQ(Apply("promenna5+4"), "(d.) Prom\xECnn\xE1 $5 se zv\xFD\x9Aila o 4 na 7\r\n");
-  EXPECT_EQ(Apply("promenna5-10"), "(d.) Prom\xECnn\xE1 $5 se sn\xED\x9Eila o 10 na -3\r\n");
-  EXPECT_EQ(Apply("promenna5=8"), "(d.) Prom\xECnn\xE1 $5 se zm\xECnila na 8\r\n");
+  EXPECT_EQ(Apply("promenna5+4"), Cz("(d.) Proměnná $5 se zvýšila o 4 na 7\r\n"));
+  EXPECT_EQ(Apply("promenna5-10"), Cz("(d.) Proměnná $5 se snížila o 10 na -3\r\n"));
+  EXPECT_EQ(Apply("promenna5=8"), Cz("(d.) Proměnná $5 se změnila na 8\r\n"));
   EXPECT_EQ(State().World.Variables.Get(5), 8);
   EXPECT_EQ(Apply("promenna5*2"), "");
   EXPECT_EQ(State().World.Variables.Get(5), 8);
@@ -243,11 +236,11 @@ TEST_F(CombatEffects, UnknownKindsAndSignsChangeNothingButKeepTheSeparator) {
   EXPECT_EQ(Apply("sila+2"), "");
   EXPECT_EQ(Apply("zivoty=2"), "");
   EXPECT_EQ(Hero().ZIVOTY, 20);
-  f.Summary2 = "Z\xE1sah";
+  f.Summary2 = Cz("Zásah");
   f.ApplyCombatEffect(ParseEffect("utok*2"));
-  EXPECT_EQ(f.Summary2, "Z\xE1sah\r\n");
+  EXPECT_EQ(f.Summary2, Cz("Zásah\r\n"));
   f.ApplyCombatEffect(ParseEffect("utok+1"));
-  EXPECT_EQ(f.Summary2, "Z\xE1sah\r\n\r\nTv\xF9j \xFAtok se zv\xFD\x9Ail o 1\r\n");
+  EXPECT_EQ(f.Summary2, Cz("Zásah\r\n\r\nTvůj útok se zvýšil o 1\r\n"));
 }
 
 TEST_F(CombatEffects, KindsAreKnownByTheirWholeName) {

@@ -18,15 +18,10 @@ namespace qv {
 // One line of the attack catalog.
 struct AttackSpec {
   int Number = 1;
-  std::string Name =
-      "\xDA"
-      "der";  // Úder
-  std::string Description =
-      "Oby\xE8"
-      "ejn\xFD \xFA"
-      "der";
-  std::string Hit = "Z\xE1sah za #zasah.";
-  std::string NoDamage = "Bez \xFA\xE8inku (#zasah).";
+  std::string Name = Cz("Úder");  // Úder
+  std::string Description = Cz("Obyčejný úder");
+  std::string Hit = Cz("Zásah za #zasah.");
+  std::string NoDamage = Cz("Bez účinku (#zasah).");
   std::string Miss = "Vedle!";
   int Energy = 0;
   int Mana = 0;
@@ -45,10 +40,8 @@ class FightFixture : public GamebookFixture {
  protected:
   void SetUp() override {
     WriteLocations("<1>");
-    WriteDataFile("zbrane", "1 \"Me\xE8\" \"ostr\xFD\" 2k6+1, 2, 10;");
-    WriteDataFile("zbroje",
-                  "1 \"Ko\x9E"
-                  "en\xE1\" \"lehk\xE1\" 3, 1, 0, 10;");
+    WriteDataFile("zbrane", Cz("1 \"Meč\" \"ostrý\" 2k6+1, 2, 10;"));
+    WriteDataFile("zbroje", Cz("1 \"Kožená\" \"lehká\" 3, 1, 0, 10;"));
   }
 
   void WriteAttacks(const std::vector<AttackSpec>& attacks) {

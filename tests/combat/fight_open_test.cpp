@@ -15,7 +15,7 @@ using FightOpen = FightFixture;
 TEST_F(FightOpen, ReadsTheEnemyAndDrawsBothHalves) {
   WriteAttacks({AttackSpec{}});
   StartKnowing({1});
-  FightWindow& f = OpenFight({{"JMENO", "Sk\xF8\xEDtek"},
+  FightWindow& f = OpenFight({{"JMENO", Cz("Skřítek")},
                               {"UTOK", "2k6+1"},
                               {"OBRANA", "4"},
                               {"TVRDOST", "1"},
@@ -24,7 +24,7 @@ TEST_F(FightOpen, ReadsTheEnemyAndDrawsBothHalves) {
                               {"POSKOZENI", "2"},
                               {"XP", "7"}});
   const Enemy& e = Foe();
-  EXPECT_EQ(e.Name, "Sk\xF8\xEDtek");
+  EXPECT_EQ(e.Name, Cz("Skřítek"));
   EXPECT_EQ(e.AttackCount, 2);
   EXPECT_EQ(e.AttackSides, 6);
   EXPECT_EQ(e.AttackBonus, 1);
@@ -33,7 +33,7 @@ TEST_F(FightOpen, ReadsTheEnemyAndDrawsBothHalves) {
   EXPECT_EQ(e.Reward, 7);
 
   const FightLines& l = f.Lines;
-  EXPECT_EQ(l.EnemyName, "Sk\xF8\xEDtek");
+  EXPECT_EQ(l.EnemyName, Cz("Skřítek"));
   EXPECT_EQ(l.EnemyLives, "15 / 20");
   EXPECT_EQ(l.EnemyAttack, "2k6+1");
   EXPECT_EQ(l.EnemyDefence, "4");
@@ -108,7 +108,7 @@ TEST_F(FightOpen, NoNumberStopsBeforeTheWindowWithTheFightMarkedOpen) {
 }
 
 TEST_F(FightOpen, ListsForbiddenByNeInAnyCaseAreGreyAndDoNothing) {
-  WriteDataFile("predmety", "1 \"Lektvar\" \"l\xE9\xE8\xED\" 5, boj, zivoty+5;");
+  WriteDataFile("predmety", Cz("1 \"Lektvar\" \"léčí\" 5, boj, zivoty+5;"));
   StartKnowing({});
   State().Items.at(1).Held = 1;
   FightWindow& f = OpenFight({{"KOUZLA", "ne"}, {"PREDMETY", "Ne"}});
@@ -129,9 +129,7 @@ TEST_F(FightOpen, ListsForbiddenByNeInAnyCaseAreGreyAndDoNothing) {
   EXPECT_TRUE(g.ItemsAllowed);
   EXPECT_EQ(g.Predmety.FontColour, kFightBlack);
   EXPECT_TRUE(g.Predmety.HandCursor);
-  EXPECT_EQ(g.Predmety.Caption,
-            "P\xF8"
-            "edm\xECty");
+  EXPECT_EQ(g.Predmety.Caption, Cz("Předměty"));
   EXPECT_EQ(g.Kouzla.Caption, "Kouzla");
 }
 
@@ -165,17 +163,13 @@ TEST_F(FightOpen, CountersOfTheLastFightStartAgain) {
 
 TEST_F(FightOpen, CatalogLinesAreReadAgainWithTheCurrentValues) {
   AttackSpec attack;
-  attack.Name =
-      "\xDA"
-      "der $7";
+  attack.Name = Cz("Úder $7");
   WriteAttacks({attack});
   StartKnowing({1});
   State().World.Variables.Set(7, 42);
   FightWindow& f = OpenFight({});
   ASSERT_EQ(f.ActionLabels.size(), 1u);
-  EXPECT_EQ(f.ActionLabels[0].Caption,
-            "\xDA"
-            "der 42");
+  EXPECT_EQ(f.ActionLabels[0].Caption, Cz("Úder 42"));
 }
 
 TEST_F(FightOpen, KnownAttacksGetLabelsFourToARowGreyWhenTheirConditionsFail) {
@@ -229,10 +223,7 @@ TEST_F(FightOpen, HeroWithoutAttacksIsToldSo) {
   StartKnowing({});
   FightWindow& f = OpenFight({{"ZIVOTY", "5"}});
   EXPECT_TRUE(f.ActionLabels.empty());
-  // Neznáš žádný útok!
-  EXPECT_EQ(f.NoAttackNotice,
-            "Nezn\xE1\x9A \x9E\xE1"
-            "dn\xFD \xFAtok!");
+  EXPECT_EQ(f.NoAttackNotice, Cz("Neznáš žádný útok!"));
   f.AttackClick();  // nothing under the mouse: nothing happens
   EXPECT_TRUE(f.Summary1.empty());
   EXPECT_EQ(Foe().Lives, 5);

@@ -14,14 +14,11 @@ using FightRound = FightFixture;
 
 // Výsledný útok nepřítele je A, tvá obrana je D.
 std::string EnemyAttackLine(int a, int d) {
-  return "V\xFDsledn\xFD \xFAtok nep\xF8\xEDtele je " + std::to_string(a) + ", tv\xE1 obrana je " +
+  return Cz("Výsledný útok nepřítele je ") + std::to_string(a) + Cz(", tvá obrana je ") +
          std::to_string(d) + ".\r\n";
 }
-const std::string kDodged = "\xDAsp\xEC\x9An\xEC jsi uhnul!";
-// NEPŘÍTEL JE PORAŽEN!
-const std::string kDefeated =
-    "NEP\xD8\xCDTEL JE PORA\x8E"
-    "EN!";
+const std::string kDodged = Cz("Úspěšně jsi uhnul!");
+const std::string kDefeated = Cz("NEPŘÍTEL JE PORAŽEN!");
 
 TEST_F(FightRound, EnemyWoundsFirstThenThePlayerHits) {
   WriteAttacks({AttackSpec{}});
@@ -33,15 +30,14 @@ TEST_F(FightRound, EnemyWoundsFirstThenThePlayerHits) {
                               {"TVRDOST", "1"},
                               {"ZIVOTY", "30"}});
   PlayAttack(0);
-  EXPECT_EQ(f.Summary1, EnemyAttackLine(12, 10) +
-                            "Ztr\xE1"
-                            "c\xED\x9A 3 \x9Eivot\xF9. (12 \xFAtok +2 po\x9Akozen\xED -10 obrana "
-                            "-1 tvrdost)");
+  EXPECT_EQ(f.Summary1,
+            EnemyAttackLine(12, 10) + Cz("Ztrácíš 3 životů. (12 útok +2 poškození -10 obrana "
+                                         "-1 tvrdost)"));
   EXPECT_EQ(Hero().ZIVOTY, 17);
   EXPECT_EQ(Hero().HitInCombat & 0xFF, 1);
   EXPECT_EQ(f.Lines.PlayerLives, "17 / 20");
   // 12 - 4 + 3 - 1 = 10
-  EXPECT_EQ(f.Summary2, "Z\xE1sah za 10.");
+  EXPECT_EQ(f.Summary2, Cz("Zásah za 10."));
   EXPECT_EQ(f.Summary2Colour, kFightLime);
   EXPECT_EQ(Foe().Lives, 20);
   EXPECT_EQ(f.Lines.EnemyLives, "20 / 30");
@@ -72,10 +68,8 @@ TEST_F(FightRound, HardnessStopsAWoundThatGetsThrough) {
   FightWindow& f = OpenFight({{"UTOK", "1k1+5"}, {"POSKOZENI", "0"}, {"ZIVOTY", "30"}});
   PlayAttack(0);
   EXPECT_EQ(f.Summary1, EnemyAttackLine(6, 5) +
-                            "Neutrp\xECl jsi v\x9A"
-                            "ak \x9E\xE1"
-                            "dn\xE9 zran\xECn\xED! (6 \xFAtok +0 po\x9Akozen\xED -5 obrana -1 "
-                            "tvrdost)");
+                            Cz("Neutrpěl jsi však žádné zranění! (6 útok +0 poškození -5 obrana -1 "
+                               "tvrdost)"));
   EXPECT_EQ(Hero().ZIVOTY, 20);
   EXPECT_EQ(Hero().HitInCombat & 0xFF, 0);
 }
@@ -90,9 +84,8 @@ TEST_F(FightRound, BeatenDefenceWithoutDamageShowsTheNegativeHitAndAppliesTheHit
   FightWindow& f =
       OpenFight({{"UTOK", "1k1+0"}, {"OBRANA", "4"}, {"TVRDOST", "3"}, {"ZIVOTY", "9"}});
   PlayAttack(0);
-  // 5 - 4 + 0 - 3 = -2; Nepříteli se snížil útok o 1
-  EXPECT_EQ(f.Summary2,
-            "Bez \xFA\xE8inku (-2).\r\nNep\xF8\xEDteli se sn\xED\x9Eil \xFAtok o 1\r\n");
+  // 5 - 4 + 0 - 3 = -2
+  EXPECT_EQ(f.Summary2, Cz("Bez účinku (-2).\r\nNepříteli se snížil útok o 1\r\n"));
   EXPECT_EQ(Foe().Lives, 9);
   EXPECT_EQ(Foe().AttackBonus, -1);
   EXPECT_EQ(f.Lines.EnemyAttack, "1k1-1");
@@ -108,8 +101,7 @@ TEST_F(FightRound, MissShowsTheMissTextAndAppliesOnlyTheMissList) {
   StartKnowing({1});
   FightWindow& f = OpenFight({{"UTOK", "1k1+0"}, {"OBRANA", "4"}, {"ZIVOTY", "9"}});
   PlayAttack(0);
-  // Tvá energie se zvýšila o 2
-  EXPECT_EQ(f.Summary2, "Vedle o 4/4\r\nTv\xE1 energie se zv\xFD\x9Aila o 2\r\n");
+  EXPECT_EQ(f.Summary2, Cz("Vedle o 4/4\r\nTvá energie se zvýšila o 2\r\n"));
   EXPECT_EQ(Foe().Lives, 9);
   EXPECT_EQ(Hero().CombatEnergy, 12);  // 7 + 2, then the refill of 3
 }
@@ -186,9 +178,7 @@ TEST_F(FightRound, ThisRoundDefenceComesFromTheAttacksOwnPlainList) {
   State().Fight.tentoobrana = 4;  // set earlier (by an item): not counted
   PlayAttack(0);
   EXPECT_EQ(f.Summary1, EnemyAttackLine(8, 8) + kDodged);
-  // V tomto kole byla tvá obrana vyšší o 3
-  EXPECT_EQ(f.Summary2,
-            "Z\xE1sah za 15.\r\nV tomto kole byla tv\xE1 obrana vy\x9A\x9A\xED o 3\r\n");
+  EXPECT_EQ(f.Summary2, Cz("Zásah za 15.\r\nV tomto kole byla tvá obrana vyšší o 3\r\n"));
   EXPECT_EQ(State().Fight.tentoobrana, 3);  // left by the effect, cleared next round
   PlayAttack(1);
   EXPECT_EQ(f.Summary1.substr(0, EnemyAttackLine(8, 3).size()), EnemyAttackLine(8, 3));
@@ -197,7 +187,7 @@ TEST_F(FightRound, ThisRoundDefenceComesFromTheAttacksOwnPlainList) {
 
 TEST_F(FightRound, StartingARoundClosesTheOpenListAndShowsTheListButtons) {
   WriteAttacks({AttackSpec{}});
-  WriteDataFile("predmety", "1 \"Lektvar\" \"l\xE9\xE8\xED\" 5, boj, zivoty+5;");
+  WriteDataFile("predmety", Cz("1 \"Lektvar\" \"léčí\" 5, boj, zivoty+5;"));
   StartKnowing({1});
   State().Items.at(1).Held = 2;
   FightWindow& f = OpenFight({{"UTOK", "1k1+0"}, {"ZIVOTY", "90"}});

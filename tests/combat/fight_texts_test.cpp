@@ -11,6 +11,7 @@
 #include "combat/value_lines.h"
 #include "parser/dice.h"
 #include "parser/random_source.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -19,28 +20,23 @@ TEST(EnemyStrikeText, WoundShowsTheLivesLostAndTheSum) {
   const EnemyStrike strike = StrikeAgainstPlayer(12, 10, 1, 2);
   EXPECT_EQ(strike.Difference, 2);
   EXPECT_EQ(strike.Wound, 3);
-  // Výsledný útok nepřítele je 12, tvá obrana je 10. / Ztrácíš 3 životů. (...)
   EXPECT_EQ(EnemyStrikeText(strike, 2),
-            "V\xFDsledn\xFD \xFAtok nep\xF8\xEDtele je 12, tv\xE1 obrana je 10.\r\n"
-            "Ztr\xE1"
-            "c\xED\x9A 3 \x9Eivot\xF9. (12 \xFAtok +2 po\x9Akozen\xED -10 obrana -1 tvrdost)");
+            Cz("Výsledný útok nepřítele je 12, tvá obrana je 10.\r\n"
+               "Ztrácíš 3 životů. (12 útok +2 poškození -10 obrana -1 tvrdost)"));
 }
 
 TEST(EnemyStrikeText, AttackEqualToTheDefenceIsDodged) {
   const EnemyStrike strike = StrikeAgainstPlayer(10, 10, 0, 5);
-  EXPECT_EQ(EnemyStrikeText(strike, 5),
-            "V\xFDsledn\xFD \xFAtok nep\xF8\xEDtele je 10, tv\xE1 obrana je 10.\r\n"
-            "\xDAsp\xEC\x9An\xEC jsi uhnul!");
+  EXPECT_EQ(EnemyStrikeText(strike, 5), Cz("Výsledný útok nepřítele je 10, tvá obrana je 10.\r\n"
+                                           "Úspěšně jsi uhnul!"));
 }
 
 TEST(EnemyStrikeText, HardnessCanStopTheWound) {
   const EnemyStrike strike = StrikeAgainstPlayer(11, 10, 4, -2);
   EXPECT_EQ(strike.Wound, -5);
   EXPECT_EQ(EnemyStrikeText(strike, -2),
-            "V\xFDsledn\xFD \xFAtok nep\xF8\xEDtele je 11, tv\xE1 obrana je 10.\r\n"
-            "Neutrp\xECl jsi v\x9A"
-            "ak \x9E\xE1"
-            "dn\xE9 zran\xECn\xED! (11 \xFAtok +-2 po\x9Akozen\xED -10 obrana -4 tvrdost)");
+            Cz("Výsledný útok nepřítele je 11, tvá obrana je 10.\r\n"
+               "Neutrpěl jsi však žádné zranění! (11 útok +-2 poškození -10 obrana -4 tvrdost)"));
 }
 
 // An enemy written with "2000000000k6" used to roll two billion dice each
@@ -234,18 +230,15 @@ TEST(ActionTexts, AttackRangesWithTheWeaponAtItsExtremes) {
   Attack attack;
   attack.AttackFormula = "#zbran";
   attack.DamageFormula = "#poskozeni";
-  // Útok: 3 až 13 / Poškození: 2
-  EXPECT_EQ(AttackRangeText(attack, state), "\xDAtok: 3 a\x9E 13\r\nPo\x9Akozen\xED: 2");
+  EXPECT_EQ(AttackRangeText(attack, state), Cz("Útok: 3 až 13\r\nPoškození: 2"));
   attack.EnergyCost = 8;
   attack.ManaCost = 0;
   EXPECT_EQ(EnergyCostText(attack), "Energie: 8");
   EXPECT_EQ(ManaCostText(attack), "Mana: 0");
-  EXPECT_EQ(AttackRefusalText(attack),
-            "K proveden\xED t\xE9to akce je pot\xF8"
-            "eba 8 energie a 0 many!");
+  EXPECT_EQ(AttackRefusalText(attack), Cz("K provedení této akce je potřeba 8 energie a 0 many!"));
   Spell spell;
   spell.ManaCost = 3;
-  EXPECT_EQ(SpellCostText(spell), "Stoj\xED: 3 many");
+  EXPECT_EQ(SpellCostText(spell), Cz("Stojí: 3 many"));
 }
 
 }  // namespace

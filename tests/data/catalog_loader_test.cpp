@@ -10,15 +10,15 @@
 #include "data/temp_work_dir.h"
 #include "host/recording_host.h"
 #include "parser/condition_parser.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
 
 namespace fs = std::filesystem;
 
-// "Meč", "Ostrý meč" in Windows-1250.
-const std::string kSword = "Me\xE8";
-const std::string kSharpSword = "Ostr\xFD me\xE8";
+const std::string kSword = Cz("Meč");
+const std::string kSharpSword = Cz("Ostrý meč");
 
 class CatalogLoaderTest : public ::testing::Test {
  protected:
@@ -135,13 +135,12 @@ TEST_F(CatalogLoaderTest, HeldOfWeaponsAndArmourIsResetItemsKeepTheirs) {
 }
 
 TEST_F(CatalogLoaderTest, ArmourFields) {
-  Write("zbroje",
-        "2 \"Krou\x9Ekov\xE1\" \"pevn\xE1\" 3, 2, 1, 50, rychlost-1, [ZBROJI 2 > \"0\"];");
+  Write("zbroje", Cz("2 \"Kroužková\" \"pevná\" 3, 2, 1, 50, rychlost-1, [ZBROJI 2 > \"0\"];"));
   LoadArmour(files_, state_, host_);
   ASSERT_EQ(state_.Armours.Count, 1);
   const Armour& a = state_.Armours.at(1);
   EXPECT_EQ(a.Number, 2);
-  EXPECT_EQ(a.Name.str(), "Krou\x9Ekov\xE1");
+  EXPECT_EQ(a.Name.str(), Cz("Kroužková"));
   EXPECT_EQ(a.Defence, 3);
   EXPECT_EQ(a.Toughness, 2);
   EXPECT_EQ(a.AttackPenalty, 1);
@@ -164,10 +163,9 @@ TEST_F(CatalogLoaderTest, ArmourDefenceIsTheWholeFieldUpToTheComma) {
 }
 
 TEST_F(CatalogLoaderTest, ItemUseWordIsTrimmed) {
-  Write("predmety",
-        "1 \"Lektvar\" \"hojiv\xFD\" 15,   mimoboj  , zivoty+5, [PREDMET 1 > \"0\"]\r\n"
-        "2 \"Svitek\" \"x\" 4, boj;\r\n"
-        "3 \"Kamen\" \"y\" 0, vzdy\r\n");
+  Write("predmety", Cz("1 \"Lektvar\" \"hojivý\" 15,   mimoboj  , zivoty+5, [PREDMET 1 > \"0\"]\r\n"
+                       "2 \"Svitek\" \"x\" 4, boj;\r\n"
+                       "3 \"Kamen\" \"y\" 0, vzdy\r\n"));
   LoadItems(files_, state_, host_);
   ASSERT_EQ(state_.Items.Count, 3);
   const Item& potion = state_.Items.at(1);
@@ -276,13 +274,13 @@ TEST_F(CatalogLoaderTest, ScrambledCatalogIsReadAndItsCopyDeleted) {
 // --- spells and attacks ---
 
 TEST_F(CatalogLoaderTest, SpellFieldsStartAtTheFirstDigit) {
-  Write("kouzla", "  #4 \"Ohe\xF2\" \"p\xE1l\xED\" 6, zivoty-3, [MANA 0 > \"5\"];");
+  Write("kouzla", Cz("  #4 \"Oheň\" \"pálí\" 6, zivoty-3, [MANA 0 > \"5\"];"));
   LoadSpells(files_, state_, host_);
   ASSERT_EQ(state_.Spells.Count, 1);
   const Spell& s = state_.Spells.at(1);
   EXPECT_EQ(s.Number, 4);
-  EXPECT_EQ(s.Name.str(), "Ohe\xF2");
-  EXPECT_EQ(s.Description.str(), "p\xE1l\xED");
+  EXPECT_EQ(s.Name.str(), Cz("Oheň"));
+  EXPECT_EQ(s.Description.str(), Cz("pálí"));
   EXPECT_EQ(s.ManaCost, 6);
   ASSERT_EQ(s.EffectCount, 1);
   EXPECT_EQ(s.Effects[0].Name, "zivoty");
@@ -291,20 +289,16 @@ TEST_F(CatalogLoaderTest, SpellFieldsStartAtTheFirstDigit) {
 }
 
 TEST_F(CatalogLoaderTest, AttackTextsFormulasAndEffectGroups) {
-  Write("utoky",
-        "5 \"\xDA"
-        "der\" \"popis\" \"z\xE1sah\" \"bez \x9Akody\" \"vedle\" 2, 3, 2k6+1, 1k6, "
-        "energie-1, :zivoty-2, !energie-1, [ENERGIE 0 > \"1\"];");
+  Write("utoky", Cz("5 \"Úder\" \"popis\" \"zásah\" \"bez škody\" \"vedle\" 2, 3, 2k6+1, 1k6, "
+                    "energie-1, :zivoty-2, !energie-1, [ENERGIE 0 > \"1\"];"));
   LoadAttacks(files_, state_, host_);
   ASSERT_EQ(state_.Attacks.Count, 1);
   const Attack& a = state_.Attacks.at(1);
   EXPECT_EQ(a.Number, 5);
-  EXPECT_EQ(a.Name.str(),
-            "\xDA"
-            "der");
+  EXPECT_EQ(a.Name.str(), Cz("Úder"));
   EXPECT_EQ(a.Description.str(), "popis");
-  EXPECT_EQ(a.HitText.str(), "z\xE1sah");
-  EXPECT_EQ(a.NoDamageText.str(), "bez \x9Akody");
+  EXPECT_EQ(a.HitText.str(), Cz("zásah"));
+  EXPECT_EQ(a.NoDamageText.str(), Cz("bez škody"));
   EXPECT_EQ(a.MissText.str(), "vedle");
   EXPECT_EQ(a.EnergyCost, 2);
   EXPECT_EQ(a.ManaCost, 3);
@@ -417,10 +411,10 @@ TEST_F(CatalogLoaderTest, AttackLinesAreSubstituted) {
 
 TEST_F(CatalogLoaderTest, WeaponLinesAreNotSubstituted) {
   state_.World.Variables.at(5) = 7;
-  Write("zbrane", "1 \"Me\xE8 $5\" \"a\" 1k6, 1, 1;");
+  Write("zbrane", Cz("1 \"Meč $5\" \"a\" 1k6, 1, 1;"));
   LoadWeapons(files_, state_, host_);
   ASSERT_EQ(state_.Weapons.Count, 1);
-  EXPECT_EQ(state_.Weapons.at(1).Name, "Me\xE8 $5");
+  EXPECT_EQ(state_.Weapons.at(1).Name, Cz("Meč $5"));
 }
 
 // --- ParseEffect ---

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "support/effects.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "data/byte_io.h"
+#include "support/czech_text.h"
+#include "support/effects.h"
 
 namespace qv {
 namespace {
@@ -60,8 +60,8 @@ TEST(CatalogRecords, SizesAreTheFileSizes) {
 TEST(CatalogRecords, WeaponFieldsSitAtTheirOffsets) {
   Weapon w;
   w.Number = 3;
-  w.Name = "Me\xE8";
-  w.Description = "Ostr\xFD me\xE8";
+  w.Name = Cz("Meč");
+  w.Description = Cz("Ostrý meč");
   w.Dice = {2, 6, -1};  // count, sides, modifier
   w.Damage = 2;
   w.Price = 10;
@@ -71,8 +71,8 @@ TEST(CatalogRecords, WeaponFieldsSitAtTheirOffsets) {
   FillGroups(w.Effects, w.Conditions, "sila");
   const auto b = Bytes(w);
   EXPECT_EQ(ReadI32(&b[0]), 3);
-  EXPECT_EQ(Text(b, 4), "Me\xE8");
-  EXPECT_EQ(Text(b, 105), "Ostr\xFD me\xE8");
+  EXPECT_EQ(Text(b, 4), Cz("Meč"));
+  EXPECT_EQ(Text(b, 105), Cz("Ostrý meč"));
   EXPECT_EQ(ReadI32(&b[364]), 6);
   EXPECT_EQ(ReadI32(&b[368]), 2);
   EXPECT_EQ(ReadI32(&b[372]), -1);
@@ -92,8 +92,8 @@ TEST(CatalogRecords, WeaponFieldsSitAtTheirOffsets) {
 TEST(CatalogRecords, ArmourFieldsSitAtTheirOffsets) {
   Armour a;
   a.Number = 4;
-  a.Name = "Krou\x9Ekov\xE1";
-  a.Description = "T\xECk\xE1";
+  a.Name = Cz("Kroužková");
+  a.Description = Cz("Těká");
   a.Defence = 3;
   a.Toughness = 2;
   a.AttackPenalty = 1;
@@ -104,8 +104,8 @@ TEST(CatalogRecords, ArmourFieldsSitAtTheirOffsets) {
   FillGroups(a.Effects, a.Conditions, "obratnost");
   const auto b = Bytes(a);
   EXPECT_EQ(ReadI32(&b[0]), 4);
-  EXPECT_EQ(Text(b, 4), "Krou\x9Ekov\xE1");
-  EXPECT_EQ(Text(b, 105), "T\xECk\xE1");
+  EXPECT_EQ(Text(b, 4), Cz("Kroužková"));
+  EXPECT_EQ(Text(b, 105), Cz("Těká"));
   EXPECT_EQ(ReadI32(&b[364]), 3);
   EXPECT_EQ(ReadI32(&b[368]), 2);
   EXPECT_EQ(ReadI32(&b[372]), 1);
@@ -122,7 +122,7 @@ TEST(CatalogRecords, ItemFieldsSitAtTheirOffsets) {
   Item it;
   it.Number = 7;
   it.Name = "Lektvar";
-  it.Description = "L\xE9\xE8iv\xFD";
+  it.Description = Cz("Léčivý");
   it.Price = 5;
   it.UseWord = "mimoboj";
   it.EffectCount = 2;
@@ -132,7 +132,7 @@ TEST(CatalogRecords, ItemFieldsSitAtTheirOffsets) {
   const auto b = Bytes(it);
   EXPECT_EQ(ReadI32(&b[0]), 7);
   EXPECT_EQ(Text(b, 4), "Lektvar");
-  EXPECT_EQ(Text(b, 55), "L\xE9\xE8iv\xFD");
+  EXPECT_EQ(Text(b, 55), Cz("Léčivý"));
   EXPECT_EQ(ReadI32(&b[308]), 5);
   EXPECT_EQ(Text(b, 312), "mimoboj");
   EXPECT_EQ(b[323], 2);
@@ -146,8 +146,8 @@ TEST(CatalogRecords, ItemFieldsSitAtTheirOffsets) {
 TEST(CatalogRecords, SpellFieldsSitAtTheirOffsets) {
   Spell s;
   s.Number = 2;
-  s.Name = "Ohniv\xE1 koule";
-  s.Description = "P\xE1l\xED";
+  s.Name = Cz("Ohnivá koule");
+  s.Description = Cz("Pálí");
   s.ManaCost = 4;
   s.EffectCount = 3;
   s.Known = 1;
@@ -155,8 +155,8 @@ TEST(CatalogRecords, SpellFieldsSitAtTheirOffsets) {
   FillGroups(s.Effects, s.Conditions, "zraneni");
   const auto b = Bytes(s);
   EXPECT_EQ(ReadI32(&b[0]), 2);
-  EXPECT_EQ(Text(b, 4), "Ohniv\xE1 koule");
-  EXPECT_EQ(Text(b, 55), "P\xE1l\xED");
+  EXPECT_EQ(Text(b, 4), Cz("Ohnivá koule"));
+  EXPECT_EQ(Text(b, 55), Cz("Pálí"));
   EXPECT_EQ(ReadI32(&b[256]), 4);
   EXPECT_EQ(b[260], 3);
   EXPECT_EQ(Text(b, 264 + 2 * 112), "zraneni2");

@@ -7,6 +7,7 @@
 #include "data/file_bytes.h"
 #include "data/temp_work_dir.h"
 #include "host/recording_host.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -88,15 +89,15 @@ TEST_F(GameFilesTest, UnreadableFileCountsAsMissing) {
 
 TEST_F(GameFilesTest, AccentedNamesAreSpelledInUtf8OnDisk) {
   WriteBytes("data/knihovny/kouzeln\u00E1.qvl", "abrakadabra");
-  EXPECT_EQ(files_.ReadLibraryFile("kouzeln\xE1"), "abrakadabra");
+  EXPECT_EQ(files_.ReadLibraryFile(Cz("kouzelná")), "abrakadabra");
 }
 
 // --- scrambled main files ---
 
 TEST_F(GameFilesTest, ScrambledMainFileIsUnscrambledInMemory) {
-  WriteBytes("data/zasifrovane/kouzla.qvl", Scramble(kCheck, "Ohniv\xE1 koule\r\n"));
+  WriteBytes("data/zasifrovane/kouzla.qvl", Scramble(kCheck, Cz("Ohnivá koule\r\n")));
   EXPECT_TRUE(files_.IsScrambled());
-  EXPECT_EQ(files_.ReadGameFile("kouzla"), "Ohniv\xE1 koule\r\n");
+  EXPECT_EQ(files_.ReadGameFile("kouzla"), Cz("Ohnivá koule\r\n"));
   EXPECT_TRUE(host_.messages.empty());
   EXPECT_FALSE(files_.OpenGameFile("data"));
   WriteBytes("data/zasifrovane/data.qvl", Scramble(kCheck, "<1>text"));
@@ -177,7 +178,7 @@ TEST_F(GameFilesTest, FailedCheckIsReported) {
   WriteBytes("data/zasifrovane/predmety.qvl", Scramble("Jinak", "mec"));
   EXPECT_FALSE(files_.OpenGameFile("predmety"));
   ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(host_.messages[0], "Chybn\xE9 soubory - predmety.qvl !");
+  EXPECT_EQ(host_.messages[0], Cz("Chybné soubory - predmety.qvl !"));
   EXPECT_EQ(files_.ReadGameFile("predmety"), std::nullopt);
 }
 
@@ -220,7 +221,7 @@ TEST_F(GameFilesTest, ScrambledLibraryFailingItsCheckIsReported) {
   WriteBytes("data/zasifrovane/knihovny/pozdrav.qvl", Scramble("Jinak", "ahoj"));
   EXPECT_EQ(files_.ReadLibraryFile("pozdrav"), std::nullopt);
   ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(host_.messages[0], "Chybn\xE9 soubory v pozdrav.qvl !");
+  EXPECT_EQ(host_.messages[0], Cz("Chybné soubory v pozdrav.qvl !"));
   EXPECT_FALSE(fs::exists("data/knihovny/temp"));
 }
 

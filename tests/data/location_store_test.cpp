@@ -9,6 +9,7 @@
 #include "data/file_bytes.h"
 #include "data/temp_work_dir.h"
 #include "host/recording_host.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -20,7 +21,7 @@ const std::string kCheck = "Kniha";
 std::string MissingNotice(const std::string& name) {
   return "<text obsah=\"Nenalezena knihovna " + name + " !!!!\">";
 }
-const std::string kOrderMessage = "Chybn\xE9 po\xF8" "ad\xED lokac\xED!";
+const std::string kOrderMessage = Cz("Chybné pořadí lokací!");
 
 class LocationStoreTest : public ::testing::Test {
  protected:
@@ -215,9 +216,8 @@ TEST_F(LocationStoreTest, CapitalReferenceIsReplacedOnlyBesideTheLowerCaseOne) {
 }
 
 TEST_F(LocationStoreTest, ReferencesMatchIgnoringAccentedCase) {
-  WriteLibrary(Cp1250ToUtf8("\x8E\xE1" "ba"), "kv\xE1k");  // Žába, named in UTF-8 on disk
-  EXPECT_EQ(store_.ExpandLibraries("#knihovna_\x8E\xE1" "ba;#KNIHOVNA_\x9E\xC1" "BA;"),
-            "kv\xE1kkv\xE1k");
+  WriteLibrary(Cp1250ToUtf8(Cz("Žába")), Cz("kvák"));  // Žába, named in UTF-8 on disk
+  EXPECT_EQ(store_.ExpandLibraries(Cz("#knihovna_Žába;#KNIHOVNA_žÁBA;")), Cz("kvákkvák"));
 }
 
 TEST_F(LocationStoreTest, FirstSpellingOfANameLoadsTheLibrary) {

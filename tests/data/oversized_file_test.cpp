@@ -14,6 +14,7 @@
 #include "data/temp_work_dir.h"
 #include "host/recording_host.h"
 #include "parser/tag_store.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -55,7 +56,7 @@ TEST(OversizedGameFile, GigabyteScrambledFileIsReportedAsFaulty) {
   RecordingHost host;
   GameFiles files(host, "Kniha");
   EXPECT_EQ(files.ReadGameFile("zbrane"), std::nullopt);
-  EXPECT_EQ(host.messages, std::vector<std::string>{"Chybn\xE9 soubory - zbrane.qvl !"});
+  EXPECT_EQ(host.messages, std::vector<std::string>{Cz("Chybné soubory - zbrane.qvl !")});
   EXPECT_FALSE(fs::exists("data/temp/zbrane.qvl"));
 }
 

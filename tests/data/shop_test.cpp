@@ -8,6 +8,7 @@
 #include "data/file_bytes.h"
 #include "data/temp_work_dir.h"
 #include "host/recording_host.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -15,11 +16,11 @@ namespace {
 namespace fs = std::filesystem;
 
 // Windows-1250 texts of the shop descriptions.
-const std::string kAttack = "\xFAtok ";            // "útok "
-const std::string kDamage = ", po\x9Akozen\xED ";  // ", poškození "
-const std::string kInCombat = "Mo\x9Eno pou\x9E\xEDt v boji";
-const std::string kOutOfCombat = "Mo\x9Eno pou\x9E\xEDt mimo boj";
-const std::string kAnyTime = "Mo\x9Eno pou\x9E\xEDt kdykoli";
+const std::string kAttack = Cz("útok ");         // "útok "
+const std::string kDamage = Cz(", poškození ");  // ", poškození "
+const std::string kInCombat = Cz("Možno použít v boji");
+const std::string kOutOfCombat = Cz("Možno použít mimo boj");
+const std::string kAnyTime = Cz("Možno použít kdykoli");
 
 class ShopTest : public ::testing::Test {
  protected:
@@ -27,31 +28,29 @@ class ShopTest : public ::testing::Test {
     fs::create_directories("data");
     Weapon sword;
     sword.Number = 1;
-    sword.Name = "Me\xE8";
-    sword.Description = "Ostr\xFD me\xE8";
+    sword.Name = Cz("Meč");
+    sword.Description = Cz("Ostrý meč");
     sword.Dice = {1, 6, 1};
     sword.Damage = 2;
     sword.Price = 10;
     state_.Weapons.Append(sword);
     Weapon club;
     club.Name = "Kyj";
-    club.Description = "T\xEC\x9Ek\xFD";
+    club.Description = Cz("Těžký");
     club.Dice = {2, 6, -2};
     club.Damage = 3;
     club.Price = 4;
     state_.Weapons.Append(club);
 
     Armour leather;
-    leather.Name =
-        "Ko\x9E"
-        "en\xE1";
-    leather.Description = "lehk\xE1";
+    leather.Name = Cz("Kožená");
+    leather.Description = Cz("lehká");
     leather.Defence = 2;
     leather.Toughness = 1;
     leather.Price = 30;
     state_.Armours.Append(leather);
     Armour plate = leather;
-    plate.Name = "Pl\xE1tov\xE1";
+    plate.Name = Cz("Plátová");
     plate.Defence = 6;
     plate.Toughness = 4;
     plate.AttackPenalty = 2;
@@ -86,11 +85,11 @@ TEST_F(ShopTest, WeaponRows) {
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].ItemNumber, 1);
   EXPECT_EQ(rows[0].Kind, "zbran");
-  EXPECT_EQ(rows[0].Name, "Me\xE8");
+  EXPECT_EQ(rows[0].Name, Cz("Meč"));
   EXPECT_EQ(rows[0].Price, 10);
-  EXPECT_EQ(rows[0].Description, kAttack + "1k6+1" + kDamage + "2\rOstr\xFD me\xE8");
+  EXPECT_EQ(rows[0].Description, kAttack + "1k6+1" + kDamage + Cz("2\rOstrý meč"));
   // A negative modifier keeps the "+" in front of its sign.
-  EXPECT_EQ(rows[1].Description, kAttack + "2k6+-2" + kDamage + "3\rT\xEC\x9Ek\xFD");
+  EXPECT_EQ(rows[1].Description, kAttack + "2k6+-2" + kDamage + Cz("3\rTěžký"));
   EXPECT_EQ(rows[1].Price, 4);
 }
 
@@ -99,12 +98,10 @@ TEST_F(ShopTest, ArmourShowsThePenaltyOnlyAboveZero) {
   WriteBytes("data/obchod.qvl", "2, zbroj 1, zbroj 2");
   const std::vector<ShopRow> rows = Load(2);
   ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0].Name,
-            "Ko\x9E"
-            "en\xE1");
-  EXPECT_EQ(rows[0].Description, "obrana 2, tvrdost 1\rlehk\xE1");
+  EXPECT_EQ(rows[0].Name, Cz("Kožená"));
+  EXPECT_EQ(rows[0].Description, Cz("obrana 2, tvrdost 1\rlehká"));
   EXPECT_EQ(rows[0].Price, 30);
-  EXPECT_EQ(rows[1].Description, "obrana 6, tvrdost 4, \xFAtok -2\rlehk\xE1");
+  EXPECT_EQ(rows[1].Description, Cz("obrana 6, tvrdost 4, útok -2\rlehká"));
   EXPECT_EQ(rows[1].Price, 200);
 }
 
@@ -204,7 +201,7 @@ TEST_F(ShopTest, ScrambledShopFileCopyIsDeleted) {
   const std::optional<std::vector<ShopRow>> rows = LoadShop(files, state_, 1);
   ASSERT_TRUE(rows.has_value());
   ASSERT_EQ(rows->size(), 1u);
-  EXPECT_EQ((*rows)[0].Name, "Me\xE8");
+  EXPECT_EQ((*rows)[0].Name, Cz("Meč"));
   EXPECT_FALSE(fs::exists("data/temp/obchod.qvl"));
 }
 

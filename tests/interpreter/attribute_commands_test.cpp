@@ -24,8 +24,8 @@ constexpr Colour kBlue = 0xFF0000;
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kFuchsia = 0xFF00FF;
 
-// "zlaťáků", the currency of the test gamebook.
-constexpr std::string_view kCurrency = "zla\x9D\xE1k\xF9";
+// The currency of the test gamebook.
+const std::string kCurrency = Cz("zlaťáků");
 
 class AttributeCommandsTest : public GamebookFixture {
  protected:
@@ -51,13 +51,13 @@ class AttributeCommandsTest : public GamebookFixture {
 TEST_F(AttributeCommandsTest, PenizePlusReportsTheGainWithTheCurrency) {
   Play("<penize plus=\"+25\">", [](GameState& s) { s.Character.PENIZE = 10; });
   EXPECT_EQ(Hero().PENIZE, 35);
-  ExpectLine(1, "Z\xEDskal jsi +25 " + std::string(kCurrency), kYellow);
+  ExpectLine(1, Cz("Získal jsi +25 ") + std::string(kCurrency), kYellow);
 }
 
 TEST_F(AttributeCommandsTest, PenizeMinusOfAllTheMoney) {
   Play("<penize minus=\"10\">", [](GameState& s) { s.Character.PENIZE = 10; });
   EXPECT_EQ(Hero().PENIZE, 0);
-  ExpectLine(1, "Ztratil jsi ve\x9Aker\xE9 pen\xEDze!", kRed);
+  ExpectLine(1, Cz("Ztratil jsi veškeré peníze!"), kRed);
 }
 
 TEST_F(AttributeCommandsTest, PenizeMinusOfLessThanTheMoney) {
@@ -69,7 +69,7 @@ TEST_F(AttributeCommandsTest, PenizeMinusOfLessThanTheMoney) {
 TEST_F(AttributeCommandsTest, PenizeNeverGoesBelowZero) {
   Play("<penize minus=\"50\">", [](GameState& s) { s.Character.PENIZE = 11; });
   EXPECT_EQ(Hero().PENIZE, 0);
-  ExpectLine(1, "Ztratil jsi ve\x9Aker\xE9 pen\xEDze!", kRed);
+  ExpectLine(1, Cz("Ztratil jsi veškeré peníze!"), kRed);
 }
 
 TEST_F(AttributeCommandsTest, PenizeReportsEveryAttributeInOrder) {
@@ -79,9 +79,9 @@ TEST_F(AttributeCommandsTest, PenizeReportsEveryAttributeInOrder) {
          s.CurrencyName = "zl";
        });
   EXPECT_EQ(Hero().PENIZE, 3);
-  ExpectLine(3, "Z\xEDskal jsi 5 zl", kYellow);
+  ExpectLine(3, Cz("Získal jsi 5 zl"), kYellow);
   ExpectLine(2, "Ztratil jsi 3 zl", kRed);
-  ExpectLine(1, "Z\xEDskal jsi 1 zl", kYellow);
+  ExpectLine(1, Cz("Získal jsi 1 zl"), kYellow);
   EXPECT_EQ(Line(4).Text, "");
 }
 
@@ -95,8 +95,8 @@ TEST_F(AttributeCommandsTest, PenizeWrapsOn32Bits) {
 TEST_F(AttributeCommandsTest, ZkusenostiPlusAndMinus) {
   Play("<zkusenosti plus=\"7\"><xp minus=\"2\">", [](GameState& s) { s.Character.ZKUSENOSTI = 1; });
   EXPECT_EQ(Hero().ZKUSENOSTI, 6);
-  ExpectLine(2, "Z\xEDskal jsi 7 zku\x9A" "enostn\xED" "ch bod\xF9!", kAqua);
-  ExpectLine(1, "Ztratil jsi 2 zku\x9A" "enostn\xED" "ch bod\xF9!", kRed);
+  ExpectLine(2, Cz("Získal jsi 7 zkušenostních bodů!"), kAqua);
+  ExpectLine(1, Cz("Ztratil jsi 2 zkušenostních bodů!"), kRed);
 }
 
 TEST_F(AttributeCommandsTest, ZkusenostiMayBecomeNegative) {
@@ -112,7 +112,7 @@ TEST_F(AttributeCommandsTest, ZivotyPlusReportsOnlyTheRoomLeft) {
     s.Character.MAXZIVOTY = 20;
   });
   EXPECT_EQ(Hero().ZIVOTY, 20);
-  ExpectLine(1, "Obnovil sis 2 \x9Eivot\xF9!", kRed);
+  ExpectLine(1, Cz("Obnovil sis 2 životů!"), kRed);
 }
 
 TEST_F(AttributeCommandsTest, ZivotyPlusWithinTheMaximumQuotesTheValue) {
@@ -121,7 +121,7 @@ TEST_F(AttributeCommandsTest, ZivotyPlusWithinTheMaximumQuotesTheValue) {
     s.Character.MAXZIVOTY = 20;
   });
   EXPECT_EQ(Hero().ZIVOTY, 20);
-  ExpectLine(1, "Obnovil sis 02 \x9Eivot\xF9!", kRed);
+  ExpectLine(1, Cz("Obnovil sis 02 životů!"), kRed);
 }
 
 // The whole gain is added and only the cap after the tag takes the excess
@@ -132,8 +132,8 @@ TEST_F(AttributeCommandsTest, TheCapComesAfterTheWholeTag) {
     s.Character.MAXZIVOTY = 20;
   });
   EXPECT_EQ(Hero().ZIVOTY, 19);
-  ExpectLine(2, "Obnovil sis 2 \x9Eivot\xF9!", kRed);
-  ExpectLine(1, "Ztratil jsi 4 \x9Eivot\xF9!", kRed);
+  ExpectLine(2, Cz("Obnovil sis 2 životů!"), kRed);
+  ExpectLine(1, Cz("Ztratil jsi 4 životů!"), kRed);
 }
 
 // A fight's bonus to the maximum lets hit points stay above MAXZIVOTY, but
@@ -145,14 +145,14 @@ TEST_F(AttributeCommandsTest, ZivotyPlusMessageIgnoresTheFightBonus) {
     s.Fight.maxzivoty = 5;
   });
   EXPECT_EQ(Hero().ZIVOTY, 23);
-  ExpectLine(1, "Obnovil sis 2 \x9Eivot\xF9!", kRed);
+  ExpectLine(1, Cz("Obnovil sis 2 životů!"), kRed);
 }
 
 TEST_F(AttributeCommandsTest, ZivotyMinusAndJe) {
   Play("<zivoty minus=\"3\" je=\"12\">", [](GameState& s) { s.Character.ZIVOTY = 20; });
   EXPECT_EQ(Hero().ZIVOTY, 12);
-  ExpectLine(2, "Ztratil jsi 3 \x9Eivot\xF9!", kRed);
-  ExpectLine(1, "M\xE1\x9A 12 \x9Eivot\xF9!", kRed);
+  ExpectLine(2, Cz("Ztratil jsi 3 životů!"), kRed);
+  ExpectLine(1, Cz("Máš 12 životů!"), kRed);
   EXPECT_EQ(host.death_windows, 0);
 }
 
@@ -161,8 +161,8 @@ TEST_F(AttributeCommandsTest, ZivotyJeZeroOpensTheDeathWindowAtTheEndOfTheTag) {
   EXPECT_EQ(host.death_windows, 1);
   EXPECT_EQ(Hero().ZIVOTY, -1);
   // Both lines were added before the window.
-  ExpectLine(2, "M\xE1\x9A 0 \x9Eivot\xF9!", kRed);
-  ExpectLine(1, "M\xE1\x9A -1 \x9Eivot\xF9!", kRed);
+  ExpectLine(2, Cz("Máš 0 životů!"), kRed);
+  ExpectLine(1, Cz("Máš -1 životů!"), kRed);
 }
 
 TEST_F(AttributeCommandsTest, ZivotyDroppingAndRisingWithinOneTagIsNoDeath) {
@@ -193,7 +193,7 @@ TEST_F(AttributeCommandsTest, ManaBelowZeroIsRaisedToZero) {
 TEST_F(AttributeCommandsTest, ManaJe) {
   Play("<mana je=\"3\">", [](GameState& s) { s.Character.MAXMANA = 5; });
   EXPECT_EQ(Hero().MANA, 3);
-  ExpectLine(1, "M\xE1\x9A 3 many!", kAqua);
+  ExpectLine(1, Cz("Máš 3 many!"), kAqua);
 }
 
 // Lowering the maximum brings the current value down with it.
@@ -216,7 +216,7 @@ TEST_F(AttributeCommandsTest, AttributeValueIsQuotedAsSubstituted) {
     s.Character.SILA = 3;
   });
   EXPECT_EQ(Hero().SILA, 7);
-  ExpectLine(1, "Tv\xE1 s\xEDla se zv\xFD\x9Aila o  4", kLime);
+  ExpectLine(1, Cz("Tvá síla se zvýšila o  4"), kLime);
 }
 
 TEST_F(AttributeCommandsTest, OtherAttributeNamesAreIgnored) {
@@ -241,7 +241,7 @@ TEST_F(AttributeCommandsTest, ZivotyPlusNearTheIntegerLimitDoesNotOverflow) {
   });
   // The wrapped sum is negative: no room is passed, and the hero dies.
   EXPECT_EQ(host.death_windows, 1);
-  ExpectLine(1, "Obnovil sis 2147483647 \x9Eivot\xF9!", kRed);
+  ExpectLine(1, Cz("Obnovil sis 2147483647 životů!"), kRed);
 }
 
 // A bad number stops the page: lines added by the tag so far stay recorded
@@ -265,38 +265,32 @@ struct MessageCase {
   Colour colour;
 };
 
-// "Tvá maximální úroveň "
-#define MAXIMUM_LEVEL "Tv\xE1 maxim\xE1ln\xED \xFArove\xF2 "
-// " se zvýšila o ", " se snížila o "
-#define RAISED " se zv\xFD\x9Aila o "
-#define LOWERED " se sn\xED\x9Eila o "
-
 const std::vector<MessageCase>& MessageCases() {
   static const std::vector<MessageCase> cases = {
-      {"zivoty", "plus", "Obnovil sis 6 \x9Eivot\xF9!", kRed},
-      {"zivoty", "minus", "Ztratil jsi 6 \x9Eivot\xF9!", kRed},
-      {"zivoty", "je", "M\xE1\x9A 6 \x9Eivot\xF9!", kRed},
+      {"zivoty", "plus", Cz("Obnovil sis 6 životů!"), kRed},
+      {"zivoty", "minus", Cz("Ztratil jsi 6 životů!"), kRed},
+      {"zivoty", "je", Cz("Máš 6 životů!"), kRed},
       {"mana", "plus", "Obnovil sis 6 many!", kAqua},
       {"mana", "minus", "Ztratil jsi 6 many!", kAqua},
-      {"mana", "je", "M\xE1\x9A 6 many!", kAqua},
-      {"maxzivoty", "plus", MAXIMUM_LEVEL "\x9Eivot\xF9" RAISED " 6", kLime},
-      {"maxzivoty", "minus", MAXIMUM_LEVEL "\x9Eivot\xF9" LOWERED " 6", kLime},
-      {"maxzivoty", "je", MAXIMUM_LEVEL "\x9Eivot\xF9 je 6", kLime},
-      {"maxmana", "plus", MAXIMUM_LEVEL "many" RAISED " 6", kBlue},
-      {"maxmana", "minus", MAXIMUM_LEVEL "many" LOWERED " 6", kBlue},
-      {"maxmana", "je", MAXIMUM_LEVEL "many je  6", kBlue},
-      {"sila", "plus", "Tv\xE1 s\xEDla" RAISED " 6", kLime},
-      {"sila", "minus", "Tv\xE1 s\xEDla" LOWERED " 6", kLime},
-      {"sila", "je", "Tv\xE1 s\xEDla je 6", kLime},
-      {"obratnost", "plus", "Tv\xE1 obratnost" RAISED " 6", kWhite},
-      {"obratnost", "minus", "Tv\xE1 obratnost" LOWERED " 6", kWhite},
-      {"obratnost", "je", "Tv\xE1 obratnost je 6", kWhite},
-      {"rychlost", "plus", "Tv\xE1 rychlost" RAISED " 6", kAqua},
-      {"rychlost", "minus", "Tv\xE1 rychlost" LOWERED " 6", kAqua},
-      {"rychlost", "je", "Tv\xE1 rychlost je 6", kAqua},
-      {"energie", "plus", "Tv\xE1 energie" RAISED " 6", kFuchsia},
-      {"energie", "minus", "Tv\xE1 energie" LOWERED "6", kFuchsia},
-      {"energie", "je", "Tv\xE1 energie je 6", kFuchsia},
+      {"mana", "je", Cz("Máš 6 many!"), kAqua},
+      {"maxzivoty", "plus", Cz("Tvá maximální úroveň životů se zvýšila o  6"), kLime},
+      {"maxzivoty", "minus", Cz("Tvá maximální úroveň životů se snížila o  6"), kLime},
+      {"maxzivoty", "je", Cz("Tvá maximální úroveň životů je 6"), kLime},
+      {"maxmana", "plus", Cz("Tvá maximální úroveň many se zvýšila o  6"), kBlue},
+      {"maxmana", "minus", Cz("Tvá maximální úroveň many se snížila o  6"), kBlue},
+      {"maxmana", "je", Cz("Tvá maximální úroveň many je  6"), kBlue},
+      {"sila", "plus", Cz("Tvá síla se zvýšila o  6"), kLime},
+      {"sila", "minus", Cz("Tvá síla se snížila o  6"), kLime},
+      {"sila", "je", Cz("Tvá síla je 6"), kLime},
+      {"obratnost", "plus", Cz("Tvá obratnost se zvýšila o  6"), kWhite},
+      {"obratnost", "minus", Cz("Tvá obratnost se snížila o  6"), kWhite},
+      {"obratnost", "je", Cz("Tvá obratnost je 6"), kWhite},
+      {"rychlost", "plus", Cz("Tvá rychlost se zvýšila o  6"), kAqua},
+      {"rychlost", "minus", Cz("Tvá rychlost se snížila o  6"), kAqua},
+      {"rychlost", "je", Cz("Tvá rychlost je 6"), kAqua},
+      {"energie", "plus", Cz("Tvá energie se zvýšila o  6"), kFuchsia},
+      {"energie", "minus", Cz("Tvá energie se snížila o 6"), kFuchsia},
+      {"energie", "je", Cz("Tvá energie je 6"), kFuchsia},
   };
   return cases;
 }

@@ -140,15 +140,6 @@ TEST_F(FlowCommands, CountdownEndsWithItsPage) {
   EXPECT_EQ(State().World.Location, 2);
 }
 
-TEST_F(FlowCommands, CountdownWithBadNumberStopsThePage) {
-  WriteLocations("<1><casovac cas=\"tri\"><zakazpostavu>");
-  Start();
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0], "'tri' is not a valid integer value");
-  EXPECT_TRUE(State().World.SheetAllowed);
-  EXPECT_FALSE(Form().MenuVisible);
-}
-
 // --- Countdowns under an answer prompt -------------------------------------
 
 TEST_F(FlowCommands, CountdownRunningOutUnderAPromptShowsTheTargetAndDropsTheRestOfThePage) {

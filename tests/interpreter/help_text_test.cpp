@@ -5,15 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "support/czech_text.h"
+
 namespace qv {
 namespace {
 
 const std::string kNarrowStars(55, '*');
 const std::string kWideStars(83, '*');
 
-// "Nápověda", "Hra byla vytvořena pomocí"
-const std::string kTitle = "N\xE1pov\xEC" "da";
-const std::string kMadeWith = "Hra byla vytvo\xF8" "ena pomoc\xED";
+const std::string kTitle = Cz("Nápověda");
+const std::string kMadeWith = Cz("Hra byla vytvořena pomocí");
 
 std::vector<std::string> Split(const std::string& text, const std::string& separator) {
   std::vector<std::string> parts;
@@ -73,56 +74,51 @@ TEST(HelpText, FourteenParagraphsWrappedToTheirForm) {
         EXPECT_EQ(line.find('\r'), std::string::npos);
       }
     }
-    EXPECT_EQ(paragraphs[13], "Tvrdost - v podstat\xEC opak po\x9Akozen\xED");
+    EXPECT_EQ(paragraphs[13], Cz("Tvrdost - v podstatě opak poškození"));
   }
 }
 
 TEST(HelpText, ParagraphKeepsItsTrailingBlank) {
   const std::vector<std::string> narrow = Paragraphs(BuildHelpText(640), true);
   ASSERT_EQ(narrow.size(), 14u);
-  EXPECT_EQ(narrow[5],
-            "Obratnost - v podstat\xEC opak s\xEDly - p\xF8i\xE8\xEDt\xE1 se k \r\nobran\xEC ");
+  EXPECT_EQ(narrow[5], Cz("Obratnost - v podstatě opak síly - přičítá se k \r\nobraně "));
   const std::vector<std::string> wide = Paragraphs(BuildHelpText(641), false);
   ASSERT_EQ(wide.size(), 14u);
-  EXPECT_EQ(wide[5],
-            "Obratnost - v podstat\xEC opak s\xEDly - p\xF8i\xE8\xEDt\xE1 se k obran\xEC ");
+  EXPECT_EQ(wide[5], Cz("Obratnost - v podstatě opak síly - přičítá se k obraně "));
 }
 
 TEST(HelpText, NarrowFirstParagraph) {
   const std::vector<std::string> paragraphs = Paragraphs(BuildHelpText(640), true);
   ASSERT_EQ(paragraphs.size(), 14u);
-  EXPECT_EQ(paragraphs[0],
-            "Pr\xE1v\xEC hrajete gamebook s RPG prvky jako jsou \r\n"
-            "zku\x9A" "enosti, vlastnosti postavy, invent\xE1\xF8 a mnoh\xE9 \r\n"
-            "dal\x9A\xED. Hru jednodu\x9A" "e ovl\xE1" "d\xE1te klik\xE1n\xEDm na \r\n"
-            "mo\x9Enosti v menu (jdi na n\xECjak\xE9 m\xEDsto, za\xFAto\xE8 na \r\n"
-            "n\xECkoho, pokra\xE8uj...). Kdykoli je tak\xE9 mo\x9En\xE9 \r\n"
-            "prohl\xE9" "dnout invent\xE1\xF8 nebo zlep\x9Ait/prohl\xE9" "dnout \r\n"
-            "postavu kliknut\xEDm na p\xF8\xEDslu\x9An\xE9 tla\xE8\xEDtko. Na \r\n"
-            "n\xECkter\xFD" "ch m\xEDstech v\xE1m hra sama nab\xED" "dne ulo\x9E" "en\xED \r\n"
-            "pozice.");
+  EXPECT_EQ(paragraphs[0], Cz("Právě hrajete gamebook s RPG prvky jako jsou \r\n"
+                              "zkušenosti, vlastnosti postavy, inventář a mnohé \r\n"
+                              "další. Hru jednoduše ovládáte klikáním na \r\n"
+                              "možnosti v menu (jdi na nějaké místo, zaútoč na \r\n"
+                              "někoho, pokračuj...). Kdykoli je také možné \r\n"
+                              "prohlédnout inventář nebo zlepšit/prohlédnout \r\n"
+                              "postavu kliknutím na příslušné tlačítko. Na \r\n"
+                              "některých místech vám hra sama nabídne uložení \r\n"
+                              "pozice."));
 }
 
 TEST(HelpText, QuotedRollIsNeverBroken) {
   const std::vector<std::string> narrow = Paragraphs(BuildHelpText(640), true);
   ASSERT_EQ(narrow.size(), 14u);
-  EXPECT_EQ(narrow[10],
-            "\xDAtok - k s\xEDle zbran\xEC (uveden\xE9 nap\xF8. ve tvaru \r\n"
-            "2k6+1, co\x9E znamen\xE1 \r\n"
-            "\"hod dv\xECmi \x9A" "estist\xECnn\xFDmi kostkami plus 1\", se \r\n"
-            "p\xF8i\xE8te hr\xE1\xE8ova s\xEDla a porovn\xE1 se se soupe\xF8ovou \r\n"
-            "obranou. Je-li vy\x9A\x9A\xED, zas\xE1hl");
+  EXPECT_EQ(narrow[10], Cz("Útok - k síle zbraně (uvedené např. ve tvaru \r\n"
+                           "2k6+1, což znamená \r\n"
+                           "\"hod dvěmi šestistěnnými kostkami plus 1\", se \r\n"
+                           "přičte hráčova síla a porovná se se soupeřovou \r\n"
+                           "obranou. Je-li vyšší, zasáhl"));
   const std::vector<std::string> wide = Paragraphs(BuildHelpText(641), false);
   ASSERT_EQ(wide.size(), 14u);
   EXPECT_EQ(wide[10],
-            "\xDAtok - k s\xEDle zbran\xEC (uveden\xE9 nap\xF8. ve tvaru 2k6+1, co\x9E znamen\xE1 \r\n"
-            "\"hod dv\xECmi \x9A" "estist\xECnn\xFDmi kostkami plus 1\", se p\xF8i\xE8te hr\xE1\xE8ova s\xEDla a \r\n"
-            "porovn\xE1 se se soupe\xF8ovou obranou. Je-li vy\x9A\x9A\xED, zas\xE1hl");
+            Cz("Útok - k síle zbraně (uvedené např. ve tvaru 2k6+1, což znamená \r\n"
+               "\"hod dvěmi šestistěnnými kostkami plus 1\", se přičte hráčova síla a \r\n"
+               "porovná se se soupeřovou obranou. Je-li vyšší, zasáhl"));
   EXPECT_EQ(wide[2],
-            "\x8Eivoty - ud\xE1vaj\xED zdrav\xED postavy... Pokud klesnou na nulu, jsi mrtev! \r\n"
-            "Nem\xF9\x9Eou b\xFDt vy\x9A\x9A\xED ne\x9E jejich maximum, kter\xE9 se d\xE1 ov\x9A"
-            "em tak\xE9 zv\xFD\x9Ait (za \r\n"
-            "XP).");
+            Cz("Životy - udávají zdraví postavy... Pokud klesnou na nulu, jsi mrtev! \r\n"
+               "Nemůžou být vyšší než jejich maximum, které se dá ovšem také zvýšit (za \r\n"
+               "XP)."));
 }
 
 TEST(HelpText, ParagraphsKeepEveryCharacter) {
@@ -138,7 +134,7 @@ TEST(HelpText, ParagraphsKeepEveryCharacter) {
     for (const std::string& line : Split(wide[i], "\r\n")) b += line;
     EXPECT_EQ(a, b);
   }
-  EXPECT_EQ(wide[1], "Text je mo\x9En\xE9 posouvat nahoru a dolu \x9Aipkami (t\xECmi na kl\xE1vesnici)");
+  EXPECT_EQ(wide[1], Cz("Text je možné posouvat nahoru a dolu šipkami (těmi na klávesnici)"));
 }
 
 }  // namespace

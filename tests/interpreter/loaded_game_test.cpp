@@ -16,12 +16,7 @@ namespace {
 
 using L = SavedPositionLayout;
 
-// "Uložená pozice nepatří k této hře! Program bude ukončen"
-const std::string kForeign =
-    "Ulo\x9E"
-    "en\xE1 pozice nepat\xF8\xED k t\xE9to h\xF8"
-    "e! Program bude ukon\xE8"
-    "en";
+const std::string kForeign = Cz("Uložená pozice nepatří k této hře! Program bude ukončen");
 
 class LoadedGameTest : public GamebookFixture {
  protected:
@@ -29,18 +24,17 @@ class LoadedGameTest : public GamebookFixture {
     std::string text;
     for (int n = 1; n <= weapons; ++n) {
       text +=
-          std::to_string(n) + " \"Zbra\xF2 " + std::to_string(n) + "\" \"Popis\" 1k6+0, 0, 5;\r\n";
+          std::to_string(n) + Cz(" \"Zbraň ") + std::to_string(n) + "\" \"Popis\" 1k6+0, 0, 5;\r\n";
     }
     WriteDataFile("zbrane", text);
     WriteDataFile(
         "zbroje",
-        "1 \"Ko\x9Aile\" \"Popis\" 0, 0, 0, 0;\r\n2 \"Zbroj\" \"Popis\" 3, 2, 1, 20;\r\n");
+        Cz("1 \"Košile\" \"Popis\" 0, 0, 0, 0;\r\n2 \"Zbroj\" \"Popis\" 3, 2, 1, 20;\r\n"));
     WriteDataFile("predmety", "1 \"Lektvar\" \"Popis\" 5, vzdy, zivoty+5;\r\n");
     WriteDataFile("kouzla",
-                  "1 \"Ohe\xF2\" \"Popis\" 3, zivoty-5;\r\n2 \"Led\" \"Popis\" 2, zivoty-2;\r\n");
+                  Cz("1 \"Oheň\" \"Popis\" 3, zivoty-5;\r\n2 \"Led\" \"Popis\" 2, zivoty-2;\r\n"));
     WriteDataFile("utoky",
-                  "1 \"\xDA"
-                  "der\" \"Popis\" \"Z\xE1sah\" \"Nic\" \"Vedle\" 2, 0, 1k6, 1k4;\r\n");
+                  Cz("1 \"Úder\" \"Popis\" \"Zásah\" \"Nic\" \"Vedle\" 2, 0, 1k6, 1k4;\r\n"));
   }
 
   // Plays location 1 of the written gamebook, which saves under `name`.
@@ -67,16 +61,16 @@ class LoadedGameTest : public GamebookFixture {
 
 TEST_F(LoadedGameTest, RestoresThePositionAndWaitsForPokracovat) {
   WriteCatalogs(2);
-  WriteDataFile("knihovny/uvod", "<text obsah=\"\xFAvod\">");
-  WriteDataFile("knihovny/zaver", "<text obsah=\"z\xE1v\xECr\">");
-  WriteDataFile("knihovny/kniha", "<1><text obsah=\"kniha\"><menu t=\"D\xE1l\" x=\"2\"><2>");
+  WriteDataFile("knihovny/uvod", Cz("<text obsah=\"úvod\">"));
+  WriteDataFile("knihovny/zaver", Cz("<text obsah=\"závěr\">"));
+  WriteDataFile("knihovny/kniha", Cz("<1><text obsah=\"kniha\"><menu t=\"Dál\" x=\"2\"><2>"));
   WriteLocations(
-      "<1><promenna 3=\"6\" 999=\"-2\"><retezec 2=\"ahoj\"><zbran 2=\"1\"><zbroj 2=\"3\">"
-      "<predmet 1=\"4\"><kouzlo umime=\"2\"><utok umime=\"1\"><penize plus=\"5\">"
-      "<objekt 7=\"1\" jmeno=\"Kl\xED\xE8\"><zmenotazku text=\"Kam?\" barva=\"red\">"
-      "<zakazpostavu><prefix jmeno=\"uvod\" provadet=\"ano\"><suffix jmeno=\"zaver\" "
-      "provadet=\"ano\">"
-      "<presmeruj jmeno=\"kniha\"><save nazev=\"hrdina\"><menu t=\"D\xE1l\" x=\"2\"><2>");
+      Cz("<1><promenna 3=\"6\" 999=\"-2\"><retezec 2=\"ahoj\"><zbran 2=\"1\"><zbroj 2=\"3\">"
+         "<predmet 1=\"4\"><kouzlo umime=\"2\"><utok umime=\"1\"><penize plus=\"5\">"
+         "<objekt 7=\"1\" jmeno=\"Klíč\"><zmenotazku text=\"Kam?\" barva=\"red\">"
+         "<zakazpostavu><prefix jmeno=\"uvod\" provadet=\"ano\"><suffix jmeno=\"zaver\" "
+         "provadet=\"ano\">"
+         "<presmeruj jmeno=\"kniha\"><save nazev=\"hrdina\"><menu t=\"Dál\" x=\"2\"><2>"));
   PlayAndSave();
 
   ASSERT_TRUE(Load("./save/hrdina.pzv"));
@@ -93,7 +87,7 @@ TEST_F(LoadedGameTest, RestoresThePositionAndWaitsForPokracovat) {
   EXPECT_EQ(state.Spells.at(2).Known, 1);
   EXPECT_EQ(state.Attacks.at(1).Known, 1);
   EXPECT_EQ(state.ObjectCount, 7);
-  EXPECT_EQ(state.Objects.at(7).Name, "Kl\xED\xE8");
+  EXPECT_EQ(state.Objects.at(7).Name, Cz("Klíč"));
   EXPECT_EQ(state.World.RedirectName, "kniha");
   ASSERT_NE(session->Store.Prefix(), nullptr);
   EXPECT_EQ(session->Store.Prefix()->Name, "uvod");
@@ -118,9 +112,9 @@ TEST_F(LoadedGameTest, RestoresThePositionAndWaitsForPokracovat) {
   EXPECT_FALSE(Form().ContinueButtonVisible);
   EXPECT_TRUE(State().ContinueMode);
   ASSERT_EQ(Form().TextBlocks.size(), 3u);
-  EXPECT_EQ(Form().TextBlocks[0].Text, "\xFAvod");
+  EXPECT_EQ(Form().TextBlocks[0].Text, Cz("úvod"));
   EXPECT_EQ(Form().TextBlocks[1].Text, "kniha");
-  EXPECT_EQ(Form().TextBlocks[2].Text, "z\xE1v\xECr");
+  EXPECT_EQ(Form().TextBlocks[2].Text, Cz("závěr"));
   EXPECT_FALSE(Form().SheetButtonVisible);  // ZAKAZPOSTAVU was saved
   EXPECT_TRUE(Form().EquipmentButtonVisible);
   EXPECT_EQ(State().World.Location, 1);
@@ -128,22 +122,22 @@ TEST_F(LoadedGameTest, RestoresThePositionAndWaitsForPokracovat) {
 
 TEST_F(LoadedGameTest, ResumesAtTheSaveTarget) {
   WriteLocations(
-      "<1><save odkaz=\"50\" nazev=\"dale\"><2><text obsah=\"dva\">"
-      "<50><text obsah=\"pade\xE1t\">");
+      Cz("<1><save odkaz=\"50\" nazev=\"dale\"><2><text obsah=\"dva\">"
+         "<50><text obsah=\"padeát\">"));
   PlayAndSave();
   ASSERT_TRUE(Load("./save/dale.pzv"));
   EXPECT_EQ(State().World.Location, 50);
   EXPECT_EQ(State().NextLocation, 50);
   Form().OptionClick();
   ASSERT_EQ(Form().TextBlocks.size(), 1u);
-  EXPECT_EQ(Form().TextBlocks[0].Text, "pade\xE1t");
+  EXPECT_EQ(Form().TextBlocks[0].Text, Cz("padeát"));
 }
 
 TEST_F(LoadedGameTest, APositionOfAnotherGamebookEndsTheProgram) {
   WriteLocations("<1><save nazev=\"cizi\">");
   PlayAndSave();
   InitRecord other = TestInitRecord();
-  other.Title = "Jin\xE1 hra";
+  other.Title = Cz("Jiná hra");
   WriteInitRecord(other);
   EXPECT_FALSE(Load("./save/cizi.pzv"));
   EXPECT_EQ(host.messages, std::vector<std::string>{kForeign});
@@ -202,8 +196,8 @@ TEST_F(LoadedGameTest, AShortFileIsRefusedAndNoGameStarts) {
   WriteBytes("save/kratka.pzv", std::string(100, '\0'));
   EXPECT_FALSE(Load("./save/kratka.pzv"));
   EXPECT_EQ(host.messages,
-            std::vector<std::string>{"Soubor \"./save/kratka.pzv\" nen\xED ulo\x9E"
-                                     "en\xE1 pozice: m\xE1 100 bajt\xF9 m\xEDsto 1138448."});
+            std::vector<std::string>{Cz(
+                "Soubor \"./save/kratka.pzv\" není uložená pozice: má 100 bajtů místo 1138448.")});
   EXPECT_FALSE(host.ended);
   EXPECT_FALSE(State().ContinueMode);
   EXPECT_FALSE(Form().ContinueButtonVisible);
@@ -213,9 +207,8 @@ TEST_F(LoadedGameTest, AShortFileIsRefusedAndNoGameStarts) {
 TEST_F(LoadedGameTest, AMissingFileIsRefusedAndNoGameStarts) {
   WriteLocations("<1>");
   EXPECT_FALSE(Load("./save/nic.pzv"));
-  EXPECT_EQ(host.messages, std::vector<std::string>{"Ulo\x9E"
-                                                    "enou pozici \"./save/nic.pzv\" nelze "
-                                                    "otev\xF8\xEDt."});
+  EXPECT_EQ(host.messages, std::vector<std::string>{Cz("Uloženou pozici \"./save/nic.pzv\" nelze "
+                                                       "otevřít.")});
   EXPECT_FALSE(host.ended);
 }
 
@@ -276,7 +269,7 @@ TEST_F(LoadedGameTest, TheVariableListingIsForgotten) {
   PlayAndSave();
   session = std::make_unique<GameSession>(host, random);
   session->LoadInitRecord();
-  Form().ContentHolder = "star\xFD seznam";
+  Form().ContentHolder = Cz("starý seznam");
   State().LoadFileName = "./save/seznam.pzv";
   ASSERT_TRUE(session->StartLoadedGame());
   EXPECT_TRUE(Form().ContentHolder.empty());

@@ -16,9 +16,9 @@ namespace {
 class PossessionButtons : public GamebookFixture {
  protected:
   void Write(std::string_view locations) {
-    WriteDataFile("zbrane", "1 \"P\xECst\" \"Ruce\" 1k2+0, 0, 0;\r\n");
-    WriteDataFile("zbroje", "1 \"Ko\x9Aile\" \"Pl\xE1tno\" 0, 0, 0, 0;\r\n");
-    WriteDataFile("predmety", "1 \"Lektvar\" \"L\xE9\xE8iv\xFD\" 5, vzdy, zivoty+10;\r\n");
+    WriteDataFile("zbrane", Cz("1 \"Pěst\" \"Ruce\" 1k2+0, 0, 0;\r\n"));
+    WriteDataFile("zbroje", Cz("1 \"Košile\" \"Plátno\" 0, 0, 0, 0;\r\n"));
+    WriteDataFile("predmety", Cz("1 \"Lektvar\" \"Léčivý\" 5, vzdy, zivoty+10;\r\n"));
     WriteLocations(locations);
   }
 };
@@ -41,8 +41,7 @@ TEST_F(PossessionButtons, PostavaOpensTheFilledSheetCentred) {
   };
   Form().PostavaClick();
   EXPECT_EQ(host.modal_windows, (std::vector<std::string>{"sheet"}));
-  EXPECT_EQ(seen, (std::vector<std::string>{"Hrdina", "25",
-                                            "P\xECst (\xFAtok 1k2+0, po\x9Akozen\xED 0)"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"Hrdina", "25", Cz("Pěst (útok 1k2+0, poškození 0)")}));
   // The raise stays in the game state after closing.
   EXPECT_EQ(State().Character.SILA, 4);
   EXPECT_EQ(State().Character.ZKUSENOSTI, 15);
@@ -54,7 +53,7 @@ TEST_F(PossessionButtons, VybaveniOpensTheInventoryWithItsMoneyLine) {
   host.on_modal = [&](ModalWindow& window) {
     auto* inventory = dynamic_cast<InventoryWindow*>(&window);
     ASSERT_NE(inventory, nullptr);
-    EXPECT_EQ(inventory->CurrencyLabel, "Zla\x9D\xE1k\xF9");
+    EXPECT_EQ(inventory->CurrencyLabel, Cz("Zlaťáků"));
     EXPECT_EQ(inventory->Prachy, "10");
     ASSERT_EQ(inventory->Items.size(), 1u);
     EXPECT_EQ(inventory->Items[0].Caption, "Lektvar x 2");
@@ -89,7 +88,7 @@ TEST_F(PossessionButtons, CountdownClosesTheInventoryAndShowsTheTarget) {
 }
 
 TEST_F(PossessionButtons, CountdownClosesWhicheverWindowIsOpen) {
-  Write("<1><casovac cas=\"2\" odkaz=\"2\"><2><text obsah=\"c\xEDl\">");
+  Write(Cz("<1><casovac cas=\"2\" odkaz=\"2\"><2><text obsah=\"cíl\">"));
   Start();
   std::vector<std::pair<std::string, bool>> closings;
   host.on_modal = [&](ModalWindow& window) {

@@ -14,23 +14,20 @@
 namespace qv {
 namespace {
 
-const std::string kCurrency = "zla\x9D\xE1k\xF9";  // zlaťáků
-const std::string kMec = "Me\xE8";                 // Meč
+const std::string kCurrency = Cz("zlaťáků");  // zlaťáků
+const std::string kMec = Cz("Meč");           // Meč
 
 class ShopCommands : public GamebookFixture {
  protected:
   // Weapon 1 is worth nothing; the test record gives 10 money.
   void WriteCatalogs() {
-    WriteDataFile("zbrane",
-                  "1 \"P\xECst\" \"Hol\xE9 ruce\" 1k2+0, 0, 0;\r\n"
-                  "2 \"D\xFDka\" \"Kr\xE1tk\xE1\" 1k4+0, 1, 5;\r\n"
-                  "3 \"Me\xE8\" \"Ostr\xFD me\xE8\" 2k6+1, 3, 25;\r\n");
-    WriteDataFile("zbroje",
-                  "1 \"Ko\x9Aile\" \"Pl\xE1t\xECn\xE1\" 0, 0, 0, 0;\r\n"
-                  "2 \"Krou\x9Ekovka\" \"T\xEC\x9Ek\xE1\" 3, 2, 1, 20;\r\n");
-    WriteDataFile("predmety",
-                  "1 \"Lektvar\" \"L\xE9\xE8iv\xFD\" 6, vzdy, zivoty+5;\r\n"
-                  "2 \"Pochode\xF2\" \"Sv\xEDt\xED\" 2, mimoboj;\r\n");
+    WriteDataFile("zbrane", Cz("1 \"Pěst\" \"Holé ruce\" 1k2+0, 0, 0;\r\n"
+                               "2 \"Dýka\" \"Krátká\" 1k4+0, 1, 5;\r\n"
+                               "3 \"Meč\" \"Ostrý meč\" 2k6+1, 3, 25;\r\n"));
+    WriteDataFile("zbroje", Cz("1 \"Košile\" \"Plátěná\" 0, 0, 0, 0;\r\n"
+                               "2 \"Kroužkovka\" \"Těžká\" 3, 2, 1, 20;\r\n"));
+    WriteDataFile("predmety", Cz("1 \"Lektvar\" \"Léčivý\" 6, vzdy, zivoty+5;\r\n"
+                                 "2 \"Pochodeň\" \"Svítí\" 2, mimoboj;\r\n"));
   }
 
   // Location 1 holds the commands; the button tag after them marks whether
@@ -78,9 +75,9 @@ TEST_F(ShopCommands, ShopOneByDefaultShowsItsOfferAndTheMoney) {
   Play("<obchod>");
   EXPECT_EQ(host.modal_windows, std::vector<std::string>{"shop"});
   EXPECT_EQ(Form().ShopNumber, 1);
-  EXPECT_EQ(names, (std::vector<std::string>{kMec, "Krou\x9Ekovka", "Lektvar"}));
+  EXPECT_EQ(names, (std::vector<std::string>{kMec, Cz("Kroužkovka"), "Lektvar"}));
   EXPECT_EQ(tops, (std::vector<int>{65, 80, 95}));
-  EXPECT_EQ(money, "M\xE1me 10 " + kCurrency);
+  EXPECT_EQ(money, Cz("Máme 10 ") + kCurrency);
   EXPECT_EQ(message, "");
   EXPECT_FALSE(State().World.SheetAllowed);  // the page went on
 }
@@ -91,15 +88,14 @@ TEST_F(ShopCommands, CisloChoosesTheShopAndBuyingChangesTheState) {
     ASSERT_EQ(window.Offer.size(), 2u);
     window.RowMouseMove(2);
     EXPECT_EQ(window.HoverLine,
-              "D\xFDka\r\n\xFAtok 1k4+0, po\x9Akozen\xED 1\rKr\xE1tk\xE1\r\nCena: 5 " + kCurrency);
+              Cz("Dýka\r\nútok 1k4+0, poškození 1\rKrátká\r\nCena: 5 ") + kCurrency);
     window.RowClick(2);
     window.RowClick(2);
-    EXPECT_EQ(window.MessageLine, "Koupil jsi D\xFDka");
-    EXPECT_EQ(window.Heading.Money, "M\xE1me 0 " + kCurrency);
+    EXPECT_EQ(window.MessageLine, Cz("Koupil jsi Dýka"));
+    EXPECT_EQ(window.Heading.Money, Cz("Máme 0 ") + kCurrency);
     window.RowClick(1);  // 2 for the torch, but nothing is left
-    EXPECT_EQ(window.MessageLine,
-              "Nem\xE1\x9A dostatek pen\xEC"
-              "z!!!");
+    EXPECT_EQ(window.MessageLine, Cz("Nemáš dostatek peně"
+                                     "z!!!"));
     window.CloseClick();
   });
   Play("<obchod cislo=\"2\">");
@@ -120,7 +116,7 @@ TEST_F(ShopCommands, EveryObchodStartsFromShopOne) {
   WriteLocations("<1><obchod cislo=\"2\"><obchod>\r\n");
   Start();
   EXPECT_EQ(host.modal_windows, (std::vector<std::string>{"shop", "shop"}));
-  EXPECT_EQ(first_rows, (std::vector<std::string>{"Pochode\xF2", kMec}));
+  EXPECT_EQ(first_rows, (std::vector<std::string>{Cz("Pochodeň"), kMec}));
   EXPECT_EQ(Form().ShopNumber, 1);
 }
 
@@ -141,20 +137,12 @@ TEST_F(ShopCommands, RowNamingNoRecordCannotBeBought) {
   InShop([&](ShopWindow& window) {
     ASSERT_EQ(window.Offer.size(), 2u);
     window.RowClick(1);
-    EXPECT_EQ(window.MessageLine, "Toto zbo\x9E\xED nelze koupit");
+    EXPECT_EQ(window.MessageLine, Cz("Toto zboží nelze koupit"));
     window.CloseClick();
   });
   Play("<obchod>");
   EXPECT_EQ(State().Character.PENIZE, 10);
   EXPECT_EQ(State().Weapons.at(9).Held, 0);
-}
-
-TEST_F(ShopCommands, BadShopNumberStopsThePageWithoutAWindow) {
-  Play("<obchod cislo=\"dva\">");
-  EXPECT_TRUE(host.modal_windows.empty());
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0], "'dva' is not a valid integer value");
-  EXPECT_TRUE(State().World.SheetAllowed);
 }
 
 // --- PRODEJ ----------------------------------------------------------------
@@ -188,22 +176,22 @@ class SellCommands : public ShopCommands {
 
 TEST_F(SellCommands, WithoutTypOnlyWeaponsAndNeverOneWorthNothing) {
   // Weapon 1 is held but worth 0: it is never offered.
-  EXPECT_EQ(Listed("<prodej>"), (std::vector<std::string>{"D\xFDka x1", kMec + " x3"}));
+  EXPECT_EQ(Listed("<prodej>"), (std::vector<std::string>{Cz("Dýka x1"), kMec + " x3"}));
   EXPECT_EQ(Form().SaleKind, 1);
   EXPECT_EQ(Form().SalePercent, 50);
 }
 
 TEST_F(SellCommands, VseListsWeaponsThenArmourThenItems) {
   EXPECT_EQ(Listed("<prodej typ=\"vse\">"),
-            (std::vector<std::string>{"D\xFDka x1", kMec + " x3", "Krou\x9Ekovka x1", "Lektvar x1",
-                                      "Pochode\xF2 x1"}));
+            (std::vector<std::string>{Cz("Dýka x1"), kMec + " x3", Cz("Kroužkovka x1"),
+                                      "Lektvar x1", Cz("Pochodeň x1")}));
   EXPECT_EQ(Form().SaleKind, 0);
 }
 
 TEST_F(SellCommands, TypWordsInAnyCase) {
-  const std::vector<std::string> weapons = {"D\xFDka x1", kMec + " x3"};
-  const std::vector<std::string> armour = {"Krou\x9Ekovka x1"};
-  const std::vector<std::string> items = {"Lektvar x1", "Pochode\xF2 x1"};
+  const std::vector<std::string> weapons = {Cz("Dýka x1"), kMec + " x3"};
+  const std::vector<std::string> armour = {Cz("Kroužkovka x1")};
+  const std::vector<std::string> items = {"Lektvar x1", Cz("Pochodeň x1")};
   const auto join = [](std::vector<std::string> a, const std::vector<std::string>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -268,26 +256,16 @@ TEST_F(SellCommands, ThreeSalesTakeTheWholeStackAtHalfTheValue) {
     ASSERT_EQ(window.Entries[1].Number, 3);
     window.EntryMouseMove(1);
     EXPECT_EQ(window.Status,
-              "Prodejn\xED cena: 12 (hodnota 25) " + kCurrency + "\r\nOstr\xFD me\xE8");
+              Cz("Prodejní cena: 12 (hodnota 25) ") + kCurrency + Cz("\r\nOstrý meč"));
     for (int i = 0; i < 3; ++i) window.EntryClick(1);
     EXPECT_FALSE(window.Entries[1].Label.Visible);
-    EXPECT_EQ(window.Heading.Money, "M\xE1me 46 " + kCurrency);
+    EXPECT_EQ(window.Heading.Money, Cz("Máme 46 ") + kCurrency);
     window.CloseClick();
   });
   Form().ChangeLoc(2);
   EXPECT_EQ(State().Weapons.at(3).Held, 0);
   EXPECT_EQ(State().Character.PENIZE, 46);
   EXPECT_FALSE(State().World.SheetAllowed);
-}
-
-TEST_F(SellCommands, BadPercentStopsThePage) {
-  WriteCatalogs();
-  WriteLocations("<1><prodej procent=\"pul\"><zakazpostavu>\r\n");
-  Start();
-  EXPECT_TRUE(host.modal_windows.empty());
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0], "'pul' is not a valid integer value");
-  EXPECT_TRUE(State().World.SheetAllowed);
 }
 
 }  // namespace

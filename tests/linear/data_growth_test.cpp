@@ -14,6 +14,7 @@
 #include "growth.h"
 #include "host/recording_host.h"
 #include "state/game_state.h"
+#include "support/czech_text.h"
 
 namespace qv::linear {
 namespace {
@@ -81,7 +82,7 @@ class ShopGrowth : public ::testing::Test {
   ShopGrowth() {
     Weapon sword;
     sword.Number = 1;
-    sword.Name = "Me\xE8";
+    sword.Name = Cz("Meč");
     sword.Description = std::string(200, 'd');
     state_->Weapons.Append(sword);
     Item potion;

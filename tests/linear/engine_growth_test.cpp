@@ -46,7 +46,8 @@ class EngineGrowth : public ::testing::Test {
 
   // A book whose location 1 is `page`, with a way on to location 2.
   static BookFiles Page(std::string page) {
-    return {{"data/data.qvl", "<1><menu t=\"D\xE1l\" x=\"2\">" + std::move(page) + "<2><text obsah=\"konec\">"}};
+    return {{"data/data.qvl",
+             Cz("<1><menu t=\"Dál\" x=\"2\">") + std::move(page) + "<2><text obsah=\"konec\">"}};
   }
 
   TempWorkDir dir_;
@@ -66,15 +67,16 @@ TEST_F(EngineGrowth, HostilePages) {
   Check("a text of one long word", [](std::size_t size) { return Page("<text obsah=\"" + Repeat("w", size) + "\">"); });
   Check("a text of short words and line breaks",
         [](std::size_t size) { return Page("<text obsah=\"" + Repeat("ab cd\r\n", size) + "\">"); });
-  Check("an option with a long label",
-        [](std::size_t size) { return Page("<menu t=\"" + Repeat("D\xE1l ", size) + "\" x=\"2\">"); });
+  Check("an option with a long label", [](std::size_t size) {
+    return Page("<menu t=\"" + Repeat(Cz("Dál "), size) + "\" x=\"2\">");
+  });
 }
 
 TEST_F(EngineGrowth, HostileFiles) {
   Check("thousands of locations", [](std::size_t size) {
     std::string data;
     for (int n = 1; data.size() < size; ++n) {
-      data += "<" + std::to_string(n) + "><menu t=\"D\xE1l\" x=\"" + std::to_string(n + 1) + "\">";
+      data += "<" + std::to_string(n) + Cz("><menu t=\"Dál\" x=\"") + std::to_string(n + 1) + "\">";
     }
     return BookFiles{{"data/data.qvl", data}};
   });
@@ -105,7 +107,7 @@ TEST_F(EngineGrowth, HostileFiles) {
   Check("catalogs and shop of long lines", [](std::size_t size) {
     BookFiles book = Page("<obchod cislo=\"1\">");
     const std::string entries = Repeat(", sila+1, [SILA 0 > \"1\"]", size / 4);
-    book["data/zbrane.qvl"] = "1 \"Me\xE8\" \"ostr\xFD\" 1k6, 1, 10" + entries;
+    book["data/zbrane.qvl"] = Cz("1 \"Meč\" \"ostrý\" 1k6, 1, 10") + entries;
     book["data/predmety.qvl"] = "1 \"a\" \"b\" 1, vzdy" + entries;
     book["data/kouzla.qvl"] = "1 \"a\" \"b\" 1" + entries;
     book["data/utoky.qvl"] = "1 \"a\" \"b\" \"c\" \"d\" \"e\" 1, 1, #sila, #zbran" + entries;

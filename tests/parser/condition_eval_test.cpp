@@ -7,6 +7,7 @@
 
 #include "data/conversion.h"
 #include "parser/condition_parser.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -278,32 +279,24 @@ TEST(EvaluateCondition, LeavesTheConditionRecordAlone) {
 
 TEST(DescribeCondition, UsesTheGameStateForValuesAndCurrency) {
   auto s = EmptyState();
-  EXPECT_EQ(DescribeCondition(Block("[MANA 0 < \"5\"]"), *s), "Mana je men\x9A\xED 5");
+  EXPECT_EQ(DescribeCondition(Block("[MANA 0 < \"5\"]"), *s), Cz("Mana je menší 5"));
   // The default currency "stříbrných" until the game names one.
   EXPECT_EQ(DescribeCondition(Block("[PENIZE 0 >= \"100\"]"), *s),
-            "Po\xE8"
-            "et st\xF8\xED"
-            "brn\xFD"
-            "ch je v\xECt\x9A\xED nebo rovno 100");
-  s->CurrencyName =
-      "zlat\xFD"
-      "ch";
+            Cz("Počet stříbrných je větší nebo rovno 100"));
+  s->CurrencyName = Cz("zlatých");
   EXPECT_EQ(DescribeCondition(Block("[penize 0 => \"100\"]"), *s),
-            "Po\xE8"
-            "et zlat\xFD"
-            "ch je v\xECt\x9A\xED nebo rovno 100");
+            Cz("Počet zlatých je větší nebo rovno 100"));
   s->World.Variables.Set(7, 12);
-  EXPECT_EQ(DescribeCondition(Block("[SILA 0 > \"$7\"]"), *s), "S\xEDla je v\xECt\x9A\xED 12");
+  EXPECT_EQ(DescribeCondition(Block("[SILA 0 > \"$7\"]"), *s), Cz("Síla je větší 12"));
   // Unquoted: the variable's number as substituted, not its content.
-  EXPECT_EQ(DescribeCondition(Block("[SILA 0 > 7]"), *s), "S\xEDla je v\xECt\x9A\xED 7");
-  EXPECT_EQ(DescribeCondition(Block("[PREDMET 3 > \"0\"]"), *s),
-            "Zvl\xE1\x9Atn\xED podm\xEDnky pou\x9Eit\xED!");
+  EXPECT_EQ(DescribeCondition(Block("[SILA 0 > 7]"), *s), Cz("Síla je větší 7"));
+  EXPECT_EQ(DescribeCondition(Block("[PREDMET 3 > \"0\"]"), *s), Cz("Zvláštní podmínky použití!"));
 }
 
 TEST(DescribeCondition, NeedsNoNumbers) {
   // A description is text only: a subject that is no number does not fail.
   auto s = EmptyState();
-  EXPECT_EQ(DescribeCondition(Block("[MANA > \"5\"]"), *s), "Mana je v\xECt\x9A\xED 5");
+  EXPECT_EQ(DescribeCondition(Block("[MANA > \"5\"]"), *s), Cz("Mana je větší 5"));
 }
 
 }  // namespace

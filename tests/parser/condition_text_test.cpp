@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "parser/condition_parser.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -18,11 +19,11 @@ std::string Describe(std::string_view block, std::string_view currency = "zlatyc
 }
 
 TEST(ConditionText, ManaLessThanFive) {
-  EXPECT_EQ(Describe("[MANA 0 < \"5\"]"), "Mana je men\x9A\xED 5");
+  EXPECT_EQ(Describe("[MANA 0 < \"5\"]"), Cz("Mana je menší 5"));
 }
 
 TEST(ConditionText, ItemObjectAndVariableConditionsAreNotSpelledOut) {
-  const std::string special = "Zvl\xE1\x9Atn\xED podm\xEDnky pou\x9Eit\xED!";
+  const std::string special = Cz("Zvláštní podmínky použití!");
   EXPECT_EQ(Describe("[PREDMET 3 > \"0\"]"), special);
   EXPECT_EQ(Describe("[OBJEKT 3 > \"0\"]"), special);
   EXPECT_EQ(Describe("[3 > \"0\"]"), special);
@@ -36,7 +37,7 @@ TEST(ConditionText, FlagsWinOverALabel) {
   Condition c;
   c.KeyCode = kKeyMana;
   c.ItemKey = 1;
-  EXPECT_EQ(DescribeCondition(c, "", Unchanged), "Zvl\xE1\x9Atn\xED podm\xEDnky pou\x9Eit\xED!");
+  EXPECT_EQ(DescribeCondition(c, "", Unchanged), Cz("Zvláštní podmínky použití!"));
 }
 
 TEST(ConditionText, LabelOfEveryAttribute) {
@@ -45,25 +46,19 @@ TEST(ConditionText, LabelOfEveryAttribute) {
     std::string Label;
   };
   const Case cases[] = {
-      {"PENIZE",
-       "Po\xE8"
-       "et zlatych"},
-      {"ZKUSENOSTI",
-       "Po\xE8"
-       "et XP"},
-      {"ZIVOTY",
-       "Po\xE8"
-       "et \x9Eivot\xF9"},
-      {"MAXZIVOTY", "Max. \x9Eivot\xF9"},
+      {"PENIZE", Cz("Počet zlatych")},
+      {"ZKUSENOSTI", Cz("Počet XP")},
+      {"ZIVOTY", Cz("Počet životů")},
+      {"MAXZIVOTY", Cz("Max. životů")},
       {"MANA", "Mana"},
       {"MAXMANA", "Max. mana"},
-      {"SILA", "S\xEDla"},
+      {"SILA", Cz("Síla")},
       {"OBRATNOST", "Obratnost"},
       {"RYCHLOST", "Rychlost"},
       {"ENERGIE", "Energie"},
   };
   for (const Case& k : cases) {
-    EXPECT_EQ(Describe(std::string("[") + k.Key + " 0 = \"7\"]"), k.Label + " rovn\xE1 se 7")
+    EXPECT_EQ(Describe(std::string("[") + k.Key + " 0 = \"7\"]"), k.Label + Cz(" rovná se 7"))
         << k.Key;
   }
 }
@@ -71,12 +66,8 @@ TEST(ConditionText, LabelOfEveryAttribute) {
 TEST(ConditionText, CurrencyLabelIsCutToThirtySixBytes) {
   const std::string currency(40, 'x');
   EXPECT_EQ(Describe("[PENIZE 0 > \"1\"]", currency),
-            "Po\xE8"
-            "et " +
-                std::string(30, 'x') + " je v\xECt\x9A\xED 1");
-  EXPECT_EQ(Describe("[PENIZE 0 > \"1\"]", ""),
-            "Po\xE8"
-            "et  je v\xECt\x9A\xED 1");
+            Cz("Počet ") + std::string(30, 'x') + Cz(" je větší 1"));
+  EXPECT_EQ(Describe("[PENIZE 0 > \"1\"]", ""), Cz("Počet  je větší 1"));
 }
 
 TEST(ConditionText, WordsOfEveryOperator) {
@@ -85,28 +76,28 @@ TEST(ConditionText, WordsOfEveryOperator) {
     std::string Words;
   };
   const Case cases[] = {
-      {"<", "je men\x9A\xED"},
-      {">", "je v\xECt\x9A\xED"},
-      {"<>", "nerovn\xE1 se"},
-      {"><", "nerovn\xE1 se"},
-      {"=", "rovn\xE1 se"},
-      {"=>", "je v\xECt\x9A\xED nebo rovno"},
-      {">=", "je v\xECt\x9A\xED nebo rovno"},
-      {"=<", "je men\x9A\xED nebo rovno"},
-      {"<=", "je men\x9A\xED nebo rovno"},
+      {"<", Cz("je menší")},
+      {">", Cz("je větší")},
+      {"<>", Cz("nerovná se")},
+      {"><", Cz("nerovná se")},
+      {"=", Cz("rovná se")},
+      {"=>", Cz("je větší nebo rovno")},
+      {">=", Cz("je větší nebo rovno")},
+      {"=<", Cz("je menší nebo rovno")},
+      {"<=", Cz("je menší nebo rovno")},
   };
   for (const Case& k : cases) {
     EXPECT_EQ(Describe(std::string("[SILA 0 ") + k.Operator + " \"4\"]"),
-              "S\xEDla " + k.Words + " 4")
+              Cz("Síla ") + k.Words + " 4")
         << k.Operator;
   }
   // Outside the table there are no words; both blanks stay.
-  EXPECT_EQ(Describe("[SILA 0 == \"4\"]"), "S\xEDla  4");
-  EXPECT_EQ(Describe("[SILA 0 \"4\"]"), "S\xEDla  4");
+  EXPECT_EQ(Describe("[SILA 0 == \"4\"]"), Cz("Síla  4"));
+  EXPECT_EQ(Describe("[SILA 0 \"4\"]"), Cz("Síla  4"));
 }
 
 TEST(ConditionText, UnquotedValueShowsTheVariableNumber) {
-  EXPECT_EQ(Describe("[RYCHLOST 0 > 12]"), "Rychlost je v\xECt\x9A\xED 12");
+  EXPECT_EQ(Describe("[RYCHLOST 0 > 12]"), Cz("Rychlost je větší 12"));
 }
 
 TEST(ConditionText, SubjectTrimmedAndBothSubstituted) {
@@ -120,7 +111,7 @@ TEST(ConditionText, SubjectTrimmedAndBothSubstituted) {
     seen.emplace_back(in);
     return in == "$2" ? std::string("15") : std::string("9");
   });
-  EXPECT_EQ(text, "Energie je v\xECt\x9A\xED nebo rovno 15");
+  EXPECT_EQ(text, Cz("Energie je větší nebo rovno 15"));
   EXPECT_EQ(seen, (std::vector<std::string>{"$1", "$2"}));
 }
 

@@ -1,8 +1,10 @@
+#include "parser/expression.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "parser/expression.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -58,7 +60,7 @@ TEST(EvaluateExpression, StopsAtTheFirstByteThatFitsNowhere) {
   EXPECT_EQ(EvaluateExpression("4;+1"), 4);
   EXPECT_EQ(EvaluateExpression("1)+1"), 1);
   EXPECT_EQ(EvaluateExpression(std::string("6\0+1", 4)), 6);
-  EXPECT_EQ(EvaluateExpression("9\xE1+1"), 9);
+  EXPECT_EQ(EvaluateExpression(Cz("9á+1")), 9);
 }
 
 TEST(EvaluateExpression, SpacesAreSkippedAroundOperatorsAndBrackets) {

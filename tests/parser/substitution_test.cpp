@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "support/effects.h"
-
 #include <memory>
 #include <set>
 #include <string>
+
+#include "support/czech_text.h"
+#include "support/effects.h"
 
 namespace qv {
 namespace {
@@ -23,7 +24,7 @@ std::unique_ptr<GameState> SampleState() {
   auto s = std::make_unique<GameState>();
   CharacterState& c = s->Character;
   c.Name = "Hrdina";
-  c.StartName = "Poutn\xEDk";
+  c.StartName = Cz("Poutník");
   c.ZIVOTY = 11;
   c.MAXZIVOTY = 12;
   c.MANA = -13;
@@ -63,21 +64,14 @@ std::unique_ptr<GameState> SampleState() {
   s->World.Variables.Set(7, 12);
   s->World.Variables.Set(1, -5);
   s->World.Variables.Set(999, 999);
-  s->World.Strings.Set(3,
-                       "t\xF8"
-                       "et\xED");
-  s->World.Strings.Set(10, "des\xE1t\xFD");
+  s->World.Strings.Set(3, Cz("třetí"));
+  s->World.Strings.Set(10, Cz("desátý"));
   return s;
 }
 
 TEST(SubstituteValues, VariableInsideText) {
   auto s = SampleState();
-  // "Máš $7 zlatých"
-  EXPECT_EQ(Sub(*s,
-                "M\xE1\x9A $7 zlat\xFD"
-                "ch"),
-            "M\xE1\x9A 12 zlat\xFD"
-            "ch");
+  EXPECT_EQ(Sub(*s, Cz("Máš $7 zlatých")), Cz("Máš 12 zlatých"));
   EXPECT_EQ(Sub(*s, "$7"), "12");
   EXPECT_EQ(Sub(*s, "$1"), "-5");
   EXPECT_EQ(Sub(*s, "$999"), "999");
@@ -93,14 +87,14 @@ TEST(SubstituteValues, ADollarThatStartsNoReferenceStays) {
   EXPECT_EQ(Sub(*s, "a$"), "a$");
   EXPECT_EQ(Sub(*s, "$ 7"), "$ 7");
   EXPECT_EQ(Sub(*s, "$-7"), "$-7");
-  EXPECT_EQ(Sub(*s, "$\xE1"), "$\xE1");  // accented letters are no name letters
+  EXPECT_EQ(Sub(*s, Cz("$á")), Cz("$á"));  // accented letters are no name letters
   EXPECT_EQ(Sub(*s, "$$"), "$$");
 }
 
 TEST(SubstituteValues, TextWithoutReferencesComesBackUnchanged) {
   auto s = SampleState();
   EXPECT_EQ(Sub(*s, ""), "");
-  EXPECT_EQ(Sub(*s, "Co ud\xECl\xE1\x9A?"), "Co ud\xECl\xE1\x9A?");
+  EXPECT_EQ(Sub(*s, Cz("Co uděláš?")), Cz("Co uděláš?"));
   const std::string withZero("a\0b$7c", 6);
   EXPECT_EQ(Sub(*s, withZero), std::string("a\0b12c", 6));
 }
@@ -142,23 +136,16 @@ TEST(SubstituteValues, UnknownNamesGiveZero) {
 
 TEST(SubstituteValues, StringSlots) {
   auto s = SampleState();
-  EXPECT_EQ(Sub(*s, "$retezec3"),
-            "t\xF8"
-            "et\xED");
-  EXPECT_EQ(Sub(*s, "$RETEZEC3!"),
-            "t\xF8"
-            "et\xED!");
-  EXPECT_EQ(Sub(*s, "[$Retezec10]"), "[des\xE1t\xFD]");
+  EXPECT_EQ(Sub(*s, "$retezec3"), Cz("třetí"));
+  EXPECT_EQ(Sub(*s, "$RETEZEC3!"), Cz("třetí!"));
+  EXPECT_EQ(Sub(*s, "[$Retezec10]"), Cz("[desátý]"));
   EXPECT_EQ(Sub(*s, "[$retezec11]"), "[]");
   EXPECT_EQ(Sub(*s, "[$retezec0]"), "[]");
   EXPECT_EQ(Sub(*s, "[$retezec]"), "[]");
   EXPECT_EQ(Sub(*s, "[$retezec99999999999999999999]"), "[]");
   EXPECT_EQ(Sub(*s, "[$retezec1]"), "[]");  // an empty slot
   EXPECT_EQ(Sub(*s, "$retezecx"), "0");     // another name
-  EXPECT_EQ(Sub(*s, "$retezec3$7"),
-            "t\xF8"
-            "et\xED"
-            "12");
+  EXPECT_EQ(Sub(*s, "$retezec3$7"), Cz("třetí12"));
 }
 
 TEST(SubstituteValues, ReplacedValuesAreNotScannedAgain) {
@@ -172,11 +159,11 @@ TEST(SubstituteValues, EveryNameOfTheTable) {
   auto s = SampleState();
   struct Case {
     const char* Name;
-    const char* Value;
+    std::string Value;
   };
   const Case cases[] = {
       {"JMENO", "Hrdina"},
-      {"STARTJMENO", "Poutn\xEDk"},
+      {"STARTJMENO", Cz("Poutník")},
       {"SOUBORPRESMEROVAN", "vedlejsi"},
       {"CAS", "9:05:03"},
       {"DATUM", "07.03.2024"},

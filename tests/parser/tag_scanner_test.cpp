@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/czech_text.h"
+
 namespace qv {
 namespace {
 
@@ -50,9 +52,7 @@ TEST(TagScanner, BlanksAroundEqualsAndBetweenAttributes) {
 
 TEST(TagScanner, AttributeNameKeepsOnlyAsciiLettersAndDigits) {
   // Underscore, blank and an accented letter (á) are dropped; digits stay.
-  const TagStore store = Scan(
-      "<text ob_sah=\"1\" ob sah=\"2\" obs\xE1"
-      "ah=\"3\" cil2=\"4\">");
+  const TagStore store = Scan(Cz("<text ob_sah=\"1\" ob sah=\"2\" obsáah=\"3\" cil2=\"4\">"));
   ASSERT_EQ(store.Count(), 1);
   const TagEntry& e = store.Entry(1);
   ASSERT_EQ(e.ParamCount, 4);
@@ -64,20 +64,20 @@ TEST(TagScanner, AttributeNameKeepsOnlyAsciiLettersAndDigits) {
 }
 
 TEST(TagScanner, ValueKeepsEveryByteUpToTheQuote) {
-  const TagStore store = Scan("<text obsah=\"a=b 'c' \xE8\x9E\r\nd\">");
+  const TagStore store = Scan(Cz("<text obsah=\"a=b 'c' čž\r\nd\">"));
   ASSERT_EQ(store.Count(), 1);
-  EXPECT_EQ(store.Entry(1).Tag.ParamAt(1).Value, "a=b 'c' \xE8\x9E\r\nd");
+  EXPECT_EQ(store.Entry(1).Tag.ParamAt(1).Value, Cz("a=b 'c' čž\r\nd"));
 }
 
 TEST(TagScanner, AttributesSeparatedByLineBreak) {
-  const TagStore store = Scan("<volba\r\ncil=\"3\"\r\nnazev=\"D\xE1l\">");
+  const TagStore store = Scan(Cz("<volba\r\ncil=\"3\"\r\nnazev=\"Dál\">"));
   ASSERT_EQ(store.Count(), 1);
   const TagEntry& e = store.Entry(1);
   EXPECT_EQ(e.Tag.Name, "VOLBA");
   ASSERT_EQ(e.ParamCount, 2);
   EXPECT_EQ(e.Tag.ParamAt(1).Name, "CIL");
   EXPECT_EQ(e.Tag.ParamAt(2).Name, "NAZEV");
-  EXPECT_EQ(e.Tag.ParamAt(2).Value, "D\xE1l");
+  EXPECT_EQ(e.Tag.ParamAt(2).Value, Cz("Dál"));
 }
 
 TEST(TagScanner, TagWithoutAttributes) {

@@ -15,12 +15,10 @@ class CharacterSheet : public GamebookFixture {
  protected:
   // Weapon 1 and armour 1 are worn from the start; neither has modifiers.
   void SetUp() override {
-    WriteDataFile("zbrane",
-                  "1 \"Me\xE8\" \"Ostr\xFD me\xE8\" 2k6+3, 4, 10;\r\n"
-                  "2 \"D\xFDka\" \"Kr\xE1tk\xE1\" 1k4+0, 1, 5;\r\n");
-    WriteDataFile("zbroje",
-                  "1 \"Krou\x9Ekov\xE1 zbroj\" \"T\xEC\x9Ek\xE1\" 3, 2, 1, 20;\r\n"
-                  "2 \"Ko\x9Aile\" \"Pl\xE1t\xECn\xE1\" 1, 0, 0, 1;\r\n");
+    WriteDataFile("zbrane", Cz("1 \"Meč\" \"Ostrý meč\" 2k6+3, 4, 10;\r\n"
+                               "2 \"Dýka\" \"Krátká\" 1k4+0, 1, 5;\r\n"));
+    WriteDataFile("zbroje", Cz("1 \"Kroužková zbroj\" \"Těžká\" 3, 2, 1, 20;\r\n"
+                               "2 \"Košile\" \"Plátěná\" 1, 0, 0, 1;\r\n"));
     WriteLocations("<1><text obsah=\"Start\">");
     Start();
   }
@@ -54,10 +52,8 @@ TEST_F(CharacterSheet, LinesShowTheHeroAsHeIs) {
   EXPECT_EQ(sheet.Obratnost, "2");
   EXPECT_EQ(sheet.Rychlost, "3");
   EXPECT_EQ(sheet.Energie, "15");
-  // Meč (útok 2k6+3, poškození 4)
-  EXPECT_EQ(sheet.Zbran, "Me\xE8 (\xFAtok 2k6+3, po\x9Akozen\xED 4)");
-  // Kroužková zbroj (obrana 3, tvrdost 2, útok -1)
-  EXPECT_EQ(sheet.Zbroj, "Krou\x9Ekov\xE1 zbroj (obrana 3, tvrdost 2, \xFAtok -1)");
+  EXPECT_EQ(sheet.Zbran, Cz("Meč (útok 2k6+3, poškození 4)"));
+  EXPECT_EQ(sheet.Zbroj, Cz("Kroužková zbroj (obrana 3, tvrdost 2, útok -1)"));
   EXPECT_EQ(sheet.XPinfo, "");
 }
 
@@ -65,10 +61,10 @@ TEST_F(CharacterSheet, ArmourWithoutAttackPenaltyHasNoAttackPart) {
   Hero().CurrentArmour = State().Armours.at(2);
   CharacterSheetWindow sheet(State());
   sheet.FormShow();
-  EXPECT_EQ(sheet.Zbroj, "Ko\x9Aile (obrana 1, tvrdost 0)");
+  EXPECT_EQ(sheet.Zbroj, Cz("Košile (obrana 1, tvrdost 0)"));
   Hero().CurrentArmour.AttackPenalty = -2;  // below 0 counts as none
   sheet.FormShow();
-  EXPECT_EQ(sheet.Zbroj, "Ko\x9Aile (obrana 1, tvrdost 0)");
+  EXPECT_EQ(sheet.Zbroj, Cz("Košile (obrana 1, tvrdost 0)"));
 }
 
 TEST_F(CharacterSheet, OneRaiseOfLivesSpendsEverythingAndRaisesThePrice) {
@@ -90,9 +86,7 @@ TEST_F(CharacterSheet, OneRaiseOfLivesSpendsEverythingAndRaisesThePrice) {
   EXPECT_EQ(sheet.Zivoty, "21 / 21");
   EXPECT_EQ(sheet.XP, "0");
   // The hint was read when the mouse came over the button.
-  EXPECT_EQ(sheet.XPinfo,
-            "Zv\xFD\x9A"
-            "en\xED po\xE8tu \x9Eivot\xF9 10 XP");
+  EXPECT_EQ(sheet.XPinfo, Cz("Zvýšení počtu životů 10 XP"));
 }
 
 TEST_F(CharacterSheet, NothingIsOfferedBelowEveryPrice) {
@@ -163,7 +157,7 @@ TEST_F(CharacterSheet, WeaponLineKeepsTheWeaponsOwnDice) {
   sheet.RaiseClick(kRaiseSila);
   EXPECT_EQ(Hero().SILA, 4);
   EXPECT_EQ(sheet.Zbran, before);
-  EXPECT_EQ(before, "Me\xE8 (\xFAtok 2k6+3, po\x9Akozen\xED 4)");
+  EXPECT_EQ(before, Cz("Meč (útok 2k6+3, poškození 4)"));
 }
 
 TEST_F(CharacterSheet, HintsNameThePriceWhenTheMouseComes) {
@@ -171,24 +165,12 @@ TEST_F(CharacterSheet, HintsNameThePriceWhenTheMouseComes) {
   CharacterSheetWindow sheet(State());
   sheet.FormShow();
   const std::pair<RaiseIndex, std::string> hints[] = {
-      {kRaiseZivoty,
-       "Zv\xFD\x9A"
-       "en\xED po\xE8tu \x9Eivot\xF9 1 XP"},
-      {kRaiseMana,
-       "Zv\xFD\x9A"
-       "en\xED \xFArovn\xEC many 2 XP"},
-      {kRaiseSila,
-       "Zv\xFD\x9A"
-       "en\xED s\xEDly 3 XP"},
-      {kRaiseObratnost,
-       "Zv\xFD\x9A"
-       "en\xED obratnosti 4 XP"},
-      {kRaiseEnergie,
-       "Zv\xFD\x9A"
-       "en\xED energie 5 XP"},
-      {kRaiseRychlost,
-       "Zv\xFD\x9A"
-       "en\xED rychlosti 6 XP"},
+      {kRaiseZivoty, Cz("Zvýšení počtu životů 1 XP")},
+      {kRaiseMana, Cz("Zvýšení úrovně many 2 XP")},
+      {kRaiseSila, Cz("Zvýšení síly 3 XP")},
+      {kRaiseObratnost, Cz("Zvýšení obratnosti 4 XP")},
+      {kRaiseEnergie, Cz("Zvýšení energie 5 XP")},
+      {kRaiseRychlost, Cz("Zvýšení rychlosti 6 XP")},
   };
   for (const auto& [k, hint] : hints) {
     sheet.RaiseMouseMove(k);
@@ -196,11 +178,9 @@ TEST_F(CharacterSheet, HintsNameThePriceWhenTheMouseComes) {
   }
   Hero().RaiseCost[kRaiseSila] = 40;
   sheet.RaiseMouseMove(kRaiseSila);
-  EXPECT_EQ(sheet.XPinfo,
-            "Zv\xFD\x9A"
-            "en\xED s\xEDly 40 XP");
+  EXPECT_EQ(sheet.XPinfo, Cz("Zvýšení síly 40 XP"));
   sheet.KrizekMouseMove();
-  EXPECT_EQ(sheet.XPinfo, "Zav\xF8\xEDt");
+  EXPECT_EQ(sheet.XPinfo, Cz("Zavřít"));
   sheet.BackgroundMouseMove();
   EXPECT_EQ(sheet.XPinfo, "");
 }

@@ -15,42 +15,38 @@ namespace qv {
 namespace {
 
 const std::string kBreak = "\r\n";
-const std::string kUnmet = "Nespln\xECny podm\xEDnky pou\x9Eit\xED!";
+const std::string kUnmet = Cz("Nesplněny podmínky použití!");
 
 class Inventory : public GamebookFixture {
  protected:
   void SetUp() override {
-    WriteDataFile("zbrane",
-                  "1 \"D\xFDka\" \"Kr\xE1tk\xE1 d\xFDka\" 1k4+0, 1, 5, sila+1;\r\n"
-                  "2 \"Me\xE8\" \"Ostr\xFD me\xE8\" 1k6+1, 2, 10, sila+2, maxzivoty+3;\r\n"
-                  "3 \"Palc\xE1t\" \"T\xEC\x9Ek\xFD\" 2k6+3, 4, 20, [SILA 0 > \"9\"];\r\n"
-                  "4 \"H\xF9l\" \"Dlouh\xE1\" 1k3+0, 1, 1, kouzlo+1;\r\n");
+    WriteDataFile("zbrane", Cz("1 \"Dýka\" \"Krátká dýka\" 1k4+0, 1, 5, sila+1;\r\n"
+                               "2 \"Meč\" \"Ostrý meč\" 1k6+1, 2, 10, sila+2, maxzivoty+3;\r\n"
+                               "3 \"Palcát\" \"Těžký\" 2k6+3, 4, 20, [SILA 0 > \"9\"];\r\n"
+                               "4 \"Hůl\" \"Dlouhá\" 1k3+0, 1, 1, kouzlo+1;\r\n"));
     WriteDataFile("zbroje",
-                  "1 \"Ko\x9Aile\" \"Pl\xE1t\xECn\xE1 ko\x9Aile\" 0, 0, 0, 0, obratnost+1;\r\n"
-                  "2 \"Krou\x9Ekov\xE1 zbroj\" \"T\xEC\x9Ek\xE1 zbroj\" 3, 2, 1, 20, "
-                  "obratnost-1, maxmana+2;\r\n"
-                  "3 \"K\xF9\x9E"
-                  "e\" \"Ko\x9E"
-                  "en\xE1 vesta\" 1, 1, 0, 5;\r\n"
-                  "4 \"Pl\xE1tov\xE1\" \"Zbroj ryt\xED\xF8"
-                  "e\" 5, 4, 2, 40, [SILA 0 > \"9\"];\r\n");
+                  Cz("1 \"Košile\" \"Plátěná košile\" 0, 0, 0, 0, obratnost+1;\r\n"
+                     "2 \"Kroužková zbroj\" \"Těžká zbroj\" 3, 2, 1, 20, "
+                     "obratnost-1, maxmana+2;\r\n"
+                     "3 \"Kůže\" \"Kožená vesta\" 1, 1, 0, 5;\r\n"
+                     "4 \"Plátová\" \"Zbroj rytíře\" 5, 4, 2, 40, [SILA 0 > \"9\"];\r\n"));
     WriteDataFile("predmety",
-                  "1 \"Lektvar\" \"L\xE9\xE8iv\xFD lektvar\" 5, vzdy, zivoty+10;\r\n"
-                  "2 \"Pochode\xF2\" \"Sv\xEDt\xED\" 1, mimoboj, promenna7+3;\r\n"
-                  "3 \"Bomba\" \"Vybuchne\" 2, boj, zivoty-5;\r\n"
-                  "4 \"Svitek\" \"Moudrost\" 3, vzdy, xp+4, zkusenosti-5;\r\n"
-                  "5 \"Jed\" \"Smrt\" 1, vzdy, zivoty-30;\r\n"
-                  "6 \"Elix\xEDr\" \"S\xEDla\" 1, mimoboj, maxzivoty+2, maxmana+1, mana+10, "
-                  "sila+1, obratnost-1;\r\n"
-                  "7 \"K\xE1men\" \"T\xEC\x9Ek\xFD k\xE1men\" 1, nic;\r\n"
-                  "8 \"Kl\xED\xE8\" \"Zlat\xFD\" 1, vzdy, sila+1, [SILA 0 > \"9\"], "
-                  "[PENIZE 0 >= \"100\"];\r\n"
-                  "9 \"Kniha\" \"Star\xE1\" 1, vzdy, rychlost+1, energie-2, mana-10, maxmana-3, "
-                  "maxzivoty-1;\r\n"
-                  "10 \"Mapa\" \"Ostrov\" 1, vzdy, promenna5=9, promenna6-2, promenna1000+1, "
-                  "energie+3, rychlost-1;\r\n"
-                  "11 \"Kostka\" \"Hrac\xED\" 1, vzdy, [SILA 0 > \"abc\"];\r\n"
-                  "12 \"Voda\" \"\xC8ist\xE1\" 1, vzdy, mana+3, zivoty*2, kouzlo+1;\r\n");
+                  Cz("1 \"Lektvar\" \"Léčivý lektvar\" 5, vzdy, zivoty+10;\r\n"
+                     "2 \"Pochodeň\" \"Svítí\" 1, mimoboj, promenna7+3;\r\n"
+                     "3 \"Bomba\" \"Vybuchne\" 2, boj, zivoty-5;\r\n"
+                     "4 \"Svitek\" \"Moudrost\" 3, vzdy, xp+4, zkusenosti-5;\r\n"
+                     "5 \"Jed\" \"Smrt\" 1, vzdy, zivoty-30;\r\n"
+                     "6 \"Elixír\" \"Síla\" 1, mimoboj, maxzivoty+2, maxmana+1, mana+10, "
+                     "sila+1, obratnost-1;\r\n"
+                     "7 \"Kámen\" \"Těžký kámen\" 1, nic;\r\n"
+                     "8 \"Klíč\" \"Zlatý\" 1, vzdy, sila+1, [SILA 0 > \"9\"], "
+                     "[PENIZE 0 >= \"100\"];\r\n"
+                     "9 \"Kniha\" \"Stará\" 1, vzdy, rychlost+1, energie-2, mana-10, maxmana-3, "
+                     "maxzivoty-1;\r\n"
+                     "10 \"Mapa\" \"Ostrov\" 1, vzdy, promenna5=9, promenna6-2, promenna1000+1, "
+                     "energie+3, rychlost-1;\r\n"
+                     "11 \"Kostka\" \"Hrací\" 1, vzdy, [SILA 0 > \"abc\"];\r\n"
+                     "12 \"Voda\" \"Čistá\" 1, vzdy, mana+3, zivoty*2, kouzlo+1;\r\n"));
     WriteLocations("<1><text obsah=\"Start\">");
     Start();
   }
@@ -85,10 +81,8 @@ TEST_F(Inventory, ListsShowSparePiecesWithTheirCountsFromTwo) {
   InventoryWindow inventory = Open();
   EXPECT_EQ(inventory.Kind(), "inventory");
   EXPECT_EQ(Captions(inventory.Items), (Strings{"Lektvar x 2", "Bomba"}));
-  EXPECT_EQ(Captions(inventory.Weapons), (Strings{"Me\xE8 x 3"}));
-  EXPECT_EQ(Captions(inventory.Armours), (Strings{"Krou\x9Ekov\xE1 zbroj",
-                                                  "K\xF9\x9E"
-                                                  "e"}));
+  EXPECT_EQ(Captions(inventory.Weapons), (Strings{Cz("Meč x 3")}));
+  EXPECT_EQ(Captions(inventory.Armours), (Strings{Cz("Kroužková zbroj"), Cz("Kůže")}));
   EXPECT_TRUE(inventory.Objects.empty());
   // The pieces in hand and worn are not among them.
   EXPECT_EQ(InventoryWindow::Find(inventory.Weapons, 1), nullptr);
@@ -119,12 +113,12 @@ TEST_F(Inventory, ArmourStartsAtTheTopWithoutSpareWeapons) {
 }
 
 TEST_F(Inventory, ObjectsWithAPictureAreMaroonAndClickable) {
-  State().Objects.at(2) = ObjectEntry{"Kl\xED\xE8", "Star\xFD", "klic.gif", 10, 20, 1};
-  State().Objects.at(5) = ObjectEntry{"Prsten", "Zlat\xFD", "", 0, 0, 4};
-  State().Objects.at(7) = ObjectEntry{"Ztracen\xFD", "", "", 0, 0, 0};
+  State().Objects.at(2) = ObjectEntry{Cz("Klíč"), Cz("Starý"), "klic.gif", 10, 20, 1};
+  State().Objects.at(5) = ObjectEntry{"Prsten", Cz("Zlatý"), "", 0, 0, 4};
+  State().Objects.at(7) = ObjectEntry{Cz("Ztracený"), "", "", 0, 0, 0};
   State().ObjectCount = 7;
   InventoryWindow inventory = Open();
-  EXPECT_EQ(Captions(inventory.Objects), (Strings{"Kl\xED\xE8", "Prsten x 4"}));
+  EXPECT_EQ(Captions(inventory.Objects), (Strings{Cz("Klíč"), "Prsten x 4"}));
   EXPECT_EQ(inventory.Objects[0].Left, 32);
   EXPECT_EQ(inventory.Objects[1].Top, 72);
   EXPECT_EQ(inventory.Objects[0].FontColour, 0x000080u);
@@ -157,11 +151,9 @@ TEST_F(Inventory, ListsKeepEveryEntry) {
 }
 
 TEST_F(Inventory, CurrencyCaptionRaisesOnlyAnAsciiFirstLetter) {
-  EXPECT_EQ(CurrencyCaption("zla\x9D\xE1k\xF9"), "Zla\x9D\xE1k\xF9");
-  EXPECT_EQ(CurrencyCaption("\x9A"
-                            "ek\xF9"),
-            "\x9A"
-            "ek\xF9");  // š stays
+  EXPECT_EQ(CurrencyCaption(Cz("zlaťáků")), Cz("Zlaťáků"));
+  EXPECT_EQ(CurrencyCaption(Cz("šeků")),
+            Cz("šeků"));  // š stays
   EXPECT_EQ(CurrencyCaption(""), "");
 }
 
@@ -172,26 +164,22 @@ TEST_F(Inventory, ItemHoverGivesDescriptionUseModeAndConditions) {
   inventory.ItemMouseEnter(3);
   EXPECT_EQ(inventory.Status, "Vybuchne\r\nPouze v boji\r\n");
   inventory.ItemMouseEnter(2);
-  EXPECT_EQ(inventory.Status, "Sv\xEDt\xED\r\nPouze mimo boj\r\n");
+  EXPECT_EQ(inventory.Status, Cz("Svítí\r\nPouze mimo boj\r\n"));
   inventory.ItemMouseEnter(1);
-  EXPECT_EQ(inventory.Status,
-            "L\xE9\xE8iv\xFD lektvar\r\nMo\x9Eno pou\x9E\xEDt v\x9E"
-            "dy\r\n");
+  EXPECT_EQ(inventory.Status, Cz("Léčivý lektvar\r\nMožno použít vždy\r\n"));
   inventory.ItemMouseEnter(7);
-  EXPECT_EQ(inventory.Status, "T\xEC\x9Ek\xFD k\xE1men\r\nNelze pou\x9E\xEDt!\r\n");
+  EXPECT_EQ(inventory.Status, Cz("Těžký kámen\r\nNelze použít!\r\n"));
 
   const Item& key = State().Items.at(8);
   const std::string strength = DescribeCondition(key.Conditions[0], State());
   const std::string money = DescribeCondition(key.Conditions[1], State());
-  EXPECT_EQ(strength, "S\xEDla je v\xECt\x9A\xED 9");
+  EXPECT_EQ(strength, Cz("Síla je větší 9"));
   inventory.ItemMouseEnter(8);
-  EXPECT_EQ(inventory.Status,
-            "Zlat\xFD\r\nMo\x9Eno pou\x9E\xEDt v\x9E"
-            "dy\r\n\r\nNespln\xECno: " +
-                strength + "\r\nNespln\xECno: " + money);
+  EXPECT_EQ(inventory.Status, Cz("Zlatý\r\nMožno použít vždy\r\n\r\nNesplněno: ") + strength +
+                                  Cz("\r\nNesplněno: ") + money);
   State().Character.PENIZE = 100;
   inventory.ItemMouseEnter(8);
-  EXPECT_EQ(inventory.Status.substr(inventory.Status.rfind("\r\n")), "\r\nSpln\xECno: " + money);
+  EXPECT_EQ(inventory.Status.substr(inventory.Status.rfind("\r\n")), Cz("\r\nSplněno: ") + money);
 }
 
 TEST_F(Inventory, DescriptionsAreWrappedAtEighty) {
@@ -210,31 +198,25 @@ TEST_F(Inventory, DescriptionsAreWrappedAtEighty) {
 TEST_F(Inventory, WeaponHoverGivesAttackModifiersAndConditions) {
   InventoryWindow inventory = Open();
   inventory.WeaponMouseEnter(2);
-  EXPECT_EQ(inventory.Status,
-            "Me\xE8 (\xFAtok 1k6+1, po\x9Akozen\xED 2)\r\nOstr\xFD me\xE8\r\n"
-            "\r\nS\xEDla + 2\r\nMaximum \x9Eivot\xF9 + 3");
+  EXPECT_EQ(inventory.Status, Cz("Meč (útok 1k6+1, poškození 2)\r\nOstrý meč\r\n"
+                                 "\r\nSíla + 2\r\nMaximum životů + 3"));
   inventory.WeaponMouseEnter(3);
-  EXPECT_EQ(inventory.Status,
-            "Palc\xE1t (\xFAtok 2k6+3, po\x9Akozen\xED 4)\r\nT\xEC\x9Ek\xFD\r\n"
-            "\r\nNespln\xECno: S\xEDla je v\xECt\x9A\xED 9");
+  EXPECT_EQ(inventory.Status, Cz("Palcát (útok 2k6+3, poškození 4)\r\nTěžký\r\n"
+                                 "\r\nNesplněno: Síla je větší 9"));
   // A modifier that is no attribute gives an empty line.
   inventory.WeaponMouseEnter(4);
-  EXPECT_EQ(inventory.Status, "H\xF9l (\xFAtok 1k3+0, po\x9Akozen\xED 1)\r\nDlouh\xE1\r\n\r\n");
+  EXPECT_EQ(inventory.Status, Cz("Hůl (útok 1k3+0, poškození 1)\r\nDlouhá\r\n\r\n"));
 }
 
 TEST_F(Inventory, ArmourHoverGivesThePenaltyOnlyAboveZero) {
   InventoryWindow inventory = Open();
   inventory.ArmourMouseEnter(3);
-  EXPECT_EQ(inventory.Status,
-            "K\xF9\x9E"
-            "e (obrana 1, tvrdost 1)\r\nKo\x9E"
-            "en\xE1 vesta");
+  EXPECT_EQ(inventory.Status, Cz("Kůže (obrana 1, tvrdost 1)\r\nKožená vesta"));
   inventory.ArmourMouseEnter(2);
-  EXPECT_EQ(inventory.Status,
-            "Krou\x9Ekov\xE1 zbroj (obrana 3, tvrdost 2, \xFAtok -1)\r\nT\xEC\x9Ek\xE1 zbroj\r\n"
-            "\r\nObratnost - 1\r\nMaximum many + 2");
+  EXPECT_EQ(inventory.Status, Cz("Kroužková zbroj (obrana 3, tvrdost 2, útok -1)\r\nTěžká zbroj\r\n"
+                                 "\r\nObratnost - 1\r\nMaximum many + 2"));
   inventory.KrizekMouseMove();
-  EXPECT_EQ(inventory.Status, "Zav\xF8\xEDt");
+  EXPECT_EQ(inventory.Status, Cz("Zavřít"));
 }
 
 // --- Item use ----------------------------------------------------------------
@@ -245,7 +227,7 @@ TEST_F(Inventory, HealingStopsAtTheMaximum) {
   InventoryWindow inventory = Open();
   inventory.ItemClick(1);
   EXPECT_EQ(Hero().ZIVOTY, 20);
-  EXPECT_EQ(inventory.Status2, "\r\nVyl\xE9\xE8il sis 5 \x9Eivoty\r\n");
+  EXPECT_EQ(inventory.Status2, Cz("\r\nVyléčil sis 5 životy\r\n"));
   EXPECT_TRUE(inventory.Items.empty());
 }
 
@@ -259,8 +241,7 @@ TEST_F(Inventory, ItemHeldTwiceCountsDownAndDisappears) {
   EXPECT_TRUE(inventory.Items.empty());
   EXPECT_EQ(State().Items.at(1).Held, 0);
   // Both uses are reported, the full lives healing nothing.
-  EXPECT_EQ(inventory.Status2,
-            "\r\nVyl\xE9\xE8il sis 0 \x9Eivoty\r\n\r\nVyl\xE9\xE8il sis 0 \x9Eivoty\r\n");
+  EXPECT_EQ(inventory.Status2, Cz("\r\nVyléčil sis 0 životy\r\n\r\nVyléčil sis 0 životy\r\n"));
   inventory.ItemClick(1);  // no longer held: nothing
   EXPECT_EQ(State().Items.at(1).Held, 0);
 }
@@ -284,7 +265,7 @@ TEST_F(Inventory, ExperienceIsGainedButNeverLostByItems) {
   InventoryWindow inventory = Open();
   inventory.ItemClick(4);
   EXPECT_EQ(Hero().ZKUSENOSTI, 4);
-  EXPECT_EQ(inventory.Status2, "\r\nZ\xEDskal jsi 4 XP!\r\n");
+  EXPECT_EQ(inventory.Status2, Cz("\r\nZískal jsi 4 XP!\r\n"));
 }
 
 TEST_F(Inventory, EveryAttributeReportsItsRiseAndFall) {
@@ -298,12 +279,11 @@ TEST_F(Inventory, EveryAttributeReportsItsRiseAndFall) {
   EXPECT_EQ(Hero().MANA, 6);
   EXPECT_EQ(Hero().SILA, 4);
   EXPECT_EQ(Hero().OBRATNOST, 1);
-  EXPECT_EQ(inventory.Status2,
-            "\r\nZv\xFD\x9Aila se ti hranice \x9Eivot\xF9 o 2\r\n"
-            "Zv\xFD\x9Aila se ti hladina many o 1\r\n"
-            "Obnovil sis 6 many.\r\n"
-            "Zv\xFD\x9Aila se ti s\xEDla o 1\r\n"
-            "Sn\xED\x9Eila se ti obratnost o 1\r\n");
+  EXPECT_EQ(inventory.Status2, Cz("\r\nZvýšila se ti hranice životů o 2\r\n"
+                                  "Zvýšila se ti hladina many o 1\r\n"
+                                  "Obnovil sis 6 many.\r\n"
+                                  "Zvýšila se ti síla o 1\r\n"
+                                  "Snížila se ti obratnost o 1\r\n"));
 
   inventory.Status2.clear();
   inventory.ItemClick(9);
@@ -313,12 +293,11 @@ TEST_F(Inventory, EveryAttributeReportsItsRiseAndFall) {
   EXPECT_EQ(Hero().MANA, 0);  // never below 0
   EXPECT_EQ(Hero().MAXZIVOTY, 21);
   EXPECT_EQ(Hero().ZIVOTY, 20);
-  EXPECT_EQ(inventory.Status2,
-            "\r\nZv\xFD\x9Aila se ti rychlost o 1\r\n"
-            "Sn\xED\x9Eila se ti energie o 2\r\n"
-            "Ztratil jsi 10 many.\r\n"
-            "Sn\xED\x9Eila se ti hladina many o 3\r\n"
-            "Sn\xED\x9Eila se ti hranice \x9Eivot\xF9 o 1\r\n");
+  EXPECT_EQ(inventory.Status2, Cz("\r\nZvýšila se ti rychlost o 1\r\n"
+                                  "Snížila se ti energie o 2\r\n"
+                                  "Ztratil jsi 10 many.\r\n"
+                                  "Snížila se ti hladina many o 3\r\n"
+                                  "Snížila se ti hranice životů o 1\r\n"));
   EXPECT_EQ(host.death_windows, 0);
 }
 
@@ -350,22 +329,21 @@ TEST_F(Inventory, VariablesChangeAndAreReportedOnlyWhenAsked) {
   EXPECT_EQ(State().World.Variables.Get(5), 9);
   EXPECT_EQ(State().World.Variables.Get(6), 8);
   EXPECT_EQ(inventory.Status2,
-            "\r\nZv\xFD\x9Aila se ti energie o 3\r\nSn\xED\x9Eila se ti rychlost o 1\r\n");
+            Cz("\r\nZvýšila se ti energie o 3\r\nSnížila se ti rychlost o 1\r\n"));
 
   State().World.ReportChanges = 1;
   inventory.Status2.clear();
   inventory.ItemClick(10);
   EXPECT_EQ(State().World.Variables.Get(6), 6);
-  EXPECT_EQ(inventory.Status2,
-            "\r\n$5 se zm\xECnila na 9\r\n$6 se sn\xED\x9Eila o 2 na 6\r\n"
-            "Zv\xFD\x9Aila se ti energie o 3\r\nSn\xED\x9Eila se ti rychlost o 1\r\n");
+  EXPECT_EQ(inventory.Status2, Cz("\r\n$5 se změnila na 9\r\n$6 se snížila o 2 na 6\r\n"
+                                  "Zvýšila se ti energie o 3\r\nSnížila se ti rychlost o 1\r\n"));
 
   State().Items.at(2).Held = 1;
   inventory.BuildLists();
   inventory.Status2.clear();
   inventory.ItemClick(2);
   EXPECT_EQ(State().World.Variables.Get(7), 3);
-  EXPECT_EQ(inventory.Status2, "\r\n$7 se zv\xFD\x9Aila o 3 na 3\r\n");
+  EXPECT_EQ(inventory.Status2, Cz("\r\n$7 se zvýšila o 3 na 3\r\n"));
 }
 
 TEST_F(Inventory, LosingAllLivesOpensTheDeathWindow) {
@@ -374,7 +352,7 @@ TEST_F(Inventory, LosingAllLivesOpensTheDeathWindow) {
   inventory.ItemClick(5);
   EXPECT_EQ(Hero().ZIVOTY, -10);
   EXPECT_EQ(host.death_windows, 1);
-  EXPECT_EQ(inventory.Status2, "\r\nZtratil jsi 30 \x9Eivoty\r\n");
+  EXPECT_EQ(inventory.Status2, Cz("\r\nZtratil jsi 30 životy\r\n"));
 }
 
 TEST_F(Inventory, UnmetConditionsBlockUseAndConsumeNothing) {
@@ -384,11 +362,9 @@ TEST_F(Inventory, UnmetConditionsBlockUseAndConsumeNothing) {
   EXPECT_EQ(State().Items.at(8).Held, 1);
   EXPECT_EQ(Hero().SILA, 3);
   // "Nutno: " and the description, wrapped at 33.
-  EXPECT_EQ(inventory.Status2,
-            "\r\nNutno: S\xEDla je v\xECt\x9A\xED 9\r\n"
-            "Nutno: Po\xE8"
-            "et zla\x9D\xE1k\xF9 je v\xECt\x9A\xED \r\nnebo rovno 100\r\n" +
-                kUnmet + kBreak);
+  EXPECT_EQ(inventory.Status2, Cz("\r\nNutno: Síla je větší 9\r\n"
+                                  "Nutno: Počet zlaťáků je větší \r\nnebo rovno 100\r\n") +
+                                   kUnmet + kBreak);
 
   // Once they hold, the item works.
   Hero().SILA = 10;
@@ -397,7 +373,7 @@ TEST_F(Inventory, UnmetConditionsBlockUseAndConsumeNothing) {
   inventory.ItemClick(8);
   EXPECT_EQ(State().Items.at(8).Held, 0);
   EXPECT_EQ(Hero().SILA, 11);
-  EXPECT_EQ(inventory.Status2, "\r\nZv\xFD\x9Aila se ti s\xEDla o 1\r\n");
+  EXPECT_EQ(inventory.Status2, Cz("\r\nZvýšila se ti síla o 1\r\n"));
 }
 
 TEST_F(Inventory, ConditionThatIsNoNumberAbandonsTheUse) {
@@ -423,17 +399,17 @@ TEST_F(Inventory, EquippingAWeaponSwapsTheModifiers) {
   EXPECT_EQ(Hero().SILA, strength + 1);  // -1 off, +2 on
   EXPECT_EQ(Hero().MAXZIVOTY, 23);
   EXPECT_EQ(Hero().CurrentWeapon.Number, 2);
-  EXPECT_EQ(Hero().CurrentWeapon.Name, "Me\xE8");
+  EXPECT_EQ(Hero().CurrentWeapon.Name, Cz("Meč"));
   EXPECT_EQ(State().Weapons.at(2).Held, 0);
   EXPECT_EQ(State().Weapons.at(1).Held, 1);
-  EXPECT_EQ(Captions(inventory.Weapons), (Strings{"D\xFDka"}));
-  EXPECT_EQ(inventory.Status2, "\r\nChopil ses zbran\xEC Me\xE8\r\n");
+  EXPECT_EQ(Captions(inventory.Weapons), (Strings{Cz("Dýka")}));
+  EXPECT_EQ(inventory.Status2, Cz("\r\nChopil ses zbraně Meč\r\n"));
 
   // And back.
   inventory.WeaponClick(1);
   EXPECT_EQ(Hero().SILA, strength);
   EXPECT_EQ(Hero().MAXZIVOTY, 20);
-  EXPECT_EQ(Captions(inventory.Weapons), (Strings{"Me\xE8"}));
+  EXPECT_EQ(Captions(inventory.Weapons), (Strings{Cz("Meč")}));
 }
 
 TEST_F(Inventory, EquippingArmourSwapsTheModifiers) {
@@ -445,8 +421,8 @@ TEST_F(Inventory, EquippingArmourSwapsTheModifiers) {
   EXPECT_EQ(Hero().OBRATNOST, dexterity - 2);  // -1 off, -1 on
   EXPECT_EQ(Hero().MAXMANA, 7);
   EXPECT_EQ(Hero().CurrentArmour.Number, 2);
-  EXPECT_EQ(Captions(inventory.Armours), (Strings{"Ko\x9Aile", "Krou\x9Ekov\xE1 zbroj"}));
-  EXPECT_EQ(inventory.Status2, "\r\nObl\xE9kl jsi zbroj Krou\x9Ekov\xE1 zbroj\r\n");
+  EXPECT_EQ(Captions(inventory.Armours), (Strings{Cz("Košile"), Cz("Kroužková zbroj")}));
+  EXPECT_EQ(inventory.Status2, Cz("\r\nOblékl jsi zbroj Kroužková zbroj\r\n"));
   // The same kind again: the worn one becomes spare, a spare one is worn.
   inventory.ArmourClick(2);
   EXPECT_EQ(State().Armours.at(2).Held, 1);
@@ -464,7 +440,7 @@ TEST_F(Inventory, UnmetConditionsBlockEquipping) {
   EXPECT_EQ(Hero().CurrentArmour.Number, 1);
   EXPECT_EQ(State().Weapons.at(3).Held, 1);
   EXPECT_EQ(State().Armours.at(4).Held, 1);
-  const std::string blocked = "\r\nNutno: S\xEDla je v\xECt\x9A\xED 9\r\n" + kUnmet + kBreak;
+  const std::string blocked = Cz("\r\nNutno: Síla je větší 9\r\n") + kUnmet + kBreak;
   EXPECT_EQ(inventory.Status2, blocked + blocked);
 }
 
@@ -482,14 +458,14 @@ TEST_F(Inventory, EmptyHandReturnsNothingToTheList) {
 
 TEST_F(Inventory, ObjectPictureOpensOnBlackAtTheObjectsSize) {
   WriteBytes("obrazky/klic.gif", DotGif());
-  State().Objects.at(3) = ObjectEntry{"Kl\xED\xE8", "Star\xFD kl\xED\xE8", "klic.gif", 40, 60, 1};
-  State().Objects.at(4) = ObjectEntry{"Prsten", "Zlat\xFD", "", 0, 0, 1};
+  State().Objects.at(3) = ObjectEntry{Cz("Klíč"), Cz("Starý klíč"), "klic.gif", 40, 60, 1};
+  State().Objects.at(4) = ObjectEntry{"Prsten", Cz("Zlatý"), "", 0, 0, 1};
   State().ObjectCount = 4;
   InventoryWindow inventory = Open();
   const PicturePopupWindow* seen = nullptr;
   host.on_modal = [&](ModalWindow& window) { seen = dynamic_cast<PicturePopupWindow*>(&window); };
   inventory.ObjectMouseEnter(3);
-  EXPECT_EQ(inventory.Status, "Star\xFD kl\xED\xE8");
+  EXPECT_EQ(inventory.Status, Cz("Starý klíč"));
   inventory.ObjectClick(3);
   ASSERT_NE(seen, nullptr);
   EXPECT_EQ(host.modal_windows, (Strings{"picture"}));
@@ -497,7 +473,7 @@ TEST_F(Inventory, ObjectPictureOpensOnBlackAtTheObjectsSize) {
   EXPECT_EQ(seen->Width, 60);
   EXPECT_EQ(seen->Height, 40);
   EXPECT_EQ(seen->ClientHeight(), 65);
-  EXPECT_EQ(seen->Caption, "Kl\xED\xE8");
+  EXPECT_EQ(seen->Caption, Cz("Klíč"));
   ASSERT_TRUE(seen->Background.has_value());
   EXPECT_EQ(*seen->Background, 0x000000u);
   EXPECT_EQ(seen->Left, 512 - 30);

@@ -8,28 +8,28 @@
 #include <vector>
 
 #include "host/recording_host.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
 
-const std::string kCurrency = "zla\x9D\xE1k\xF9";  // zlaťáků
+const std::string kCurrency = Cz("zlaťáků");  // zlaťáků
 
 class SellWindowTest : public ::testing::Test {
  protected:
   SellWindowTest() {
     state.CurrencyName = kCurrency;
     state.Character.PENIZE = 10;
-    AddWeapon("P\xECst", 0, 1);   // Pěst: worth nothing, never sold
-    AddWeapon("Me\xE8", 25, 3);   // Meč
-    AddWeapon("D\xFDka", 29, 0);  // Dýka: not held
+    AddWeapon(Cz("Pěst"), 0, 1);   // Pěst: worth nothing, never sold
+    AddWeapon(Cz("Meč"), 25, 3);   // Meč
+    AddWeapon(Cz("Dýka"), 29, 0);  // Dýka: not held
     AddWeapon("Sekera", 40, 1);
-    AddArmour(
-        "Ko\x9A"
-        "ile",
-        8, 2);
-    AddArmour("Pl\xE1t", 0, 1);
+    AddArmour(Cz("Koš"
+                 "ile"),
+              8, 2);
+    AddArmour(Cz("Plát"), 0, 1);
     AddItem("Lektvar", 5, 4);
-    AddItem("Kl\xED\xE8", 3, 0);
+    AddItem(Cz("Klíč"), 3, 0);
   }
 
   void AddWeapon(std::string name, int32_t price, int16_t held) {
@@ -71,7 +71,7 @@ class SellWindowTest : public ::testing::Test {
 
 TEST_F(SellWindowTest, WeaponsOnlyForKindOne) {
   window.Prepare(1, 50);
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"Me\xE8 x3", "Sekera x1"}));
+  EXPECT_EQ(Captions(), (std::vector<std::string>{Cz("Meč x3"), "Sekera x1"}));
   ASSERT_EQ(window.Entries.size(), 2u);
   EXPECT_EQ(window.Entries[0].Goods, SaleGoods::Weapon);
   EXPECT_EQ(window.Entries[0].Number, 2);
@@ -86,9 +86,9 @@ TEST_F(SellWindowTest, WeaponsOnlyForKindOne) {
 
 TEST_F(SellWindowTest, EverythingInOrderWeaponsArmourItems) {
   window.Prepare(0, 50);
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"Me\xE8 x3", "Sekera x1",
-                                                  "Ko\x9A"
-                                                  "ile x2",
+  EXPECT_EQ(Captions(), (std::vector<std::string>{Cz("Meč x3"), "Sekera x1",
+                                                  Cz("Koš"
+                                                     "ile x2"),
                                                   "Lektvar x4"}));
   ASSERT_EQ(window.Entries.size(), 4u);
   EXPECT_EQ(window.Entries[2].Goods, SaleGoods::Armour);
@@ -106,17 +106,17 @@ TEST_F(SellWindowTest, EachSaleKindListsItsKinds) {
     std::vector<std::string> captions;
   } cases[] = {
       {2,
-       {"Ko\x9A"
-        "ile x2"}},
+       {Cz("Koš"
+           "ile x2")}},
       {3, {"Lektvar x4"}},
       {4,
-       {"Me\xE8 x3", "Sekera x1",
-        "Ko\x9A"
-        "ile x2"}},
-      {5, {"Me\xE8 x3", "Sekera x1", "Lektvar x4"}},
+       {Cz("Meč x3"), "Sekera x1",
+        Cz("Koš"
+           "ile x2")}},
+      {5, {Cz("Meč x3"), "Sekera x1", "Lektvar x4"}},
       {6,
-       {"Ko\x9A"
-        "ile x2",
+       {Cz("Koš"
+           "ile x2"),
         "Lektvar x4"}},
   };
   for (const auto& c : cases) {
@@ -132,7 +132,7 @@ TEST_F(SellWindowTest, PreparingEmptiesStatusAndShowsMoney) {
   window.Prepare(1, 50);
   EXPECT_EQ(window.Status, "");
   EXPECT_EQ(window.Heading.Title, "Prodej");
-  EXPECT_EQ(window.Heading.Money, "M\xE1me 10 " + kCurrency);
+  EXPECT_EQ(window.Heading.Money, Cz("Máme 10 ") + kCurrency);
   EXPECT_EQ(window.Heading.MoneyLeft, 290 + 72 / 2 - 120 / 2);
 }
 
@@ -143,7 +143,7 @@ TEST_F(SellWindowTest, HoverShowsPriceValueAndTheUnwrappedDescription) {
   window.Prepare(1, 50);
   window.EntryMouseMove(0);
   EXPECT_EQ(window.Status,
-            "Prodejn\xED cena: 12 (hodnota 25) " + kCurrency + "\r\n" + long_description);
+            Cz("Prodejní cena: 12 (hodnota 25) ") + kCurrency + "\r\n" + long_description);
   window.FormMouseMove();
   EXPECT_EQ(window.Status, "");
   window.EntryMouseMove(5);  // no such entry
@@ -155,13 +155,13 @@ TEST_F(SellWindowTest, SellingTheLastPieceHidesTheEntryAndKeepsItsRow) {
   window.EntryClick(0);
   EXPECT_EQ(state.Weapons.at(2).Held, 2);
   EXPECT_EQ(state.Character.PENIZE, 22);
-  EXPECT_EQ(window.Entries[0].Label.Caption, "Me\xE8 x2");
-  EXPECT_EQ(window.Heading.Money, "M\xE1me 22 " + kCurrency);
+  EXPECT_EQ(window.Entries[0].Label.Caption, Cz("Meč x2"));
+  EXPECT_EQ(window.Heading.Money, Cz("Máme 22 ") + kCurrency);
   window.EntryClick(0);
   window.EntryClick(0);
   EXPECT_EQ(state.Weapons.at(2).Held, 0);
   EXPECT_EQ(state.Character.PENIZE, 46);
-  EXPECT_EQ(window.Entries[0].Label.Caption, "Me\xE8 x0");
+  EXPECT_EQ(window.Entries[0].Label.Caption, Cz("Meč x0"));
   EXPECT_FALSE(window.Entries[0].Label.Visible);
   // The row stays empty: the next entry does not move up.
   ASSERT_EQ(window.Entries.size(), 2u);
@@ -177,7 +177,8 @@ TEST_F(SellWindowTest, FullValueAtHundredNothingAtZero) {
   window.Prepare(1, 100);
   ASSERT_EQ(window.Entries[1].Number, 3);
   window.EntryMouseMove(1);
-  EXPECT_EQ(window.Status, "Prodejn\xED cena: 29 (hodnota 29) " + kCurrency + "\r\nD\xFDka popis");
+  EXPECT_EQ(window.Status,
+            Cz("Prodejní cena: 29 (hodnota 29) ") + kCurrency + Cz("\r\nDýka popis"));
   window.EntryClick(1);
   EXPECT_EQ(state.Character.PENIZE, 39);
 

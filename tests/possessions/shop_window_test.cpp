@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "host/recording_host.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
 
-const std::string kCurrency = "zla\x9D\xE1k\xF9";  // zlaťáků
-const std::string kWeHave = "M\xE1me ";            // Máme
+const std::string kCurrency = Cz("zlaťáků");  // zlaťáků
+const std::string kWeHave = Cz("Máme ");      // Máme
 
 class ShopWindowTest : public ::testing::Test {
  protected:
@@ -21,13 +22,13 @@ class ShopWindowTest : public ::testing::Test {
     state.CurrencyName = kCurrency;
     state.Character.PENIZE = 10;
     Weapon sword;
-    sword.Name = "Me\xE8";
+    sword.Name = Cz("Meč");
     sword.Price = 10;
     state.Weapons.Append(sword);
     Armour shirt;
     shirt.Name =
-        "Ko\x9A"
-        "ile";
+        Cz("Koš"
+           "ile");
     shirt.Price = 4;
     state.Armours.Append(shirt);
     Item potion;
@@ -98,41 +99,39 @@ TEST_F(ShopWindowTest, CentredOnTheGameWindow) {
 }
 
 TEST_F(ShopWindowTest, HoverShowsNameDescriptionAndPrice) {
-  Open({Row(1, "zbran", "Me\xE8", 10, "\xFAtok 1k6+1, po\x9Akozen\xED 2\rOstr\xFD")});
+  Open({Row(1, "zbran", Cz("Meč"), 10, Cz("útok 1k6+1, poškození 2\rOstrý"))});
   window.RowMouseMove(1);
-  EXPECT_EQ(window.HoverLine,
-            "Me\xE8\r\n\xFAtok 1k6+1, po\x9Akozen\xED 2\rOstr\xFD\r\nCena: 10 " + kCurrency);
+  EXPECT_EQ(window.HoverLine, Cz("Meč\r\nútok 1k6+1, poškození 2\rOstrý\r\nCena: 10 ") + kCurrency);
   window.FormMouseMove();
   EXPECT_EQ(window.HoverLine, "");
   window.CloseMouseMove();
-  EXPECT_EQ(window.HoverLine, "Ukon\xE8it obchodov\xE1n\xED");
+  EXPECT_EQ(window.HoverLine, Cz("Ukončit obchodování"));
   window.RowMouseMove(2);  // no such row: nothing changes
-  EXPECT_EQ(window.HoverLine, "Ukon\xE8it obchodov\xE1n\xED");
+  EXPECT_EQ(window.HoverLine, Cz("Ukončit obchodování"));
 }
 
 TEST_F(ShopWindowTest, TooLittleMoneyChangesNothing) {
   state.Character.PENIZE = 9;
-  Open({Row(1, "zbran", "Me\xE8", 10)});
+  Open({Row(1, "zbran", Cz("Meč"), 10)});
   window.RowClick(1);
-  EXPECT_EQ(window.MessageLine,
-            "Nem\xE1\x9A dostatek pen\xEC"
-            "z!!!");
+  EXPECT_EQ(window.MessageLine, Cz("Nemáš dostatek peně"
+                                   "z!!!"));
   EXPECT_EQ(state.Character.PENIZE, 9);
   EXPECT_EQ(state.Weapons.at(1).Held, 0);
   EXPECT_EQ(window.Heading.Money, kWeHave + "9 " + kCurrency);
 }
 
 TEST_F(ShopWindowTest, ExactMoneyBuysAndRowsNeverRunOut) {
-  Open({Row(1, "zbran", "Me\xE8", 10),
+  Open({Row(1, "zbran", Cz("Meč"), 10),
         Row(1, "zbroj",
-            "Ko\x9A"
-            "ile",
+            Cz("Koš"
+               "ile"),
             4),
         Row(1, "predmet", "Lektvar", 3)});
   const int first_left = window.Heading.MoneyLeft;
   window.RowClick(1);
   EXPECT_EQ(state.Character.PENIZE, 0);
-  EXPECT_EQ(window.MessageLine, "Koupil jsi Me\xE8");
+  EXPECT_EQ(window.MessageLine, Cz("Koupil jsi Meč"));
   EXPECT_EQ(state.Weapons.at(1).Held, 1);
   EXPECT_EQ(window.Heading.Money, kWeHave + "0 " + kCurrency);
   EXPECT_EQ(window.Heading.MoneyLeft, first_left + 4);  // one digit fewer, centred again
@@ -154,11 +153,11 @@ TEST_F(ShopWindowTest, ExactMoneyBuysAndRowsNeverRunOut) {
 TEST_F(ShopWindowTest, RowOutsideItsCatalogCannotBeBought) {
   // LoadShop leaves such rows nameless at price 0.
   Open({Row(7, "zbran", "", 0), Row(0, "predmet", "", 0), Row(101, "zbroj", "", 0),
-        Row(1, "zbran", "Me\xE8", 10)});
+        Row(1, "zbran", Cz("Meč"), 10)});
   for (int row = 1; row <= 3; ++row) {
     window.MessageLine.clear();
     window.RowClick(row);
-    EXPECT_EQ(window.MessageLine, "Toto zbo\x9E\xED nelze koupit") << row;
+    EXPECT_EQ(window.MessageLine, Cz("Toto zboží nelze koupit")) << row;
   }
   EXPECT_EQ(state.Character.PENIZE, 10);
   EXPECT_EQ(state.Weapons.at(7).Held, 0);
@@ -168,7 +167,7 @@ TEST_F(ShopWindowTest, RowOutsideItsCatalogCannotBeBought) {
 }
 
 TEST_F(ShopWindowTest, ClicksOutsideTheOfferDoNothing) {
-  Open({Row(1, "zbran", "Me\xE8", 10)});
+  Open({Row(1, "zbran", Cz("Meč"), 10)});
   window.RowClick(0);
   window.RowClick(2);
   EXPECT_EQ(window.MessageLine, "");
@@ -178,7 +177,7 @@ TEST_F(ShopWindowTest, ClicksOutsideTheOfferDoNothing) {
 TEST_F(ShopWindowTest, CountAtTheTopOfItsFieldStays) {
   state.Weapons.at(1).Held = std::numeric_limits<int16_t>::max();
   state.Character.PENIZE = 20;
-  Open({Row(1, "zbran", "Me\xE8", 10)});
+  Open({Row(1, "zbran", Cz("Meč"), 10)});
   window.RowClick(1);
   EXPECT_EQ(state.Weapons.at(1).Held, std::numeric_limits<int16_t>::max());
   EXPECT_EQ(state.Character.PENIZE, 10);

@@ -10,6 +10,7 @@
 #include "data/byte_io.h"
 #include "state/catalog.h"
 #include "state/object_entry.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -28,7 +29,7 @@ std::string Text(const std::vector<uint8_t>& bytes, std::size_t offset) {
 CharacterState SampleCharacter() {
   CharacterState c;
   c.Name = "Hrdina";
-  c.StartName = "Poutn\xEDk";
+  c.StartName = Cz("Poutník");
   c.Reserved[0] = 0x5A;
   c.Reserved[3997] = 0xA5;
   c.PENIZE = 1;
@@ -52,10 +53,10 @@ CharacterState SampleCharacter() {
   c.STARTENERGIE = 19;
   c.CombatEnergy = -20;
   c.CurrentWeapon.Number = 31;
-  c.CurrentWeapon.Name = "Me\xE8";
+  c.CurrentWeapon.Name = Cz("Meč");
   c.CurrentWeapon.Held = 1;
   c.CurrentArmour.Number = 32;
-  c.CurrentArmour.Name = "Krou\x9Ekov\xE1";
+  c.CurrentArmour.Name = Cz("Kroužková");
   c.CurrentArmour.Held = 2;
   for (std::size_t i = 0; i < kRaiseCount; ++i) {
     c.RaiseCost[i] = static_cast<int32_t>(100 + i);
@@ -68,7 +69,7 @@ TEST(CharacterState, FieldsSitAtTheirOffsets) {
   const auto b = Bytes(SampleCharacter());
   ASSERT_EQ(b.size(), 7916u);
   EXPECT_EQ(Text(b, 0), "Hrdina");
-  EXPECT_EQ(Text(b, 101), "Poutn\xEDk");
+  EXPECT_EQ(Text(b, 101), Cz("Poutník"));
   EXPECT_EQ(b[202], 0x5A);
   EXPECT_EQ(b[202 + 3997], 0xA5);
   const int32_t expected[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
@@ -77,10 +78,10 @@ TEST(CharacterState, FieldsSitAtTheirOffsets) {
     EXPECT_EQ(ReadI32(&b[4200 + 4 * i]), expected[i]) << "at offset " << 4200 + 4 * i;
   }
   EXPECT_EQ(ReadI32(&b[4280]), 31);  // CurrentWeapon's number
-  EXPECT_EQ(Text(b, 4280 + 4), "Me\xE8");
+  EXPECT_EQ(Text(b, 4280 + 4), Cz("Meč"));
   EXPECT_EQ(ReadI16(&b[4280 + Weapon::kHeldOffset]), 1);
   EXPECT_EQ(ReadI32(&b[6076]), 32);  // CurrentArmour's number
-  EXPECT_EQ(Text(b, 6076 + 4), "Krou\x9Ekov\xE1");
+  EXPECT_EQ(Text(b, 6076 + 4), Cz("Kroužková"));
   EXPECT_EQ(ReadI16(&b[6076 + Armour::kHeldOffset]), 2);
   // RaiseCost and RaiseStep in the order ZIVOTY, MANA, SILA, OBRATNOST, ENERGIE, RYCHLOST.
   EXPECT_EQ(ReadI32(&b[7868]), 100);
@@ -118,16 +119,16 @@ TEST(CharacterState, StoreStartAttributesCopiesTheSixAttributes) {
 
 TEST(ObjectEntry, FieldsSitAtTheirOffsets) {
   ObjectEntry o;
-  o.Name = "Kl\xED\xE8";
-  o.Description = "Rezav\xFD kl\xED\xE8";
+  o.Name = Cz("Klíč");
+  o.Description = Cz("Rezavý klíč");
   o.Picture = "klic";
   o.Height = 40;
   o.Width = 30;
   o.Count = -1;
   const auto b = Bytes(o);
   ASSERT_EQ(b.size(), 368u);
-  EXPECT_EQ(Text(b, 0), "Kl\xED\xE8");
-  EXPECT_EQ(Text(b, 51), "Rezav\xFD kl\xED\xE8");
+  EXPECT_EQ(Text(b, 0), Cz("Klíč"));
+  EXPECT_EQ(Text(b, 51), Cz("Rezavý klíč"));
   EXPECT_EQ(Text(b, 302), "klic");
   EXPECT_EQ(b[353], 0);
   EXPECT_EQ(ReadI32(&b[356]), 40);

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "support/effects.h"
-
 #include <memory>
+
+#include "support/czech_text.h"
+#include "support/effects.h"
 
 namespace qv {
 namespace {
@@ -23,8 +24,8 @@ std::unique_ptr<CharacterState> Hero() {
 Weapon Sword() {
   Weapon w;
   w.Number = 3;
-  w.Name = "Me\xE8";
-  w.Description = "Ostr\xFD me\xE8";
+  w.Name = Cz("Meč");
+  w.Description = Cz("Ostrý meč");
   w.Dice = {1, 6, 1};
   w.Damage = 2;
   w.Price = 10;
@@ -83,8 +84,8 @@ TEST(EquipmentExchange, DroppingTheArmourLeavesNoneAndTakesBackItsModifiers) {
   auto hero = Hero();
   Armour plate;
   plate.Number = 2;
-  plate.Name = "Krou\x9Ekov\xE1 zbroj";
-  plate.Description = "T\xEC\x9Ek\xE1";
+  plate.Name = Cz("Kroužková zbroj");
+  plate.Description = Cz("Těžká");
   plate.Defence = 3;
   plate.Toughness = 2;
   plate.AttackPenalty = 1;

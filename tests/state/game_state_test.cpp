@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "support/effects.h"
-
 #include <climits>
 #include <memory>
 
 #include "host/recording_host.h"
 #include "state/apply_effect.h"
+#include "support/czech_text.h"
+#include "support/effects.h"
 
 namespace qv {
 namespace {
@@ -22,11 +22,11 @@ InitRecord SampleRecord() {
   r.Rychlost = {7, 5, 15};
   r.Energie = {9, 6, 16};
   r.CheckString = "TAJNE";
-  r.HeroName = "Poutn\xEDk";
+  r.HeroName = Cz("Poutník");
   r.AskName = 0;
-  r.Title = "Temn\xFD hrad";
+  r.Title = Cz("Temný hrad");
   r.Penize = 30;
-  r.CurrencyName = "zla\x9D\xE1k\xF9";
+  r.CurrencyName = Cz("zlaťáků");
   r.Zkusenosti = 4;
   return r;
 }
@@ -36,10 +36,7 @@ std::unique_ptr<GameState> FreshState() { return std::make_unique<GameState>(); 
 TEST(GameState, RunTimeValuesStartAsAtProgramStart) {
   auto s = FreshState();
   EXPECT_EQ(s->SaveDefaultName, "Zadej");
-  EXPECT_EQ(s->CurrencyName,
-            "st\xF8\xED"
-            "brn\xFD"
-            "ch");
+  EXPECT_EQ(s->CurrencyName, Cz("stříbrných"));
   EXPECT_EQ(s->NextLocation, 0);
   EXPECT_EQ(s->SaveTarget, 0);
   EXPECT_FALSE(s->LoadRequested);
@@ -56,13 +53,13 @@ TEST(StartNewGame, SetsTheNewGameValuesOfTheWorld) {
   s->World.ReportChanges = 1;
   s->World.MenuOptionCount = 3;
   s->World.PreviousLocation = 77;
-  s->World.Strings.Set(2, "z\xE1znam");
+  s->World.Strings.Set(2, Cz("záznam"));
   StartNewGame(*s, SampleRecord());
 
   for (int n = 1; n <= 999; ++n) ASSERT_EQ(s->World.Variables.Get(n), 0) << n;
   EXPECT_EQ(s->World.Location, 1);
   EXPECT_EQ(s->NextLocation, 1);
-  EXPECT_EQ(s->World.MenuHeading.str(), "Co ud\xECl\xE1\x9A?");
+  EXPECT_EQ(s->World.MenuHeading.str(), Cz("Co uděláš?"));
   EXPECT_EQ(s->World.DefaultMenuColour, 0xFFFFFF);
   EXPECT_EQ(s->World.DefaultTextColour, 0xFFFFFF);
   EXPECT_EQ(s->World.MenuHeadingColour, 0xFFFFFF);
@@ -71,12 +68,12 @@ TEST(StartNewGame, SetsTheNewGameValuesOfTheWorld) {
   EXPECT_EQ(s->World.ShowLocationNumbers, 0);
   EXPECT_EQ(s->World.ReportChanges, 0);
   EXPECT_EQ(s->World.MenuOptionCount, 0);
-  EXPECT_EQ(s->World.GameTitle.str(), "Temn\xFD hrad");
+  EXPECT_EQ(s->World.GameTitle.str(), Cz("Temný hrad"));
   EXPECT_EQ(s->World.GameCode.str(), "TAJNE");
-  EXPECT_EQ(s->CurrencyName, "zla\x9D\xE1k\xF9");
+  EXPECT_EQ(s->CurrencyName, Cz("zlaťáků"));
   // Fields without a new-game value stay as they were.
   EXPECT_EQ(s->World.PreviousLocation, 77);
-  EXPECT_EQ(s->World.Strings.Get(2).str(), "z\xE1znam");
+  EXPECT_EQ(s->World.Strings.Get(2).str(), Cz("záznam"));
 }
 
 TEST(StartNewGame, BuildsTheCharacterFromTheRecord) {
@@ -108,18 +105,18 @@ TEST(StartNewGame, BuildsTheCharacterFromTheRecord) {
 
 TEST(StartNewGame, NameComesFromTheRecordUnlessItAsksForOne) {
   auto s = FreshState();
-  s->Character.Name = "Napsan\xE9";
+  s->Character.Name = Cz("Napsané");
   StartNewGame(*s, SampleRecord());
-  EXPECT_EQ(s->Character.Name.str(), "Poutn\xEDk");
-  EXPECT_EQ(s->Character.StartName.str(), "Poutn\xEDk");
+  EXPECT_EQ(s->Character.Name.str(), Cz("Poutník"));
+  EXPECT_EQ(s->Character.StartName.str(), Cz("Poutník"));
 
   InitRecord asks = SampleRecord();
   asks.AskName = 1;
   s = FreshState();
-  s->Character.Name = "Napsan\xE9";  // set by the name window
+  s->Character.Name = Cz("Napsané");  // set by the name window
   StartNewGame(*s, asks);
-  EXPECT_EQ(s->Character.Name.str(), "Napsan\xE9");
-  EXPECT_EQ(s->Character.StartName.str(), "Napsan\xE9");
+  EXPECT_EQ(s->Character.Name.str(), Cz("Napsané"));
+  EXPECT_EQ(s->Character.StartName.str(), Cz("Napsané"));
 
   s = FreshState();
   StartNewGame(*s, asks, std::string_view(""));  // an empty name is accepted
@@ -149,11 +146,11 @@ TEST(EquipStartingGear, TakesCopiesOfTheFirstWeaponAndArmour) {
   auto s = FreshState();
   Weapon w;
   w.Number = 1;
-  w.Name = "D\xFDka";
+  w.Name = Cz("Dýka");
   w.Damage = 2;
   s->Weapons.Append(w);
   EquipStartingGear(*s);
-  EXPECT_EQ(s->Character.CurrentWeapon.Name.str(), "D\xFDka");
+  EXPECT_EQ(s->Character.CurrentWeapon.Name.str(), Cz("Dýka"));
   EXPECT_EQ(s->Character.CurrentWeapon.Damage, 2);
   s->Weapons.at(1).Damage = 9;  // a copy, not a reference
   EXPECT_EQ(s->Character.CurrentWeapon.Damage, 2);

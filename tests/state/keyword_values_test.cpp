@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/effects.h"
-
 #include <memory>
 
 #include "data/byte_io.h"
+#include "support/czech_text.h"
+#include "support/effects.h"
 
 namespace qv {
 namespace {
@@ -22,7 +22,7 @@ std::unique_ptr<GameState> SampleState() {
   auto s = std::make_unique<GameState>();
   CharacterState& c = s->Character;
   c.Name = "Hrdina";
-  c.StartName = "Poutn\xEDk";
+  c.StartName = Cz("Poutník");
   c.ZIVOTY = 12;
   c.MAXZIVOTY = 20;
   c.MANA = -3;
@@ -46,10 +46,8 @@ std::unique_ptr<GameState> SampleState() {
   c.CurrentArmour.Number = 5;
   s->World.Location = 33;
   s->World.RedirectName = "vedlejsi";
-  s->World.Strings.Set(3,
-                       "t\xF8"
-                       "et\xED");
-  s->World.Strings.Set(10, "des\xE1t\xFD");
+  s->World.Strings.Set(3, Cz("třetí"));
+  s->World.Strings.Set(10, Cz("desátý"));
   s->LastCombatResult = -1;
   s->Fight.maxzivoty = 4;
   return s;
@@ -58,7 +56,7 @@ std::unique_ptr<GameState> SampleState() {
 TEST(KeywordValue, TextKeywordsGiveTheirText) {
   auto s = SampleState();
   EXPECT_EQ(Value(*s, "JMENO"), "Hrdina");
-  EXPECT_EQ(Value(*s, "STARTJMENO"), "Poutn\xEDk");
+  EXPECT_EQ(Value(*s, "STARTJMENO"), Cz("Poutník"));
   EXPECT_EQ(Value(*s, "SOUBORPRESMEROVAN"), "vedlejsi");
   EXPECT_EQ(Value(*s, "CAS"), "9:05:03");
   EXPECT_EQ(Value(*s, "DATUM"), "07.03.2024");
@@ -113,10 +111,8 @@ TEST(KeywordValue, HitInCombatLooksOnlyAtTheLowByte) {
 
 TEST(StringSlotValue, ReadsSlotsOneToTenAndEmptyOutside) {
   auto s = SampleState();
-  EXPECT_EQ(StringSlotValue(*s, 3),
-            "t\xF8"
-            "et\xED");
-  EXPECT_EQ(StringSlotValue(*s, 10), "des\xE1t\xFD");
+  EXPECT_EQ(StringSlotValue(*s, 3), Cz("třetí"));
+  EXPECT_EQ(StringSlotValue(*s, 10), Cz("desátý"));
   EXPECT_EQ(StringSlotValue(*s, 11), "");
   EXPECT_EQ(StringSlotValue(*s, 0), "");
   EXPECT_EQ(StringSlotValue(*s, -1), "");

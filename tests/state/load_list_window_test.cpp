@@ -9,6 +9,7 @@
 
 #include "data/file_bytes.h"
 #include "data/temp_work_dir.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -63,13 +64,13 @@ TEST_F(LoadListWindowTest, NewestFirstWithTheDateInCaptions) {
 }
 
 TEST_F(LoadListWindowTest, NamesOnDiskAreUtf8AndEntriesKeepWindows1250) {
-  WriteSave("Ji\xC5\x99\xC3\xAD.pzv", LocalNoon(2026, 1, 1));  // "Jiří.pzv"
+  WriteSave("Jiří.pzv", LocalNoon(2026, 1, 1));  // UTF-8 on disk
   list.FormShow();
   ASSERT_EQ(list.Entries.size(), 1u);
-  EXPECT_EQ(list.Entries[0].Name, "Ji\xF8\xED");
+  EXPECT_EQ(list.Entries[0].Name, Cz("Jiří"));
   list.LabelMouseEnter(1);
   ASSERT_TRUE(list.LabelClick());
-  EXPECT_EQ(state->LoadFileName, "./save/Ji\xF8\xED.pzv");
+  EXPECT_EQ(state->LoadFileName, Cz("./save/Jiří.pzv"));
 }
 
 TEST_F(LoadListWindowTest, EveryPositionIsKeptAndTwentyShownAtATime) {

@@ -22,6 +22,7 @@
 #include "data/temp_work_dir.h"
 #include "state/game_state.h"
 #include "state/saved_position.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -122,7 +123,7 @@ TEST(SaveDurability, FullDiskIsReportedAndKeepsTheEarlierPosition) {
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 10;
     const auto error = WriteSavedPosition(path, Record(2));
     if (!error) return 11;
-    if (error->Message != "Pozici nelze ulo\x9Eit do souboru \"./save/hrdina.pzv\".") return 12;
+    if (error->Message != Cz("Pozici nelze uložit do souboru \"./save/hrdina.pzv\".")) return 12;
     return 0;
   });
   EXPECT_EQ(status, 0);
@@ -154,7 +155,7 @@ TEST(SaveDurability, LinkedSaveFolderIsNotWrittenInto) {
   fs::create_directory_symlink("elsewhere", "save");
   const auto error = WriteSavedPosition(SavedPositionPath("hrdina"), Record(1));
   ASSERT_TRUE(error.has_value());
-  EXPECT_EQ(error->Message, "Pozici nelze ulo\x9Eit do souboru \"./save/hrdina.pzv\".");
+  EXPECT_EQ(error->Message, Cz("Pozici nelze uložit do souboru \"./save/hrdina.pzv\"."));
   EXPECT_TRUE(fs::is_empty("elsewhere"));
 }
 
@@ -175,7 +176,7 @@ TEST(SaveDurability, ReadOnlySaveFolderIsReportedAndKeepsTheEarlierPosition) {
     if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 10;
     const auto error = WriteSavedPosition(path, Record(2));
     if (!error) return 11;
-    if (error->Message != "Pozici nelze ulo\x9Eit do souboru \"./save/hrdina.pzv\".") return 12;
+    if (error->Message != Cz("Pozici nelze uložit do souboru \"./save/hrdina.pzv\".")) return 12;
     const auto again = ReadSavedPosition(path);  // reading is still allowed
     if (!again.ok() || again.Position->World.Location != 1) return 13;
     return 0;

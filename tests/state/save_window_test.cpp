@@ -35,7 +35,7 @@ std::vector<std::string> FilesHere() {
 
 TEST(RefuseSaveNameTest, NamesThatStayInTheSaveFolderAreTaken) {
   EXPECT_FALSE(RefuseSaveName("hrdina"));
-  EXPECT_FALSE(RefuseSaveName("Ji\xF8\xED a \x8A\xE1rka"));  // "Jiří a Šárka"
+  EXPECT_FALSE(RefuseSaveName(Cz("Jiří a Šárka")));  // "Jiří a Šárka"
   EXPECT_FALSE(RefuseSaveName("kapitola 3.1"));
   EXPECT_FALSE(RefuseSaveName(""));  // the file is then the extension alone
   EXPECT_FALSE(RefuseSaveName(std::string(247, 'a')));
@@ -43,29 +43,27 @@ TEST(RefuseSaveNameTest, NamesThatStayInTheSaveFolderAreTaken) {
 
 TEST(RefuseSaveNameTest, PathsControlBytesAndOverlongNamesAreRefused) {
   const std::string rule =
-      "N\xE1zev nesm\xED obsahovat znaky / a \\, dv\xEC te\xE8ky za sebou ani \xF8\xED"
-      "dic\xED znaky.";
-  EXPECT_EQ(RefuseSaveName("../x"), "Neplatn\xFD n\xE1zev pozice: \"../x\". " + rule);
-  EXPECT_EQ(RefuseSaveName("a/b"), "Neplatn\xFD n\xE1zev pozice: \"a/b\". " + rule);
+      Cz("Název nesmí obsahovat znaky / a \\, dvě tečky za sebou ani řídicí znaky.");
+  EXPECT_EQ(RefuseSaveName("../x"), Cz("Neplatný název pozice: \"../x\". ") + rule);
+  EXPECT_EQ(RefuseSaveName("a/b"), Cz("Neplatný název pozice: \"a/b\". ") + rule);
   EXPECT_TRUE(RefuseSaveName("a\\b"));
   EXPECT_TRUE(RefuseSaveName(".."));
   EXPECT_TRUE(RefuseSaveName("a..b"));
-  EXPECT_EQ(RefuseSaveName(std::string("a\0b", 3)),
-            "Neplatn\xFD n\xE1zev pozice: \"a?b\". " + rule);
+  EXPECT_EQ(RefuseSaveName(std::string("a\0b", 3)), Cz("Neplatný název pozice: \"a?b\". ") + rule);
   EXPECT_TRUE(RefuseSaveName("a\tb"));
   EXPECT_TRUE(RefuseSaveName("a\x7F"));
   // 248 bytes, or fewer letters that take two bytes each on disk.
-  EXPECT_EQ(RefuseSaveName(std::string(248, 'a')),
-            "Neplatn\xFD n\xE1zev pozice: \"" + std::string(248, 'a') +
-                "\". N\xE1zev je p\xF8\xEDli\x9A dlouh\xFD.");
+  EXPECT_EQ(
+      RefuseSaveName(std::string(248, 'a')),
+      Cz("Neplatný název pozice: \"") + std::string(248, 'a') + Cz("\". Název je příliš dlouhý."));
   EXPECT_TRUE(RefuseSaveName(std::string(124, '\xE1')));
 }
 
 class SaveWindowTest : public GamebookFixture {
  protected:
   void SetUp() override {
-    WriteDataFile("knihovny/uvod", "<text obsah=\"\xFAvod\">");
-    WriteDataFile("knihovny/zaver", "<text obsah=\"z\xE1v\xECr\">");
+    WriteDataFile("knihovny/uvod", Cz("<text obsah=\"úvod\">"));
+    WriteDataFile("knihovny/zaver", Cz("<text obsah=\"závěr\">"));
     WriteLocations("<1><text obsah=\"a\"><2>");
     Start();
   }
@@ -99,12 +97,12 @@ TEST_F(SaveWindowTest, WritesTheRecordWithItsChangesAndCloses) {
   state.World.Variables.Set(7, 42);
 
   SaveWindow& form = Window([] { return SavedPositionExtras{"les.mp3", 1}; });
-  form.NameField = "Ji\xF8\xED";  // "Jiří"
+  form.NameField = Cz("Jiří");  // "Jiří"
   ASSERT_TRUE(form.UlozitClick());
   EXPECT_TRUE(form.IsClosed());
   EXPECT_TRUE(host.messages.empty());
 
-  const fs::path file = "save/Ji\xC5\x99\xC3\xAD.pzv";  // the name on disk is UTF-8
+  const fs::path file = "save/Jiří.pzv";  // the name on disk is UTF-8
   ASSERT_TRUE(fs::exists(file));
   const std::string bytes = ReadBytes(file);
   ASSERT_EQ(bytes.size(), L::kSize);
@@ -169,7 +167,7 @@ TEST_F(SaveWindowTest, HostileNamesWriteNothingAndKeepTheWindowOpen) {
     EXPECT_FALSE(form.IsClosed()) << name;
   }
   ASSERT_EQ(host.messages.size(), 5u);
-  EXPECT_TRUE(host.messages[0].starts_with("Neplatn\xFD n\xE1zev pozice: \"../x\". "));
+  EXPECT_TRUE(host.messages[0].starts_with(Cz("Neplatný název pozice: \"../x\". ")));
   EXPECT_EQ(FilesHere(), before);
   EXPECT_FALSE(fs::exists("save"));
   EXPECT_FALSE(fs::exists("x.pzv"));
@@ -186,7 +184,7 @@ TEST_F(SaveWindowTest, AFailedWriteIsReportedAndTheGameGoesOn) {
   EXPECT_FALSE(form.UlozitClick());
   EXPECT_FALSE(form.IsClosed());
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0], "Pozici nelze ulo\x9Eit do souboru \"./save/hrdina.pzv\".");
+  EXPECT_EQ(host.messages[0], Cz("Pozici nelze uložit do souboru \"./save/hrdina.pzv\"."));
   EXPECT_EQ(State().SaveTarget, 9);
   EXPECT_FALSE(host.ended);
 

@@ -10,6 +10,7 @@
 #include "data/file_bytes.h"
 #include "data/temp_work_dir.h"
 #include "host/recording_host.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -88,8 +89,7 @@ TEST_F(AudioSettings, FailedWriteShowsAMessageAndTheWindowStaysOpen) {
   window.Prepare(audio, 800, 600);
   window.OkClick();
   EXPECT_FALSE(window.IsClosed());
-  // "Chyba při zápisu souboru ./setup.ini"
-  EXPECT_EQ(host.messages, std::vector<std::string>{"Chyba p\xF8i z\xE1pisu souboru ./setup.ini"});
+  EXPECT_EQ(host.messages, std::vector<std::string>{Cz("Chyba při zápisu souboru ./setup.ini")});
 }
 
 }  // namespace

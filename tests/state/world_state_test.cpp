@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/byte_io.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -26,7 +27,7 @@ std::string Text(const std::vector<uint8_t>& bytes, std::size_t offset) {
 TEST(MenuOption, FieldsSitAtTheirOffsets) {
   MenuOption o;
   o.Target = 13;
-  o.Text = "D\xE1l";
+  o.Text = Cz("Dál");
   o.Colour = 0x0000FF;
   o.Redirect = "*";
   o.PrePrefix = "knihovna";
@@ -35,7 +36,7 @@ TEST(MenuOption, FieldsSitAtTheirOffsets) {
   const auto b = Bytes(o);
   ASSERT_EQ(b.size(), 352u);
   EXPECT_EQ(ReadI32(&b[0]), 13);
-  EXPECT_EQ(Text(b, 4), "D\xE1l");
+  EXPECT_EQ(Text(b, 4), Cz("Dál"));
   EXPECT_EQ(b[105], 0);  // padding
   EXPECT_EQ(ReadI32(&b[108]), 0x0000FF);
   EXPECT_EQ(Text(b, 112), "*");
@@ -77,9 +78,9 @@ TEST(WorldState, VariablesAndStringsAreNumberedFromOneAndNeverIndexOutside) {
   EXPECT_EQ(w->Variables.Find(1000), nullptr);
   EXPECT_THROW(w->Variables.at(0), std::out_of_range);
 
-  EXPECT_TRUE(w->Strings.Set(10, "posledn\xED"));
+  EXPECT_TRUE(w->Strings.Set(10, Cz("poslední")));
   EXPECT_FALSE(w->Strings.Set(11, "x"));
-  EXPECT_EQ(w->Strings.Get(10).str(), "posledn\xED");
+  EXPECT_EQ(w->Strings.Get(10).str(), Cz("poslední"));
   EXPECT_EQ(w->Strings.Get(11).str(), "");
   EXPECT_EQ(w->Strings.Get(0).str(), "");
 }
@@ -98,7 +99,7 @@ TEST(WorldState, FieldsSitAtTheirOffsets) {
   w->DefaultMenuColour = 0x010203;
   w->DefaultTextColour = 0x040506;
   w->MenuHeadingColour = 0x070809;
-  w->MenuHeading = "Co ud\xECl\xE1\x9A?";
+  w->MenuHeading = Cz("Co uděláš?");
   w->MusicName = "hudba.mp3";
   w->MusicKind = 2;
   w->PrefixEnabled = true;
@@ -135,7 +136,7 @@ TEST(WorldState, FieldsSitAtTheirOffsets) {
   EXPECT_EQ(ReadI32(&b[5116]), 0x010203);
   EXPECT_EQ(ReadI32(&b[5120]), 0x040506);
   EXPECT_EQ(ReadI32(&b[5124]), 0x070809);
-  EXPECT_EQ(Text(b, 5128), "Co ud\xECl\xE1\x9A?");
+  EXPECT_EQ(Text(b, 5128), Cz("Co uděláš?"));
   EXPECT_EQ(Text(b, 5229), "hudba.mp3");
   EXPECT_EQ(ReadI32(&b[5332]), 2);
   EXPECT_EQ(b[5336], 1);

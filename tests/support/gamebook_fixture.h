@@ -14,6 +14,7 @@
 #include "host/recording_host.h"
 #include "interpreter/game_session.h"
 #include "parser/random_source.h"
+#include "support/czech_text.h"
 
 namespace qv {
 
@@ -33,7 +34,7 @@ inline InitRecord TestInitRecord() {
   record.Title = "Test";
   record.AuthorLine = "Autor";
   record.Penize = 10;
-  record.CurrencyName = "zla\x9D\xE1k\xF9";
+  record.CurrencyName = Cz("zlaťáků");
   record.Zkusenosti = 0;
   return record;
 }

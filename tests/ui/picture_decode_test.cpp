@@ -7,6 +7,7 @@
 #include <string>
 
 #include "picture_files.h"
+#include "support/czech_text.h"
 #include "ui/picture.h"
 
 namespace qv {
@@ -15,8 +16,8 @@ namespace {
 using test::At;
 using test::Pixel;
 
-const std::string kCannotLoad = "Obr\xE1zek nelze na\xE8\xEDst: ";
-const std::string kDamaged = " (po\x9Akozen\xFD soubor)";
+const std::string kCannotLoad = Cz("Obrázek nelze načíst: ");
+const std::string kDamaged = Cz(" (poškozený soubor)");
 
 void ExpectNear(const Pixel& actual, const Pixel& expected, int tolerance) {
   EXPECT_NEAR(actual.R, expected.R, tolerance);
@@ -286,16 +287,16 @@ TEST_F(PictureDecodeTest, FormatIsToldByTheLeadingBytesNotTheExtension) {
 TEST_F(PictureDecodeTest, MissingAndUnknownFilesNameTheFile) {
   PictureResult missing = DecodePicture("./grafika/menu");
   ASSERT_FALSE(missing.Ok());
-  EXPECT_EQ(missing.Error(), kCannotLoad + "./grafika/menu (soubor nelze otev\xF8\xEDt)");
+  EXPECT_EQ(missing.Error(), kCannotLoad + Cz("./grafika/menu (soubor nelze otevřít)"));
 
   std::ofstream("notes.png") << "not a picture at all";
   PictureResult unknown = DecodePicture("notes.png");
   ASSERT_FALSE(unknown.Ok());
-  EXPECT_EQ(unknown.Error(), kCannotLoad + "notes.png (nezn\xE1m\xFD form\xE1t)");
+  EXPECT_EQ(unknown.Error(), kCannotLoad + Cz("notes.png (neznámý formát)"));
 
   PictureResult empty = DecodePictureBytes({}, "empty.gif");
   ASSERT_FALSE(empty.Ok());
-  EXPECT_EQ(empty.Error(), kCannotLoad + "empty.gif (nezn\xE1m\xFD form\xE1t)");
+  EXPECT_EQ(empty.Error(), kCannotLoad + Cz("empty.gif (neznámý formát)"));
 }
 
 // One small picture of each kind, large enough that its pixel data spans
@@ -380,7 +381,7 @@ TEST_F(PictureDecodeTest, DamagedPngIsReportedInTheOneForm) {
 
 // --- size limits -----------------------------------------------------------
 
-const std::string kTooLarge = " (p\xF8\xEDli\x9A velk\xFD rozm\xECr ";
+const std::string kTooLarge = Cz(" (příliš velký rozměr ");
 
 // A 100000 x 100000 picture would take 40 GB. The decoder runs with its
 // address space capped well below that, so a decoder that allocated first

@@ -1,10 +1,12 @@
+#include "ui/picture_lookup.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "picture_files.h"
-#include "ui/picture_lookup.h"
+#include "support/czech_text.h"
 
 namespace qv {
 namespace {
@@ -43,8 +45,8 @@ TEST_F(PictureLookupTest, NameIsUsedAsGiven) {
 }
 
 TEST_F(PictureLookupTest, CzechNameIsFoundUnderItsUtf8Spelling) {
-  Touch("grafika/me\xC4\x8D.png");  // "meč" as the file system spells it
-  EXPECT_EQ(FindPicture("me\xE8"), "./grafika/me\xE8.png");
+  Touch("grafika/meč.png");  // UTF-8, as the file system spells it
+  EXPECT_EQ(FindPicture(Cz("meč")), Cz("./grafika/meč.png"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "picture_files.h"
+#include "support/czech_text.h"
 #include "ui/picture.h"
 
 namespace qv {
@@ -52,13 +53,14 @@ TEST_F(PictureSizeTest, HeadersOfEachFormatGiveTheDecodedSize) {
 }
 
 TEST_F(PictureSizeTest, UnreadableHeadersFailNamingTheFile) {
-  const std::string prefix = "Obr\xE1zek nelze na\xE8\xEDst: ";
-  EXPECT_EQ(ReadPictureSize("nothing.png").Error(), prefix + "nothing.png (soubor nelze otev\xF8\xEDt)");
+  const std::string prefix = Cz("Obrázek nelze načíst: ");
+  EXPECT_EQ(ReadPictureSize("nothing.png").Error(),
+            prefix + Cz("nothing.png (soubor nelze otevřít)"));
 
   test::WriteBytes("text.png", {'h', 'e', 'l', 'l', 'o'});
-  EXPECT_EQ(ReadPictureSize("text.png").Error(), prefix + "text.png (nezn\xE1m\xFD form\xE1t)");
+  EXPECT_EQ(ReadPictureSize("text.png").Error(), prefix + Cz("text.png (neznámý formát)"));
 
-  const std::string damaged = " (po\x9Akozen\xFD soubor)";
+  const std::string damaged = Cz(" (poškozený soubor)");
   test::WriteBytes("short.png", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H'});
   EXPECT_EQ(ReadPictureSize("short.png").Error(), prefix + "short.png" + damaged);
   test::WriteBytes("short.gif", {'G', 'I', 'F', '8', '9', 'a', 1});

@@ -9,6 +9,7 @@
 
 #include "data/file_bytes.h"
 #include "data/temp_work_dir.h"
+#include "support/czech_text.h"
 #include "ui/ini_file.h"
 
 namespace qv {
@@ -120,10 +121,10 @@ TEST(GameSkin, KeysAreReadEachOnItsOwn) {
 }
 
 TEST(GameSkin, FirstOfTwoEqualKeysCountsAndFaceNamesKeepTheirBytes) {
-  const GameSkin skin = ParseGameSkin(
-      "; the gamebook's look\n[Text]\nFont=P\xEDsmo\nFont=Arial\n[Menu]\nFont=\n"
-      "[Interface]\nRamecky = Green \n");
-  EXPECT_EQ(skin.Text.Face, "P\xEDsmo");
+  const GameSkin skin =
+      ParseGameSkin(Cz("; the gamebook's look\n[Text]\nFont=Písmo\nFont=Arial\n[Menu]\nFont=\n"
+                       "[Interface]\nRamecky = Green \n"));
+  EXPECT_EQ(skin.Text.Face, Cz("Písmo"));
   EXPECT_EQ(skin.Menu.Face, "Arial");  // an empty name counts as missing
   EXPECT_EQ(skin.FrameColour, 0x008000u);
 }

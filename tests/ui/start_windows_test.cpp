@@ -9,6 +9,7 @@
 #include "data/init_record.h"
 #include "host/recording_host.h"
 #include "state/game_state.h"
+#include "support/czech_text.h"
 #include "ui/about_window.h"
 #include "ui/death_window.h"
 #include "ui/name_entry_window.h"
@@ -20,8 +21,8 @@ namespace {
 class StartMenuTest : public ::testing::Test {
  protected:
   StartMenuTest() {
-    record.Title = "Temn\xE1 v\xEC\x9E";  // "Temná věž"
-    record.AuthorLine = "Jan Nov\xE1k";
+    record.Title = Cz("Temná věž");  // "Temná věž"
+    record.AuthorLine = Cz("Jan Novák");
     state->LoadRequested = true;
     state->LoadFileName = "./save/stara.pzv";
   }
@@ -34,9 +35,9 @@ class StartMenuTest : public ::testing::Test {
 TEST_F(StartMenuTest, TitleAndAuthorComeFromTheRecord) {
   EXPECT_EQ(menu.ApplicationTitle, "Quarvelin");
   menu.FormCreate(record);
-  EXPECT_EQ(menu.ApplicationTitle, "Temn\xE1 v\xEC\x9E");
-  EXPECT_EQ(menu.GameTitle, "Temn\xE1 v\xEC\x9E");
-  EXPECT_EQ(menu.AuthorLabel, "Jan Nov\xE1k: ");
+  EXPECT_EQ(menu.ApplicationTitle, Cz("Temná věž"));
+  EXPECT_EQ(menu.GameTitle, Cz("Temná věž"));
+  EXPECT_EQ(menu.AuthorLabel, Cz("Jan Novák: "));
 }
 
 TEST_F(StartMenuTest, AuthorLabelKeepsThirtyTwoBytes) {
@@ -118,16 +119,16 @@ TEST(NameEntryTest, EnterOrOkTakesTheNameCutToOneHundred) {
   auto state = std::make_unique<GameState>();
   NameEntryWindow entry(*state);
   EXPECT_EQ(entry.Kind(), "name");
-  EXPECT_EQ(entry.Prompt, "Zadej jm\xE9no sv\xE9 postavy:");
-  EXPECT_EQ(entry.Label, "Jm\xE9no:");
+  EXPECT_EQ(entry.Prompt, Cz("Zadej jméno své postavy:"));
+  EXPECT_EQ(entry.Label, Cz("Jméno:"));
 
-  entry.Edit = "Ji\xF8\xED";
+  entry.Edit = Cz("Jiří");
   EXPECT_EQ(entry.FormKeyPress('a'), StartAction::None);
   EXPECT_FALSE(entry.IsClosed());
   EXPECT_EQ(state->Character.Name.str(), "");
   EXPECT_EQ(entry.FormKeyPress(kEnterKey), StartAction::OpenGame);
   EXPECT_TRUE(entry.IsClosed());
-  EXPECT_EQ(state->Character.Name.str(), "Ji\xF8\xED");
+  EXPECT_EQ(state->Character.Name.str(), Cz("Jiří"));
 
   entry.Reopen();
   entry.Edit = std::string(100, 'x') + "yz";
@@ -143,16 +144,11 @@ TEST(AboutWindowTest, TextsAreTheEnginesOwn) {
   AboutWindow about;
   EXPECT_EQ(about.Kind(), "about");
   ASSERT_EQ(about.Lines.size(), 5u);
-  EXPECT_EQ(about.Lines[0],
-            "Hra byla vytvo\xF8"
-            "ena v");
-  EXPECT_EQ(about.Lines[1], "univerz\xE1ln\xEDm enginu");
-  EXPECT_EQ(about.Lines[2], "k tvorb\xEC gamebook\xF9,");
-  EXPECT_EQ(about.Lines[3], "kter\xFD je mo\x9Eno st\xE1hnout");
-  EXPECT_EQ(about.Lines[4],
-            "na webov\xFD"
-            "ch str\xE1nk\xE1"
-            "ch");
+  EXPECT_EQ(about.Lines[0], Cz("Hra byla vytvořena v"));
+  EXPECT_EQ(about.Lines[1], Cz("univerzálním enginu"));
+  EXPECT_EQ(about.Lines[2], Cz("k tvorbě gamebooků,"));
+  EXPECT_EQ(about.Lines[3], Cz("který je možno stáhnout"));
+  EXPECT_EQ(about.Lines[4], Cz("na webových stránkách"));
   EXPECT_EQ(about.VersionLine, "verze 4.30");
   EXPECT_EQ(about.LinkLine, "quarvelin.example");
 }
