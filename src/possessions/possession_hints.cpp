@@ -8,7 +8,9 @@ namespace qv {
 
 namespace {
 
-std::string Wrapped(std::string_view description) { return WrapText(description, kHintWidth); }
+std::string Wrapped(std::string_view description) {
+  return WrapText(description, kHintWidth, kDescriptionWrap);
+}
 
 std::string_view ModifierLabel(std::string_view kind) {
   if (kind == "maxzivoty") return "Maximum \x9Eivot\xF9 ";  // Maximum životů
