@@ -4,10 +4,10 @@
 
 #include "combat/condition_lines.h"
 #include "combat/fight_window.h"
-#include "data/catalog_loader.h"
 #include "data/text_wrap.h"
-#include "parser/damage_formula.h"
 #include "parser/wrapping_arithmetic.h"
+#include "state/catalog_loader.h"
+#include "state/damage_formula.h"
 
 namespace qv {
 namespace {

@@ -1,7 +1,7 @@
 #include "combat/condition_lines.h"
 
 #include "data/text_wrap.h"
-#include "parser/condition_eval.h"
+#include "state/condition_eval.h"
 
 namespace qv {
 namespace {

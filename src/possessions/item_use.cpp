@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "data/text_wrap.h"
-#include "parser/condition_eval.h"
 #include "parser/wrapping_arithmetic.h"
 #include "possessions/possession_hints.h"
+#include "state/condition_eval.h"
 
 namespace qv {
 

@@ -1,8 +1,8 @@
 #include "possessions/possession_hints.h"
 
 #include "data/text_wrap.h"
-#include "parser/condition_eval.h"
 #include "possessions/character_sheet_window.h"
+#include "state/condition_eval.h"
 
 namespace qv {
 

@@ -7,14 +7,14 @@
 #include "data/conversion.h"
 #include "growth.h"
 #include "parser/colour.h"
-#include "parser/condition_eval.h"
 #include "parser/condition_parser.h"
-#include "parser/damage_formula.h"
 #include "parser/dice.h"
 #include "parser/expression.h"
-#include "parser/substitution.h"
 #include "parser/tag_scanner.h"
+#include "state/condition_eval.h"
+#include "state/damage_formula.h"
 #include "state/game_state.h"
+#include "state/substitution.h"
 
 namespace qv::linear {
 namespace {
