@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_gamebook.h"
-#include "data/catalog_loader.h"
-#include "data/shop.h"
+#include "possessions/shop.h"
+#include "state/catalog_loader.h"
 
 namespace qv::bench {
 namespace {

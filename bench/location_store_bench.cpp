@@ -4,13 +4,13 @@
 #include <benchmark/benchmark.h>
 #include <string>
 
+#include "bench_gamebook.h"
 #include "data/constant_list.h"
 #include "data/game_files.h"
-#include "data/location_store.h"
 #include "data/marker_index.h"
 #include "host/recording_host.h"
+#include "parser/location_store.h"
 #include "parser/tag_store.h"
-#include "bench_gamebook.h"
 
 namespace qv::bench {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "parser/expression.h"
-#include "parser/substitution.h"
+#include "state/substitution.h"
 
 namespace qv {
 namespace {

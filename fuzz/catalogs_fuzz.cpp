@@ -2,10 +2,10 @@
 // file as written on disk.
 #include <memory>
 
-#include "data/catalog_loader.h"
 #include "data/conversion.h"
 #include "fuzz/fuzz_support.h"
 #include "host/recording_host.h"
+#include "state/catalog_loader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;

@@ -4,8 +4,8 @@
 
 #include "data/conversion.h"
 #include "fuzz/fuzz_support.h"
-#include "parser/condition_eval.h"
 #include "parser/condition_parser.h"
+#include "state/condition_eval.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;

@@ -1,9 +1,9 @@
 // The constants file, then applied to a text: "FILE\n%%\nTEXT".
 #include "data/constant_list.h"
 #include "data/game_files.h"
-#include "data/location_store.h"
 #include "fuzz/fuzz_support.h"
 #include "host/recording_host.h"
+#include "parser/location_store.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qv::fuzz::FreshScratchDir();

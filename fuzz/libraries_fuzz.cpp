@@ -1,9 +1,9 @@
 // Library expansion: "TEXT\n%%\nA\n%%\nB\n%%\nC\n%%\nD", where A..D are the
 // libraries named a, b, c and d (so a text can refer to #knihovna_a;).
 #include "data/game_files.h"
-#include "data/location_store.h"
 #include "fuzz/fuzz_support.h"
 #include "host/recording_host.h"
+#include "parser/location_store.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qv::fuzz::FreshScratchDir();

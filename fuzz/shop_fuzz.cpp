@@ -2,9 +2,9 @@
 // one weapon, one armour and one item in its catalogs.
 #include <memory>
 
-#include "data/shop.h"
 #include "fuzz/fuzz_support.h"
 #include "host/recording_host.h"
+#include "possessions/shop.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;

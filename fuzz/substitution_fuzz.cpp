@@ -3,7 +3,7 @@
 
 #include "data/conversion.h"
 #include "fuzz/fuzz_support.h"
-#include "parser/substitution.h"
+#include "state/substitution.h"
 
 namespace {
 qv::LocalDateTime FixedMoment() { return qv::LocalDateTime{}; }

@@ -3,11 +3,11 @@
 #include "combat/action_lists.h"
 
 #include "combat/condition_lines.h"
-#include "combat/description_wrap.h"
 #include "combat/fight_window.h"
-#include "data/catalog_loader.h"
-#include "parser/damage_formula.h"
+#include "data/text_wrap.h"
 #include "parser/wrapping_arithmetic.h"
+#include "state/catalog_loader.h"
+#include "state/damage_formula.h"
 
 namespace qv {
 namespace {
@@ -130,7 +130,7 @@ void FightWindow::AttackMouseEnter(std::size_t index) {
 void FightWindow::AttackHover(int32_t number) {
   const Attack* attack = State.Attacks.Find(number);
   if (!attack) return;
-  Popis_akce = WrapDescription(attack->Description.str(), kAttackDescriptionColumn);
+  Popis_akce = WrapText(attack->Description.str(), kAttackDescriptionColumn, kFightWrap);
   Popis_akce_cost = AttackRangeText(*attack, State);
   EnergyCostLine = EnergyCostText(*attack);
   ManaCostLine = HideMana ? std::string() : ManaCostText(*attack);
@@ -273,14 +273,14 @@ void FightWindow::LabelMouseLeave() {
 void FightWindow::ItemHover(int32_t number) {
   const Item* item = State.Items.Find(number);
   if (!item) return;
-  Popis_akce = WrapDescription(item->Description.str(), kListDescriptionColumn);
+  Popis_akce = WrapText(item->Description.str(), kListDescriptionColumn, kFightWrap);
   Summary3 = UnmetConditionLines(item->UsedConditions(), State, kUnmetItemConditionsHover).Text;
 }
 
 void FightWindow::SpellHover(int32_t number) {
   const Spell* spell = State.Spells.Find(number);
   if (!spell) return;
-  Popis_akce = WrapDescription(spell->Description.str(), kListDescriptionColumn);
+  Popis_akce = WrapText(spell->Description.str(), kListDescriptionColumn, kFightWrap);
   Popis_akce_cost = HideMana ? std::string() : SpellCostText(*spell);
   Popis_akce_costColour = kFightBlue;
   Summary3 = UnmetConditionLines(spell->UsedConditions(), State, kUnmetSpellConditions).Text;

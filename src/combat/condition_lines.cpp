@@ -1,7 +1,7 @@
 #include "combat/condition_lines.h"
 
-#include "combat/description_wrap.h"
-#include "parser/condition_eval.h"
+#include "data/text_wrap.h"
+#include "state/condition_eval.h"
 
 namespace qv {
 namespace {
@@ -19,7 +19,7 @@ ConditionLines UnmetConditionLines(std::span<const Condition> conditions, const 
     lines.AllMet = false;
     std::string line(kConditionLinePrefix);
     line += DescribeCondition(condition, state);
-    lines.Text += WrapDescription(line, kConditionColumn);
+    lines.Text += WrapText(line, kConditionColumn, kFightWrap);
     lines.Text += kLineBreak;
   }
   if (!lines.AllMet) {

@@ -2,10 +2,10 @@
 #include "combat/fight_window.h"
 
 #include "combat/outcome_text.h"
-#include "data/catalog_loader.h"
 #include "data/text_case.h"
 #include "parser/dice.h"
 #include "parser/wrapping_arithmetic.h"
+#include "state/catalog_loader.h"
 
 namespace qv {
 namespace {

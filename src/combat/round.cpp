@@ -5,9 +5,9 @@
 #include <climits>
 
 #include "combat/fight_window.h"
-#include "parser/damage_formula.h"
 #include "parser/dice.h"
 #include "parser/wrapping_arithmetic.h"
+#include "state/damage_formula.h"
 
 namespace qv {
 namespace {

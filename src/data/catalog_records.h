@@ -12,10 +12,10 @@
 #include <cstdint>
 #include <span>
 
+#include "data/condition.h"
+#include "data/dice.h"
 #include "data/effect.h"
 #include "data/short_string.h"
-#include "parser/condition.h"
-#include "parser/dice.h"
 
 namespace qv {
 

@@ -3,61 +3,79 @@
 namespace qv {
 namespace {
 
-bool IsBreakByte(char c) { return c == ' ' || c == '-' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+constexpr std::size_t kNone = std::string_view::npos;
+constexpr std::string_view kLineBreak = "\r\n";
 
-// Copies TEXT[start, end) and the line end (CR LF, CR or LF) at `end`, if any;
-// returns where the next line starts.
-std::size_t CopyLine(std::string_view text, std::size_t start, std::size_t end, std::string& out) {
-  std::size_t next = end;
-  if (next < text.size()) {
-    next += (text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n') ? 2 : 1;
-  }
-  out.append(text.substr(start, next - start));
-  return next;
+bool IsBreakByte(char c) { return c == ' ' || c == '-' || c == '\t'; }
+bool IsQuoteMark(char c) { return c == '"' || c == '\''; }
+
+// The length of the kept line end at text[i], 0 when there is none.
+std::size_t LineEndLength(std::string_view text, std::size_t i, KeptLineEnds kept) {
+  if (kept == KeptLineEnds::kNone || i >= text.size()) return 0;
+  const bool crlf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+  if (crlf) return 2;
+  if (kept == KeptLineEnds::kAny && (text[i] == '\r' || text[i] == '\n')) return 1;
+  return 0;
 }
 
 }  // namespace
 
-std::string WrapText(std::string_view text, std::size_t width) {
-  if (width == 0) width = 1;
+std::string WrapText(std::string_view text, std::size_t width, const WrapRule& rule) {
+  const std::size_t n = text.size();
   std::string out;
-  out.reserve(text.size() + text.size() / width * 2 + 2);
-  std::size_t start = 0;  // start of the current output line within TEXT
-  while (start < text.size()) {
-    // The current line runs to the next line end already in the text.
-    std::size_t end = start;
-    while (end < text.size() && !IsLineEnd(text[end])) ++end;
-    if (end - start <= width) {
-      start = CopyLine(text, start, end, out);
+  out.reserve(n + n / 16 + 2);
+  std::size_t line_start = 0;  // the current line is text[line_start, i)
+  // Break positions on the current line: the last one, and the last one
+  // that keeps the line within the width. A line holds at most one break
+  // position past the width when it is checked, so the last one is also the
+  // first after an overlong word.
+  std::size_t last = kNone;
+  std::size_t last_within = kNone;
+  char quote = 0;  // the quote mark of an open quotation, or 0
+  std::size_t i = 0;
+  while (i < n) {
+    if (const std::size_t end = LineEndLength(text, i, rule.LineEnds)) {
+      out.append(text, line_start, i + end - line_start);
+      i += end;
+      line_start = i;
+      last = last_within = kNone;
       continue;
     }
-    // Too long: break after the last break byte within the width, else after
-    // the first one beyond it (a long word stays whole).
-    std::size_t cut = std::string_view::npos;
-    for (std::size_t i = start + width; i-- > start;) {
-      if (IsBreakByte(text[i])) {
-        cut = i;
-        break;
+    const char c = text[i];
+    if (rule.Quotes != QuoteRule::kOrdinary && IsQuoteMark(c)) {
+      if (quote == c) {
+        quote = 0;
+      } else if (quote == 0) {
+        quote = c;
       }
+    } else if (quote == 0 && IsBreakByte(c) && (rule.BreakAtLineStart || i > line_start)) {
+      last = i;
+      if (i - line_start < width) last_within = i;
     }
-    if (cut == std::string_view::npos) {
-      for (std::size_t i = start + width; i < end; ++i) {
-        if (IsBreakByte(text[i])) {
-          cut = i;
-          break;
-        }
-      }
+    ++i;
+    if (i - line_start <= width) continue;
+    if (quote != 0 && rule.Quotes == QuoteRule::kKeepWholeAndWait) continue;
+    const bool within = rule.Choice == BreakChoice::kWithinWidth && last_within != kNone;
+    const std::size_t at = within ? last_within : last;
+    if (at == kNone) continue;
+
+    out.append(text, line_start, at + 1 - line_start);
+    std::size_t next = at + 1;
+    if (rule.DropBreaksAfterBreak) {
+      while (next < n && IsBreakByte(text[next])) ++next;
     }
-    if (cut == std::string_view::npos || cut + 1 >= end) {
-      // No break byte, or only one at the line's very end: the line stays.
-      start = CopyLine(text, start, end, out);
-      continue;
-    }
-    out.append(text.substr(start, cut + 1 - start));
-    out += "\r\n";
-    start = cut + 1;
+    const bool at_line_end = LineEndLength(text, next, rule.LineEnds) != 0;
+    if (next < n && (rule.BreakBeforeLineEnd || !at_line_end)) out += kLineBreak;
+    line_start = next;
+    // A break within the width can leave the line's last break position,
+    // the one in the column past the width, on the new line.
+    last = (last != kNone && last > at && last >= next && (rule.BreakAtLineStart || last > next))
+               ? last
+               : kNone;
+    last_within = (last != kNone && last - next < width) ? last : kNone;
+    if (i < next) i = next;
   }
+  out.append(text, line_start, kNone);
   return out;
 }
 

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "desktop/layer.h"
+#include "state/start_menu_window.h"
 #include "ui/start_action.h"
-#include "ui/start_menu_window.h"
 
 namespace qv {
 

@@ -6,7 +6,7 @@
 
 #include "desktop/layer.h"
 #include "desktop/text_field.h"
-#include "ui/name_entry_window.h"
+#include "state/name_entry_window.h"
 #include "ui/start_action.h"
 
 namespace qv {

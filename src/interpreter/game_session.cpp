@@ -1,10 +1,10 @@
 #include "interpreter/game_session.h"
 
 #include "audio/audio_availability.h"
-#include "data/catalog_loader.h"
 #include "data/init_record_file.h"
 #include "interpreter/game_skin.h"
 #include "parser/tag_store.h"
+#include "state/catalog_loader.h"
 #include "state/settings.h"
 
 namespace qv {

@@ -9,8 +9,8 @@
 #include "interpreter/help_text.h"
 #include "interpreter/page_error.h"
 #include "parser/colour.h"
-#include "parser/condition_eval.h"
-#include "parser/substitution.h"
+#include "state/condition_eval.h"
+#include "state/substitution.h"
 #include "ui/saturated.h"
 
 namespace qv {

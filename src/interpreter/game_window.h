@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "combat/enemy.h"
-#include "data/location_store.h"
 #include "host/font.h"
 #include "host/host.h"
 #include "interpreter/page.h"
+#include "parser/location_store.h"
 #include "parser/random_source.h"
 #include "parser/tag_store.h"
 #include "state/game_state.h"

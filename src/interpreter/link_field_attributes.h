@@ -4,8 +4,8 @@
 // number n >= 1 (variable n set to the value when the link is followed).
 #pragma once
 
-#include "interpreter/link_fields.h"
 #include "parser/tag_store.h"
+#include "ui/link_fields.h"
 
 namespace qv {
 

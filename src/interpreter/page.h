@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "host/font.h"
-#include "interpreter/link_fields.h"
 #include "parser/colour.h"
+#include "ui/link_fields.h"
 
 namespace qv {
 

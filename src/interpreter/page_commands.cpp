@@ -9,12 +9,13 @@
 
 #include "data/contained_files.h"
 #include "data/disk_path.h"
+#include "data/text_wrap.h"
 #include "interpreter/command_table.h"
 #include "interpreter/game_window.h"
-#include "interpreter/line_breaking.h"
 #include "interpreter/link_field_attributes.h"
 #include "interpreter/page_error.h"
 #include "interpreter/tag_attributes.h"
+#include "interpreter/text_columns.h"
 #include "interpreter/variable_listing.h"
 #include "parser/colour.h"
 #include "ui/picture.h"
@@ -55,7 +56,7 @@ std::string QuotesFromSlashes(std::string_view text) {
 // and show as line breaks), TABs go, the text is broken into lines, and only
 // then "//" becomes a quote, so quoted speech written that way is broken like
 // ordinary text.
-std::string MakeTextContent(std::string_view value, int columns) {
+std::string MakeTextContent(std::string_view value, std::size_t columns) {
   std::string cleaned;
   cleaned.reserve(value.size());
   for (const char c : value) {
@@ -65,7 +66,7 @@ std::string MakeTextContent(std::string_view value, int columns) {
       cleaned += c;
     }
   }
-  return QuotesFromSlashes(BreakTextContent(cleaned, columns));
+  return QuotesFromSlashes(WrapText(cleaned, columns, kPageTextWrap));
 }
 
 bool IsYes(const std::string& value) { return value == "ano"; }
@@ -123,7 +124,7 @@ void Text(GameWindow& form, const TagEntry& tag) {
   }
 
   // The last OBSAH wins; without one the block repeats the last content made.
-  const int columns = TextContentColumns(form.host.ScreenWidth(), block.Style.Bold);
+  const std::size_t columns = TextContentColumns(form.host.ScreenWidth(), block.Style.Bold);
   for (const param& p : Attributes(tag)) {
     if (p.Name == "OBSAH") form.ContentHolder = MakeTextContent(p.Value, columns);
   }

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "interpreter/game_window.h"
-#include "interpreter/possession_counts.h"
 #include "interpreter/possession_handlers.h"
 #include "interpreter/possession_kinds.h"
+#include "possessions/possession_counts.h"
 
 namespace qv {
 

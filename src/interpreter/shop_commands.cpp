@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "data/shop.h"
 #include "interpreter/flow_commands.h"
 #include "interpreter/game_window.h"
 #include "interpreter/tag_attributes.h"
 #include "possessions/sell_window.h"
+#include "possessions/shop.h"
 #include "possessions/shop_window.h"
 
 namespace qv {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "parser/condition.h"
+#include "data/condition.h"
 
 namespace qv {
 

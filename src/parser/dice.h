@@ -1,8 +1,10 @@
-// Dice written as "2k6+1": count, sides and modifier.
+// Reading and rolling dice written as "2k6+1" (data/dice.h).
 #pragma once
 
 #include <cstdint>
 #include <string_view>
+
+#include "data/dice.h"
 
 namespace qv {
 
@@ -14,12 +16,6 @@ class RandomSource;
 // the written count: they only describe the dice.
 inline constexpr int32_t kMaxDiceCount = 1000;
 inline int32_t CappedDiceCount(int32_t count) { return count > kMaxDiceCount ? kMaxDiceCount : count; }
-
-struct Dice {
-  int32_t Count = 0;     // X
-  int32_t Sides = 0;     // Y
-  int32_t Modifier = 0;  // Z, signed
-};
 
 // Reads X k Y, X k Y + Z or X k Y - Z, without blanks. X is the run of digits
 // at the very start; an empty run (or one beyond int32) throws ConversionError.

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "parser/condition.h"
+#include "data/condition.h"
 
 namespace qv {
 

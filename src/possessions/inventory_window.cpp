@@ -6,8 +6,8 @@
 
 #include "data/conversion.h"
 #include "data/text_case.h"
-#include "interpreter/possession_counts.h"
 #include "possessions/item_use.h"
+#include "possessions/possession_counts.h"
 #include "possessions/possession_hints.h"
 #include "state/equipment_exchange.h"
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "data/text_wrap.h"
-#include "parser/condition_eval.h"
 #include "parser/wrapping_arithmetic.h"
 #include "possessions/possession_hints.h"
+#include "state/condition_eval.h"
 
 namespace qv {
 
@@ -85,7 +85,8 @@ bool CheckConditions(std::span<const Condition> conditions, const GameState& sta
   for (const Condition& condition : conditions) {
     if (EvaluateCondition(condition, state)) continue;
     all_hold = false;
-    Say(lines, WrapText("Nutno: " + DescribeCondition(condition, state), kConditionLineWidth));
+    Say(lines, WrapText("Nutno: " + DescribeCondition(condition, state), kConditionLineWidth,
+                        kDescriptionWrap));
   }
   if (all_hold) return true;
   Say(lines, std::string(kUseConditionsUnmet));
@@ -111,8 +112,7 @@ void ApplyItemEffect(const Effect& effect, GameState& state, Host& host, std::st
       const int32_t old_value = hero.ZIVOTY;
       hero.ZIVOTY = RaiseUpTo(hero.ZIVOTY, n, hero.MAXZIVOTY);
       // Vyléčil sis ... životy
-      Say(messages, "Vyl\xE9\xE8il sis " + Number(WrapSub(hero.ZIVOTY, old_value)) +
-                        " \x9Eivoty");
+      Say(messages, "Vyl\xE9\xE8il sis " + Number(WrapSub(hero.ZIVOTY, old_value)) + " \x9Eivoty");
     } else {
       hero.ZIVOTY = WrapSub(hero.ZIVOTY, n);
       Say(messages, "Ztratil jsi " + Number(n) + " \x9Eivoty");
@@ -144,8 +144,8 @@ void ApplyItemEffect(const Effect& effect, GameState& state, Host& host, std::st
     if (kind != attribute.Kind) continue;
     int32_t& field = hero.*attribute.Field;
     field = plus ? WrapAdd(field, n) : WrapSub(field, n);
-    Say(messages, std::string(plus ? kRose : kFell) + std::string(attribute.Words) + " o " +
-                      Number(n));
+    Say(messages,
+        std::string(plus ? kRose : kFell) + std::string(attribute.Words) + " o " + Number(n));
     // A lower maximum may cut lives or mana down to it.
     if (!plus && (kind == "maxzivoty" || kind == "maxmana")) ClampAttributes(state, host);
     return;

@@ -1,14 +1,16 @@
 #include "possessions/possession_hints.h"
 
 #include "data/text_wrap.h"
-#include "parser/condition_eval.h"
 #include "possessions/character_sheet_window.h"
+#include "state/condition_eval.h"
 
 namespace qv {
 
 namespace {
 
-std::string Wrapped(std::string_view description) { return WrapText(description, kHintWidth); }
+std::string Wrapped(std::string_view description) {
+  return WrapText(description, kHintWidth, kDescriptionWrap);
+}
 
 std::string_view ModifierLabel(std::string_view kind) {
   if (kind == "maxzivoty") return "Maximum \x9Eivot\xF9 ";  // Maximum životů

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "data/shop.h"
 #include "host/host.h"
 #include "host/window.h"
 #include "possessions/money_heading.h"
+#include "possessions/shop.h"
 #include "state/game_state.h"
 #include "ui/tle_label.h"
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "data/location_store.h"
 #include "interpreter/game_session.h"
+#include "parser/location_store.h"
 #include "script/script_host.h"
 #include "script/window_driver.h"
 #include "script/window_stack.h"

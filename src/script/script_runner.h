@@ -27,10 +27,10 @@
 #include "script/window_driver.h"
 #include "script/window_stack.h"
 #include "state/load_list_window.h"
+#include "state/name_entry_window.h"
+#include "state/start_menu_window.h"
 #include "ui/about_window.h"
-#include "ui/name_entry_window.h"
 #include "ui/start_action.h"
-#include "ui/start_menu_window.h"
 
 namespace qv {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "data/location_store.h"
 #include "host/host.h"
 #include "host/window.h"
+#include "parser/location_store.h"
 #include "state/game_state.h"
 #include "state/saved_position.h"
 

@@ -14,14 +14,14 @@
 #include "interpreter/game_session.h"
 #include "parser/random_source.h"
 #include "state/load_list_window.h"
+#include "state/name_entry_window.h"
+#include "state/start_menu_window.h"
 #include "text/page_report.h"
 #include "text/text_command.h"
 #include "text/text_host.h"
 #include "text/text_input.h"
 #include "ui/about_window.h"
-#include "ui/name_entry_window.h"
 #include "ui/start_action.h"
-#include "ui/start_menu_window.h"
 
 namespace qv {
 

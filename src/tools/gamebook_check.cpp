@@ -8,7 +8,6 @@
 #include <optional>
 #include <set>
 
-#include "data/catalog_loader.h"
 #include "data/constant_list.h"
 #include "data/conversion.h"
 #include "data/cp1250.h"
@@ -18,9 +17,10 @@
 #include "data/text_lines.h"
 #include "host/recording_host.h"
 #include "parser/condition_parser.h"
-#include "parser/substitution.h"
+#include "state/catalog_loader.h"
 #include "state/game_state.h"
 #include "state/keyword_values.h"
+#include "state/substitution.h"
 #include "tools/source_scan.h"
 #include "tools/tag_roles.h"
 #include "ui/picture_lookup.h"

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/condition.h"
 #include "data/named_text.h"
-#include "parser/condition.h"
 #include "parser/tag_store.h"
 #include "tools/check_finding.h"
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "interpreter/link_fields.h"
 #include "parser/colour.h"
+#include "ui/link_fields.h"
 
 namespace qv {
 

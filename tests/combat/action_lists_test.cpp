@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "combat/description_wrap.h"
 #include "fight_fixture.h"
 
 namespace qv {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "combat/fight_window.h"
-#include "data/catalog_loader.h"
+#include "state/catalog_loader.h"
 #include "support/gamebook_fixture.h"
 
 namespace qv {

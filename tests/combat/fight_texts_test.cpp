@@ -1,11 +1,10 @@
 // The texts of the fight window that do not need a fight: the enemy's strike,
-// the outcome placeholders, the value lines and the wrapping of descriptions.
+// the outcome placeholders and the value lines.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "combat/action_lists.h"
-#include "combat/description_wrap.h"
 #include "combat/outcome_text.h"
 #include "combat/round.h"
 #include "combat/value_lines.h"
@@ -167,35 +166,6 @@ TEST(ValueLines, FightMaximaDoNotWrap) {
   state.Character.MAXZIVOTY = 2147483647;
   state.Fight.maxzivoty = 10;
   EXPECT_EQ(PlayerLivesLine(state), "0 / 2147483657");
-}
-
-TEST(WrapDescription, BreaksAfterTheLastBlankAndDropsTheBlanksAfterIt) {
-  EXPECT_EQ(WrapDescription("aaa bbb ccc", 5), "aaa \r\nbbb \r\nccc");
-  // The blank that overflows the line is the last one seen: it stays on it.
-  EXPECT_EQ(WrapDescription("aaa    bbb", 5), "aaa   \r\nbbb");
-  EXPECT_EQ(WrapDescription("ab-cd-ef", 4), "ab-\r\ncd-\r\nef");
-  EXPECT_EQ(WrapDescription("short", 55), "short");
-}
-
-TEST(WrapDescription, LineWithoutBreakByteStaysWhole) {
-  EXPECT_EQ(WrapDescription("abcdefghij", 4), "abcdefghij");
-  // The long word ends its line at the next blank.
-  EXPECT_EQ(WrapDescription("abcdefghij kl", 4), "abcdefghij \r\nkl");
-}
-
-TEST(WrapDescription, QuotedTextIsNeverBroken) {
-  EXPECT_EQ(WrapDescription("a \"b c d e\" f", 4), "a \r\n\"b c d e\" \r\nf");
-  EXPECT_EQ(WrapDescription("x 'y z w' v", 3), "x \r\n'y z w' \r\nv");
-}
-
-TEST(WrapDescription, KeptLineBreaksRestartTheCount) {
-  EXPECT_EQ(WrapDescription("abc\r\ndef ghi", 7), "abc\r\ndef ghi");
-  EXPECT_EQ(WrapDescription("abcdefg\r\nhi jk", 4), "abcdefg\r\nhi \r\njk");
-}
-
-TEST(WrapDescription, NoBreakAtTheVeryEnd) {
-  EXPECT_EQ(WrapDescription("abcd   ", 4), "abcd ");
-  EXPECT_EQ(WrapDescription("", 4), "");
 }
 
 TEST(ActionTexts, ItemCaptionCountsFromTwo) {

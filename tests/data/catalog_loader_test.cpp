@@ -1,4 +1,4 @@
-#include "data/catalog_loader.h"
+#include "state/catalog_loader.h"
 
 #include <gtest/gtest.h>
 

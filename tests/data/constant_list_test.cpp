@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "data/game_files.h"
 #include "data/expansion_limit.h"
-#include "data/location_store.h"
+#include "data/game_files.h"
 #include "data/temp_work_dir.h"
 #include "host/recording_host.h"
+#include "parser/location_store.h"
 #include "synthetic_gamebook.h"
 
 namespace qv {

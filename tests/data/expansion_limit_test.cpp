@@ -11,9 +11,9 @@
 #include "data/constant_list.h"
 #include "data/file_bytes.h"
 #include "data/game_files.h"
-#include "data/location_store.h"
 #include "data/temp_work_dir.h"
 #include "host/recording_host.h"
+#include "parser/location_store.h"
 
 namespace qv {
 namespace {

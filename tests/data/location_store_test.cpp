@@ -1,4 +1,4 @@
-#include "data/location_store.h"
+#include "parser/location_store.h"
 
 #include <gtest/gtest.h>
 

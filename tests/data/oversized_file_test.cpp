@@ -10,9 +10,9 @@
 
 #include "data/file_bytes.h"
 #include "data/game_files.h"
-#include "data/location_store.h"
 #include "data/temp_work_dir.h"
 #include "host/recording_host.h"
+#include "parser/location_store.h"
 #include "parser/tag_store.h"
 #include "support/czech_text.h"
 

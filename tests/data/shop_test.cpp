@@ -1,4 +1,4 @@
-#include "data/shop.h"
+#include "possessions/shop.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "data/condition.h"
 #include "data/effect.h"
 #include "data/short_string.h"
-#include "parser/condition.h"
 
 namespace qv {
 namespace {

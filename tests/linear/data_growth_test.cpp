@@ -6,13 +6,13 @@
 #include <string>
 
 #include "book_folder.h"
-#include "data/catalog_loader.h"
 #include "data/game_files.h"
-#include "data/location_store.h"
-#include "data/shop.h"
 #include "data/temp_work_dir.h"
 #include "growth.h"
 #include "host/recording_host.h"
+#include "parser/location_store.h"
+#include "possessions/shop.h"
+#include "state/catalog_loader.h"
 #include "state/game_state.h"
 #include "support/czech_text.h"
 

@@ -7,14 +7,14 @@
 #include "data/conversion.h"
 #include "growth.h"
 #include "parser/colour.h"
-#include "parser/condition_eval.h"
 #include "parser/condition_parser.h"
-#include "parser/damage_formula.h"
 #include "parser/dice.h"
 #include "parser/expression.h"
-#include "parser/substitution.h"
 #include "parser/tag_scanner.h"
+#include "state/condition_eval.h"
+#include "state/damage_formula.h"
 #include "state/game_state.h"
+#include "state/substitution.h"
 #include "support/czech_text.h"
 
 namespace qv::linear {
@@ -32,22 +32,26 @@ TEST(ParserGrowth, ScanLocation) {
   ExpectLinearGrowth("scanner: tags without >", text("<"), Scan);
   ExpectLinearGrowth("scanner: tags without > and a letter", text("<a"), Scan);
   ExpectLinearGrowth("scanner: overlapping tags <a x=\" without >", text("<a x=\""), Scan);
-  ExpectLinearGrowth("scanner: 400 tags before one long unclosed value",
-                     [](std::size_t size) { return std::string(400, '<') + " b=\"" + Repeat("x", size); },
-                     Scan);
-  ExpectLinearGrowth("scanner: attributes without quotes", [](std::size_t size) { return "<a" + Repeat(" x=", size); },
-                     Scan);
-  ExpectLinearGrowth("scanner: attribute names without =", [](std::size_t size) { return "<a" + Repeat(" x", size); },
-                     Scan);
+  ExpectLinearGrowth(
+      "scanner: 400 tags before one long unclosed value",
+      [](std::size_t size) { return std::string(400, '<') + " b=\"" + Repeat("x", size); }, Scan);
+  ExpectLinearGrowth(
+      "scanner: attributes without quotes",
+      [](std::size_t size) { return "<a" + Repeat(" x=", size); }, Scan);
+  ExpectLinearGrowth(
+      "scanner: attribute names without =",
+      [](std::size_t size) { return "<a" + Repeat(" x", size); }, Scan);
   ExpectLinearGrowth("scanner: blocks opened without ]", text("["), Scan);
   ExpectLinearGrowth("scanner: blocks opened and closed without ]", text("[a[/"), Scan);
-  ExpectLinearGrowth("scanner: long condition runs", text("[ZIVOTY$$$$$$$$ <<<<<<=== \"55555"), Scan);
+  ExpectLinearGrowth("scanner: long condition runs", text("[ZIVOTY$$$$$$$$ <<<<<<=== \"55555"),
+                     Scan);
   ExpectLinearGrowth("scanner: digit markers without >", text("<1"), Scan);
   ExpectLinearGrowth(
       "scanner: an ordinary page",
       text(Cz("[ZIVOTY 0 < \"5\"]<text obsah=\"Jsi zraněn. <b>\" barva=\"red\">[/]\r\n")), Scan);
-  ExpectLinearGrowth("scanner: one long tag of a thousand attributes",
-                     [](std::size_t size) { return "<t" + Repeat(" a=\"<v\"", size) + ">"; }, Scan);
+  ExpectLinearGrowth(
+      "scanner: one long tag of a thousand attributes",
+      [](std::size_t size) { return "<t" + Repeat(" a=\"<v\"", size) + ">"; }, Scan);
 }
 
 TEST(ParserGrowth, ConditionsParsedEvaluatedAndDescribed) {
@@ -62,13 +66,22 @@ TEST(ParserGrowth, ConditionsParsedEvaluatedAndDescribed) {
     }
     DescribeCondition(c, *state);
   };
-  ExpectLinearGrowth("conditions: key of letters", [](std::size_t size) { return Repeat("ZIVOTY", size); }, read);
-  ExpectLinearGrowth("conditions: subject of $", [](std::size_t size) { return "MANA " + Repeat("$", size); }, read);
-  ExpectLinearGrowth("conditions: subject of $5", [](std::size_t size) { return "MANA " + Repeat("$5", size); }, read);
-  ExpectLinearGrowth("conditions: operator run", [](std::size_t size) { return "MANA 0 " + Repeat("<=>", size); }, read);
-  ExpectLinearGrowth("conditions: value of digits",
-                     [](std::size_t size) { return "MANA 0 < \"" + Repeat("9", size) + "\"]"; }, read);
-  ExpectLinearGrowth("conditions: spaces", [](std::size_t size) { return Repeat(" ", size) + "5 = 5]"; }, read);
+  ExpectLinearGrowth(
+      "conditions: key of letters", [](std::size_t size) { return Repeat("ZIVOTY", size); }, read);
+  ExpectLinearGrowth(
+      "conditions: subject of $", [](std::size_t size) { return "MANA " + Repeat("$", size); },
+      read);
+  ExpectLinearGrowth(
+      "conditions: subject of $5", [](std::size_t size) { return "MANA " + Repeat("$5", size); },
+      read);
+  ExpectLinearGrowth(
+      "conditions: operator run", [](std::size_t size) { return "MANA 0 " + Repeat("<=>", size); },
+      read);
+  ExpectLinearGrowth(
+      "conditions: value of digits",
+      [](std::size_t size) { return "MANA 0 < \"" + Repeat("9", size) + "\"]"; }, read);
+  ExpectLinearGrowth(
+      "conditions: spaces", [](std::size_t size) { return Repeat(" ", size) + "5 = 5]"; }, read);
 }
 
 TEST(ParserGrowth, SubstituteValues) {
@@ -84,10 +97,13 @@ TEST(ParserGrowth, SubstituteValues) {
   ExpectLinearGrowth("$ values: variables", text("$5"), read);
   ExpectLinearGrowth("$ values: text slots of 100 bytes", text("$retezec1"), read);
   ExpectLinearGrowth("$ values: values without the weapon", text("$cistysila"), read);
-  ExpectLinearGrowth("$ values: one long name", [](std::size_t size) { return "$" + Repeat("z", size); }, read);
-  ExpectLinearGrowth("$ values: one long number", [](std::size_t size) { return "$" + Repeat("9", size); }, read);
-  ExpectLinearGrowth("$ values: text slot with a long number",
-                     [](std::size_t size) { return "$retezec" + Repeat("1", size); }, read);
+  ExpectLinearGrowth(
+      "$ values: one long name", [](std::size_t size) { return "$" + Repeat("z", size); }, read);
+  ExpectLinearGrowth(
+      "$ values: one long number", [](std::size_t size) { return "$" + Repeat("9", size); }, read);
+  ExpectLinearGrowth(
+      "$ values: text slot with a long number",
+      [](std::size_t size) { return "$retezec" + Repeat("1", size); }, read);
 }
 
 TEST(ParserGrowth, EvaluateExpression) {
@@ -112,13 +128,18 @@ TEST(ParserGrowth, ParseDice) {
     } catch (const ConversionError&) {
     }
   };
-  ExpectLinearGrowth("dice: count of digits", [](std::size_t size) { return Repeat("1", size); }, read);
-  ExpectLinearGrowth("dice: no k", [](std::size_t size) { return "1" + Repeat("x", size); }, read);
-  ExpectLinearGrowth("dice: many k", [](std::size_t size) { return "1" + Repeat("k", size); }, read);
-  ExpectLinearGrowth("dice: long sides and modifier",
-                     [](std::size_t size) { return "1k" + Repeat("6", size / 2) + "+" + Repeat("1", size / 2); },
-                     read);
-  ExpectLinearGrowth("dice: no sign", [](std::size_t size) { return "1k6" + Repeat("x", size); }, read);
+  ExpectLinearGrowth(
+      "dice: count of digits", [](std::size_t size) { return Repeat("1", size); }, read);
+  ExpectLinearGrowth(
+      "dice: no k", [](std::size_t size) { return "1" + Repeat("x", size); }, read);
+  ExpectLinearGrowth(
+      "dice: many k", [](std::size_t size) { return "1" + Repeat("k", size); }, read);
+  ExpectLinearGrowth(
+      "dice: long sides and modifier",
+      [](std::size_t size) { return "1k" + Repeat("6", size / 2) + "+" + Repeat("1", size / 2); },
+      read);
+  ExpectLinearGrowth(
+      "dice: no sign", [](std::size_t size) { return "1k6" + Repeat("x", size); }, read);
 }
 
 TEST(ParserGrowth, ParseColour) {
@@ -128,11 +149,17 @@ TEST(ParserGrowth, ParseColour) {
     } catch (const ConversionError&) {
     }
   };
-  ExpectLinearGrowth("colours: blanks around a name",
-                     [](std::size_t size) { return Repeat(" ", size / 2) + "Red" + Repeat("\t", size / 2); }, read);
-  ExpectLinearGrowth("colours: long hexadecimal number", [](std::size_t size) { return "$" + Repeat("0", size); }, read);
-  ExpectLinearGrowth("colours: stars", [](std::size_t size) { return Repeat("*", size); }, read);
-  ExpectLinearGrowth("colours: long name", [](std::size_t size) { return Repeat("Red", size); }, read);
+  ExpectLinearGrowth(
+      "colours: blanks around a name",
+      [](std::size_t size) { return Repeat(" ", size / 2) + "Red" + Repeat("\t", size / 2); },
+      read);
+  ExpectLinearGrowth(
+      "colours: long hexadecimal number", [](std::size_t size) { return "$" + Repeat("0", size); },
+      read);
+  ExpectLinearGrowth(
+      "colours: stars", [](std::size_t size) { return Repeat("*", size); }, read);
+  ExpectLinearGrowth(
+      "colours: long name", [](std::size_t size) { return Repeat("Red", size); }, read);
 }
 
 TEST(ParserGrowth, DamageFormula) {
@@ -143,10 +170,12 @@ TEST(ParserGrowth, DamageFormula) {
     DamageMin(text, *state);
     DamageMax(text, *state);
   };
-  ExpectLinearGrowth("damage formulas: markers", [](std::size_t size) { return Repeat("#sila+#poskozeni*#zbran-", size); },
-                     read);
-  ExpectLinearGrowth("damage formulas: references making markers", [](std::size_t size) { return Repeat("$x#sila", size); },
-                     read);
+  ExpectLinearGrowth(
+      "damage formulas: markers",
+      [](std::size_t size) { return Repeat("#sila+#poskozeni*#zbran-", size); }, read);
+  ExpectLinearGrowth(
+      "damage formulas: references making markers",
+      [](std::size_t size) { return Repeat("$x#sila", size); }, read);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "parser/condition_eval.h"
+#include "state/condition_eval.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "parser/damage_formula.h"
+#include "state/damage_formula.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "parser/condition_eval.h"
 #include "possessions/inventory_window.h"
+#include "state/condition_eval.h"
 #include "support/dot_gif.h"
 #include "support/gamebook_fixture.h"
 

@@ -9,11 +9,11 @@
 #include "data/init_record.h"
 #include "host/recording_host.h"
 #include "state/game_state.h"
+#include "state/name_entry_window.h"
+#include "state/start_menu_window.h"
 #include "support/czech_text.h"
 #include "ui/about_window.h"
 #include "ui/death_window.h"
-#include "ui/name_entry_window.h"
-#include "ui/start_menu_window.h"
 
 namespace qv {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/start_menu_window.h"
+#include "state/start_menu_window.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "ui/name_entry_window.h"
+#include "state/name_entry_window.h"
 
 namespace qv {
 

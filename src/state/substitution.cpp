@@ -1,4 +1,4 @@
-#include "parser/substitution.h"
+#include "state/substitution.h"
 
 #include <algorithm>
 #include <charconv>

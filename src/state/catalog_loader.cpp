@@ -1,13 +1,13 @@
-#include "data/catalog_loader.h"
+#include "state/catalog_loader.h"
 
 #include <string>
 
-#include "data/catalog_entries.h"
 #include "data/catalog_line_reader.h"
 #include "data/conversion.h"
 #include "data/text_lines.h"
 #include "parser/dice.h"
-#include "parser/substitution.h"
+#include "state/catalog_entries.h"
+#include "state/substitution.h"
 
 namespace qv {
 namespace {

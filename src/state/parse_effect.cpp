@@ -1,9 +1,9 @@
 // ParseEffect: one effect entry of a catalog line, such as "sila+2".
 #include <string>
 
-#include "data/catalog_loader.h"
 #include "data/conversion.h"
 #include "data/text_case.h"
+#include "state/catalog_loader.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "data/shop.h"
+#include "possessions/shop.h"
 
 #include <string>
 
@@ -23,7 +23,7 @@ constexpr std::string_view kArmourKind = "zbroj";
 constexpr std::string_view kItemKind = "predmet";
 
 std::string Wrapped(std::string_view description) {
-  return WrapText(description, kDescriptionWidth);
+  return WrapText(description, kDescriptionWidth, kDescriptionWrap);
 }
 
 // "útok XkY+Z, poškození D" (a negative modifier reads "+-2").

@@ -1,11 +1,11 @@
-#include "parser/condition_eval.h"
+#include "state/condition_eval.h"
 
 #include <string_view>
 
 #include "data/conversion.h"
 #include "parser/condition_parser.h"
 #include "parser/condition_text.h"
-#include "parser/substitution.h"
+#include "state/substitution.h"
 
 namespace qv {
 namespace {

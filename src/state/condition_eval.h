@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "parser/condition.h"
+#include "data/condition.h"
 #include "state/game_state.h"
 
 namespace qv {

@@ -1,11 +1,11 @@
-#include "parser/damage_formula.h"
+#include "state/damage_formula.h"
 
 #include <string>
 
 #include "parser/dice.h"
 #include "parser/expression.h"
-#include "parser/substitution.h"
 #include "parser/wrapping_arithmetic.h"
+#include "state/substitution.h"
 
 namespace qv {
 namespace {

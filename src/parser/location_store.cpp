@@ -1,4 +1,4 @@
-#include "data/location_store.h"
+#include "parser/location_store.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,8 +8,8 @@
 
 #include "data/constant_list.h"
 #include "data/contained_files.h"
-#include "data/disk_path.h"
 #include "data/cp1250.h"
+#include "data/disk_path.h"
 #include "data/expansion_limit.h"
 #include "data/library_reference.h"
 #include "data/text_case.h"

@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "data/byte_io.h"
-#include "parser/condition.h"
+#include "data/condition.h"
 
 namespace qv {
 

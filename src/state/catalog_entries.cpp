@@ -1,10 +1,10 @@
-#include "data/catalog_entries.h"
+#include "state/catalog_entries.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "data/catalog_loader.h"
 #include "parser/condition_parser.h"
+#include "state/catalog_loader.h"
 
 namespace qv {
 namespace {
