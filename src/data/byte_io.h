@@ -2,8 +2,9 @@
 //
 // Every record the engine stores on disk (saved positions, the initialization
 // record, catalog records) is written and read field by field through these
-// helpers, so the bytes are the same on every platform whatever the compiler's
-// struct layout.
+// helpers, by the visitors of its field list (record_byte_writer.h,
+// record_byte_reader.h), so the bytes are the same on every platform whatever
+// the compiler's struct layout.
 #pragma once
 
 #include <cstddef>

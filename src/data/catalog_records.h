@@ -2,8 +2,9 @@
 //
 // Saved positions hold the catalog arrays byte for byte and the character's
 // weapon and armour in hand are full copies of these records, so each record
-// keeps its on-disk layout: every field is written and read at a fixed offset.
-// Padding between fields is written as zero.
+// keeps its on-disk layout: the field list after each struct (RecordFields,
+// see data/record_fields.h) places every field at a fixed offset. Padding
+// between fields is written as zero.
 #pragma once
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include "data/condition.h"
 #include "data/dice.h"
 #include "data/effect.h"
+#include "data/record_fields.h"
 #include "data/short_string.h"
 
 namespace qv {
@@ -33,14 +35,28 @@ inline std::span<const Condition> UsedConditions(const ConditionGroup& group, lo
   return {group.data(), static_cast<std::size_t>(std::clamp<long long>(count, 0, kGroupSize))};
 }
 
+// The attack roll of a weapon, 12 bytes inside the record: the sides first.
+template <>
+struct RecordFields<Dice> {
+  static constexpr std::size_t kSize = 12;
+  static constexpr std::size_t kSidesOffset = 0;
+  static constexpr std::size_t kCountOffset = 4;
+  static constexpr std::size_t kModifierOffset = 8;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    // Shown in the order "XkY+Z" is written.
+    v.Field("count", kCountOffset, &Dice::Count);
+    v.Field("sides", kSidesOffset, &Dice::Sides);
+    v.Field("modifier", kModifierOffset, &Dice::Modifier);
+  }
+};
+
 struct Weapon {
   static constexpr std::size_t kSize = 1796;
   static constexpr std::size_t kNumberOffset = 0;
   static constexpr std::size_t kNameOffset = 4;
   static constexpr std::size_t kDescriptionOffset = 105;
-  static constexpr std::size_t kDiceSidesOffset = 364;
-  static constexpr std::size_t kDiceCountOffset = 368;
-  static constexpr std::size_t kDiceModifierOffset = 372;
+  static constexpr std::size_t kDiceOffset = 364;
   static constexpr std::size_t kDamageOffset = 376;
   static constexpr std::size_t kPriceOffset = 380;
   static constexpr std::size_t kEffectCountOffset = 384;
@@ -68,6 +84,29 @@ struct Weapon {
 
   void Encode(uint8_t* out) const;
   static Weapon Decode(const uint8_t* in);
+};
+
+template <>
+struct RecordFields<Weapon> {
+  static constexpr std::size_t kSize = Weapon::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = Weapon;
+    v.Field("number", R::kNumberOffset, &R::Number);
+    v.Field("name", R::kNameOffset, &R::Name);
+    v.Field("description", R::kDescriptionOffset, &R::Description);
+    v.Padding(361, 3);
+    v.Field("dice", R::kDiceOffset, &R::Dice);
+    v.Field("damage", R::kDamageOffset, &R::Damage);
+    v.Field("price", R::kPriceOffset, &R::Price);
+    v.Field("effect_count", R::kEffectCountOffset, &R::EffectCount, kHidden);
+    v.Padding(385, 3);
+    v.Counted("effects", R::kEffectsOffset, &R::Effects, &R::EffectCount);
+    v.Field("held", R::kHeldOffset, &R::Held);
+    v.Padding(950, 2);
+    v.Field("condition_count", R::kConditionCountOffset, &R::ConditionCount, kHidden);
+    v.Counted("conditions", R::kConditionsOffset, &R::Conditions, &R::ConditionCount);
+  }
 };
 
 struct Armour {
@@ -107,6 +146,30 @@ struct Armour {
   static Armour Decode(const uint8_t* in);
 };
 
+template <>
+struct RecordFields<Armour> {
+  static constexpr std::size_t kSize = Armour::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = Armour;
+    v.Field("number", R::kNumberOffset, &R::Number);
+    v.Field("name", R::kNameOffset, &R::Name);
+    v.Field("description", R::kDescriptionOffset, &R::Description);
+    v.Padding(361, 3);
+    v.Field("defence", R::kDefenceOffset, &R::Defence);
+    v.Field("toughness", R::kToughnessOffset, &R::Toughness);
+    v.Field("attack_penalty", R::kAttackPenaltyOffset, &R::AttackPenalty);
+    v.Field("price", R::kPriceOffset, &R::Price);
+    v.Field("effect_count", R::kEffectCountOffset, &R::EffectCount, kHidden);
+    v.Padding(381, 3);
+    v.Counted("effects", R::kEffectsOffset, &R::Effects, &R::EffectCount);
+    v.Field("held", R::kHeldOffset, &R::Held);
+    v.Padding(946, 2);
+    v.Field("condition_count", R::kConditionCountOffset, &R::ConditionCount, kHidden);
+    v.Counted("conditions", R::kConditionsOffset, &R::Conditions, &R::ConditionCount);
+  }
+};
+
 struct Item {
   static constexpr std::size_t kSize = 1732;
   static constexpr std::size_t kNumberOffset = 0;
@@ -140,6 +203,26 @@ struct Item {
   static Item Decode(const uint8_t* in);
 };
 
+template <>
+struct RecordFields<Item> {
+  static constexpr std::size_t kSize = Item::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = Item;
+    v.Field("number", R::kNumberOffset, &R::Number);
+    v.Field("name", R::kNameOffset, &R::Name);
+    v.Field("description", R::kDescriptionOffset, &R::Description);
+    v.Padding(306, 2);
+    v.Field("price", R::kPriceOffset, &R::Price);
+    v.Field("use_word", R::kUseWordOffset, &R::UseWord);
+    v.Field("effect_count", R::kEffectCountOffset, &R::EffectCount, kHidden);
+    v.Counted("effects", R::kEffectsOffset, &R::Effects, &R::EffectCount);
+    v.Field("held", R::kHeldOffset, &R::Held);
+    v.Field("condition_count", R::kConditionCountOffset, &R::ConditionCount, kHidden);
+    v.Counted("conditions", R::kConditionsOffset, &R::Conditions, &R::ConditionCount);
+  }
+};
+
 struct Spell {
   static constexpr std::size_t kSize = 1676;
   static constexpr std::size_t kNumberOffset = 0;
@@ -169,6 +252,26 @@ struct Spell {
 
   void Encode(uint8_t* out) const;
   static Spell Decode(const uint8_t* in);
+};
+
+template <>
+struct RecordFields<Spell> {
+  static constexpr std::size_t kSize = Spell::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = Spell;
+    v.Field("number", R::kNumberOffset, &R::Number);
+    v.Field("name", R::kNameOffset, &R::Name);
+    v.Field("description", R::kDescriptionOffset, &R::Description);
+    v.Field("mana_cost", R::kManaCostOffset, &R::ManaCost);
+    v.Field("effect_count", R::kEffectCountOffset, &R::EffectCount, kHidden);
+    v.Padding(261, 3);
+    v.Counted("effects", R::kEffectsOffset, &R::Effects, &R::EffectCount);
+    v.Field("known", R::kKnownOffset, &R::Known);
+    v.Padding(825, 7);
+    v.Field("condition_count", R::kConditionCountOffset, &R::ConditionCount, kHidden);
+    v.Counted("conditions", R::kConditionsOffset, &R::Conditions, &R::ConditionCount);
+  }
 };
 
 struct Attack {
@@ -229,6 +332,39 @@ struct Attack {
 
   void Encode(uint8_t* out) const;
   static Attack Decode(const uint8_t* in);
+};
+
+template <>
+struct RecordFields<Attack> {
+  static constexpr std::size_t kSize = Attack::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = Attack;
+    v.Field("number", R::kNumberOffset, &R::Number);
+    v.Field("name", R::kNameOffset, &R::Name);
+    v.Field("description", R::kDescriptionOffset, &R::Description);
+    v.Field("hit_text", R::kHitTextOffset, &R::HitText);
+    v.Field("miss_text", R::kMissTextOffset, &R::MissText);
+    v.Field("no_damage_text", R::kNoDamageTextOffset, &R::NoDamageText);
+    v.Padding(859, 1);
+    v.Field("energy_cost", R::kEnergyCostOffset, &R::EnergyCost);
+    v.Field("mana_cost", R::kManaCostOffset, &R::ManaCost);
+    v.Field("attack_formula", R::kAttackFormulaOffset, &R::AttackFormula);
+    v.Field("damage_formula", R::kDamageFormulaOffset, &R::DamageFormula);
+    v.Field("plain_effect_count", R::kPlainEffectCountOffset, &R::PlainEffectCount, kHidden);
+    v.Padding(1271, 1);
+    v.Counted("plain_effects", R::kPlainEffectsOffset, &R::PlainEffects, &R::PlainEffectCount);
+    v.Field("hit_effect_count", R::kHitEffectCountOffset, &R::HitEffectCount, kHidden);
+    v.Padding(1833, 3);
+    v.Counted("hit_effects", R::kHitEffectsOffset, &R::HitEffects, &R::HitEffectCount);
+    v.Field("miss_effect_count", R::kMissEffectCountOffset, &R::MissEffectCount, kHidden);
+    v.Padding(2397, 3);
+    v.Counted("miss_effects", R::kMissEffectsOffset, &R::MissEffects, &R::MissEffectCount);
+    v.Field("known", R::kKnownOffset, &R::Known);
+    v.Padding(2961, 7);
+    v.Field("condition_count", R::kConditionCountOffset, &R::ConditionCount, kHidden);
+    v.Counted("conditions", R::kConditionsOffset, &R::Conditions, &R::ConditionCount);
+  }
 };
 
 // The record as all-zero bytes decode: what a slot holds before anything was

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "data/record_fields.h"
 #include "data/short_string.h"
 
 namespace qv {
@@ -36,6 +37,25 @@ struct Condition {
 
   void Encode(uint8_t* out) const;
   static Condition Decode(const uint8_t* in);
+};
+
+template <>
+struct RecordFields<Condition> {
+  static constexpr std::size_t kSize = Condition::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = Condition;
+    v.Field("subject", R::kSubjectOffset, &R::Subject);
+    v.Field("operator", R::kOperatorOffset, &R::Operator);
+    v.Field("value", R::kValueOffset, &R::Value);
+    v.Field("value_is_variable", R::kValueIsVariableOffset, &R::ValueIsVariable);
+    v.Field("predmet", R::kItemKeyOffset, &R::ItemKey);
+    v.Field("objekt", R::kObjectKeyOffset, &R::ObjectKey);
+    v.Field("key_code", R::kKeyCodeOffset, &R::KeyCode);
+    v.Padding(157, 3);
+    v.Field("result", R::kResultOffset, &R::Result, kHidden);
+    v.Field("serial", R::kSerialOffset, &R::Serial, kHidden);
+  }
 };
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "data/record_fields.h"
 #include "data/short_string.h"
 
 namespace qv {
@@ -23,6 +24,20 @@ struct Effect {
 
   void Encode(uint8_t* out) const;
   static Effect Decode(const uint8_t* in);
+};
+
+template <>
+struct RecordFields<Effect> {
+  static constexpr std::size_t kSize = Effect::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = Effect;
+    v.Field("name", R::kNameOffset, &R::Name);
+    v.Field("operator", R::kOperatorOffset, &R::Operator);
+    v.Padding(102, 2);
+    v.Field("amount", R::kAmountOffset, &R::Amount);
+    v.Field("digits", R::kDigitsOffset, &R::Digits);
+  }
 };
 
 }  // namespace qv

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "data/record_fields.h"
 #include "data/short_string.h"
 
 namespace qv {
@@ -14,10 +15,33 @@ namespace qv {
 // One attribute's starting value with the XP price of its first raise and the
 // increase of that price after each raise.
 struct StartAttribute {
+  static constexpr std::size_t kSize = 12;
+  static constexpr std::size_t kStartOffset = 0;
+  static constexpr std::size_t kRaiseCostOffset = 4;
+  static constexpr std::size_t kRaiseStepOffset = 8;
+
   int32_t Start = 0;
   int32_t RaiseCost = 0;
   int32_t RaiseStep = 0;
 };
+
+// The start value carries the attribute's own name (`zivoty`); the other two
+// add theirs to it (`zivoty_raise_cost`).
+template <>
+struct RecordFields<StartAttribute> {
+  static constexpr std::size_t kSize = StartAttribute::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = StartAttribute;
+    v.Field("", R::kStartOffset, &R::Start);
+    v.Field("raise_cost", R::kRaiseCostOffset, &R::RaiseCost);
+    v.Field("raise_step", R::kRaiseStepOffset, &R::RaiseStep);
+  }
+};
+
+// The form of the check string field: stored shifted, shown plain by the
+// tools (see DecodeCheckString).
+struct CheckStringForm {};
 
 struct InitRecord {
   static constexpr std::size_t kSize = 240;
@@ -28,12 +52,14 @@ struct InitRecord {
   static constexpr std::size_t kRychlostOffset = 48;
   static constexpr std::size_t kEnergieOffset = 60;
   static constexpr std::size_t kCheckStringOffset = 72;
+  static constexpr std::size_t kCheckStringPadOffset = 103;  // unread
   static constexpr std::size_t kHeroNameOffset = 104;
   static constexpr std::size_t kAskNameOffset = 135;
   static constexpr std::size_t kTitleOffset = 136;
   static constexpr std::size_t kAuthorLineOffset = 167;
   static constexpr std::size_t kPenizeOffset = 200;
   static constexpr std::size_t kCurrencyNameOffset = 204;
+  static constexpr std::size_t kCurrencyNamePadOffset = 235;  // unread
   static constexpr std::size_t kZkusenostiOffset = 236;
 
   StartAttribute Zivoty;  // also the starting MAXZIVOTY
@@ -58,6 +84,32 @@ struct InitRecord {
   // The whole record as it stands in data/inicializace.qvl.
   std::string EncodeToBytes() const;
   static InitRecord Decode(const uint8_t* in);
+};
+
+// The field list of the record, and the names `quarvelin init` writes.
+template <>
+struct RecordFields<InitRecord> {
+  static constexpr std::size_t kSize = InitRecord::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = InitRecord;
+    v.Field("zivoty", R::kZivotyOffset, &R::Zivoty);
+    v.Field("mana", R::kManaOffset, &R::Mana);
+    v.Field("sila", R::kSilaOffset, &R::Sila);
+    v.Field("obratnost", R::kObratnostOffset, &R::Obratnost);
+    v.Field("rychlost", R::kRychlostOffset, &R::Rychlost);
+    v.Field("energie", R::kEnergieOffset, &R::Energie);
+    v.Field("check_string", R::kCheckStringOffset, &R::CheckString, CheckStringForm{});
+    v.Padding(R::kCheckStringPadOffset, 1);
+    v.Field("hero_name", R::kHeroNameOffset, &R::HeroName);
+    v.Field("ask_name", R::kAskNameOffset, &R::AskName);
+    v.Field("title", R::kTitleOffset, &R::Title);
+    v.Field("author_line", R::kAuthorLineOffset, &R::AuthorLine);
+    v.Field("penize", R::kPenizeOffset, &R::Penize);
+    v.Field("currency_name", R::kCurrencyNameOffset, &R::CurrencyName);
+    v.Padding(R::kCurrencyNamePadOffset, 1);
+    v.Field("zkusenosti", R::kZkusenostiOffset, &R::Zkusenosti);
+  }
 };
 
 // Turns the stored check string field (length n, bytes s[1..n]) into the

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "data/catalog_records.h"
+#include "data/record_fields.h"
 #include "data/short_string.h"
 
 namespace qv {
@@ -21,6 +22,9 @@ enum RaiseIndex : std::size_t {
   kRaiseRychlost = 5,
 };
 inline constexpr std::size_t kRaiseCount = 6;
+// RaiseCost and RaiseStep are shown by these names, in RaiseIndex order.
+inline constexpr ElementNames kRaiseNames{"zivoty",    "mana",    "sila",
+                                          "obratnost", "energie", "rychlost"};
 
 struct CharacterState {
   static constexpr std::size_t kSize = 7916;
@@ -83,6 +87,42 @@ struct CharacterState {
 
   void Encode(uint8_t* out) const;
   static CharacterState Decode(const uint8_t* in);
+};
+
+template <>
+struct RecordFields<CharacterState> {
+  static constexpr std::size_t kSize = CharacterState::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = CharacterState;
+    v.Field("name", R::kNameOffset, &R::Name);
+    v.Field("start_name", R::kStartNameOffset, &R::StartName);
+    v.Field("reserved", R::kReservedOffset, &R::Reserved, kHidden);
+    v.Field("penize", R::kPenizeOffset, &R::PENIZE);
+    v.Field("zkusenosti", R::kZkusenostiOffset, &R::ZKUSENOSTI);
+    v.Field("hit_in_combat", R::kHitInCombatOffset, &R::HitInCombat);
+    v.Field("spells_in_combat", R::kSpellsInCombatOffset, &R::SpellsInCombat);
+    v.Field("items_in_combat", R::kItemsInCombatOffset, &R::ItemsInCombat);
+    v.Field("sila", R::kSilaOffset, &R::SILA);
+    v.Field("obratnost", R::kObratnostOffset, &R::OBRATNOST);
+    v.Field("zivoty", R::kZivotyOffset, &R::ZIVOTY);
+    v.Field("maxzivoty", R::kMaxZivotyOffset, &R::MAXZIVOTY);
+    v.Field("mana", R::kManaOffset, &R::MANA);
+    v.Field("maxmana", R::kMaxManaOffset, &R::MAXMANA);
+    v.Field("rychlost", R::kRychlostOffset, &R::RYCHLOST);
+    v.Field("energie", R::kEnergieOffset, &R::ENERGIE);
+    v.Field("startsila", R::kStartSilaOffset, &R::STARTSILA);
+    v.Field("startobratnost", R::kStartObratnostOffset, &R::STARTOBRATNOST);
+    v.Field("startmaxzivoty", R::kStartMaxZivotyOffset, &R::STARTMAXZIVOTY);
+    v.Field("startmaxmana", R::kStartMaxManaOffset, &R::STARTMAXMANA);
+    v.Field("startrychlost", R::kStartRychlostOffset, &R::STARTRYCHLOST);
+    v.Field("startenergie", R::kStartEnergieOffset, &R::STARTENERGIE);
+    v.Field("combat_energy", R::kCombatEnergyOffset, &R::CombatEnergy);
+    v.Field("current_weapon", R::kCurrentWeaponOffset, &R::CurrentWeapon);
+    v.Field("current_armour", R::kCurrentArmourOffset, &R::CurrentArmour);
+    v.Field("raise_cost", R::kRaiseCostOffset, &R::RaiseCost, kRaiseNames);
+    v.Field("raise_step", R::kRaiseStepOffset, &R::RaiseStep, kRaiseNames);
+  }
 };
 
 // STARTSILA := SILA and likewise for OBRATNOST, MAXZIVOTY, MAXMANA, RYCHLOST

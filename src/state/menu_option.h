@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "data/record_fields.h"
 #include "data/short_string.h"
 
 namespace qv {
@@ -42,6 +43,23 @@ struct MenuOption {
 
   void Encode(uint8_t* out) const;
   static MenuOption Decode(const uint8_t* in);
+};
+
+template <>
+struct RecordFields<MenuOption> {
+  static constexpr std::size_t kSize = MenuOption::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = MenuOption;
+    v.Field("target", R::kTargetOffset, &R::Target);
+    v.Field("text", R::kTextOffset, &R::Text);
+    v.Padding(105, 3);
+    v.Field("colour", R::kColourOffset, &R::Colour, kColour);
+    v.Field("redirect", R::kRedirectOffset, &R::Redirect);
+    v.Field("preprefix", R::kPrePrefixOffset, &R::PrePrefix);
+    v.Padding(314, 2);
+    v.Pairs("assignments", R::kAssignmentsOffset, &R::Assignments, "variable", "value");
+  }
 };
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "data/record_fields.h"
 #include "data/short_string.h"
 #include "state/numbered_table.h"
 
@@ -28,6 +29,23 @@ struct ObjectEntry {
 
   void Encode(uint8_t* out) const;
   static ObjectEntry Decode(const uint8_t* in);
+};
+
+template <>
+struct RecordFields<ObjectEntry> {
+  static constexpr std::size_t kSize = ObjectEntry::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = ObjectEntry;
+    v.Field("name", R::kNameOffset, &R::Name);
+    v.Field("description", R::kDescriptionOffset, &R::Description);
+    v.Field("picture", R::kPictureOffset, &R::Picture);
+    v.Padding(353, 3);
+    v.Field("height", R::kHeightOffset, &R::Height);
+    v.Field("width", R::kWidthOffset, &R::Width);
+    v.Field("count", R::kCountOffset, &R::Count);
+    v.Padding(366, 2);
+  }
 };
 
 // Objects 1..100.

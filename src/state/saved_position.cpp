@@ -9,11 +9,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <optional>
 #include <system_error>
 
-#include "data/byte_io.h"
 #include "data/contained_files.h"
 #include "data/disk_path.h"
+#include "data/record_byte_reader.h"
+#include "data/record_byte_writer.h"
+#include "data/record_layout.h"
 
 namespace qv {
 namespace {
@@ -21,31 +25,38 @@ namespace {
 using L = SavedPositionLayout;
 namespace fs = std::filesystem;
 
-static_assert(L::kWorldOffset + WorldState::kSize == L::kCharacterOffset);
-static_assert(L::kCharacterOffset + CharacterState::kSize == L::kWeaponCountOffset);
-static_assert(L::kAttackCountOffset + 4 == L::kArmoursOffset);
-static_assert(L::kArmoursOffset + L::kEntries * Armour::kSize == L::kWeaponsOffset);
-static_assert(L::kWeaponsOffset + L::kEntries * Weapon::kSize == L::kItemsOffset);
-static_assert(L::kItemsOffset + L::kEntries * Item::kSize == L::kObjectsOffset);
-static_assert(L::kObjectsOffset + L::kEntries * ObjectEntry::kSize == L::kSpellsOffset);
-static_assert(L::kSpellsOffset + L::kEntries * Spell::kSize == L::kAttacksOffset);
-static_assert(L::kAttacksOffset + L::kEntries * Attack::kSize == L::kSize);
+static_assert(FieldsTileRecord<SavedPosition>());
 
 // A count as a table can hold it: never more than its capacity.
 int32_t WritableCount(int32_t count) { return std::clamp<int32_t>(count, 0, L::kEntries); }
 
+// Entries 1..count of a table of the game state, with the count as stored.
 template <class Record>
-void EncodeEntries(uint8_t* out, const NumberedTable<Record, 100>& table, int32_t count) {
-  for (int32_t n = 1; n <= count; ++n) table.at(n).Encode(out + (n - 1) * Record::kSize);
+void CopyEntries(NumberedTable<Record, L::kEntries>& to, int32_t& to_count,
+                 const NumberedTable<Record, L::kEntries>& from, int32_t from_count) {
+  to_count = WritableCount(from_count);
+  for (int32_t n = 1; n <= to_count; ++n) to.at(n) = from.at(n);
 }
 
-template <class Record>
-void EncodeCatalog(std::vector<uint8_t>& bytes, std::size_t countOffset, std::size_t entriesOffset,
-                   const Catalog<Record>& catalog) {
-  const int32_t count = WritableCount(catalog.Count);
-  WriteI32(bytes.data() + countOffset, count);
-  EncodeEntries(bytes.data() + entriesOffset, catalog.Entries, count);
-}
+// The first Entries count outside its table, if any.
+class CountOutsideTable {
+ public:
+  explicit CountOutsideTable(const SavedPosition& position) : position_(position) {}
+  std::optional<int32_t> Found() const { return found_; }
+
+  template <class T, class Form = PlainForm>
+  void Field(std::string_view, std::size_t, T SavedPosition::*, const Form& = {}) {}
+  template <class A, class Shown = AllFields>
+  void Entries(std::string_view, std::size_t, A SavedPosition::*, int32_t SavedPosition::*count,
+               const Shown& = {}) {
+    const int32_t n = position_.*count;
+    if (!found_ && (n < 0 || n > static_cast<int32_t>(SequenceLength<A>()))) found_ = n;
+  }
+
+ private:
+  const SavedPosition& position_;
+  std::optional<int32_t> found_;
+};
 
 std::string Quoted(std::string_view fileName) { return "\"" + std::string(fileName) + "\""; }
 
@@ -81,24 +92,23 @@ std::string SavedPositionPath(std::string_view name) {
 
 std::vector<uint8_t> EncodeSavedPosition(const GameState& state,
                                          const SavedPositionExtras& extras) {
-  std::vector<uint8_t> bytes(L::kSize, 0);
+  const auto position = std::make_unique<SavedPosition>();
+  SavedPosition& p = *position;
+  p.World = state.World;
+  p.World.RedirectName = state.SaveRedirect;
+  p.World.MusicName = extras.MusicName;
+  p.World.MusicKind = extras.MusicKind;
+  if (state.SaveTarget > 0) p.World.Location = state.SaveTarget;
+  p.Character = state.Character;
+  CopyEntries(p.Weapons, p.WeaponCount, state.Weapons.Entries, state.Weapons.Count);
+  CopyEntries(p.Armours, p.ArmourCount, state.Armours.Entries, state.Armours.Count);
+  CopyEntries(p.Items, p.ItemCount, state.Items.Entries, state.Items.Count);
+  CopyEntries(p.Objects, p.ObjectCount, state.Objects, state.ObjectCount);
+  CopyEntries(p.Spells, p.SpellCount, state.Spells.Entries, state.Spells.Count);
+  CopyEntries(p.Attacks, p.AttackCount, state.Attacks.Entries, state.Attacks.Count);
 
-  WorldState world = state.World;
-  world.RedirectName = state.SaveRedirect;
-  world.MusicName = extras.MusicName;
-  world.MusicKind = extras.MusicKind;
-  if (state.SaveTarget > 0) world.Location = state.SaveTarget;
-  world.Encode(bytes.data() + L::kWorldOffset);
-  state.Character.Encode(bytes.data() + L::kCharacterOffset);
-
-  EncodeCatalog(bytes, L::kWeaponCountOffset, L::kWeaponsOffset, state.Weapons);
-  EncodeCatalog(bytes, L::kArmourCountOffset, L::kArmoursOffset, state.Armours);
-  EncodeCatalog(bytes, L::kItemCountOffset, L::kItemsOffset, state.Items);
-  EncodeCatalog(bytes, L::kSpellCountOffset, L::kSpellsOffset, state.Spells);
-  EncodeCatalog(bytes, L::kAttackCountOffset, L::kAttacksOffset, state.Attacks);
-  const int32_t objects = WritableCount(state.ObjectCount);
-  WriteI32(bytes.data() + L::kObjectCountOffset, objects);
-  EncodeEntries(bytes.data() + L::kObjectsOffset, state.Objects, objects);
+  std::vector<uint8_t> bytes(L::kSize);
+  EncodeRecord(p, bytes.data());
   return bytes;
 }
 
@@ -121,52 +131,21 @@ std::optional<SavedPositionError> WriteSavedPosition(const std::string& path,
 SavedPositionReadResult DecodeSavedPosition(std::span<const uint8_t> bytes,
                                             std::string_view fileName) {
   if (bytes.size() != L::kSize) return WrongSize(fileName, bytes.size());
-  const uint8_t* in = bytes.data();
 
-  SavedPosition p;
-  p.WeaponCount = ReadI32(in + L::kWeaponCountOffset);
-  p.ArmourCount = ReadI32(in + L::kArmourCountOffset);
-  p.ItemCount = ReadI32(in + L::kItemCountOffset);
-  p.ObjectCount = ReadI32(in + L::kObjectCountOffset);
-  p.SpellCount = ReadI32(in + L::kSpellCountOffset);
-  p.AttackCount = ReadI32(in + L::kAttackCountOffset);
-  for (int32_t count :
-       {p.WeaponCount, p.ArmourCount, p.ItemCount, p.ObjectCount, p.SpellCount, p.AttackCount}) {
-    if (count < 0 || count > static_cast<int32_t>(L::kEntries)) {
-      // "počet záznamů N je mimo 0..100"
-      return Refuse(NotAPosition(fileName) +
-                    "po\xE8"
-                    "et z\xE1znam\xF9 " +
-                    std::to_string(count) + " je mimo 0..100.");
-    }
-  }
-
-  p.World = WorldState::Decode(in + L::kWorldOffset);
-  p.Character = CharacterState::Decode(in + L::kCharacterOffset);
-  // Only the possession field of a catalog entry is taken back.
-  for (int32_t n = 1; n <= p.WeaponCount; ++n) {
-    p.WeaponHeld.Set(
-        n, ReadI16(in + L::kWeaponsOffset + (n - 1) * Weapon::kSize + Weapon::kHeldOffset));
-  }
-  for (int32_t n = 1; n <= p.ArmourCount; ++n) {
-    p.ArmourHeld.Set(
-        n, ReadI16(in + L::kArmoursOffset + (n - 1) * Armour::kSize + Armour::kHeldOffset));
-  }
-  for (int32_t n = 1; n <= p.ItemCount; ++n) {
-    p.ItemHeld.Set(n, ReadI32(in + L::kItemsOffset + (n - 1) * Item::kSize + Item::kHeldOffset));
-  }
-  for (int32_t n = 1; n <= p.SpellCount; ++n) {
-    p.SpellKnown.Set(n, in[L::kSpellsOffset + (n - 1) * Spell::kSize + Spell::kKnownOffset]);
-  }
-  for (int32_t n = 1; n <= p.AttackCount; ++n) {
-    p.AttackKnown.Set(n, in[L::kAttacksOffset + (n - 1) * Attack::kSize + Attack::kKnownOffset]);
-  }
-  for (int32_t n = 1; n <= p.ObjectCount; ++n) {
-    p.Objects.Set(n, ObjectEntry::Decode(in + L::kObjectsOffset + (n - 1) * ObjectEntry::kSize));
+  auto position = std::make_unique<SavedPosition>();
+  DecodeRecordInto(*position, bytes.data());
+  CountOutsideTable check(*position);
+  RecordFields<SavedPosition>::Describe(check);
+  if (const std::optional<int32_t> count = check.Found()) {
+    // "počet záznamů N je mimo 0..100"
+    return Refuse(NotAPosition(fileName) +
+                  "po\xE8"
+                  "et z\xE1znam\xF9 " +
+                  std::to_string(*count) + " je mimo 0..100.");
   }
 
   SavedPositionReadResult result;
-  result.Position = std::move(p);
+  result.Position = std::move(position);
   return result;
 }
 
@@ -216,19 +195,19 @@ void ApplySavedPossessions(GameState& state, const SavedPosition& position) {
     return WritableCount(std::min(saved, loaded));
   };
   for (int32_t n = 1; n <= shared(position.WeaponCount, state.Weapons.Count); ++n) {
-    state.Weapons.at(n).Held = position.WeaponHeld.at(n);
+    state.Weapons.at(n).Held = position.Weapons.at(n).Held;
   }
   for (int32_t n = 1; n <= shared(position.ArmourCount, state.Armours.Count); ++n) {
-    state.Armours.at(n).Held = position.ArmourHeld.at(n);
+    state.Armours.at(n).Held = position.Armours.at(n).Held;
   }
   for (int32_t n = 1; n <= shared(position.SpellCount, state.Spells.Count); ++n) {
-    state.Spells.at(n).Known = position.SpellKnown.at(n);
+    state.Spells.at(n).Known = position.Spells.at(n).Known;
   }
   for (int32_t n = 1; n <= shared(position.AttackCount, state.Attacks.Count); ++n) {
-    state.Attacks.at(n).Known = position.AttackKnown.at(n);
+    state.Attacks.at(n).Known = position.Attacks.at(n).Known;
   }
   for (int32_t n = 1; n <= shared(position.ItemCount, state.Items.Count); ++n) {
-    state.Items.at(n).Held = position.ItemHeld.at(n);
+    state.Items.at(n).Held = position.Items.at(n).Held;
   }
 }
 

@@ -10,12 +10,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "data/record_fields.h"
 #include "state/game_state.h"
 
 namespace qv {
@@ -51,9 +53,10 @@ struct SavedPositionExtras {
 // music.
 using PlayingMusicQuery = std::function<SavedPositionExtras()>;
 
-// A decoded position: the two blocks, the six counts, the possession field of
-// each catalog entry and the objects. Of the catalog entries only Held and
-// Known are taken back; the rest of the record is the gamebook's own data.
+// The whole record: the two blocks, the six counts, the catalog entries and
+// the objects, entries 1..count of each table (the others are not stored).
+// Of the catalog entries a restore takes back only Held and Known; the rest
+// of each entry is the gamebook's own data.
 struct SavedPosition {
   WorldState World;
   CharacterState Character;
@@ -63,12 +66,43 @@ struct SavedPosition {
   int32_t ObjectCount = 0;
   int32_t SpellCount = 0;
   int32_t AttackCount = 0;
-  NumberedTable<int16_t, 100> WeaponHeld;
-  NumberedTable<int16_t, 100> ArmourHeld;
-  NumberedTable<int32_t, 100> ItemHeld;
-  NumberedTable<uint8_t, 100> SpellKnown;
-  NumberedTable<uint8_t, 100> AttackKnown;
+  NumberedTable<Weapon, SavedPositionLayout::kEntries> Weapons;
+  NumberedTable<Armour, SavedPositionLayout::kEntries> Armours;
+  NumberedTable<Item, SavedPositionLayout::kEntries> Items;
   ObjectTable Objects;
+  NumberedTable<Spell, SavedPositionLayout::kEntries> Spells;
+  NumberedTable<Attack, SavedPositionLayout::kEntries> Attacks;
+};
+
+// The field list of the record, in the order `quarvelin save --show` shows it;
+// the catalog entries are shown by slot, number, name and possession field.
+template <>
+struct RecordFields<SavedPosition> {
+  static constexpr std::size_t kSize = SavedPositionLayout::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using L = SavedPositionLayout;
+    using P = SavedPosition;
+    v.Field("world", L::kWorldOffset, &P::World);
+    v.Field("character", L::kCharacterOffset, &P::Character);
+    v.Field("weapon_count", L::kWeaponCountOffset, &P::WeaponCount);
+    v.Field("armour_count", L::kArmourCountOffset, &P::ArmourCount);
+    v.Field("item_count", L::kItemCountOffset, &P::ItemCount);
+    v.Field("object_count", L::kObjectCountOffset, &P::ObjectCount);
+    v.Field("spell_count", L::kSpellCountOffset, &P::SpellCount);
+    v.Field("attack_count", L::kAttackCountOffset, &P::AttackCount);
+    v.Entries("weapons", L::kWeaponsOffset, &P::Weapons, &P::WeaponCount,
+              ShownFields{"number", "name", "held"});
+    v.Entries("armour", L::kArmoursOffset, &P::Armours, &P::ArmourCount,
+              ShownFields{"number", "name", "held"});
+    v.Entries("items", L::kItemsOffset, &P::Items, &P::ItemCount,
+              ShownFields{"number", "name", "held"});
+    v.Entries("objects", L::kObjectsOffset, &P::Objects, &P::ObjectCount);
+    v.Entries("spells", L::kSpellsOffset, &P::Spells, &P::SpellCount,
+              ShownFields{"number", "name", "known"});
+    v.Entries("attacks", L::kAttacksOffset, &P::Attacks, &P::AttackCount,
+              ShownFields{"number", "name", "known"});
+  }
 };
 
 // A failure to read or write a position, as a Windows-1250 message that names
@@ -78,10 +112,10 @@ struct SavedPositionError {
 };
 
 struct SavedPositionReadResult {
-  std::optional<SavedPosition> Position;  // set on success
-  SavedPositionError Error;               // set on failure
+  std::unique_ptr<SavedPosition> Position;  // set on success
+  SavedPositionError Error;                 // set on failure
 
-  bool ok() const { return Position.has_value(); }
+  bool ok() const { return Position != nullptr; }
 };
 
 // "./save/" + name + ".pzv", the name used as typed.

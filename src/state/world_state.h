@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "data/record_fields.h"
 #include "data/short_string.h"
 #include "state/menu_option.h"
 #include "state/numbered_table.h"
@@ -72,6 +73,44 @@ struct WorldState {
 
   void Encode(uint8_t* out) const;
   static WorldState Decode(const uint8_t* in);
+};
+
+template <>
+struct RecordFields<WorldState> {
+  static constexpr std::size_t kSize = WorldState::kSize;
+  template <class V>
+  static constexpr void Describe(V& v) {
+    using R = WorldState;
+    v.Field("variables", R::kVariablesOffset, &R::Variables);
+    v.Field("strings", R::kStringsOffset, &R::Strings);
+    v.Field("redirect_name", R::kRedirectNameOffset, &R::RedirectName);
+    v.Padding(5107, 1);
+    v.Field("location", R::kLocationOffset, &R::Location);
+    v.Field("previous_location", R::kPreviousLocationOffset, &R::PreviousLocation);
+    v.Field("default_menu_colour", R::kDefaultMenuColourOffset, &R::DefaultMenuColour, kColour);
+    v.Field("default_text_colour", R::kDefaultTextColourOffset, &R::DefaultTextColour, kColour);
+    v.Field("menu_heading_colour", R::kMenuHeadingColourOffset, &R::MenuHeadingColour, kColour);
+    v.Field("menu_heading", R::kMenuHeadingOffset, &R::MenuHeading);
+    v.Field("music_name", R::kMusicNameOffset, &R::MusicName);
+    v.Padding(5330, 2);
+    v.Field("music_kind", R::kMusicKindOffset, &R::MusicKind);
+    v.Field("prefix_enabled", R::kPrefixEnabledOffset, &R::PrefixEnabled);
+    v.Field("suffix_enabled", R::kSuffixEnabledOffset, &R::SuffixEnabled);
+    v.Field("prefix_name", R::kPrefixNameOffset, &R::PrefixName);
+    v.Field("suffix_name", R::kSuffixNameOffset, &R::SuffixName);
+    v.Field("sheet_allowed", R::kSheetAllowedOffset, &R::SheetAllowed);
+    v.Field("equipment_allowed", R::kEquipmentAllowedOffset, &R::EquipmentAllowed);
+    v.Padding(5542, 2);
+    // The count is stored after the options but shown before them.
+    v.Field("menu_option_count", R::kMenuOptionCountOffset, &R::MenuOptionCount);
+    v.Counted("menu_options", R::kMenuOptionsOffset, &R::MenuOptions, &R::MenuOptionCount);
+    v.Field("reserved", R::kReservedOffset, &R::Reserved, kHidden);
+    v.Field("game_title", R::kGameTitleOffset, &R::GameTitle);
+    v.Field("game_code", R::kGameCodeOffset, &R::GameCode);
+    v.Padding(12898, 2);
+    v.Field("show_location_numbers", R::kShowLocationNumbersOffset, &R::ShowLocationNumbers);
+    v.Field("report_changes", R::kReportChangesOffset, &R::ReportChanges);
+  }
 };
 
 }  // namespace qv

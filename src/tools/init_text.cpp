@@ -4,77 +4,83 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <string>
+#include <type_traits>
 #include <variant>
 
 #include "data/conversion.h"
+#include "data/record_fields.h"
 #include "tools/quoted_text.h"
 
 namespace qv {
 namespace {
 
-// The record with its check string in plain form, as the text names it.
-struct NamedFields {
-  InitRecord Record;  // CheckString holds the plain check string
-};
-
 enum class Kind { Int32, Byte, Text, Check };
 
-struct Field {
+// One `name = value` line of the text: a field of the record with its check
+// string in plain form.
+struct NamedField {
   std::string Name;
   Kind Type;
   std::size_t Capacity;  // texts: bytes the field holds
   std::function<int32_t&(InitRecord&)> Int;
   std::function<uint8_t&(InitRecord&)> Byte;
-  std::function<std::string(const InitRecord&)> GetText;
+  std::function<std::string(InitRecord&)> GetText;
   std::function<void(InitRecord&, const std::string&)> SetText;
 };
 
-template <std::size_t N>
-Field TextField(std::string name, ShortString<N> InitRecord::*member) {
-  return {std::move(name),
-          Kind::Text,
-          N,
-          {},
-          {},
-          [member](const InitRecord& r) { return (r.*member).str(); },
-          [member](InitRecord& r, const std::string& t) { r.*member = t; }};
-}
+// Collects the lines from the record's field list (RecordFields<InitRecord>).
+// A record inside it (an attribute) gives a line per field of its own, named
+// "outer_inner", or just "outer" for an inner field without a name.
+template <class R>
+class LineCollector {
+ public:
+  using Path = std::function<R&(InitRecord&)>;
 
-Field IntField(std::string name, std::function<int32_t&(InitRecord&)> get) {
-  return {std::move(name), Kind::Int32, 0, std::move(get), {}, {}, {}};
-}
+  LineCollector(std::vector<NamedField>& lines, std::string prefix, Path path)
+      : lines_(lines), prefix_(std::move(prefix)), path_(std::move(path)) {}
 
-void AddAttribute(std::vector<Field>& fields, const std::string& name,
-                  StartAttribute InitRecord::*member) {
-  fields.push_back(IntField(name, [member](InitRecord& r) -> int32_t& { return (r.*member).Start; }));
-  fields.push_back(IntField(name + "_raise_cost",
-                            [member](InitRecord& r) -> int32_t& { return (r.*member).RaiseCost; }));
-  fields.push_back(IntField(name + "_raise_step",
-                            [member](InitRecord& r) -> int32_t& { return (r.*member).RaiseStep; }));
-}
+  template <class T, class Form = PlainForm>
+  void Field(std::string_view field_name, std::size_t, T R::*member, const Form& = {}) {
+    const std::string name = prefix_.empty()      ? std::string(field_name)
+                             : field_name.empty() ? prefix_
+                                                  : prefix_ + "_" + std::string(field_name);
+    const auto at = [path = path_, member](InitRecord& r) -> T& { return path(r).*member; };
+    if constexpr (DescribedRecord<T>) {
+      LineCollector<T> inner(lines_, name, at);
+      RecordFields<T>::Describe(inner);
+    } else if constexpr (std::is_same_v<T, int32_t>) {
+      lines_.push_back({name, Kind::Int32, 0, at, {}, {}, {}});
+    } else if constexpr (std::is_same_v<T, uint8_t>) {
+      lines_.push_back({name, Kind::Byte, 0, {}, at, {}, {}});
+    } else {
+      static_assert(IsShortString<T>::value, "the text shows numbers, bytes and texts");
+      // The stored check string keeps room for its dropped last byte.
+      constexpr bool check = std::is_same_v<Form, CheckStringForm>;
+      lines_.push_back({name,
+                        check ? Kind::Check : Kind::Text,
+                        check ? T::kCapacity - 1 : T::kCapacity,
+                        {},
+                        {},
+                        [at](InitRecord& r) { return at(r).str(); },
+                        [at](InitRecord& r, const std::string& t) { at(r) = t; }});
+    }
+  }
+  void Padding(std::size_t, std::size_t) {}
 
-// The fields in record order.
-const std::vector<Field>& Fields() {
-  static const std::vector<Field> fields = [] {
-    std::vector<Field> f;
-    AddAttribute(f, "zivoty", &InitRecord::Zivoty);
-    AddAttribute(f, "mana", &InitRecord::Mana);
-    AddAttribute(f, "sila", &InitRecord::Sila);
-    AddAttribute(f, "obratnost", &InitRecord::Obratnost);
-    AddAttribute(f, "rychlost", &InitRecord::Rychlost);
-    AddAttribute(f, "energie", &InitRecord::Energie);
-    Field check = TextField("check_string", &InitRecord::CheckString);
-    check.Type = Kind::Check;
-    check.Capacity = InitRecord{}.CheckString.kCapacity - 1;  // the dropped last byte needs room
-    f.push_back(check);
-    f.push_back(TextField("hero_name", &InitRecord::HeroName));
-    f.push_back({"ask_name", Kind::Byte, 0, {}, [](InitRecord& r) -> uint8_t& { return r.AskName; }, {}, {}});
-    f.push_back(TextField("title", &InitRecord::Title));
-    f.push_back(TextField("author_line", &InitRecord::AuthorLine));
-    f.push_back(IntField("penize", [](InitRecord& r) -> int32_t& { return r.Penize; }));
-    f.push_back(TextField("currency_name", &InitRecord::CurrencyName));
-    f.push_back(IntField("zkusenosti", [](InitRecord& r) -> int32_t& { return r.Zkusenosti; }));
-    return f;
+ private:
+  std::vector<NamedField>& lines_;
+  std::string prefix_;
+  Path path_;
+};
+
+// The lines in field-list order.
+const std::vector<NamedField>& Fields() {
+  static const std::vector<NamedField> fields = [] {
+    std::vector<NamedField> lines;
+    LineCollector<InitRecord> collector(lines, "", [](InitRecord& r) -> InitRecord& { return r; });
+    RecordFields<InitRecord>::Describe(collector);
+    return lines;
   }();
   return fields;
 }
@@ -151,7 +157,7 @@ std::string InitRecordToText(const InitRecordBytes& raw) {
       "# data/inicializace.qvl, the gamebook's initialization record.\n"
       "# Numbers are decimal; texts stand in double quotes (\\\" \\\\ \\xHH escapes).\n"
       "# ask_name 1: a new game first asks for the hero's name.\n";
-  for (const Field& f : Fields()) {
+  for (const NamedField& f : Fields()) {
     out += f.Name;
     out += " = ";
     switch (f.Type) {
@@ -219,7 +225,7 @@ InitTextResult InitRecordFromText(std::string_view text) {
       continue;
     }
     const auto field = std::find_if(Fields().begin(), Fields().end(),
-                                    [&name](const Field& f) { return name == f.Name; });
+                                    [&name](const NamedField& f) { return name == f.Name; });
     if (field == Fields().end()) {
       error(line_number, "unknown field '" + name + "'");
       continue;
@@ -255,7 +261,7 @@ InitTextResult InitRecordFromText(std::string_view text) {
       }
     }
   }
-  for (const Field& f : Fields()) {
+  for (const NamedField& f : Fields()) {
     if (!seen.contains(f.Name)) error(0, "field " + f.Name + " is missing");
   }
   if (!result.Errors.empty()) return result;

@@ -3,7 +3,8 @@
 //   zivoty = 20
 //   title = "Hájovna"
 //
-// one line per field of the 240-byte record, named after it, numbers in
+// one line per field of the 240-byte record, in the order and with the names
+// of its field list (RecordFields<InitRecord>, data/init_record.h), numbers in
 // decimal, texts in double quotes (UTF-8, with \" \\ and \xHH for a raw
 // Windows-1250 byte). The check string is written in its plain form; the
 // record stores it shifted. Bytes the named fields leave open (padding after

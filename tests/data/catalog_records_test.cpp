@@ -29,6 +29,13 @@ void ExpectRoundTrip(const Record& record) {
   EXPECT_EQ(Bytes(back), first);
 }
 
+using W = Weapon;
+using A = Armour;
+using I = Item;
+using S = Spell;
+using T = Attack;
+using DiceFields = RecordFields<Dice>;
+
 std::string Text(const std::vector<uint8_t>& bytes, std::size_t offset) {
   return std::string(reinterpret_cast<const char*>(&bytes[offset + 1]), bytes[offset]);
 }
@@ -70,22 +77,22 @@ TEST(CatalogRecords, WeaponFieldsSitAtTheirOffsets) {
   w.ConditionCount = 5;
   FillGroups(w.Effects, w.Conditions, "sila");
   const auto b = Bytes(w);
-  EXPECT_EQ(ReadI32(&b[0]), 3);
-  EXPECT_EQ(Text(b, 4), Cz("Meč"));
-  EXPECT_EQ(Text(b, 105), Cz("Ostrý meč"));
-  EXPECT_EQ(ReadI32(&b[364]), 6);
-  EXPECT_EQ(ReadI32(&b[368]), 2);
-  EXPECT_EQ(ReadI32(&b[372]), -1);
-  EXPECT_EQ(ReadI32(&b[376]), 2);
-  EXPECT_EQ(ReadI32(&b[380]), 10);
-  EXPECT_EQ(b[384], 5);
-  EXPECT_EQ(b[385], 0);  // padding is zero
-  EXPECT_EQ(Text(b, 388), "sila0");
-  EXPECT_EQ(Text(b, 388 + 4 * 112), "sila4");
-  EXPECT_EQ(ReadI16(&b[948]), -2);
-  EXPECT_EQ(ReadI32(&b[952]), 5);
-  EXPECT_EQ(Text(b, 956), "10");
-  EXPECT_EQ(Text(b, 956 + 4 * 168), "14");
+  EXPECT_EQ(ReadI32(&b[W::kNumberOffset]), 3);
+  EXPECT_EQ(Text(b, W::kNameOffset), Cz("Meč"));
+  EXPECT_EQ(Text(b, W::kDescriptionOffset), Cz("Ostrý meč"));
+  EXPECT_EQ(ReadI32(&b[W::kDiceOffset + DiceFields::kSidesOffset]), 6);
+  EXPECT_EQ(ReadI32(&b[W::kDiceOffset + DiceFields::kCountOffset]), 2);
+  EXPECT_EQ(ReadI32(&b[W::kDiceOffset + DiceFields::kModifierOffset]), -1);
+  EXPECT_EQ(ReadI32(&b[W::kDamageOffset]), 2);
+  EXPECT_EQ(ReadI32(&b[W::kPriceOffset]), 10);
+  EXPECT_EQ(b[W::kEffectCountOffset], 5);
+  EXPECT_EQ(b[W::kEffectCountOffset + 1], 0);  // padding is zero
+  EXPECT_EQ(Text(b, W::kEffectsOffset), "sila0");
+  EXPECT_EQ(Text(b, W::kEffectsOffset + 4 * Effect::kSize), "sila4");
+  EXPECT_EQ(ReadI16(&b[W::kHeldOffset]), -2);
+  EXPECT_EQ(ReadI32(&b[W::kConditionCountOffset]), 5);
+  EXPECT_EQ(Text(b, W::kConditionsOffset), "10");
+  EXPECT_EQ(Text(b, W::kConditionsOffset + 4 * Condition::kSize), "14");
   ExpectRoundTrip(w);
 }
 
@@ -103,18 +110,18 @@ TEST(CatalogRecords, ArmourFieldsSitAtTheirOffsets) {
   a.ConditionCount = 2;
   FillGroups(a.Effects, a.Conditions, "obratnost");
   const auto b = Bytes(a);
-  EXPECT_EQ(ReadI32(&b[0]), 4);
-  EXPECT_EQ(Text(b, 4), Cz("Kroužková"));
-  EXPECT_EQ(Text(b, 105), Cz("Těká"));
-  EXPECT_EQ(ReadI32(&b[364]), 3);
-  EXPECT_EQ(ReadI32(&b[368]), 2);
-  EXPECT_EQ(ReadI32(&b[372]), 1);
-  EXPECT_EQ(ReadI32(&b[376]), 50);
-  EXPECT_EQ(b[380], 1);
-  EXPECT_EQ(Text(b, 384), "obratnost0");
-  EXPECT_EQ(ReadI16(&b[944]), 1);
-  EXPECT_EQ(ReadI32(&b[948]), 2);
-  EXPECT_EQ(Text(b, 952 + 168), "11");
+  EXPECT_EQ(ReadI32(&b[A::kNumberOffset]), 4);
+  EXPECT_EQ(Text(b, A::kNameOffset), Cz("Kroužková"));
+  EXPECT_EQ(Text(b, A::kDescriptionOffset), Cz("Těká"));
+  EXPECT_EQ(ReadI32(&b[A::kDefenceOffset]), 3);
+  EXPECT_EQ(ReadI32(&b[A::kToughnessOffset]), 2);
+  EXPECT_EQ(ReadI32(&b[A::kAttackPenaltyOffset]), 1);
+  EXPECT_EQ(ReadI32(&b[A::kPriceOffset]), 50);
+  EXPECT_EQ(b[A::kEffectCountOffset], 1);
+  EXPECT_EQ(Text(b, A::kEffectsOffset), "obratnost0");
+  EXPECT_EQ(ReadI16(&b[A::kHeldOffset]), 1);
+  EXPECT_EQ(ReadI32(&b[A::kConditionCountOffset]), 2);
+  EXPECT_EQ(Text(b, A::kConditionsOffset + Condition::kSize), "11");
   ExpectRoundTrip(a);
 }
 
@@ -130,16 +137,16 @@ TEST(CatalogRecords, ItemFieldsSitAtTheirOffsets) {
   it.ConditionCount = 1;
   FillGroups(it.Effects, it.Conditions, "zivoty");
   const auto b = Bytes(it);
-  EXPECT_EQ(ReadI32(&b[0]), 7);
-  EXPECT_EQ(Text(b, 4), "Lektvar");
-  EXPECT_EQ(Text(b, 55), Cz("Léčivý"));
-  EXPECT_EQ(ReadI32(&b[308]), 5);
-  EXPECT_EQ(Text(b, 312), "mimoboj");
-  EXPECT_EQ(b[323], 2);
-  EXPECT_EQ(Text(b, 324 + 112), "zivoty1");
-  EXPECT_EQ(ReadI32(&b[884]), 70000);
-  EXPECT_EQ(ReadI32(&b[888]), 1);
-  EXPECT_EQ(Text(b, 892), "10");
+  EXPECT_EQ(ReadI32(&b[I::kNumberOffset]), 7);
+  EXPECT_EQ(Text(b, I::kNameOffset), "Lektvar");
+  EXPECT_EQ(Text(b, I::kDescriptionOffset), Cz("Léčivý"));
+  EXPECT_EQ(ReadI32(&b[I::kPriceOffset]), 5);
+  EXPECT_EQ(Text(b, I::kUseWordOffset), "mimoboj");
+  EXPECT_EQ(b[I::kEffectCountOffset], 2);
+  EXPECT_EQ(Text(b, I::kEffectsOffset + Effect::kSize), "zivoty1");
+  EXPECT_EQ(ReadI32(&b[I::kHeldOffset]), 70000);
+  EXPECT_EQ(ReadI32(&b[I::kConditionCountOffset]), 1);
+  EXPECT_EQ(Text(b, I::kConditionsOffset), "10");
   ExpectRoundTrip(it);
 }
 
@@ -154,16 +161,16 @@ TEST(CatalogRecords, SpellFieldsSitAtTheirOffsets) {
   s.ConditionCount = 4;
   FillGroups(s.Effects, s.Conditions, "zraneni");
   const auto b = Bytes(s);
-  EXPECT_EQ(ReadI32(&b[0]), 2);
-  EXPECT_EQ(Text(b, 4), Cz("Ohnivá koule"));
-  EXPECT_EQ(Text(b, 55), Cz("Pálí"));
-  EXPECT_EQ(ReadI32(&b[256]), 4);
-  EXPECT_EQ(b[260], 3);
-  EXPECT_EQ(Text(b, 264 + 2 * 112), "zraneni2");
-  EXPECT_EQ(b[824], 1);
-  EXPECT_EQ(b[825], 0);
-  EXPECT_EQ(ReadI32(&b[832]), 4);
-  EXPECT_EQ(Text(b, 836 + 3 * 168), "13");
+  EXPECT_EQ(ReadI32(&b[S::kNumberOffset]), 2);
+  EXPECT_EQ(Text(b, S::kNameOffset), Cz("Ohnivá koule"));
+  EXPECT_EQ(Text(b, S::kDescriptionOffset), Cz("Pálí"));
+  EXPECT_EQ(ReadI32(&b[S::kManaCostOffset]), 4);
+  EXPECT_EQ(b[S::kEffectCountOffset], 3);
+  EXPECT_EQ(Text(b, S::kEffectsOffset + 2 * Effect::kSize), "zraneni2");
+  EXPECT_EQ(b[S::kKnownOffset], 1);
+  EXPECT_EQ(b[S::kKnownOffset + 1], 0);
+  EXPECT_EQ(ReadI32(&b[S::kConditionCountOffset]), 4);
+  EXPECT_EQ(Text(b, S::kConditionsOffset + 3 * Condition::kSize), "13");
   ExpectRoundTrip(s);
 }
 
@@ -190,37 +197,37 @@ TEST(CatalogRecords, AttackStoresItsFourthTextBeforeTheThird) {
     a.MissEffects[i] = MakeEffect("miss", '!', static_cast<int32_t>(i));
   }
   const auto b = Bytes(a);
-  EXPECT_EQ(ReadI32(&b[0]), 9);
-  EXPECT_EQ(Text(b, 4), "Sek");
-  EXPECT_EQ(Text(b, 55), "popis");
-  EXPECT_EQ(Text(b, 256), "zasah");
-  EXPECT_EQ(Text(b, 457), "vedle");
-  EXPECT_EQ(Text(b, 658), "bez zraneni");
-  EXPECT_EQ(ReadI32(&b[860]), 3);
-  EXPECT_EQ(ReadI32(&b[864]), 1);
-  EXPECT_EQ(Text(b, 868), "#zbran+#sila");
-  EXPECT_EQ(Text(b, 1069), "#poskozeni");
-  EXPECT_EQ(b[1270], 1);
-  EXPECT_EQ(Text(b, 1272), "plain0");
-  EXPECT_EQ(b[1832], 2);
-  EXPECT_EQ(Text(b, 1836), "hit");
-  EXPECT_EQ(b[2396], 3);
-  EXPECT_EQ(Text(b, 2400), "miss");
-  EXPECT_EQ(b[2400 + 4 * 112 + 101], '!');
-  EXPECT_EQ(b[2960], 1);
-  EXPECT_EQ(ReadI32(&b[2968]), 5);
-  EXPECT_EQ(Text(b, 2972 + 4 * 168), "14");
+  EXPECT_EQ(ReadI32(&b[T::kNumberOffset]), 9);
+  EXPECT_EQ(Text(b, T::kNameOffset), "Sek");
+  EXPECT_EQ(Text(b, T::kDescriptionOffset), "popis");
+  EXPECT_EQ(Text(b, T::kHitTextOffset), "zasah");
+  EXPECT_EQ(Text(b, T::kMissTextOffset), "vedle");
+  EXPECT_EQ(Text(b, T::kNoDamageTextOffset), "bez zraneni");
+  EXPECT_EQ(ReadI32(&b[T::kEnergyCostOffset]), 3);
+  EXPECT_EQ(ReadI32(&b[T::kManaCostOffset]), 1);
+  EXPECT_EQ(Text(b, T::kAttackFormulaOffset), "#zbran+#sila");
+  EXPECT_EQ(Text(b, T::kDamageFormulaOffset), "#poskozeni");
+  EXPECT_EQ(b[T::kPlainEffectCountOffset], 1);
+  EXPECT_EQ(Text(b, T::kPlainEffectsOffset), "plain0");
+  EXPECT_EQ(b[T::kHitEffectCountOffset], 2);
+  EXPECT_EQ(Text(b, T::kHitEffectsOffset), "hit");
+  EXPECT_EQ(b[T::kMissEffectCountOffset], 3);
+  EXPECT_EQ(Text(b, T::kMissEffectsOffset), "miss");
+  EXPECT_EQ(b[T::kMissEffectsOffset + 4 * Effect::kSize + Effect::kOperatorOffset], '!');
+  EXPECT_EQ(b[T::kKnownOffset], 1);
+  EXPECT_EQ(ReadI32(&b[T::kConditionCountOffset]), 5);
+  EXPECT_EQ(Text(b, T::kConditionsOffset + 4 * Condition::kSize), "14");
   ExpectRoundTrip(a);
 }
 
 TEST(CatalogRecords, EmptySlotsEncodeAsBlankEffectsAndZeroEqualsZeroConditions) {
   const auto b = Bytes(Weapon{});
-  EXPECT_EQ(b[388], 0);          // empty name
-  EXPECT_EQ(b[388 + 101], ' ');  // operator " "
-  EXPECT_EQ(ReadI32(&b[388 + 104]), 0);
-  EXPECT_EQ(Text(b, 956), "0");        // subject "0"
-  EXPECT_EQ(Text(b, 956 + 51), "=");   // operator "="
-  EXPECT_EQ(Text(b, 956 + 102), "0");  // value "0"
+  EXPECT_EQ(b[W::kEffectsOffset], 0);                              // empty name
+  EXPECT_EQ(b[W::kEffectsOffset + Effect::kOperatorOffset], ' ');  // operator " "
+  EXPECT_EQ(ReadI32(&b[W::kEffectsOffset + Effect::kAmountOffset]), 0);
+  EXPECT_EQ(Text(b, W::kConditionsOffset), "0");                               // subject "0"
+  EXPECT_EQ(Text(b, W::kConditionsOffset + Condition::kOperatorOffset), "=");  // operator "="
+  EXPECT_EQ(Text(b, W::kConditionsOffset + Condition::kValueOffset), "0");     // value "0"
 }
 
 TEST(CatalogRecords, UsedGroupsNeverReachPastFiveEntries) {

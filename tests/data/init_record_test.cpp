@@ -45,6 +45,8 @@ TEST(CheckString, EncodedFormDecodesBack) {
   EXPECT_EQ(DecodeCheckString(EncodeCheckString(std::string(35, 'x'))), std::string(29, 'x'));
 }
 
+using R = InitRecord;
+
 InitRecord SampleRecord() {
   InitRecord r;
   r.Zivoty = {101, 102, 103};
@@ -75,23 +77,26 @@ TEST(InitRecordLayout, EveryFieldAtItsOffset) {
 
   const int32_t expected_ints[18] = {101, 102, 103, 111, 112, 113, 121, 122, 123,
                                      131, 132, 133, 141, 142, 143, 151, 152, -153};
-  for (int i = 0; i < 18; ++i) EXPECT_EQ(ReadI32(raw.data() + 4 * i), expected_ints[i]) << i;
-  EXPECT_EQ(raw[72], 6);
-  EXPECT_EQ(raw[73], 't' + 10);
-  EXPECT_EQ(raw[103], 0);
-  EXPECT_EQ(raw[104], 10);
-  EXPECT_EQ(raw[114], 0xFD);
-  EXPECT_EQ(raw[135], 1);
-  EXPECT_EQ(raw[136], 9);
-  EXPECT_EQ(raw[137], 'T');
-  EXPECT_EQ(raw[167], 32);
-  EXPECT_EQ(raw[199], 'a');
-  EXPECT_EQ(raw[200], 0x04);
-  EXPECT_EQ(raw[203], 0x01);
-  EXPECT_EQ(raw[204], 10);
-  EXPECT_EQ(raw[207], 0xF8);
-  EXPECT_EQ(raw[235], 0);
-  EXPECT_EQ(ReadI32(raw.data() + 236), -7);
+  // Six attributes of three int32 each, from ZIVOTY on.
+  for (int i = 0; i < 18; ++i) {
+    EXPECT_EQ(ReadI32(raw.data() + R::kZivotyOffset + 4 * i), expected_ints[i]) << i;
+  }
+  EXPECT_EQ(raw[R::kCheckStringOffset], 6);
+  EXPECT_EQ(raw[R::kCheckStringOffset + 1], 't' + 10);
+  EXPECT_EQ(raw[R::kCheckStringPadOffset], 0);
+  EXPECT_EQ(raw[R::kHeroNameOffset], 10);
+  EXPECT_EQ(raw[R::kHeroNameOffset + 10], 0xFD);
+  EXPECT_EQ(raw[R::kAskNameOffset], 1);
+  EXPECT_EQ(raw[R::kTitleOffset], 9);
+  EXPECT_EQ(raw[R::kTitleOffset + 1], 'T');
+  EXPECT_EQ(raw[R::kAuthorLineOffset], 32);
+  EXPECT_EQ(raw[R::kAuthorLineOffset + 32], 'a');
+  EXPECT_EQ(raw[R::kPenizeOffset], 0x04);
+  EXPECT_EQ(raw[R::kPenizeOffset + 3], 0x01);
+  EXPECT_EQ(raw[R::kCurrencyNameOffset], 10);
+  EXPECT_EQ(raw[R::kCurrencyNameOffset + 3], 0xF8);
+  EXPECT_EQ(raw[R::kCurrencyNamePadOffset], 0);
+  EXPECT_EQ(ReadI32(raw.data() + R::kZkusenostiOffset), -7);
 
   const InitRecord back = InitRecord::Decode(raw.data());
   EXPECT_EQ(back.Zivoty.Start, 101);

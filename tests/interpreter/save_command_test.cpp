@@ -16,7 +16,7 @@ using SaveCommandTest = GamebookFixture;
 int32_t SavedLocation(const std::string& path) {
   const std::string bytes = ReadBytes(path);
   EXPECT_EQ(bytes.size(), SavedPositionLayout::kSize);
-  return ReadI32(reinterpret_cast<const uint8_t*>(bytes.data()) + 5108);
+  return ReadI32(reinterpret_cast<const uint8_t*>(bytes.data()) + WorldState::kLocationOffset);
 }
 
 TEST_F(SaveCommandTest, WithoutAttributesProposesZadejAndResumesHere) {
@@ -95,7 +95,8 @@ TEST_F(SaveCommandTest, TheAudioPlayerTellsWhatMusicIsRecorded) {
   const std::string bytes = ReadBytes("save/hudba.pzv");
   ASSERT_EQ(bytes.size(), SavedPositionLayout::kSize);
   EXPECT_EQ(bytes.substr(WorldState::kMusicNameOffset + 1, 8), "bitva.xm");
-  EXPECT_EQ(ReadI32(reinterpret_cast<const uint8_t*>(bytes.data()) + 5332), 2);
+  EXPECT_EQ(ReadI32(reinterpret_cast<const uint8_t*>(bytes.data()) + WorldState::kMusicKindOffset),
+            2);
 }
 
 }  // namespace

@@ -22,6 +22,9 @@ std::vector<uint8_t> Bytes(const Record& record) {
   return out;
 }
 
+using C = CharacterState;
+using O = ObjectEntry;
+
 std::string Text(const std::vector<uint8_t>& bytes, std::size_t offset) {
   return std::string(reinterpret_cast<const char*>(&bytes[offset + 1]), bytes[offset]);
 }
@@ -68,27 +71,28 @@ CharacterState SampleCharacter() {
 TEST(CharacterState, FieldsSitAtTheirOffsets) {
   const auto b = Bytes(SampleCharacter());
   ASSERT_EQ(b.size(), 7916u);
-  EXPECT_EQ(Text(b, 0), "Hrdina");
-  EXPECT_EQ(Text(b, 101), Cz("Poutník"));
-  EXPECT_EQ(b[202], 0x5A);
-  EXPECT_EQ(b[202 + 3997], 0xA5);
+  EXPECT_EQ(Text(b, C::kNameOffset), "Hrdina");
+  EXPECT_EQ(Text(b, C::kStartNameOffset), Cz("Poutník"));
+  EXPECT_EQ(b[C::kReservedOffset], 0x5A);
+  EXPECT_EQ(b[C::kReservedOffset + 3997], 0xA5);
   const int32_t expected[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
                               11, 12, 13, 14, 15, 16, 17, 18, 19, -20};
   for (std::size_t i = 0; i < std::size(expected); ++i) {
-    EXPECT_EQ(ReadI32(&b[4200 + 4 * i]), expected[i]) << "at offset " << 4200 + 4 * i;
+    EXPECT_EQ(ReadI32(&b[C::kPenizeOffset + 4 * i]), expected[i])
+        << "at offset " << C::kPenizeOffset + 4 * i;
   }
-  EXPECT_EQ(ReadI32(&b[4280]), 31);  // CurrentWeapon's number
-  EXPECT_EQ(Text(b, 4280 + 4), Cz("Meč"));
-  EXPECT_EQ(ReadI16(&b[4280 + Weapon::kHeldOffset]), 1);
-  EXPECT_EQ(ReadI32(&b[6076]), 32);  // CurrentArmour's number
-  EXPECT_EQ(Text(b, 6076 + 4), Cz("Kroužková"));
-  EXPECT_EQ(ReadI16(&b[6076 + Armour::kHeldOffset]), 2);
+  EXPECT_EQ(ReadI32(&b[C::kCurrentWeaponOffset + Weapon::kNumberOffset]), 31);
+  EXPECT_EQ(Text(b, C::kCurrentWeaponOffset + Weapon::kNameOffset), Cz("Meč"));
+  EXPECT_EQ(ReadI16(&b[C::kCurrentWeaponOffset + Weapon::kHeldOffset]), 1);
+  EXPECT_EQ(ReadI32(&b[C::kCurrentArmourOffset + Armour::kNumberOffset]), 32);
+  EXPECT_EQ(Text(b, C::kCurrentArmourOffset + Armour::kNameOffset), Cz("Kroužková"));
+  EXPECT_EQ(ReadI16(&b[C::kCurrentArmourOffset + Armour::kHeldOffset]), 2);
   // RaiseCost and RaiseStep in the order ZIVOTY, MANA, SILA, OBRATNOST, ENERGIE, RYCHLOST.
-  EXPECT_EQ(ReadI32(&b[7868]), 100);
-  EXPECT_EQ(ReadI32(&b[7868 + 4 * kRaiseEnergie]), 104);
-  EXPECT_EQ(ReadI32(&b[7868 + 4 * kRaiseRychlost]), 105);
-  EXPECT_EQ(ReadI32(&b[7892]), 200);
-  EXPECT_EQ(ReadI32(&b[7892 + 4 * kRaiseRychlost]), 205);
+  EXPECT_EQ(ReadI32(&b[C::kRaiseCostOffset]), 100);
+  EXPECT_EQ(ReadI32(&b[C::kRaiseCostOffset + 4 * kRaiseEnergie]), 104);
+  EXPECT_EQ(ReadI32(&b[C::kRaiseCostOffset + 4 * kRaiseRychlost]), 105);
+  EXPECT_EQ(ReadI32(&b[C::kRaiseStepOffset]), 200);
+  EXPECT_EQ(ReadI32(&b[C::kRaiseStepOffset + 4 * kRaiseRychlost]), 205);
 }
 
 TEST(CharacterState, RoundTripKeepsEveryByteIncludingTheReservedArea) {
@@ -127,14 +131,14 @@ TEST(ObjectEntry, FieldsSitAtTheirOffsets) {
   o.Count = -1;
   const auto b = Bytes(o);
   ASSERT_EQ(b.size(), 368u);
-  EXPECT_EQ(Text(b, 0), Cz("Klíč"));
-  EXPECT_EQ(Text(b, 51), Cz("Rezavý klíč"));
-  EXPECT_EQ(Text(b, 302), "klic");
-  EXPECT_EQ(b[353], 0);
-  EXPECT_EQ(ReadI32(&b[356]), 40);
-  EXPECT_EQ(ReadI32(&b[360]), 30);
-  EXPECT_EQ(ReadI16(&b[364]), -1);
-  EXPECT_EQ(b[366], 0);
+  EXPECT_EQ(Text(b, O::kNameOffset), Cz("Klíč"));
+  EXPECT_EQ(Text(b, O::kDescriptionOffset), Cz("Rezavý klíč"));
+  EXPECT_EQ(Text(b, O::kPictureOffset), "klic");
+  EXPECT_EQ(b[O::kPictureOffset + 51], 0);
+  EXPECT_EQ(ReadI32(&b[O::kHeightOffset]), 40);
+  EXPECT_EQ(ReadI32(&b[O::kWidthOffset]), 30);
+  EXPECT_EQ(ReadI16(&b[O::kCountOffset]), -1);
+  EXPECT_EQ(b[O::kCountOffset + 2], 0);
   EXPECT_EQ(Bytes(ObjectEntry::Decode(b.data())), b);
 }
 

@@ -107,12 +107,12 @@ TEST_F(SaveWindowTest, WritesTheRecordWithItsChangesAndCloses) {
   const std::string bytes = ReadBytes(file);
   ASSERT_EQ(bytes.size(), L::kSize);
   EXPECT_EQ(TextAt(bytes, WorldState::kPrefixNameOffset), "uvod");
-  EXPECT_EQ(TextAt(bytes, WorldState::kPrefixNameOffset + 101), "zaver");
-  EXPECT_EQ(TextAt(bytes, 5006), "kniha2");  // RedirectName := SaveRedirect
-  EXPECT_EQ(IntAt(bytes, 5108), 50);         // Location := SaveTarget
+  EXPECT_EQ(TextAt(bytes, WorldState::kSuffixNameOffset), "zaver");
+  EXPECT_EQ(TextAt(bytes, WorldState::kRedirectNameOffset), "kniha2");  // := SaveRedirect
+  EXPECT_EQ(IntAt(bytes, WorldState::kLocationOffset), 50);             // := SaveTarget
   EXPECT_EQ(TextAt(bytes, WorldState::kMusicNameOffset), "les.mp3");
-  EXPECT_EQ(IntAt(bytes, 5332), 1);
-  EXPECT_EQ(IntAt(bytes, 4 * 6), 42);
+  EXPECT_EQ(IntAt(bytes, WorldState::kMusicKindOffset), 1);
+  EXPECT_EQ(IntAt(bytes, WorldState::kVariablesOffset + 4 * 6), 42);
 
   // The live state: the library names are kept, the record-only changes
   // are not, and the next save resumes where the game then is.
@@ -132,8 +132,8 @@ TEST_F(SaveWindowTest, WithoutAudioPlayerNoMusicIsRecorded) {
   ASSERT_TRUE(form.UlozitClick());
   const std::string bytes = ReadBytes("save/ticho.pzv");
   EXPECT_EQ(TextAt(bytes, WorldState::kMusicNameOffset), "");
-  EXPECT_EQ(IntAt(bytes, 5332), 0);
-  EXPECT_EQ(IntAt(bytes, 5108), 1);  // no SaveTarget: the current location
+  EXPECT_EQ(IntAt(bytes, WorldState::kMusicKindOffset), 0);
+  EXPECT_EQ(IntAt(bytes, WorldState::kLocationOffset), 1);  // no SaveTarget: the current location
 }
 
 TEST_F(SaveWindowTest, SavingTwiceUnderOneNameOverwrites) {
@@ -146,7 +146,7 @@ TEST_F(SaveWindowTest, SavingTwiceUnderOneNameOverwrites) {
   ASSERT_TRUE(second.UlozitClick());
   const std::string bytes = ReadBytes("save/hrdina.pzv");
   ASSERT_EQ(bytes.size(), L::kSize);
-  EXPECT_EQ(IntAt(bytes, 0), 5);
+  EXPECT_EQ(IntAt(bytes, WorldState::kVariablesOffset), 5);
   EXPECT_EQ(std::distance(fs::directory_iterator("save"), fs::directory_iterator()), 1);
 }
 

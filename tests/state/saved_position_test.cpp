@@ -19,6 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using L = SavedPositionLayout;
+using W = WorldState;  // first in the record: its offsets are the record's
 
 // Each test works in a fresh temporary directory of its own.
 class SavedPositionFiles : public ::testing::Test {
@@ -118,46 +119,48 @@ SavedPositionExtras Music() { return {"hudba.ogg", 1}; }
 TEST(EncodeSavedPosition, IsOneRecordWithTheBlocksCountsAndEntriesInPlace) {
   auto s = SampleGame();
   const auto b = EncodeSavedPosition(*s, Music());
-  ASSERT_EQ(b.size(), 1138448u);
+  ASSERT_EQ(b.size(), L::kSize);
 
-  EXPECT_EQ(ReadI32(&b[0]), 7);      // Variables[1]
-  EXPECT_EQ(ReadI32(&b[3992]), -9);  // Variables[999]
-  EXPECT_EQ(b[WorldState::kReservedOffset + 5], 0x77);
-  const std::vector<uint8_t> character(b.begin() + 12908, b.begin() + 12908 + 7916);
+  EXPECT_EQ(ReadI32(&b[L::kWorldOffset + W::kVariablesOffset]), 7);             // Variables[1]
+  EXPECT_EQ(ReadI32(&b[L::kWorldOffset + W::kVariablesOffset + 4 * 998]), -9);  // Variables[999]
+  EXPECT_EQ(b[L::kWorldOffset + W::kReservedOffset + 5], 0x77);
+  const std::vector<uint8_t> character(b.begin() + L::kCharacterOffset,
+                                       b.begin() + L::kCharacterOffset + CharacterState::kSize);
   EXPECT_EQ(character, Bytes(s->Character));
 
-  EXPECT_EQ(ReadI32(&b[20824]), 3);  // weapons
-  EXPECT_EQ(ReadI32(&b[20828]), 2);  // armour
-  EXPECT_EQ(ReadI32(&b[20832]), 4);  // items
-  EXPECT_EQ(ReadI32(&b[20836]), 2);  // objects
-  EXPECT_EQ(ReadI32(&b[20840]), 1);  // spells
-  EXPECT_EQ(ReadI32(&b[20844]), 0);  // attacks
+  EXPECT_EQ(ReadI32(&b[L::kWeaponCountOffset]), 3);
+  EXPECT_EQ(ReadI32(&b[L::kArmourCountOffset]), 2);
+  EXPECT_EQ(ReadI32(&b[L::kItemCountOffset]), 4);
+  EXPECT_EQ(ReadI32(&b[L::kObjectCountOffset]), 2);
+  EXPECT_EQ(ReadI32(&b[L::kSpellCountOffset]), 1);
+  EXPECT_EQ(ReadI32(&b[L::kAttackCountOffset]), 0);
 
-  EXPECT_EQ(ReadI32(&b[200048 + 2 * 1796]), 3);  // weapon 3
-  EXPECT_EQ(Text(b, 200048 + 2 * 1796 + 4), "zbran3");
-  EXPECT_EQ(ReadI16(&b[200048 + 2 * 1796 + 948]), 30);
-  EXPECT_EQ(ReadI16(&b[20848 + 1792 + 944]), 2);            // armour 2 held
-  EXPECT_EQ(ReadI32(&b[379648 + 3 * 1732 + 884]), 100004);  // item 4 held
-  EXPECT_EQ(Text(b, 552848 + 368), "Mapa");                 // object 2
-  EXPECT_EQ(b[589648 + 824], 1);                            // spell 1 known
+  const std::size_t weapon3 = L::kWeaponsOffset + 2 * Weapon::kSize;
+  EXPECT_EQ(ReadI32(&b[weapon3 + Weapon::kNumberOffset]), 3);
+  EXPECT_EQ(Text(b, weapon3 + Weapon::kNameOffset), "zbran3");
+  EXPECT_EQ(ReadI16(&b[weapon3 + Weapon::kHeldOffset]), 30);
+  EXPECT_EQ(ReadI16(&b[L::kArmoursOffset + Armour::kSize + Armour::kHeldOffset]), 2);  // armour 2
+  EXPECT_EQ(ReadI32(&b[L::kItemsOffset + 3 * Item::kSize + Item::kHeldOffset]), 100004);  // item 4
+  EXPECT_EQ(Text(b, L::kObjectsOffset + ObjectEntry::kSize + ObjectEntry::kNameOffset), "Mapa");
+  EXPECT_EQ(b[L::kSpellsOffset + Spell::kKnownOffset], 1);  // spell 1
 
   // Entries past each count are zero bytes, whatever the slots hold.
-  EXPECT_TRUE(AllZero(b, 200048 + 3 * 1796, 379648));
-  EXPECT_TRUE(AllZero(b, 20848 + 2 * 1792, 200048));
-  EXPECT_TRUE(AllZero(b, 379648 + 4 * 1732, 552848));
-  EXPECT_TRUE(AllZero(b, 552848 + 2 * 368, 589648));
-  EXPECT_TRUE(AllZero(b, 589648 + 1676, 757248));
-  EXPECT_TRUE(AllZero(b, 757248, 1138448));
+  EXPECT_TRUE(AllZero(b, L::kWeaponsOffset + 3 * Weapon::kSize, L::kItemsOffset));
+  EXPECT_TRUE(AllZero(b, L::kArmoursOffset + 2 * Armour::kSize, L::kWeaponsOffset));
+  EXPECT_TRUE(AllZero(b, L::kItemsOffset + 4 * Item::kSize, L::kObjectsOffset));
+  EXPECT_TRUE(AllZero(b, L::kObjectsOffset + 2 * ObjectEntry::kSize, L::kSpellsOffset));
+  EXPECT_TRUE(AllZero(b, L::kSpellsOffset + Spell::kSize, L::kAttacksOffset));
+  EXPECT_TRUE(AllZero(b, L::kAttacksOffset, L::kSize));
 }
 
 TEST(EncodeSavedPosition, ChangesTheRecordOnlyNeverTheLiveState) {
   auto s = SampleGame();
   s->SaveTarget = 50;
   const auto b = EncodeSavedPosition(*s, Music());
-  EXPECT_EQ(ReadI32(&b[5108]), 50);       // resumes at the SAVE tag's target
-  EXPECT_EQ(Text(b, 5006), "jina");       // RedirectName := SaveRedirect
-  EXPECT_EQ(Text(b, 5229), "hudba.ogg");  // MusicName
-  EXPECT_EQ(ReadI32(&b[5332]), 1);        // MusicKind
+  EXPECT_EQ(ReadI32(&b[W::kLocationOffset]), 50);      // resumes at the SAVE tag's target
+  EXPECT_EQ(Text(b, W::kRedirectNameOffset), "jina");  // RedirectName := SaveRedirect
+  EXPECT_EQ(Text(b, W::kMusicNameOffset), "hudba.ogg");
+  EXPECT_EQ(ReadI32(&b[W::kMusicKindOffset]), 1);
   EXPECT_EQ(s->World.Location, 12);
   EXPECT_EQ(s->World.RedirectName.str(), "live");
   EXPECT_EQ(s->World.MusicName.str(), "");
@@ -165,16 +168,16 @@ TEST(EncodeSavedPosition, ChangesTheRecordOnlyNeverTheLiveState) {
 
   s->SaveTarget = 0;
   const auto here = EncodeSavedPosition(*s, {});
-  EXPECT_EQ(ReadI32(&here[5108]), 12);
-  EXPECT_EQ(Text(here, 5229), "");
-  EXPECT_EQ(ReadI32(&here[5332]), 0);
+  EXPECT_EQ(ReadI32(&here[W::kLocationOffset]), 12);
+  EXPECT_EQ(Text(here, W::kMusicNameOffset), "");
+  EXPECT_EQ(ReadI32(&here[W::kMusicKindOffset]), 0);
 }
 
 TEST(EncodeSavedPosition, EmptyCatalogsGiveTheSameLength) {
   auto s = std::make_unique<GameState>();
   const auto b = EncodeSavedPosition(*s, {});
-  EXPECT_EQ(b.size(), 1138448u);
-  EXPECT_TRUE(AllZero(b, 20824, 1138448));
+  EXPECT_EQ(b.size(), L::kSize);
+  EXPECT_TRUE(AllZero(b, L::kWeaponCountOffset, L::kSize));
 }
 
 TEST_F(SavedPositionFiles, WriteAndReadBackRestoresThePossessions) {
@@ -183,19 +186,21 @@ TEST_F(SavedPositionFiles, WriteAndReadBackRestoresThePossessions) {
   EXPECT_EQ(path, "./save/hrdina.pzv");
   const auto bytes = EncodeSavedPosition(*s, Music());
   ASSERT_FALSE(WriteSavedPosition(path, bytes).has_value());  // creates ./save
-  EXPECT_EQ(fs::file_size(path), 1138448u);
+  EXPECT_EQ(fs::file_size(path), L::kSize);
   EXPECT_EQ(std::distance(fs::directory_iterator("save"), fs::directory_iterator()), 1);
 
   const SavedPositionReadResult read = ReadSavedPosition(path);
   ASSERT_TRUE(read.ok()) << read.Error.Message;
   const SavedPosition& p = *read.Position;
-  EXPECT_EQ(Bytes(p.World), std::vector<uint8_t>(bytes.begin(), bytes.begin() + 12908));
+  EXPECT_EQ(Bytes(p.World), std::vector<uint8_t>(bytes.begin() + L::kWorldOffset,
+                                                 bytes.begin() + L::kCharacterOffset));
   EXPECT_EQ(Bytes(p.Character), Bytes(s->Character));
   EXPECT_EQ(p.WeaponCount, 3);
   EXPECT_EQ(p.AttackCount, 0);
-  EXPECT_EQ(p.WeaponHeld.Get(3), 30);
-  EXPECT_EQ(p.ItemHeld.Get(4), 100004);
-  EXPECT_EQ(p.SpellKnown.Get(1), 1);
+  EXPECT_EQ(p.Weapons.at(3).Held, 30);
+  EXPECT_EQ(p.Weapons.at(3).Name.str(), "zbran3");  // the whole entry is read
+  EXPECT_EQ(p.Items.at(4).Held, 100004);
+  EXPECT_EQ(p.Spells.at(1).Known, 1);
   EXPECT_EQ(p.ObjectCount, 2);
   EXPECT_EQ(p.Objects.at(2).Name.str(), "Mapa");
   EXPECT_EQ(p.Objects.at(2).Count, 3);
@@ -246,7 +251,7 @@ TEST_F(SavedPositionFiles, SavingTwiceOverwritesWithoutAsking) {
   ASSERT_FALSE(WriteSavedPosition(path, EncodeSavedPosition(*s, {})).has_value());
   s->World.Location = 99;
   ASSERT_FALSE(WriteSavedPosition(path, EncodeSavedPosition(*s, {})).has_value());
-  EXPECT_EQ(ReadI32(&ReadFile(path)[5108]), 99);
+  EXPECT_EQ(ReadI32(&ReadFile(path)[W::kLocationOffset]), 99);
 }
 
 TEST_F(SavedPositionFiles, ATruncatedFileIsRefusedAndNothingChanges) {

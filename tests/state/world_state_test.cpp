@@ -20,6 +20,9 @@ std::vector<uint8_t> Bytes(const Record& record) {
   return out;
 }
 
+using M = MenuOption;
+using W = WorldState;
+
 std::string Text(const std::vector<uint8_t>& bytes, std::size_t offset) {
   return std::string(reinterpret_cast<const char*>(&bytes[offset + 1]), bytes[offset]);
 }
@@ -35,17 +38,17 @@ TEST(MenuOption, FieldsSitAtTheirOffsets) {
   ASSERT_TRUE(o.AddAssignment(999, 42));
   const auto b = Bytes(o);
   ASSERT_EQ(b.size(), 352u);
-  EXPECT_EQ(ReadI32(&b[0]), 13);
-  EXPECT_EQ(Text(b, 4), Cz("Dál"));
-  EXPECT_EQ(b[105], 0);  // padding
-  EXPECT_EQ(ReadI32(&b[108]), 0x0000FF);
-  EXPECT_EQ(Text(b, 112), "*");
-  EXPECT_EQ(Text(b, 213), "knihovna");
-  EXPECT_EQ(ReadI32(&b[316]), 2);        // word 0: k
-  EXPECT_EQ(ReadI32(&b[316 + 4]), 5);    // word 1: first variable
-  EXPECT_EQ(ReadI32(&b[316 + 8]), 999);  // word 2: second variable
-  EXPECT_EQ(ReadI32(&b[316 + 20]), -7);  // word 5: first value
-  EXPECT_EQ(ReadI32(&b[316 + 24]), 42);  // word 6: second value
+  EXPECT_EQ(ReadI32(&b[M::kTargetOffset]), 13);
+  EXPECT_EQ(Text(b, M::kTextOffset), Cz("Dál"));
+  EXPECT_EQ(b[M::kTextOffset + 101], 0);  // padding
+  EXPECT_EQ(ReadI32(&b[M::kColourOffset]), 0x0000FF);
+  EXPECT_EQ(Text(b, M::kRedirectOffset), "*");
+  EXPECT_EQ(Text(b, M::kPrePrefixOffset), "knihovna");
+  EXPECT_EQ(ReadI32(&b[M::kAssignmentsOffset]), 2);        // word 0: k
+  EXPECT_EQ(ReadI32(&b[M::kAssignmentsOffset + 4]), 5);    // word 1: first variable
+  EXPECT_EQ(ReadI32(&b[M::kAssignmentsOffset + 8]), 999);  // word 2: second variable
+  EXPECT_EQ(ReadI32(&b[M::kAssignmentsOffset + 20]), -7);  // word 5: first value
+  EXPECT_EQ(ReadI32(&b[M::kAssignmentsOffset + 24]), 42);  // word 6: second value
   const MenuOption back = MenuOption::Decode(b.data());
   EXPECT_EQ(Bytes(back), b);
 }
@@ -123,40 +126,40 @@ TEST(WorldState, FieldsSitAtTheirOffsets) {
 
   const auto b = Bytes(*w);
   ASSERT_EQ(b.size(), 12908u);
-  EXPECT_EQ(ReadI32(&b[0]), 0x11223344);
-  EXPECT_EQ(ReadI32(&b[4]), -2);
-  EXPECT_EQ(ReadI32(&b[3992]), 999);
-  EXPECT_EQ(Text(b, 3996), "prvni");
-  EXPECT_EQ(Text(b, 3996 + 101 * 2), "treti");
-  EXPECT_EQ(Text(b, 3996 + 101 * 9), "desaty");
-  EXPECT_EQ(Text(b, 5006), "jinde");
-  EXPECT_EQ(b[5107], 0);
-  EXPECT_EQ(ReadI32(&b[5108]), 42);
-  EXPECT_EQ(ReadI32(&b[5112]), 41);
-  EXPECT_EQ(ReadI32(&b[5116]), 0x010203);
-  EXPECT_EQ(ReadI32(&b[5120]), 0x040506);
-  EXPECT_EQ(ReadI32(&b[5124]), 0x070809);
-  EXPECT_EQ(Text(b, 5128), Cz("Co uděláš?"));
-  EXPECT_EQ(Text(b, 5229), "hudba.mp3");
-  EXPECT_EQ(ReadI32(&b[5332]), 2);
-  EXPECT_EQ(b[5336], 1);
-  EXPECT_EQ(b[5337], 1);
-  EXPECT_EQ(Text(b, 5338), "pred");
-  EXPECT_EQ(Text(b, 5439), "po");
-  EXPECT_EQ(b[5540], 1);
-  EXPECT_EQ(b[5541], 1);
-  EXPECT_EQ(ReadI32(&b[5544]), 7);
-  EXPECT_EQ(Text(b, 5544 + 4), "prvni volba");
-  EXPECT_EQ(ReadI32(&b[5544 + 352]), 8);
-  EXPECT_EQ(ReadI32(&b[5544 + 352 * 19]), 20);
-  EXPECT_EQ(Text(b, 5544 + 352 * 19 + 4), "posledni");
-  EXPECT_EQ(ReadI32(&b[12584]), 20);
-  EXPECT_EQ(b[12588], 0xAB);
-  EXPECT_EQ(b[12588 + 107], 0xCD);
-  EXPECT_EQ(Text(b, 12696), "Hra");
-  EXPECT_EQ(Text(b, 12797), "KOD");
-  EXPECT_EQ(ReadI32(&b[12900]), 1);
-  EXPECT_EQ(ReadI32(&b[12904]), 1);
+  EXPECT_EQ(ReadI32(&b[W::kVariablesOffset]), 0x11223344);
+  EXPECT_EQ(ReadI32(&b[W::kVariablesOffset + 4]), -2);
+  EXPECT_EQ(ReadI32(&b[W::kVariablesOffset + 4 * 998]), 999);
+  EXPECT_EQ(Text(b, W::kStringsOffset), "prvni");
+  EXPECT_EQ(Text(b, W::kStringsOffset + 101 * 2), "treti");
+  EXPECT_EQ(Text(b, W::kStringsOffset + 101 * 9), "desaty");
+  EXPECT_EQ(Text(b, W::kRedirectNameOffset), "jinde");
+  EXPECT_EQ(b[W::kRedirectNameOffset + 101], 0);
+  EXPECT_EQ(ReadI32(&b[W::kLocationOffset]), 42);
+  EXPECT_EQ(ReadI32(&b[W::kPreviousLocationOffset]), 41);
+  EXPECT_EQ(ReadI32(&b[W::kDefaultMenuColourOffset]), 0x010203);
+  EXPECT_EQ(ReadI32(&b[W::kDefaultTextColourOffset]), 0x040506);
+  EXPECT_EQ(ReadI32(&b[W::kMenuHeadingColourOffset]), 0x070809);
+  EXPECT_EQ(Text(b, W::kMenuHeadingOffset), Cz("Co uděláš?"));
+  EXPECT_EQ(Text(b, W::kMusicNameOffset), "hudba.mp3");
+  EXPECT_EQ(ReadI32(&b[W::kMusicKindOffset]), 2);
+  EXPECT_EQ(b[W::kPrefixEnabledOffset], 1);
+  EXPECT_EQ(b[W::kSuffixEnabledOffset], 1);
+  EXPECT_EQ(Text(b, W::kPrefixNameOffset), "pred");
+  EXPECT_EQ(Text(b, W::kSuffixNameOffset), "po");
+  EXPECT_EQ(b[W::kSheetAllowedOffset], 1);
+  EXPECT_EQ(b[W::kEquipmentAllowedOffset], 1);
+  EXPECT_EQ(ReadI32(&b[W::kMenuOptionsOffset]), 7);
+  EXPECT_EQ(Text(b, W::kMenuOptionsOffset + M::kTextOffset), "prvni volba");
+  EXPECT_EQ(ReadI32(&b[W::kMenuOptionsOffset + M::kSize]), 8);
+  EXPECT_EQ(ReadI32(&b[W::kMenuOptionsOffset + M::kSize * 19]), 20);
+  EXPECT_EQ(Text(b, W::kMenuOptionsOffset + M::kSize * 19 + M::kTextOffset), "posledni");
+  EXPECT_EQ(ReadI32(&b[W::kMenuOptionCountOffset]), 20);
+  EXPECT_EQ(b[W::kReservedOffset], 0xAB);
+  EXPECT_EQ(b[W::kReservedOffset + 107], 0xCD);
+  EXPECT_EQ(Text(b, W::kGameTitleOffset), "Hra");
+  EXPECT_EQ(Text(b, W::kGameCodeOffset), "KOD");
+  EXPECT_EQ(ReadI32(&b[W::kShowLocationNumbersOffset]), 1);
+  EXPECT_EQ(ReadI32(&b[W::kReportChangesOffset]), 1);
 
   auto back = std::make_unique<WorldState>(WorldState::Decode(b.data()));
   EXPECT_EQ(Bytes(*back), b);

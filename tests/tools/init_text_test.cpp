@@ -29,6 +29,13 @@ const std::string kText =
     "currency_name = \"grošů\"\n"
     "zkusenosti = 2147483647\n";
 
+using R = InitRecord;
+
+// The text field (length byte, then the bytes) at `offset`.
+std::string TextAt(const InitRecordBytes& raw, std::size_t offset) {
+  return std::string(reinterpret_cast<const char*>(&raw[offset + 1]), raw[offset]);
+}
+
 InitRecordBytes RecordOf(const std::string& text) {
   const InitTextResult result = InitRecordFromText(text);
   EXPECT_TRUE(result.Errors.empty()) << result.Errors.front().Message;
@@ -52,21 +59,20 @@ std::string Replace(std::string text, const std::string& from, const std::string
 
 TEST(InitText, FieldsLandAtTheirOffsetsWithTheCheckStringShifted) {
   const InitRecordBytes raw = RecordOf(kText);
-  EXPECT_EQ(raw[0], 18);
-  EXPECT_EQ(raw[36], 0xFD);  // -3, little-endian
-  EXPECT_EQ(raw[39], 0xFF);
+  EXPECT_EQ(raw[R::kZivotyOffset], 18);
+  EXPECT_EQ(raw[R::kObratnostOffset], 0xFD);  // -3, little-endian
+  EXPECT_EQ(raw[R::kObratnostOffset + 3], 0xFF);
   // Check string: length 8 (7 bytes + the dropped last byte), each + 10.
-  EXPECT_EQ(raw[72], 8);
-  EXPECT_EQ(raw[73], 'H' + 10);
-  EXPECT_EQ(raw[79], 'A' + 10);
-  EXPECT_EQ(raw[135], 1);
+  EXPECT_EQ(raw[R::kCheckStringOffset], 8);
+  EXPECT_EQ(raw[R::kCheckStringOffset + 1], 'H' + 10);
+  EXPECT_EQ(raw[R::kCheckStringOffset + 7], 'A' + 10);
+  EXPECT_EQ(raw[R::kAskNameOffset], 1);
   // Texts are stored in Windows-1250: "Poutník" has í = 0xED.
-  EXPECT_EQ(raw[104], 7);
-  EXPECT_EQ(raw[110], 0xED);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&raw[137]), raw[136]), "H\xE1jovna \"star\xE1\"");
-  EXPECT_EQ(raw[204], 5);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&raw[205]), 5), "gro\x9A\xF9");
-  EXPECT_EQ(raw[239], 0x7F);
+  EXPECT_EQ(raw[R::kHeroNameOffset], 7);
+  EXPECT_EQ(raw[R::kHeroNameOffset + 6], 0xED);
+  EXPECT_EQ(TextAt(raw, R::kTitleOffset), "H\xE1jovna \"star\xE1\"");
+  EXPECT_EQ(TextAt(raw, R::kCurrencyNameOffset), "gro\x9A\xF9");
+  EXPECT_EQ(raw[R::kZkusenostiOffset + 3], 0x7F);
 
   const InitRecord decoded = InitRecord::Decode(raw.data());
   EXPECT_EQ(DecodeCheckString(decoded.CheckString.str()), "HAJOVNA");
@@ -85,26 +91,26 @@ TEST(InitText, TextToRecordToTextIsStable) {
 
 TEST(InitText, RecordWithOddBytesRoundTripsByteForByte) {
   InitRecordBytes raw = RecordOf(kText);
-  raw[103] = 0x4A;          // unread byte
-  raw[235] = 0x01;          // unread byte
-  raw[72 + 8] = 0x99;       // the check string's dropped last byte
-  raw[104 + 1 + 10] = 'x';  // behind the hero's name
-  raw[136 + 31 - 1] = 0xFF; // last byte of the title field
+  raw[R::kCheckStringPadOffset] = 0x4A;    // unread byte
+  raw[R::kCurrencyNamePadOffset] = 0x01;   // unread byte
+  raw[R::kCheckStringOffset + 8] = 0x99;   // the check string's dropped last byte
+  raw[R::kHeroNameOffset + 1 + 10] = 'x';  // behind the hero's name
+  raw[R::kAuthorLineOffset - 1] = 0xFF;    // last byte of the title field
   const std::string shown = InitRecordToText(raw);
   EXPECT_NE(shown.find("raw_bytes = 80:99 103:4A 115:78 166:FF 235:01\n"), std::string::npos) << shown;
   EXPECT_EQ(RecordOf(shown), raw);
 
   // A stored length of 1 and of 0 both mean "no check string"; each survives.
   InitRecordBytes empty_check = RecordOf(Replace(kText, "\"HAJOVNA\"", "\"\""));
-  EXPECT_EQ(empty_check[72], 1);
-  empty_check[72] = 0;
+  EXPECT_EQ(empty_check[R::kCheckStringOffset], 1);
+  empty_check[R::kCheckStringOffset] = 0;
   EXPECT_EQ(RecordOf(InitRecordToText(empty_check)), empty_check);
   // Unprintable and unassigned bytes go through \x escapes.
   InitRecordBytes odd = RecordOf(kText);
-  odd[104] = 3;
-  odd[105] = 0x01;
-  odd[106] = 0x81;
-  odd[107] = '\\';
+  odd[R::kHeroNameOffset] = 3;
+  odd[R::kHeroNameOffset + 1] = 0x01;
+  odd[R::kHeroNameOffset + 2] = 0x81;
+  odd[R::kHeroNameOffset + 3] = '\\';
   const std::string odd_text = InitRecordToText(odd);
   EXPECT_NE(odd_text.find("hero_name = \"\\x01\\x81\\\\\"\n"), std::string::npos) << odd_text;
   EXPECT_EQ(RecordOf(odd_text), odd);
