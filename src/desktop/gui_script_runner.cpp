@@ -6,9 +6,11 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "desktop/about_view.h"
@@ -21,10 +23,11 @@
 #include "desktop/save_view.h"
 #include "desktop/settings_view.h"
 #include "desktop/synthetic_input.h"
+#include "script/action_checks.h"
 #include "script/dump.h"
-#include "script/script_commands.h"
 #include "script/script_error.h"
 #include "script/script_host.h"
+#include "script/script_parser.h"
 #include "script/script_reader.h"
 #include "script/script_runner.h"
 #include "script/window_drivers.h"
@@ -37,16 +40,6 @@ namespace qv {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-[[noreturn]] void DoesNotFit(const ScriptLine& line, std::string_view window) {
-  throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
-                    std::string(window) + ")");
-}
-
-[[noreturn]] void NotShownHere(const ScriptLine& line, std::string_view window) {
-  throw ScriptError("'" + line.Command + "' cannot be applied: the " + std::string(window) +
-                    " window cannot be shown in the desktop window yet");
-}
 
 class GuiScriptRunner {
  public:
@@ -134,287 +127,248 @@ class GuiScriptRunner {
   // True when the line handed input to the windows or started a wait: the
   // loop takes over before the next line.
   bool Apply(const ScriptLine& line) {
-    if (!IsKnownCommand(line.Command)) throw ScriptError("unknown command '" + line.Command + "'");
-    if (line.Command == "dump") {
-      ExpectNoArguments(line);
-      PrintDump();
-      return false;
-    }
-    if (line.Command == "tick") {
-      const int32_t count = OptionalNumberArgument(line).value_or(1);
-      if (count < 0) throw ScriptError("tick: the number of ticks cannot be negative");
-      if (!player_->Game()) return false;  // the timer belongs to the game window
-      ticks_to_pass_ = count;
-      return true;
-    }
-    if (line.Command == "wait") {
-      const int32_t ms = NumberArgument(line);
-      if (ms < 0) throw ScriptError("wait: the time cannot be negative");
-      wait_until_ = SDL_GetTicks64() + static_cast<uint64_t>(ms);
-      return true;
-    }
-    if (line.Command == "screenshot") {
-      Screenshot(line);
-      return false;
-    }
-    if (Host().Layers().empty()) DoesNotFit(line, "");
-    const Layer& top = Top();
-    const std::string_view kind = top.Kind();
-    if (kind == "menu") return ApplyMenu(line);
-    if (kind == "name") return ApplyName(line);
-    if (kind == "about") return ApplyAbout(line);
-    if (kind == "game") return ApplyGame(line);
-    if (kind == "answer") return ApplyAnswer(line, top);
-    if (kind == "picture") return ApplyPicture(line, top);
-    if (kind == "settings") return ApplySettings(line, top);
-    if (kind == "load-list") return ApplyLoadList(line, top);
-    if (kind == "save") return ApplySave(line, top);
-    if (kind == "fight") return ApplyFightLine(Host(), top, line);
-    if (IsPossessionWindow(kind)) return ApplyPossessionLine(Host(), line, top);
-    if (kind == "death") {
-      if (line.Command != "ok") DoesNotFit(line, kind);
-      ExpectNoArguments(line);
-      PushKey(SDLK_RETURN);
-      return true;
-    }
-    NotShownHere(line, kind);
+    const std::string_view kind = Host().Layers().empty() ? std::string_view() : Top().Kind();
+    const ScriptAction action = ParseAction(line, kind, ScriptHostKind::Desktop);
+    return std::visit(Overloaded{
+                          [&](const action::Dump&) {
+                            PrintDump();
+                            return false;
+                          },
+                          [&](const action::Tick& tick) {
+                            // The timer belongs to the game window.
+                            if (!player_->Game()) return false;
+                            ticks_to_pass_ = tick.Count;
+                            return true;
+                          },
+                          [&](const action::Wait& wait) {
+                            wait_until_ =
+                                SDL_GetTicks64() + static_cast<uint64_t>(wait.Milliseconds);
+                            return true;
+                          },
+                          [&](const action::Screenshot& shot) {
+                            Screenshot(shot.File);
+                            return false;
+                          },
+                          [&](const auto&) {
+                            ApplyToWindow(kind, action);
+                            return true;
+                          },
+                      },
+                      action);
   }
 
-  bool ApplyMenu(const ScriptLine& line) {
-    if (line.Command == "new-game") {
-      ExpectNoArguments(line);
-      PushKey(SDLK_RETURN);
-    } else if (line.Command == "about") {
-      ExpectNoArguments(line);
-      PushKey(SDLK_3);
-    } else if (line.Command == "exit") {
-      ExpectNoArguments(line);
-      PushKey(SDLK_ESCAPE);
-    } else if (line.Command == "load-list") {
-      ExpectNoArguments(line);
-      PushKey(SDLK_2);
-    } else {
-      DoesNotFit(line, "menu");
+  // One handler per kind of window: each turns the actions the parser gave
+  // that kind into input.
+  using WindowHandler = void (GuiScriptRunner::*)(const Layer& top, const ScriptAction& action);
+
+  void ApplyToWindow(std::string_view kind, const ScriptAction& action) {
+    static constexpr std::pair<std::string_view, WindowHandler> kHandlers[] = {
+        {"menu", &GuiScriptRunner::ApplyMenu},
+        {"name", &GuiScriptRunner::ApplyName},
+        {"about", &GuiScriptRunner::ApplyEscape},
+        {"game", &GuiScriptRunner::ApplyGame},
+        {"answer", &GuiScriptRunner::ApplyAnswer},
+        {"picture", &GuiScriptRunner::ApplyPicture},
+        {"settings", &GuiScriptRunner::ApplySettings},
+        {"load-list", &GuiScriptRunner::ApplyLoadList},
+        {"save", &GuiScriptRunner::ApplySave},
+        {"fight", &GuiScriptRunner::ApplyFight},
+        {"sheet", &GuiScriptRunner::ApplyPossession},
+        {"inventory", &GuiScriptRunner::ApplyPossession},
+        {"shop", &GuiScriptRunner::ApplyPossession},
+        {"sell", &GuiScriptRunner::ApplyPossession},
+        {"death", &GuiScriptRunner::ApplyEnter},  // `ok`
+    };
+    for (const auto& [name, handler] : kHandlers) {
+      if (name == kind) return (this->*handler)(Top(), action);
     }
-    return true;
+    throw std::logic_error("no input for the " + std::string(kind) + " window");
   }
 
-  bool ApplyName(const ScriptLine& line) {
-    if (line.Command != "name") DoesNotFit(line, "name");
-    PushText(line.Text);
+  void ApplyMenu(const Layer&, const ScriptAction& action) {
+    std::visit(Overloaded{
+                   [](const action::NewGame&) { PushKey(SDLK_RETURN); },
+                   [](const action::OpenAbout&) { PushKey(SDLK_3); },
+                   [](const action::Exit&) { PushKey(SDLK_ESCAPE); },
+                   [](const action::OpenLoadList&) { PushKey(SDLK_2); },
+                   [](const auto&) {},
+               },
+               action);
+  }
+
+  void ApplyName(const Layer&, const ScriptAction& action) {
+    PushText(std::get<action::TypeName>(action).Text);
     PushKey(SDLK_RETURN);
-    return true;
   }
 
-  bool ApplyAbout(const ScriptLine& line) {
-    if (line.Command != "close") DoesNotFit(line, "about");
-    ExpectNoArguments(line);
-    PushKey(SDLK_ESCAPE);
-    return true;
-  }
+  void ApplyEscape(const Layer&, const ScriptAction&) { PushKey(SDLK_ESCAPE); }
+  void ApplyEnter(const Layer&, const ScriptAction&) { PushKey(SDLK_RETURN); }
 
   // A control of the page that must be on the screen to be clicked.
-  Rect OnScreen(const ScriptLine& line, const Rect& area, std::string_view what, int32_t n) {
+  Rect OnScreen(const ScriptAction& action, const Rect& area, std::string_view what, int32_t n) {
     const Rect screen{0, 0, Host().LogicalWidth(), Host().LogicalHeight()};
     const int x = area.CentreX();
     const int y = area.CentreY();
     if (area.Width <= 0 || area.Height <= 0 || !screen.Contains(x, y)) {
-      throw ScriptError(line.Command + ": " + std::string(what) + " " + std::to_string(n) +
-                        " is not on the screen (scroll to it first)");
+      throw ScriptError(std::string(CommandWord(action)) + ": " + std::string(what) + " " +
+                        std::to_string(n) + " is not on the screen (scroll to it first)");
     }
     return area;
   }
 
-  bool ApplyGame(const ScriptLine& line) {
+  void ApplyGame(const Layer&, const ScriptAction& action) {
     GameView& game = *player_->Game();
     const GameWindow& form = player_->Session().Form;
-    const std::string& command = line.Command;
-    const auto count_error = [&](std::string_view what, int32_t n, std::size_t shown) {
-      return ScriptError(command + ": there is no " + std::string(what) + " " + std::to_string(n) +
-                         " (" + std::to_string(shown) + " shown)");
-    };
-    if (command == "choose") {
-      const int32_t n = NumberArgument(line);
-      if (n < 1 || n > static_cast<int32_t>(form.OptionLabels.size())) {
-        throw count_error("option", n, form.OptionLabels.size());
-      }
-      PushClick(OnScreen(line, game.OptionArea(n), "option", n));
-    } else if (command == "click-text") {
-      const int32_t n = NumberArgument(line);
-      if (n < 1 || n > static_cast<int32_t>(form.TextBlocks.size())) {
-        throw count_error("text block", n, form.TextBlocks.size());
-      }
-      PushClick(OnScreen(line, game.TextArea(n), "text block", n));
-    } else if (command == "click-picture") {
-      const int32_t n = NumberArgument(line);
-      if (n < 1 || n > static_cast<int32_t>(form.InTextPictures.size())) {
-        throw count_error("picture", n, form.InTextPictures.size());
-      }
-      PushClick(OnScreen(line, game.PictureArea(n), "picture", n));
-    } else if (command == "key") {
-      const std::string_view key = WordArgument(line);
-      if (key == "up") {
-        PushScancode(SDL_SCANCODE_UP);
-      } else if (key == "down") {
-        PushScancode(SDL_SCANCODE_DOWN);
-      } else if (key == "pageup") {
-        PushScancode(SDL_SCANCODE_PAGEUP);
-      } else if (key == "pagedown") {
-        PushScancode(SDL_SCANCODE_PAGEDOWN);
-      } else if (key == "kp8") {
-        PushScancode(SDL_SCANCODE_KP_8);
-      } else if (key == "kp2") {
-        PushScancode(SDL_SCANCODE_KP_2);
-      } else if (key == "alt-f4") {
-        PushKey(SDLK_F4, KMOD_LALT);
-      } else {
-        throw ScriptError("key: unknown key '" + std::string(key) + "'");
-      }
-    } else if (command == "wheel") {
-      const std::string_view direction = WordArgument(line);
-      if (direction != "up" && direction != "down") {
-        throw ScriptError("wheel: up or down, not '" + std::string(direction) + "'");
-      }
-      PushWheel(direction == "up" ? 1 : -1);
-    } else if (command == "button") {
-      const std::string_view name = WordArgument(line);
-      Rect area;
-      if (name == "pokracovat") {
-        area = game.ContinueArea();
-      } else {
-        const std::optional<GameButton> button = ButtonNamed(name);
-        if (!button) throw ScriptError("button: unknown button '" + std::string(name) + "'");
-        area = game.ButtonArea(*button);
-      }
-      if (area.Width <= 0) throw ScriptError("button: '" + std::string(name) + "' is not shown");
-      PushClick(area);
-    } else {
-      DoesNotFit(line, "game");
+    std::visit(Overloaded{
+                   [&](const action::Choose& a) {
+                     CheckShown(action, "option", a.Option, form.OptionLabels.size());
+                     PushClick(OnScreen(action, game.OptionArea(a.Option), "option", a.Option));
+                   },
+                   [&](const action::ClickText& a) {
+                     CheckShown(action, "text block", a.Block, form.TextBlocks.size());
+                     PushClick(OnScreen(action, game.TextArea(a.Block), "text block", a.Block));
+                   },
+                   [&](const action::ClickPicture& a) {
+                     CheckShown(action, "picture", a.Picture, form.InTextPictures.size());
+                     PushClick(OnScreen(action, game.PictureArea(a.Picture), "picture", a.Picture));
+                   },
+                   [&](const action::PressKey& a) { PushGameKey(a.Which); },
+                   [&](const action::Wheel& a) { PushWheel(a.Up ? 1 : -1); },
+                   [&](const action::Button& a) {
+                     const Rect area = a.Which == action::PageButton::Pokracovat
+                                           ? game.ContinueArea()
+                                           : game.ButtonArea(ButtonOnScreen(a.Which));
+                     if (area.Width <= 0) ThrowButtonNotShown(a.Which);
+                     PushClick(area);
+                   },
+                   [](const auto&) {},
+               },
+               action);
+  }
+
+  static void PushGameKey(action::Key key) {
+    using action::Key;
+    switch (key) {
+      case Key::Up:
+        return PushScancode(SDL_SCANCODE_UP);
+      case Key::Down:
+        return PushScancode(SDL_SCANCODE_DOWN);
+      case Key::PageUp:
+        return PushScancode(SDL_SCANCODE_PAGEUP);
+      case Key::PageDown:
+        return PushScancode(SDL_SCANCODE_PAGEDOWN);
+      case Key::Kp8:
+        return PushScancode(SDL_SCANCODE_KP_8);
+      case Key::Kp2:
+        return PushScancode(SDL_SCANCODE_KP_2);
+      case Key::AltF4:
+        return PushKey(SDLK_F4, KMOD_LALT);
     }
-    return true;
   }
 
-  static std::optional<GameButton> ButtonNamed(std::string_view name) {
-    if (name == "postava") return GameButton::Postava;
-    if (name == "vybaveni") return GameButton::Vybaveni;
-    if (name == "napoveda") return GameButton::Napoveda;
-    if (name == "audio") return GameButton::Audio;
-    if (name == "konec") return GameButton::Konec;
-    return std::nullopt;
+  // The button of the game view's row (every page button but "pokracovat").
+  static GameButton ButtonOnScreen(action::PageButton button) {
+    using action::PageButton;
+    switch (button) {
+      case PageButton::Postava:
+        return GameButton::Postava;
+      case PageButton::Vybaveni:
+        return GameButton::Vybaveni;
+      case PageButton::Napoveda:
+        return GameButton::Napoveda;
+      case PageButton::Audio:
+        return GameButton::Audio;
+      case PageButton::Konec:
+      case PageButton::Pokracovat:
+        break;
+    }
+    return GameButton::Konec;
   }
 
-  bool ApplyAnswer(const ScriptLine& line, const Layer& top) {
-    auto* window = dynamic_cast<AnswerPromptWindow*>(top.Window());
-    if (!window || line.Command != "answer") DoesNotFit(line, "answer");
-    PushText(line.Text);
-    PushClick(AnswerView(Host(), *window).OkArea(Host().Paint()));
-    return true;
+  void ApplyAnswer(const Layer& top, const ScriptAction& action) {
+    auto& window = dynamic_cast<AnswerPromptWindow&>(*top.Window());
+    PushText(std::get<action::Answer>(action).Text);
+    PushClick(AnswerView(Host(), window).OkArea(Host().Paint()));
   }
 
-  bool ApplyPicture(const ScriptLine& line, const Layer& top) {
-    auto* window = dynamic_cast<PicturePopupWindow*>(top.Window());
-    if (!window || line.Command != "close") DoesNotFit(line, "picture");
-    ExpectNoArguments(line);
-    if (window->Width < 1 || window->Height < 1) {
+  void ApplyPicture(const Layer& top, const ScriptAction&) {
+    const auto& window = dynamic_cast<const PicturePopupWindow&>(*top.Window());
+    if (window.Width < 1 || window.Height < 1) {
       throw ScriptError("close: the picture has no area to click");
     }
-    PushClick(Rect{window->Left, window->Top, window->Width, window->Height});
-    return true;
+    PushClick(Rect{window.Left, window.Top, window.Width, window.Height});
   }
 
-  bool ApplyLoadList(const ScriptLine& line, const Layer& top) {
-    auto* window = dynamic_cast<LoadListWindow*>(top.Window());
-    if (!window) DoesNotFit(line, "load-list");
-    if (line.Command == "close") {
-      ExpectNoArguments(line);
-      PushKey(SDLK_ESCAPE);
-      return true;
+  void ApplyLoadList(const Layer& top, const ScriptAction& action) {
+    auto& window = dynamic_cast<LoadListWindow&>(*top.Window());
+    const auto* load = std::get_if<action::Load>(&action);
+    if (!load) {
+      PushKey(SDLK_ESCAPE);  // `close`
+      return;
     }
-    if (line.Command != "load") DoesNotFit(line, "load-list");
-    const int32_t n = NumberArgument(line);
-    const auto shown = static_cast<int32_t>(window->Labels.size());
-    if (n < 1 || n > shown) {
-      throw ScriptError("load: there is no entry " + std::to_string(n) + " (" +
-                        std::to_string(shown) + " shown)");
-    }
-    PushClick(LoadListView(Host(), *window).LabelArea(n));
-    return true;
+    CheckShown(action, "entry", load->Entry, window.Labels.size());
+    PushClick(LoadListView(Host(), window).LabelArea(load->Entry));
   }
 
-  bool ApplySave(const ScriptLine& line, const Layer& top) {
-    auto* window = dynamic_cast<SaveWindow*>(top.Window());
-    if (!window) DoesNotFit(line, "save");
-    SaveView view(Host(), *window);
-    if (line.Command == "nosave") {
-      ExpectNoArguments(line);
-      PushClick(view.DontSaveArea());
-      return true;
+  void ApplySave(const Layer& top, const ScriptAction& action) {
+    auto& window = dynamic_cast<SaveWindow&>(*top.Window());
+    SaveView view(Host(), window);
+    const auto* save = std::get_if<action::Save>(&action);
+    if (!save) {
+      PushClick(view.DontSaveArea());  // `nosave`
+      return;
     }
-    if (line.Command != "save") DoesNotFit(line, "save");
     // The field proposes a name; the script's name replaces it.
-    for (std::size_t i = 0; i < window->NameField.size(); ++i) PushKey(SDLK_BACKSPACE);
-    PushText(line.Text);
+    for (std::size_t i = 0; i < window.NameField.size(); ++i) PushKey(SDLK_BACKSPACE);
+    PushText(save->Name);
     PushClick(view.SaveArea());
-    return true;
   }
 
-  bool ApplySettings(const ScriptLine& line, const Layer& top) {
-    auto* window = dynamic_cast<SettingsWindow*>(top.Window());
-    if (!window) DoesNotFit(line, "settings");
-    SettingsView view(Host(), *window);
-    const std::string& command = line.Command;
-    const auto on_off = [&] {
-      const std::string_view word = WordArgument(line);
-      if (word == "on") return true;
-      if (word == "off") return false;
-      throw ScriptError(command + ": on or off, not '" + std::string(word) + "'");
-    };
-    if (command == "sound" || command == "music") {
-      const int row = command == "sound" ? 0 : 1;
-      const bool checked = row == 0 ? window->SoundOn : window->MusicOn;
-      if (on_off() != checked) PushClick(view.CheckBoxArea(row));
-      return true;
-    }
-    if (command == "sound-volume" || command == "music-volume") {
-      const int row = command == "sound-volume" ? 0 : 1;
-      const int32_t volume = NumberArgument(line);
-      if (volume < SettingsWindow::kSliderMin || volume > SettingsWindow::kSliderMax) {
-        throw ScriptError(command + ": the slider goes from 0 to 255, not " +
-                          std::to_string(volume));
-      }
-      // A click on the track comes as near as its pixels allow; the arrow
-      // keys move the slider the rest of the way.
-      const Rect slider = view.SliderArea(row);
-      const int offset = SettingsView::TrackOffset(volume);
-      const int x = window->Left + 15 + offset;
-      PushClick(Rect{x, slider.Top, 1, slider.Height});
-      const int32_t reached = SettingsView::PositionAt(offset);
-      for (int32_t i = reached; i < volume; ++i) PushKey(SDLK_RIGHT);
-      for (int32_t i = reached; i > volume; --i) PushKey(SDLK_LEFT);
-      return true;
-    }
-    if (command == "ok") {
-      ExpectNoArguments(line);
-      PushClick(view.OkArea());
-      return true;
-    }
-    if (command == "close") {
-      ExpectNoArguments(line);
-      PushKey(SDLK_ESCAPE);
-      return true;
-    }
-    DoesNotFit(line, "settings");
+  void ApplySettings(const Layer& top, const ScriptAction& action) {
+    auto& window = dynamic_cast<SettingsWindow&>(*top.Window());
+    SettingsView view(Host(), window);
+    using action::Channel;
+    std::visit(Overloaded{
+                   [&](const action::Switch& a) {
+                     const int row = a.Which == Channel::Sound ? 0 : 1;
+                     const bool checked = row == 0 ? window.SoundOn : window.MusicOn;
+                     if (a.On != checked) PushClick(view.CheckBoxArea(row));
+                   },
+                   [&](const action::Volume& a) {
+                     const int row = a.Which == Channel::Sound ? 0 : 1;
+                     // A click on the track comes as near as its pixels allow;
+                     // the arrow keys move the slider the rest of the way.
+                     const Rect slider = view.SliderArea(row);
+                     const int offset = SettingsView::TrackOffset(a.Value);
+                     const int x = window.Left + 15 + offset;
+                     PushClick(Rect{x, slider.Top, 1, slider.Height});
+                     const int32_t reached = SettingsView::PositionAt(offset);
+                     for (int32_t i = reached; i < a.Value; ++i) PushKey(SDLK_RIGHT);
+                     for (int32_t i = reached; i > a.Value; --i) PushKey(SDLK_LEFT);
+                   },
+                   [&](const action::Ok&) { PushClick(view.OkArea()); },
+                   [&](const action::Close&) { PushKey(SDLK_ESCAPE); },
+                   [](const auto&) {},
+               },
+               action);
   }
 
-  void Screenshot(const ScriptLine& line) {
-    if (line.Text.empty()) throw ScriptError("screenshot: name the PNG file to write");
-    std::filesystem::path path(line.Text);
+  void ApplyFight(const Layer& top, const ScriptAction& action) {
+    ApplyFightAction(Host(), top, action);
+  }
+
+  void ApplyPossession(const Layer& top, const ScriptAction& action) {
+    ApplyPossessionAction(Host(), top, action);
+  }
+
+  void Screenshot(const std::string& file) {
+    std::filesystem::path path(file);
     // Named from where quarvelin was started, as the script is.
     if (path.is_relative()) path = start_folder_ / path;
     Picture frame;
     Host().Render(&frame);
     if (!WritePng(path.string(), frame)) {
-      throw ScriptError("screenshot: cannot write '" + line.Text + "'");
+      throw ScriptError("screenshot: cannot write '" + file + "'");
     }
   }
 

@@ -5,8 +5,7 @@
 #include <string_view>
 
 #include "combat/fight_window.h"
-#include "script/script_commands.h"
-#include "script/script_error.h"
+#include "script/action_checks.h"
 #include "script/shown_text.h"
 
 namespace qv {
@@ -14,11 +13,6 @@ namespace qv {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-[[noreturn]] void DoesNotFit(const ModalWindow& window, const ScriptLine& line) {
-  throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
-                    std::string(window.Kind()) + ")");
-}
 
 // The number a value line starts with ("15" of "15 / 20"), 0 when none.
 int64_t LeadingNumber(std::string_view text) {
@@ -31,14 +25,6 @@ int64_t LeadingNumber(std::string_view text) {
 int64_t NumberAfterSlash(std::string_view text) {
   const std::size_t slash = text.find(" / ");
   return slash == std::string_view::npos ? 0 : LeadingNumber(text.substr(slash + 3));
-}
-
-// The position of the label remembering catalog number n, or -1.
-long FindLabel(const std::vector<TLELabel>& labels, int32_t n) {
-  for (std::size_t i = 0; i < labels.size(); ++i) {
-    if (labels[i].idx == n) return static_cast<long>(i);
-  }
-  return -1;
 }
 
 Json Labels(const std::vector<TLELabel>& labels, Colour enabled_colour) {
@@ -55,39 +41,32 @@ Json Labels(const std::vector<TLELabel>& labels, Colour enabled_colour) {
 
 class FightDriver final : public WindowDriver {
  public:
-  void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* fight = dynamic_cast<FightWindow*>(&window);
-    if (!fight) DoesNotFit(window, line);
-    const std::string& command = line.Command;
-    if (command == "attack") {
-      Attack(*fight, NumberArgument(line));
-    } else if (command == "items") {
-      ExpectNoArguments(line);
-      if (!fight->Predmety.Visible) throw ScriptError("items: the items button is not shown");
-      MoveOntoWindow(*fight);
-      fight->PredmetyMouseEnter();
-      fight->PredmetyClick();
-    } else if (command == "spells") {
-      ExpectNoArguments(line);
-      // Without mana the spells button has no text, so nothing to click.
-      if (!fight->Kouzla.Visible || fight->Kouzla.Caption.empty()) {
-        throw ScriptError("spells: the spells button is not shown");
-      }
-      MoveOntoWindow(*fight);
-      fight->KouzlaMouseEnter();
-      fight->KouzlaClick();
-    } else if (command == "use") {
-      Use(*fight, line, UseList::Items, "item");
-    } else if (command == "cast") {
-      Use(*fight, line, UseList::Spells, "spell");
-    } else if (command == "close") {
-      ExpectNoArguments(line);
-      if (!fight->FightOver) throw ScriptError("close: the fight is not over");
-      MoveOntoWindow(*fight);
-      fight->BackgroundClick();
-    } else {
-      DoesNotFit(window, line);
-    }
+  void Apply(ModalWindow& window, const ScriptAction& action) override {
+    auto& fight = dynamic_cast<FightWindow&>(window);
+    std::visit(Overloaded{
+                   [&](const action::Attack& a) { Attack(fight, a.Number); },
+                   [&](const action::ShowItems&) {
+                     CheckItemsButton(fight);
+                     MoveOntoWindow(fight);
+                     fight.PredmetyMouseEnter();
+                     fight.PredmetyClick();
+                   },
+                   [&](const action::ShowSpells&) {
+                     CheckSpellsButton(fight);
+                     MoveOntoWindow(fight);
+                     fight.KouzlaMouseEnter();
+                     fight.KouzlaClick();
+                   },
+                   [&](const action::Use& a) { UseLabel(fight, action, a.Number); },
+                   [&](const action::Cast& a) { UseLabel(fight, action, a.Number); },
+                   [&](const action::Close&) {
+                     CheckFightOver(fight);
+                     MoveOntoWindow(fight);
+                     fight.BackgroundClick();
+                   },
+                   [&](const auto&) { ThrowNotForWindow(window, action); },
+               },
+               action);
   }
 
   Json Dump(const ModalWindow& window) const override {
@@ -152,9 +131,7 @@ class FightDriver final : public WindowDriver {
   }
 
   static void Attack(FightWindow& fight, int32_t n) {
-    const long index = FindLabel(fight.ActionLabels, n);
-    if (index < 0) throw ScriptError("attack: attack " + std::to_string(n) + " has no label");
-    const auto label = static_cast<std::size_t>(index);
+    const std::size_t label = AttackLabelOf(fight, n);
     // A mouse already on the label clicks without entering it again.
     if (fight.EnteredKind() != FightWindow::Entered::Attack || fight.EnteredLabel() != label) {
       MoveOntoWindow(fight);
@@ -163,17 +140,8 @@ class FightDriver final : public WindowDriver {
     fight.AttackClick();
   }
 
-  static void Use(FightWindow& fight, const ScriptLine& line, UseList list, std::string_view what) {
-    const int32_t n = NumberArgument(line);
-    if (fight.OpenList != list) {
-      throw ScriptError(line.Command + ": the " + std::string(what) + " list is not open");
-    }
-    const long index = FindLabel(fight.UseLabels, n);
-    if (index < 0) {
-      throw ScriptError(line.Command + ": " + std::string(what) + " " + std::to_string(n) +
-                        " is not in the list");
-    }
-    const auto label = static_cast<std::size_t>(index);
+  static void UseLabel(FightWindow& fight, const ScriptAction& action, int32_t n) {
+    const std::size_t label = ListLabelOf(fight, action, n);
     if (fight.EnteredKind() != FightWindow::Entered::Use || fight.EnteredLabel() != label) {
       fight.LabelMouseLeave();
       fight.PanelMouseMove();

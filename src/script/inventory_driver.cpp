@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "possessions/inventory_window.h"
-#include "script/script_commands.h"
-#include "script/script_error.h"
+#include "script/action_checks.h"
 #include "script/shown_text.h"
 
 namespace qv {
@@ -15,19 +14,6 @@ namespace qv {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// N of the line's last argument; the entry must be listed.
-int32_t ListedNumber(const ScriptLine& line, std::string_view number_text,
-                     const std::vector<TLELabel>& list, std::string_view what) {
-  ScriptLine number_line = line;
-  number_line.Arguments = {std::string(number_text)};
-  const int32_t n = NumberArgument(number_line);
-  if (!InventoryWindow::Find(list, n)) {
-    throw ScriptError(line.Command + ": " + std::string(what) + " " + std::to_string(n) +
-                      " is not in the list");
-  }
-  return n;
-}
 
 Json Captions(const std::vector<TLELabel>& list) {
   Json out = Json::array();
@@ -37,39 +23,37 @@ Json Captions(const std::vector<TLELabel>& list) {
 
 class InventoryDriver final : public WindowDriver {
  public:
-  void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* inventory = dynamic_cast<InventoryWindow*>(&window);
-    if (!inventory) DoesNotFit(window, line);
-    const std::string& command = line.Command;
-    if (command == "use") {
-      const int32_t n = ListedNumber(line, WordArgument(line), inventory->Items, "item");
-      inventory->ItemMouseEnter(n);
-      inventory->ItemClick(n);
-    } else if (command == "equip") {
-      if (line.Arguments.size() != 2) throw ScriptError("equip takes two arguments");
-      const std::string& kind = line.Arguments[0];
-      if (kind == "weapon") {
-        const int32_t n = ListedNumber(line, line.Arguments[1], inventory->Weapons, "weapon");
-        inventory->WeaponMouseEnter(n);
-        inventory->WeaponClick(n);
-      } else if (kind == "armour") {
-        const int32_t n = ListedNumber(line, line.Arguments[1], inventory->Armours, "armour");
-        inventory->ArmourMouseEnter(n);
-        inventory->ArmourClick(n);
-      } else {
-        throw ScriptError("equip: weapon or armour, not '" + kind + "'");
-      }
-    } else if (command == "object") {
-      const int32_t n = ListedNumber(line, WordArgument(line), inventory->Objects, "object");
-      inventory->ObjectMouseEnter(n);
-      inventory->ObjectClick(n);
-    } else if (command == "close") {
-      ExpectNoArguments(line);
-      inventory->KrizekMouseMove();
-      inventory->KrizekClick();
-    } else {
-      DoesNotFit(window, line);
-    }
+  void Apply(ModalWindow& window, const ScriptAction& action) override {
+    auto& inventory = dynamic_cast<InventoryWindow&>(window);
+    std::visit(Overloaded{
+                   [&](const action::Use& a) {
+                     CheckListed(action, "item", inventory.Items, a.Number);
+                     inventory.ItemMouseEnter(a.Number);
+                     inventory.ItemClick(a.Number);
+                   },
+                   [&](const action::Equip& a) {
+                     if (a.Which == action::Gear::Weapon) {
+                       CheckListed(action, "weapon", inventory.Weapons, a.Number);
+                       inventory.WeaponMouseEnter(a.Number);
+                       inventory.WeaponClick(a.Number);
+                     } else {
+                       CheckListed(action, "armour", inventory.Armours, a.Number);
+                       inventory.ArmourMouseEnter(a.Number);
+                       inventory.ArmourClick(a.Number);
+                     }
+                   },
+                   [&](const action::ClickObject& a) {
+                     CheckListed(action, "object", inventory.Objects, a.Number);
+                     inventory.ObjectMouseEnter(a.Number);
+                     inventory.ObjectClick(a.Number);
+                   },
+                   [&](const action::Close&) {
+                     inventory.KrizekMouseMove();
+                     inventory.KrizekClick();
+                   },
+                   [&](const auto&) { ThrowNotForWindow(window, action); },
+               },
+               action);
   }
 
   Json Dump(const ModalWindow& window) const override {
@@ -85,12 +69,6 @@ class InventoryDriver final : public WindowDriver {
     out["status"] = ShownText(inventory->Status);
     out["status2"] = ShownText(inventory->Status2);
     return out;
-  }
-
- private:
-  [[noreturn]] static void DoesNotFit(const ModalWindow& window, const ScriptLine& line) {
-    throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
-                      std::string(window.Kind()) + ")");
   }
 };
 

@@ -3,8 +3,6 @@
 #include <string>
 
 #include "data/cp1250.h"
-#include "script/script_commands.h"
-#include "script/script_error.h"
 #include "script/shown_text.h"
 #include "state/save_window.h"
 
@@ -14,18 +12,16 @@ namespace {
 
 class SaveDriver final : public WindowDriver {
  public:
-  void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* form = dynamic_cast<SaveWindow*>(&window);
-    if (form && line.Command == "save") {
-      form->NameField = Utf8ToCp1250(line.Text);
+  void Apply(ModalWindow& window, const ScriptAction& action) override {
+    auto& form = dynamic_cast<SaveWindow&>(window);
+    if (const auto* save = std::get_if<action::Save>(&action)) {
+      form.NameField = Utf8ToCp1250(save->Name);
       // A refused name leaves the window open with its message shown.
-      form->UlozitClick();
-    } else if (form && line.Command == "nosave") {
-      ExpectNoArguments(line);
-      form->NeukladatClick();
+      form.UlozitClick();
+    } else if (std::holds_alternative<action::DontSave>(action)) {
+      form.NeukladatClick();
     } else {
-      throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
-                        std::string(window.Kind()) + ")");
+      ThrowNotForWindow(window, action);
     }
   }
 

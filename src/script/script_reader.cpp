@@ -31,6 +31,18 @@ std::optional<ScriptLine> ParseScriptLine(std::string_view text, int number) {
   return line;
 }
 
+std::vector<std::string> SplitWords(std::string_view text) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    const std::size_t start = i;
+    while (i < text.size() && !IsBlank(text[i])) ++i;
+    if (i > start) words.emplace_back(text.substr(start, i - start));
+  }
+  return words;
+}
+
 std::optional<ScriptLine> ScriptReader::Next() {
   std::string text;
   while (std::getline(in_, text)) {

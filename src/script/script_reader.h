@@ -22,6 +22,10 @@ struct ScriptLine {
 // line or a comment.
 std::optional<ScriptLine> ParseScriptLine(std::string_view text, int number);
 
+// The words of `text`, split at blanks (spaces and tabs) as script lines
+// are; the terminal player splits what a person types the same way.
+std::vector<std::string> SplitWords(std::string_view text);
+
 class ScriptReader {
  public:
   explicit ScriptReader(std::istream& in) : in_(in) {}

@@ -1,12 +1,15 @@
 #include "script/script_runner.h"
 
 #include <filesystem>
+#include <stdexcept>
 #include <system_error>
 #include <utility>
 
 #include "data/cp1250.h"
-#include "script/script_commands.h"
+#include "script/action_checks.h"
+#include "script/game_actions.h"
 #include "script/script_error.h"
+#include "script/script_parser.h"
 #include "script/window_drivers.h"
 #include "ui/death_window.h"
 
@@ -23,17 +26,9 @@ struct LineFailure {
   std::string Message;
 };
 
-constexpr int kKeyScroll = 100;
-constexpr int kWheelScroll = 150;
-
 std::unique_ptr<RandomSource> MakeRandomSource(const ScriptOptions& options) {
   if (options.Seed) return std::make_unique<SeededRandomSource>(*options.Seed);
   return std::make_unique<ClockRandomSource>();
-}
-
-[[noreturn]] void DoesNotFit(const ScriptLine& line, std::string_view window) {
-  throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
-                    std::string(window) + ")");
 }
 
 }  // namespace
@@ -106,49 +101,24 @@ void ScriptRunner::PrintDump() {
 }
 
 void ScriptRunner::Apply(const ScriptLine& line) {
-  if (!IsKnownCommand(line.Command)) throw ScriptError("unknown command '" + line.Command + "'");
-  if (line.Command == "dump") {
-    ExpectNoArguments(line);
+  const StackedWindow top = windows_.Top();  // a copy: the actions may push windows
+  const ScriptAction action = ParseAction(line, top.Kind, ScriptHostKind::Headless);
+  if (std::holds_alternative<action::Dump>(action)) {
     PrintDump();
-    return;
-  }
-  if (line.Command == "tick") {
-    Tick(line);
-    return;
-  }
-  if (line.Command == "screenshot" || line.Command == "wait") {
-    throw ScriptError("'" + line.Command + "' needs the desktop windows (--gui)");
-  }
-
-  const StackedWindow top = windows_.Top();  // a copy: the commands may push windows
-  bool applied = false;
-  if (top.Kind == kMenuWindow) {
-    applied = ApplyMenu(line);
-  } else if (top.Kind == kNameWindow) {
-    applied = ApplyNameEntry(line);
-  } else if (top.Kind == kAboutWindow) {
-    applied = ApplyAbout(line);
-  } else if (top.Kind == kLoadListWindow) {
-    applied = ApplyLoadList(line);
+  } else if (const auto* tick = std::get_if<action::Tick>(&action)) {
+    // The ticks pass in RunUntil, one by one, so that each runs under the
+    // window on top at its time.
+    if (game_started_) ticks_to_pass_ = tick->Count;
   } else if (top.Kind == kGameWindow) {
-    applied = ApplyGame(line);
+    ApplyGameAction(*session_, host_, action);
   } else if (top.Kind == kDeathWindow) {
-    applied = ApplyDeath(line);
-  } else if (top.Modal) {
-    applied = ApplyModal(top, line);
+    ApplyDeath();
+  } else if (top.Kind == kMenuWindow || top.Kind == kNameWindow || top.Kind == kAboutWindow ||
+             top.Kind == kLoadListWindow) {
+    ApplyStartWindow(top.Kind, action);
+  } else {
+    ApplyModal(top, action);
   }
-  if (!applied) DoesNotFit(line, top.Kind);
-}
-
-// --- Every window ----------------------------------------------------------
-
-void ScriptRunner::Tick(const ScriptLine& line) {
-  const int32_t count = OptionalNumberArgument(line).value_or(1);
-  if (count < 0) throw ScriptError("tick: the number of ticks cannot be negative");
-  if (!game_started_) return;
-  // The ticks pass in RunUntil, one by one, so that each runs under the
-  // window on top at its time.
-  ticks_to_pass_ = count;
 }
 
 bool ScriptRunner::TimerRuns() const {
@@ -202,177 +172,62 @@ void ScriptRunner::StartLoadedGame() {
   game_started_ = false;
 }
 
-bool ScriptRunner::ApplyMenu(const ScriptLine& line) {
-  const std::string& command = line.Command;
-  if (command != "new-game" && command != "load-list" && command != "about" && command != "exit") {
-    return false;
-  }
-  ExpectNoArguments(line);
-  if (command == "new-game") {
-    Follow(menu_.NewGameClick());
-  } else if (command == "load-list") {
-    Follow(menu_.LoadClick());
-  } else if (command == "about") {
-    Follow(menu_.AboutClick());
-  } else {
-    Follow(menu_.ExitClick());
-  }
-  return true;
-}
-
-bool ScriptRunner::ApplyNameEntry(const ScriptLine& line) {
-  if (line.Command != "name") return false;
-  name_entry_.Edit = Utf8ToCp1250(line.Text);
-  const StartAction action = name_entry_.OkClick();
-  // The name window gives way to the game window.
-  windows_.Pop();
-  Follow(action);
-  return true;
-}
-
-bool ScriptRunner::ApplyAbout(const ScriptLine& line) {
-  if (line.Command != "close") return false;
-  ExpectNoArguments(line);
-  about_.FormClick();
-  windows_.Pop();
-  return true;
-}
-
-bool ScriptRunner::ApplyLoadList(const ScriptLine& line) {
-  if (line.Command == "close") {
-    ExpectNoArguments(line);
-    load_list_.FormClick();
-    windows_.Pop();
-    return true;
-  }
-  if (line.Command != "load") return false;
-  const int32_t n = NumberArgument(line);
-  const auto shown = static_cast<int32_t>(load_list_.Labels.size());
-  if (n < 1 || n > shown) {
-    throw ScriptError("load: there is no entry " + std::to_string(n) + " (" +
-                      std::to_string(shown) + " shown)");
-  }
-  load_list_.LabelMouseEnter(n);
-  if (!load_list_.LabelClick()) return true;
-  // The game window takes the list's place, as it does the name window's.
-  windows_.Pop();
-  StartLoadedGame();
-  return true;
-}
-
-// --- The game window -------------------------------------------------------
-
-bool ScriptRunner::ApplyGame(const ScriptLine& line) {
-  GameWindow& form = session_->Form;
-  const std::string& command = line.Command;
-  if (command == "choose") {
-    const int32_t n = NumberArgument(line);
-    const auto shown = static_cast<int32_t>(form.OptionLabels.size());
-    if (n < 1 || n > shown) {
-      throw ScriptError("choose: there is no option " + std::to_string(n) + " (" +
-                        std::to_string(shown) + " shown)");
-    }
-    form.HoverOption(n);
-    form.OptionClick();
-  } else if (command == "click-text") {
-    const int32_t n = NumberArgument(line);
-    const auto shown = static_cast<int32_t>(form.TextBlocks.size());
-    if (n < 1 || n > shown) {
-      throw ScriptError("click-text: there is no text block " + std::to_string(n) + " (" +
-                        std::to_string(shown) + " shown)");
-    }
-    form.LeaveOptions();
-    form.TextBlockClick(n);
-  } else if (command == "click-picture") {
-    const int32_t n = NumberArgument(line);
-    const auto shown = static_cast<int32_t>(form.InTextPictures.size());
-    if (n < 1 || n > shown) {
-      throw ScriptError("click-picture: there is no picture " + std::to_string(n) + " (" +
-                        std::to_string(shown) + " shown)");
-    }
-    form.LeaveOptions();
-    form.PictureClick(n);
-  } else if (command == "key") {
-    const std::string_view key = WordArgument(line);
-    if (key == "up" || key == "pageup" || key == "kp8") {
-      form.ScrollColumn(kKeyScroll);
-    } else if (key == "down" || key == "pagedown" || key == "kp2") {
-      form.ScrollColumn(-kKeyScroll);
-    } else if (key != "alt-f4") {  // Alt+F4 is swallowed: the window stays
-      throw ScriptError("key: unknown key '" + std::string(key) + "'");
-    }
-  } else if (command == "wheel") {
-    const std::string_view direction = WordArgument(line);
-    if (direction == "up") {
-      form.ScrollColumn(kWheelScroll);
-    } else if (direction == "down") {
-      form.ScrollColumn(-kWheelScroll);
-    } else {
-      throw ScriptError("wheel: up or down, not '" + std::string(direction) + "'");
-    }
-  } else if (command == "button") {
-    const std::string_view button = WordArgument(line);
-    form.LeaveOptions();
-    if (!ApplyButton(button))
-      throw ScriptError("button: unknown button '" + std::string(button) + "'");
-  } else {
-    return false;
-  }
-  return true;
-}
-
-bool ScriptRunner::ApplyButton(std::string_view button) {
-  GameWindow& form = session_->Form;
-  const auto hidden = [button] {
-    return ScriptError("button: '" + std::string(button) + "' is not shown");
-  };
-  if (button == "napoveda") {
-    if (!form.HelpButtonVisible) throw hidden();
-    form.HelpClick();
-  } else if (button == "konec") {
-    host_.EndProgram();
-  } else if (button == "pokracovat") {
-    if (!form.ContinueButtonVisible) throw hidden();
-    // Moving onto the button makes the restored location the next one.
-    session_->State->NextLocation = session_->State->World.Location;
-    form.OptionClick();
-  } else if (button == "postava") {
-    if (!form.SheetButtonVisible) throw hidden();
-    form.PostavaClick();
-  } else if (button == "vybaveni") {
-    if (!form.EquipmentButtonVisible) throw hidden();
-    form.VybaveniClick();
-  } else if (button == "audio") {
-    if (!form.AudioButtonVisible) throw hidden();
-    form.AudioClick();
-  } else {
-    return false;
-  }
-  return true;
+void ScriptRunner::ApplyStartWindow(std::string_view window, const ScriptAction& action) {
+  std::visit(Overloaded{
+                 [&](const action::NewGame&) { Follow(menu_.NewGameClick()); },
+                 [&](const action::OpenLoadList&) { Follow(menu_.LoadClick()); },
+                 [&](const action::OpenAbout&) { Follow(menu_.AboutClick()); },
+                 [&](const action::Exit&) { Follow(menu_.ExitClick()); },
+                 [&](const action::TypeName& name) {
+                   name_entry_.Edit = Utf8ToCp1250(name.Text);
+                   const StartAction next = name_entry_.OkClick();
+                   // The name window gives way to the game window.
+                   windows_.Pop();
+                   Follow(next);
+                 },
+                 [&](const action::Close&) {
+                   if (window == kAboutWindow) {
+                     about_.FormClick();
+                   } else {
+                     load_list_.FormClick();
+                   }
+                   windows_.Pop();
+                 },
+                 [&](const action::Load& load) {
+                   CheckShown(action, "entry", load.Entry, load_list_.Labels.size());
+                   load_list_.LabelMouseEnter(load.Entry);
+                   if (!load_list_.LabelClick()) return;
+                   // The game window takes the list's place, as it does the name
+                   // window's.
+                   windows_.Pop();
+                   StartLoadedGame();
+                 },
+                 [&](const auto&) {
+                   throw std::logic_error("'" + std::string(CommandWord(action)) +
+                                          "' reached the " + std::string(window) + " window");
+                 },
+             },
+             action);
 }
 
 // --- Modal windows ---------------------------------------------------------
 
-bool ScriptRunner::ApplyDeath(const ScriptLine& line) {
-  if (line.Command != "ok") return false;
-  ExpectNoArguments(line);
+void ScriptRunner::ApplyDeath() {
   // `ok` is the click on the picture.
   if (auto* death = dynamic_cast<DeathWindow*>(windows_.Top().Modal)) {
     death->PictureClick();
   } else {
     host_.EndProgram();
   }
-  return true;
 }
 
-bool ScriptRunner::ApplyModal(const StackedWindow& window, const ScriptLine& line) {
+void ScriptRunner::ApplyModal(const StackedWindow& window, const ScriptAction& action) {
   const auto driver = drivers_.find(window.Kind);
   if (driver == drivers_.end()) {
-    throw ScriptError("'" + line.Command + "' cannot be applied: the " + window.Kind +
-                      " window cannot be driven by scripts yet");
+    throw ScriptError("'" + std::string(CommandWord(action)) + "' cannot be applied: the " +
+                      window.Kind + " window cannot be driven by scripts yet");
   }
-  driver->second->Apply(*window.Modal, line);
-  return true;
+  driver->second->Apply(*window.Modal, action);
 }
 
 // --- The run ---------------------------------------------------------------

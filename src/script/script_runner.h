@@ -21,6 +21,7 @@
 #include "interpreter/game_session.h"
 #include "parser/random_source.h"
 #include "script/dump.h"
+#include "script/script_action.h"
 #include "script/script_host.h"
 #include "script/script_options.h"
 #include "script/script_reader.h"
@@ -58,15 +59,10 @@ class ScriptRunner final : public CommandLoop {
 
  private:
   void Apply(const ScriptLine& line);
-  bool ApplyMenu(const ScriptLine& line);
-  bool ApplyNameEntry(const ScriptLine& line);
-  bool ApplyAbout(const ScriptLine& line);
-  bool ApplyLoadList(const ScriptLine& line);
-  bool ApplyGame(const ScriptLine& line);
-  bool ApplyButton(std::string_view button);
-  bool ApplyDeath(const ScriptLine& line);
-  bool ApplyModal(const StackedWindow& window, const ScriptLine& line);
-  void Tick(const ScriptLine& line);
+  // The menu, the name entry, the about window and the load list.
+  void ApplyStartWindow(std::string_view window, const ScriptAction& action);
+  void ApplyDeath();
+  void ApplyModal(const StackedWindow& window, const ScriptAction& action);
   bool TimerRuns() const;
   void StartGame();
   // Carries out what a start window asked for.

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "possessions/character_sheet_window.h"
-#include "script/script_commands.h"
-#include "script/script_error.h"
+#include "script/action_checks.h"
+#include "script/script_parser.h"
 #include "script/shown_text.h"
 
 namespace qv {
@@ -16,37 +16,19 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// The script's names of the six raises, in RaiseIndex order.
-constexpr std::array<std::string_view, kRaiseCount> kRaiseNames = {
-    "zivoty", "mana", "sila", "obratnost", "energie", "rychlost"};
-
-RaiseIndex RaiseNamed(std::string_view name) {
-  for (std::size_t k = 0; k < kRaiseCount; ++k) {
-    if (kRaiseNames[k] == name) return static_cast<RaiseIndex>(k);
-  }
-  throw ScriptError("raise: zivoty, mana, sila, obratnost, energie or rychlost, not '" +
-                    std::string(name) + "'");
-}
-
 class SheetDriver final : public WindowDriver {
  public:
-  void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* sheet = dynamic_cast<CharacterSheetWindow*>(&window);
-    if (!sheet) DoesNotFit(window, line);
-    if (line.Command == "raise") {
-      const RaiseIndex k = RaiseNamed(WordArgument(line));
-      // Only a button that is shown can be reached.
-      if (!sheet->RaiseVisible[k]) {
-        throw ScriptError("raise: the " + std::string(kRaiseNames[k]) + " button is not shown");
-      }
-      sheet->RaiseMouseMove(k);
-      sheet->RaiseClick(k);
-    } else if (line.Command == "close") {
-      ExpectNoArguments(line);
-      sheet->KrizekMouseMove();
-      sheet->KrizekClick();
+  void Apply(ModalWindow& window, const ScriptAction& action) override {
+    auto& sheet = dynamic_cast<CharacterSheetWindow&>(window);
+    if (const auto* raise = std::get_if<action::Raise>(&action)) {
+      CheckRaiseShown(sheet, raise->Which);
+      sheet.RaiseMouseMove(raise->Which);
+      sheet.RaiseClick(raise->Which);
+    } else if (std::holds_alternative<action::Close>(action)) {
+      sheet.KrizekMouseMove();
+      sheet.KrizekClick();
     } else {
-      DoesNotFit(window, line);
+      ThrowNotForWindow(window, action);
     }
   }
 
@@ -67,18 +49,12 @@ class SheetDriver final : public WindowDriver {
                         {"zbroj", ShownText(sheet->Zbroj)}};
     Json raise = Json::object();
     for (std::size_t k = 0; k < kRaiseCount; ++k) {
-      raise[std::string(kRaiseNames[k])] = sheet->RaiseVisible[k];
+      raise[std::string(RaiseWord(static_cast<RaiseIndex>(k)))] = sheet->RaiseVisible[k];
     }
     out["raise"] = std::move(raise);
     // Added to the contract's keys: the hint line under the mouse.
     out["hint"] = ShownText(sheet->XPinfo);
     return out;
-  }
-
- private:
-  [[noreturn]] static void DoesNotFit(const ModalWindow& window, const ScriptLine& line) {
-    throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
-                      std::string(window.Kind()) + ")");
   }
 };
 

@@ -3,8 +3,7 @@
 #include <string>
 
 #include "possessions/shop_window.h"
-#include "script/script_commands.h"
-#include "script/script_error.h"
+#include "script/action_checks.h"
 #include "script/shown_text.h"
 
 namespace qv {
@@ -13,26 +12,18 @@ namespace {
 
 class ShopDriver final : public WindowDriver {
  public:
-  void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* shop = dynamic_cast<ShopWindow*>(&window);
-    if (shop == nullptr || (line.Command != "buy" && line.Command != "close")) {
-      throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
-                        std::string(window.Kind()) + ")");
+  void Apply(ModalWindow& window, const ScriptAction& action) override {
+    auto& shop = dynamic_cast<ShopWindow&>(window);
+    if (const auto* buy = std::get_if<action::Buy>(&action)) {
+      CheckShown(action, "row", buy->Row, shop.RowLabels.size());
+      shop.RowMouseMove(buy->Row);
+      shop.RowClick(buy->Row);
+    } else if (std::holds_alternative<action::Close>(action)) {
+      shop.CloseMouseMove();
+      shop.CloseClick();
+    } else {
+      ThrowNotForWindow(window, action);
     }
-    if (line.Command == "close") {
-      ExpectNoArguments(line);
-      shop->CloseMouseMove();
-      shop->CloseClick();
-      return;
-    }
-    const int32_t row = NumberArgument(line);
-    const auto shown = static_cast<int32_t>(shop->RowLabels.size());
-    if (row < 1 || row > shown) {
-      throw ScriptError("buy: there is no row " + std::to_string(row) + " (" +
-                        std::to_string(shown) + " shown)");
-    }
-    shop->RowMouseMove(row);
-    shop->RowClick(row);
   }
 
   nlohmann::ordered_json Dump(const ModalWindow& window) const override {

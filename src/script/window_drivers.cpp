@@ -6,8 +6,6 @@
 #include "script/fight_driver.h"
 #include "script/inventory_driver.h"
 #include "script/save_driver.h"
-#include "script/script_commands.h"
-#include "script/script_error.h"
 #include "script/sell_driver.h"
 #include "script/settings_driver.h"
 #include "script/sheet_driver.h"
@@ -20,19 +18,15 @@ namespace qv {
 
 namespace {
 
-[[noreturn]] void DoesNotFit(const ModalWindow& window, const ScriptLine& line) {
-  throw ScriptError("'" + line.Command + "' does not fit the window on top (" +
-                    std::string(window.Kind()) + ")");
-}
-
 // AnswerPromptWindow: `answer TEXT` types TEXT into the field and clicks "ok".
 class AnswerPromptDriver final : public WindowDriver {
  public:
-  void Apply(ModalWindow& window, const ScriptLine& line) override {
-    auto* prompt = dynamic_cast<AnswerPromptWindow*>(&window);
-    if (!prompt || line.Command != "answer") DoesNotFit(window, line);
-    prompt->Edit = Utf8ToCp1250(line.Text);
-    prompt->OkClick();
+  void Apply(ModalWindow& window, const ScriptAction& action) override {
+    const auto* answer = std::get_if<action::Answer>(&action);
+    if (!answer) ThrowNotForWindow(window, action);
+    auto& prompt = dynamic_cast<AnswerPromptWindow&>(window);
+    prompt.Edit = Utf8ToCp1250(answer->Text);
+    prompt.OkClick();
   }
   nlohmann::ordered_json Dump(const ModalWindow& window) const override {
     const auto* prompt = dynamic_cast<const AnswerPromptWindow*>(&window);
@@ -47,9 +41,9 @@ class AnswerPromptDriver final : public WindowDriver {
 // whole window.
 class PicturePopupDriver final : public WindowDriver {
  public:
-  void Apply(ModalWindow& window, const ScriptLine& line) override {
-    if (line.Command != "close") DoesNotFit(window, line);
-    ExpectNoArguments(line);
+  void Apply(ModalWindow& window, const ScriptAction& action) override {
+    if (!std::holds_alternative<action::Close>(action)) ThrowNotForWindow(window, action);
+    // A window of this kind that is no pop-up (a test's) just closes.
     if (auto* popup = dynamic_cast<PicturePopupWindow*>(&window)) {
       popup->PictureClick();
     } else {

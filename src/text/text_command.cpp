@@ -4,21 +4,11 @@
 #include <optional>
 #include <vector>
 
+#include "script/script_reader.h"
+
 namespace qv {
 
 namespace {
-
-std::vector<std::string> Words(std::string_view line) {
-  std::vector<std::string> words;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-    const std::size_t start = i;
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
-    if (i > start) words.emplace_back(line.substr(start, i - start));
-  }
-  return words;
-}
 
 std::string Lower(std::string word) {
   for (char& c : word) {
@@ -43,7 +33,7 @@ TextCommand Make(TextCommand::Kind kind, int32_t number = 0, std::string word = 
 
 TextCommand ParseTextCommand(std::string_view line) {
   using Kind = TextCommand::Kind;
-  const std::vector<std::string> words = Words(line);
+  const std::vector<std::string> words = SplitWords(line);
   if (words.empty()) return Make(Kind::Wait);
   const std::string first = Lower(words[0]);
   if (words.size() == 1) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "possessions/sell_window.h"
 #include "possessions/shop_window.h"
 #include "script/script_error.h"
+#include "script/script_parser.h"
 #include "script/visible_controls.h"
 #include "state/save_window.h"
 #include "state/settings_window.h"
@@ -21,17 +23,7 @@ namespace qv {
 
 namespace {
 
-std::vector<std::string> Words(std::string_view line) {
-  std::vector<std::string> words;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-    const std::size_t start = i;
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
-    if (i > start) words.emplace_back(line.substr(start, i - start));
-  }
-  return words;
-}
+using Words = std::vector<std::string>;
 
 std::optional<int32_t> Number(std::string_view text) {
   int32_t value = 0;
@@ -40,22 +32,21 @@ std::optional<int32_t> Number(std::string_view text) {
   return value;
 }
 
-ScriptLine Line(std::string command, std::vector<std::string> arguments = {}) {
-  ScriptLine line;
-  line.Command = std::move(command);
-  line.Arguments = std::move(arguments);
-  for (const std::string& argument : line.Arguments) {
-    if (!line.Text.empty()) line.Text += ' ';
-    line.Text += argument;
-  }
-  return line;
-}
+// What a typed line means in a window: an action, or nothing (explained
+// already when `Explained`, else the caller says the line is unknown).
+struct Reply {
+  std::optional<ScriptAction> Action;
+  bool Explained = false;
+};
 
-// The catalog number of the nth shown label (from 1), as text for a driver;
-// "0" (which no label holds) when there is no such row.
-std::string LabelNumber(const std::vector<TLELabel>& labels, int32_t n) {
-  if (n < 1 || n > static_cast<int32_t>(labels.size())) return "0";
-  return std::to_string(labels[static_cast<std::size_t>(n - 1)].idx);
+Reply Act(ScriptAction action) { return Reply{std::move(action), false}; }
+
+// The catalog number of the nth shown label (from 1); 0 (which no label
+// holds, so the driver refuses it with its own words) when there is no such
+// row.
+int32_t LabelNumber(const std::vector<TLELabel>& labels, int32_t n) {
+  if (n < 1 || n > static_cast<int32_t>(labels.size())) return 0;
+  return labels[static_cast<std::size_t>(n - 1)].idx;
 }
 
 void PrintLabels(std::ostream& out, const std::vector<TLELabel>& labels, Colour enabled) {
@@ -105,19 +96,20 @@ void PrintFight(const FightWindow& fight, std::ostream& out) {
   out << ")\n";
 }
 
-std::optional<ScriptLine> TranslateFight(const FightWindow& fight,
-                                         const std::vector<std::string>& words) {
+Reply TranslateFight(const FightWindow& fight, const Words& words) {
   const std::string& first = words[0];
   if (words.size() == 1) {
-    if (const auto n = Number(first)) return Line("attack", {LabelNumber(fight.ActionLabels, *n)});
-    if (first == "i") return Line("items");
-    if (first == "s") return Line("spells");
+    if (const auto n = Number(first))
+      return Act(action::Attack{LabelNumber(fight.ActionLabels, *n)});
+    if (first == "i") return Act(action::ShowItems{});
+    if (first == "s") return Act(action::ShowSpells{});
   }
   if (words.size() == 2 && (first == "u" || first == "c") && Number(words[1])) {
     // A list that is not open is reported by the driver, with the same words.
-    return Line(first == "u" ? "use" : "cast", {LabelNumber(fight.UseLabels, *Number(words[1]))});
+    const int32_t number = LabelNumber(fight.UseLabels, *Number(words[1]));
+    return first == "u" ? Act(action::Use{number}) : Act(action::Cast{number});
   }
-  return std::nullopt;
+  return {};
 }
 
 // --- shop and sale ---------------------------------------------------------
@@ -142,18 +134,6 @@ std::vector<const SaleEntry*> ShownEntries(const SellWindow& sale) {
   return shown;
 }
 
-std::string_view GoodsWord(SaleGoods goods) {
-  switch (goods) {
-    case SaleGoods::Weapon:
-      return "weapon";
-    case SaleGoods::Armour:
-      return "armour";
-    case SaleGoods::Item:
-      return "item";
-  }
-  return "";
-}
-
 void PrintSale(const SellWindow& sale, std::ostream& out) {
   out << TerminalText(sale.Heading.Money) << '\n';
   int n = 0;
@@ -164,26 +144,28 @@ void PrintSale(const SellWindow& sale, std::ostream& out) {
   out << "(N sells row N, x closes)\n";
 }
 
-std::optional<ScriptLine> TranslateSale(const SellWindow& sale,
-                                        const std::vector<std::string>& words, std::ostream& out) {
-  if (words.size() != 1) return std::nullopt;
+Reply TranslateShop(const ShopWindow&, const Words& words) {
+  if (words.size() == 1 && Number(words[0])) return Act(action::Buy{*Number(words[0])});
+  return {};
+}
+
+Reply TranslateSale(const SellWindow& sale, const Words& words, std::ostream& out) {
+  if (words.size() != 1) return {};
   const auto n = Number(words[0]);
-  if (!n) return std::nullopt;
+  if (!n) return {};
   const std::vector<const SaleEntry*> shown = ShownEntries(sale);
   if (*n < 1 || *n > static_cast<int32_t>(shown.size())) {
     out << "There is no row " << *n << ".\n";
-    return Line("");
+    return Reply{std::nullopt, true};
   }
   const SaleEntry& entry = *shown[static_cast<std::size_t>(*n - 1)];
-  return Line("sell", {std::string(GoodsWord(entry.Goods)), std::to_string(entry.Number)});
+  return Act(action::Sell{entry.Goods, entry.Number});
 }
 
 // --- character sheet and inventory -----------------------------------------
 
-// The letters and the script's names of the raises, in RaiseIndex order.
+// The letters of the raises, in RaiseIndex order.
 constexpr std::array<std::string_view, kRaiseCount> kRaiseLetters = {"z", "m", "s", "o", "e", "r"};
-constexpr std::array<std::string_view, kRaiseCount> kRaiseNames = {
-    "zivoty", "mana", "sila", "obratnost", "energie", "rychlost"};
 
 void PrintSheet(const CharacterSheetWindow& sheet, std::ostream& out) {
   out << TerminalText(sheet.Jmeno) << '\n' << "  XP: " << TerminalText(sheet.XP) << '\n';
@@ -199,7 +181,7 @@ void PrintSheet(const CharacterSheetWindow& sheet, std::ostream& out) {
   bool any = false;
   for (std::size_t k = 0; k < kRaiseCount; ++k) {
     if (!sheet.RaiseVisible[k]) continue;
-    out << ' ' << kRaiseNames[k] << " (" << kRaiseLetters[k] << ')';
+    out << ' ' << RaiseWord(static_cast<RaiseIndex>(k)) << " (" << kRaiseLetters[k] << ')';
     any = true;
   }
   out << (any ? "\n" : " none\n");
@@ -207,12 +189,12 @@ void PrintSheet(const CharacterSheetWindow& sheet, std::ostream& out) {
   out << "(a letter raises that value, x closes)\n";
 }
 
-std::optional<ScriptLine> TranslateSheet(const std::vector<std::string>& words) {
-  if (words.size() != 1) return std::nullopt;
+Reply TranslateSheet(const CharacterSheetWindow&, const Words& words) {
+  if (words.size() != 1) return {};
   for (std::size_t k = 0; k < kRaiseCount; ++k) {
-    if (words[0] == kRaiseLetters[k]) return Line("raise", {std::string(kRaiseNames[k])});
+    if (words[0] == kRaiseLetters[k]) return Act(action::Raise{static_cast<RaiseIndex>(k)});
   }
-  return std::nullopt;
+  return {};
 }
 
 void PrintList(std::ostream& out, std::string_view heading, const std::vector<TLELabel>& list) {
@@ -235,16 +217,16 @@ void PrintInventory(const InventoryWindow& inventory, std::ostream& out) {
   out << "(u N uses item N, w N equips weapon N, a N armour N, o N object N, x closes)\n";
 }
 
-std::optional<ScriptLine> TranslateInventory(const InventoryWindow& inventory,
-                                             const std::vector<std::string>& words) {
-  if (words.size() != 2 || !Number(words[1])) return std::nullopt;
+Reply TranslateInventory(const InventoryWindow& inventory, const Words& words) {
+  if (words.size() != 2 || !Number(words[1])) return {};
   const int32_t n = *Number(words[1]);
   const std::string& first = words[0];
-  if (first == "u") return Line("use", {LabelNumber(inventory.Items, n)});
-  if (first == "w") return Line("equip", {"weapon", LabelNumber(inventory.Weapons, n)});
-  if (first == "a") return Line("equip", {"armour", LabelNumber(inventory.Armours, n)});
-  if (first == "o") return Line("object", {LabelNumber(inventory.Objects, n)});
-  return std::nullopt;
+  using action::Gear;
+  if (first == "u") return Act(action::Use{LabelNumber(inventory.Items, n)});
+  if (first == "w") return Act(action::Equip{Gear::Weapon, LabelNumber(inventory.Weapons, n)});
+  if (first == "a") return Act(action::Equip{Gear::Armour, LabelNumber(inventory.Armours, n)});
+  if (first == "o") return Act(action::ClickObject{LabelNumber(inventory.Objects, n)});
+  return {};
 }
 
 // --- save and settings -------------------------------------------------------
@@ -257,110 +239,150 @@ void PrintSettings(const SettingsWindow& settings, std::ostream& out) {
          "ok keeps, x closes)\n";
 }
 
-std::optional<ScriptLine> TranslateSettings(const std::vector<std::string>& words) {
-  if (words.size() == 1 && words[0] == "ok") return Line("ok");
-  if (words.size() != 2) return std::nullopt;
-  const std::string& first = words[0];
-  if (first == "zvuk") return Line("sound", {words[1]});
-  if (first == "hudba") return Line("music", {words[1]});
-  if (first == "zvuk-hlasitost") return Line("sound-volume", {words[1]});
-  if (first == "hudba-hlasitost") return Line("music-volume", {words[1]});
-  return std::nullopt;
+// The settings' Czech words stand for the script's; their values are
+// checked by the script's parser, with its messages.
+Reply TranslateSettings(const SettingsWindow&, const Words& words) {
+  if (words.size() == 1 && words[0] == "ok") return Act(action::Ok{});
+  if (words.size() != 2) return {};
+  constexpr std::pair<std::string_view, std::string_view> kWords[] = {
+      {"zvuk", "sound"},
+      {"hudba", "music"},
+      {"zvuk-hlasitost", "sound-volume"},
+      {"hudba-hlasitost", "music-volume"}};
+  for (const auto& [typed, command] : kWords) {
+    if (words[0] != typed) continue;
+    ScriptLine line;
+    line.Command = std::string(command);
+    line.Arguments = {words[1]};
+    line.Text = words[1];
+    return Act(ParseAction(line, "settings", ScriptHostKind::Headless));
+  }
+  return {};
+}
+
+void PrintSave(const SaveWindow& save, std::ostream& out) {
+  out << "Save the game under the name [" << TerminalText(save.NameField)
+      << "] (Enter keeps it, - does not save): ";
+}
+
+// The whole line is the name: Enter keeps the proposed one, "-" does not
+// save.
+Reply TranslateSave(const SaveWindow& save, const std::string& line) {
+  if (line == "-") return Act(action::DontSave{});
+  return Act(action::Save{line.empty() ? Cp1250ToUtf8(save.NameField) : line});
+}
+
+// What the terminal knows of one kind of window the game opens.
+struct TextWindowKind {
+  std::string_view Kind;
+  // True when the window is the model of its kind (a test's stand-in is not).
+  bool (*Plays)(const ModalWindow& window);
+  void (*Print)(const ModalWindow& window, std::ostream& out);
+  Reply (*Translate)(const ModalWindow& window, const std::string& line, const Words& words,
+                     std::ostream& out);
+  // The save window takes its name as the whole line, with no "> " prompt
+  // and no command words.
+  bool NamePrompt = false;
+  // The fight closes itself once it is over; every other window takes x.
+  bool ClosesWithX = true;
+};
+
+// The entry of a window model W, from its printing and translating
+// functions (translations that need no output or no window are adapted).
+template <typename W, auto PrintW, auto TranslateW>
+TextWindowKind KindOf(std::string_view kind, bool name_prompt = false, bool closes_with_x = true) {
+  return TextWindowKind{
+      kind,
+      [](const ModalWindow& window) { return dynamic_cast<const W*>(&window) != nullptr; },
+      [](const ModalWindow& window, std::ostream& out) {
+        PrintW(static_cast<const W&>(window), out);
+      },
+      [](const ModalWindow& window, const std::string& line, const Words& words,
+         std::ostream& out) -> Reply {
+        const auto& w = static_cast<const W&>(window);
+        if constexpr (std::is_invocable_v<decltype(TranslateW), const W&, const Words&,
+                                          std::ostream&>) {
+          return TranslateW(w, words, out);
+        } else if constexpr (std::is_invocable_v<decltype(TranslateW), const W&, const Words&>) {
+          return TranslateW(w, words);
+        } else {
+          return TranslateW(w, line);
+        }
+      },
+      name_prompt,
+      closes_with_x};
+}
+
+const std::vector<TextWindowKind>& TextWindowKinds() {
+  static const std::vector<TextWindowKind> kinds = {
+      KindOf<FightWindow, PrintFight, TranslateFight>("fight", false, false),
+      KindOf<ShopWindow, PrintShop, TranslateShop>("shop"),
+      KindOf<SellWindow, PrintSale, TranslateSale>("sell"),
+      KindOf<CharacterSheetWindow, PrintSheet, TranslateSheet>("sheet"),
+      KindOf<InventoryWindow, PrintInventory, TranslateInventory>("inventory"),
+      KindOf<SaveWindow, PrintSave, TranslateSave>("save", true),
+      KindOf<SettingsWindow, PrintSettings, TranslateSettings>("settings"),
+  };
+  return kinds;
+}
+
+// The entry that plays `window`, or null.
+const TextWindowKind* KindPlaying(const ModalWindow& window) {
+  for (const TextWindowKind& kind : TextWindowKinds()) {
+    if (kind.Kind == window.Kind() && kind.Plays(window)) return &kind;
+  }
+  return nullptr;
+}
+
+// The action the typed line stands for; nullopt (with an explanation
+// printed) when the line means nothing there.
+std::optional<ScriptAction> Translate(const TextWindowKind& kind, const ModalWindow& window,
+                                      const std::string& line, std::ostream& out) {
+  const Words words = kind.NamePrompt ? Words{} : SplitWords(line);
+  if (!kind.NamePrompt) {
+    if (words.empty()) {
+      out << "Type a command of the window.\n";
+      return std::nullopt;
+    }
+    if (words.size() == 1 && words[0] == "x" && kind.ClosesWithX) return action::Close{};
+  }
+  Reply reply = kind.Translate(window, line, words, out);
+  if (!reply.Action && !reply.Explained) out << "Unknown command for this window.\n";
+  return std::move(reply.Action);
 }
 
 }  // namespace
 
-bool IsTextWindow(const ModalWindow& window) {
-  return dynamic_cast<const FightWindow*>(&window) || dynamic_cast<const ShopWindow*>(&window) ||
-         dynamic_cast<const SellWindow*>(&window) ||
-         dynamic_cast<const CharacterSheetWindow*>(&window) ||
-         dynamic_cast<const InventoryWindow*>(&window) ||
-         dynamic_cast<const SaveWindow*>(&window) || dynamic_cast<const SettingsWindow*>(&window);
-}
-
-void PrintTextWindow(const ModalWindow& window, std::ostream& out) {
-  if (const auto* fight = dynamic_cast<const FightWindow*>(&window)) {
-    PrintFight(*fight, out);
-  } else if (const auto* shop = dynamic_cast<const ShopWindow*>(&window)) {
-    PrintShop(*shop, out);
-  } else if (const auto* sale = dynamic_cast<const SellWindow*>(&window)) {
-    PrintSale(*sale, out);
-  } else if (const auto* sheet = dynamic_cast<const CharacterSheetWindow*>(&window)) {
-    PrintSheet(*sheet, out);
-  } else if (const auto* inventory = dynamic_cast<const InventoryWindow*>(&window)) {
-    PrintInventory(*inventory, out);
-  } else if (const auto* save = dynamic_cast<const SaveWindow*>(&window)) {
-    out << "Save the game under the name [" << TerminalText(save->NameField)
-        << "] (Enter keeps it, - does not save): ";
-  } else if (const auto* settings = dynamic_cast<const SettingsWindow*>(&window)) {
-    PrintSettings(*settings, out);
-  }
-}
-
-std::optional<ScriptLine> TranslateWindowLine(const ModalWindow& window, const std::string& line,
-                                              std::ostream& out) {
-  if (const auto* save = dynamic_cast<const SaveWindow*>(&window)) {
-    if (line == "-") return Line("nosave");
-    ScriptLine save_line = Line("save");
-    save_line.Text = line.empty() ? Cp1250ToUtf8(save->NameField) : line;
-    return save_line;
-  }
-  const std::vector<std::string> words = Words(line);
-  if (words.empty()) {
-    out << "Type a command of the window.\n";
-    return std::nullopt;
-  }
-  // The fight closes itself once it is over; every other window takes x.
-  if (words.size() == 1 && words[0] == "x" && !dynamic_cast<const FightWindow*>(&window)) {
-    return Line("close");
-  }
-  std::optional<ScriptLine> result;
-  if (const auto* fight = dynamic_cast<const FightWindow*>(&window)) {
-    result = TranslateFight(*fight, words);
-  } else if (dynamic_cast<const ShopWindow*>(&window)) {
-    if (words.size() == 1 && Number(words[0])) result = Line("buy", {words[0]});
-  } else if (const auto* sale = dynamic_cast<const SellWindow*>(&window)) {
-    result = TranslateSale(*sale, words, out);
-    if (result && result->Command.empty()) return std::nullopt;
-  } else if (dynamic_cast<const CharacterSheetWindow*>(&window)) {
-    result = TranslateSheet(words);
-  } else if (const auto* inventory = dynamic_cast<const InventoryWindow*>(&window)) {
-    result = TranslateInventory(*inventory, words);
-  } else if (dynamic_cast<const SettingsWindow*>(&window)) {
-    result = TranslateSettings(words);
-  }
-  if (!result) out << "Unknown command for this window.\n";
-  return result;
-}
+bool IsTextWindow(const ModalWindow& window) { return KindPlaying(window) != nullptr; }
 
 void RunTextWindow(ModalWindow& window, Host& host, TextInput& input, std::ostream& out,
                    const WindowDrivers& drivers) {
+  const TextWindowKind* kind = KindPlaying(window);
   const auto driver = drivers.find(window.Kind());
-  if (driver == drivers.end()) {
+  if (!kind || driver == drivers.end()) {
     window.Close();
     return;
   }
-  auto* fight = dynamic_cast<FightWindow*>(&window);
+  const auto* fight = dynamic_cast<const FightWindow*>(&window);
   while (!window.IsClosed() && !host.ProgramEnded()) {
     if (fight && fight->FightOver) {
       // The won fight is read out once more, then it closes as its click does.
-      PrintTextWindow(window, out);
+      kind->Print(window, out);
       out << "The fight is over.\n" << std::flush;
-      driver->second->Apply(window, Line("close"));
+      driver->second->Apply(window, action::Close{});
       break;
     }
-    PrintTextWindow(window, out);
-    if (!dynamic_cast<SaveWindow*>(&window)) out << "> ";
+    kind->Print(window, out);
+    if (!kind->NamePrompt) out << "> ";
     out << std::flush;
     const std::optional<std::string> line = input.ReadLine();
     if (!line) {
       host.EndProgram();
       return;
     }
-    const std::optional<ScriptLine> command = TranslateWindowLine(window, *line, out);
-    if (!command) continue;
     try {
-      driver->second->Apply(window, *command);
+      const std::optional<ScriptAction> action = Translate(*kind, window, *line, out);
+      if (action) driver->second->Apply(window, *action);
     } catch (const ScriptError& error) {
       out << VisibleControls(error.what(), LineLayout::Keep) << '\n';
     }

@@ -24,10 +24,11 @@ class Prompt : public ModalWindow {
 // Plays the answer prompt for the test: `answer TEXT` types and confirms.
 class PromptDriver : public WindowDriver {
  public:
-  void Apply(ModalWindow& window, const ScriptLine& line) override {
-    if (line.Command != "answer") throw ScriptError("not for the prompt");
+  void Apply(ModalWindow& window, const ScriptAction& action) override {
+    const auto* answer = std::get_if<action::Answer>(&action);
+    if (!answer) throw ScriptError("not for the prompt");
     auto& prompt = static_cast<Prompt&>(window);
-    prompt.typed = line.Text;
+    prompt.typed = answer->Text;
     prompt.Close();
   }
   nlohmann::ordered_json Dump(const ModalWindow&) const override {
