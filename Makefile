@@ -12,7 +12,7 @@ ASAN_BUILD ?= build-asan
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # -O1 and line tables only: the sanitizers need no more to catch and place a
 # fault, and the tree compiles in much less time than at -O2 -g.
-ASAN_CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARVELIN_SANITIZE=ON \
+ASAN_CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARVELIN_SANITIZE=ON -DQUARVELIN_WERROR=ON \
                     -DQUARVELIN_BENCH=OFF -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" \
                     -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only"
 HAVE_CLANG := $(shell command -v clang++ >/dev/null && echo yes)

@@ -34,8 +34,8 @@ set(QUARVELIN_possessions_PRIVATE parser)
 set(QUARVELIN_interpreter_PUBLIC host data parser audio ui state combat)
 set(QUARVELIN_interpreter_PRIVATE possessions)
 
-set(QUARVELIN_script_PUBLIC host parser audio ui state interpreter)
-set(QUARVELIN_script_PRIVATE data combat possessions)
+set(QUARVELIN_script_PUBLIC host parser audio ui state combat possessions interpreter)
+set(QUARVELIN_script_PRIVATE data)
 
 set(QUARVELIN_text_PUBLIC host parser ui state interpreter script)
 set(QUARVELIN_text_PRIVATE data combat possessions)
