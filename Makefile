@@ -5,8 +5,9 @@
 # every fault the plain build's run would and more; one build instead of two
 # halves the time. Every warning is an error there, so none can land. With
 # clang (the setup script installs it) the same tree holds the fuzz targets,
-# and each of them then runs for a few seconds. It ends by printing the CPU time the whole run took. `make test-plain` runs the
-# suite in the optimised build that `make run` plays from.
+# and each of them then runs for a few seconds. It ends by printing the CPU
+# time the whole run took. `make test-plain` runs the suite in the optimised
+# build that `make run` plays from.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
