@@ -24,17 +24,19 @@ std::optional<char> MenuKey(const std::string& line) {
 }
 
 constexpr const char* kGameHelp =
-    "Commands:\n"
-    "  N          choose option N\n"
-    "  t N        click text link N ([tN] before the text)\n"
-    "  p N        click picture link N ([pN ...])\n"
-    "  Enter      let one second pass (countdowns)\n"
-    "  r          read the whole page again\n"
-    "  n          the help button of the game\n"
-    "  ch, inv, a the character sheet, the inventory, the settings\n"
-    "  c          continue a loaded game\n"
-    "  h          this list\n"
-    "  q, konec   end the game\n";
+    "Příkazy:\n"
+    "  číslo N: zvolí možnost N\n"
+    "  t N: klikne na odkaz N v textu ([tN] před textem)\n"
+    "  p N: klikne na obrázek s odkazem N ([pN ...])\n"
+    "  Enter: nechá uběhnout jednu sekundu (odpočet)\n"
+    "  r: přečte celou stránku znovu\n"
+    "  n: tlačítko Nápověda\n"
+    "  ch: tlačítko Postava\n"
+    "  inv: tlačítko Vybavení\n"
+    "  a: tlačítko Audio (nastavení)\n"
+    "  c: Pokračovat v nahrané hře\n"
+    "  h: tento seznam\n"
+    "  q, konec: konec hry\n";
 
 }  // namespace
 
@@ -63,20 +65,25 @@ void TextPlayer::Run() {
     if (!line) break;
     const std::optional<char> key = MenuKey(*line);
     if (!key) {
-      out_ << "Type 1, 2, 3 or q.\n";
+      out_ << "Napiš 1, 2, 3 nebo q.\n";
       continue;
     }
     Follow(menu_.FormKeyPress(*key));
   }
   if (game_started_ && !host_.ProgramEnded()) PlayGame();
   if (game_started_) page_.Report(session_->Form, false);
-  out_ << "The end.\n" << std::flush;
+  out_ << "Konec.\n" << std::flush;
 }
 
 void TextPlayer::ShowMenu() {
   out_ << '\n' << TerminalText(menu_.GameTitle) << '\n';
   if (!menu_.AuthorLabel.empty()) out_ << TerminalText(menu_.AuthorLabel) << '\n';
-  out_ << "1 new game (or Enter), 2 load a saved game, 3 about, q exit\n> " << std::flush;
+  // One choice a line, its key first, as in the main menu's buttons.
+  out_ << "  1. Nová hra (také Enter)\n"
+          "  2. Nahrát hru\n"
+          "  3. O programu\n"
+          "  q. Konec\n> "
+       << std::flush;
 }
 
 void TextPlayer::Follow(StartAction action) {
@@ -107,8 +114,8 @@ void TextPlayer::ShowAbout() {
   about_.FormShow(menu_.Left, menu_.Top);
   out_ << '\n';
   for (std::string_view line : about_.Lines) out_ << TerminalText(line) << '\n';
-  out_ << TerminalText(about_.LinkLine) << " (w opens it)\n"
-       << TerminalText(about_.VersionLine) << "\n(Enter closes)\n> " << std::flush;
+  out_ << TerminalText(about_.LinkLine) << " (w ji otevře)\n"
+       << TerminalText(about_.VersionLine) << "\n(Enter zavře)\n> " << std::flush;
   while (!about_.IsClosed()) {
     const std::optional<std::string> line = input_.ReadLine();
     if (!line) {
@@ -141,13 +148,13 @@ void TextPlayer::ShowLoadList() {
   load_list_.Reopen();
   load_list_.FormShow();
   while (!load_list_.IsClosed()) {
-    out_ << "\nSaved games:\n";
-    if (load_list_.Labels.empty()) out_ << "  none\n";
+    out_ << '\n' << TerminalText("Na\xE8\xEDst pozici:") << '\n';  // Načíst pozici:
+    if (load_list_.Labels.empty()) out_ << "  žádná uložená pozice\n";
     int n = 0;
     for (const TLELabel& label : load_list_.Labels) {
       out_ << "  " << ++n << ". " << TerminalText(label.Caption) << '\n';
     }
-    out_ << "(N loads entry N, x goes back)\n> " << std::flush;
+    out_ << "(číslo nahraje pozici, x zpět)\n> " << std::flush;
     const std::optional<std::string> line = input_.ReadLine();
     if (!line) {
       host_.EndProgram();
@@ -160,7 +167,7 @@ void TextPlayer::ShowLoadList() {
     const TextCommand command = ParseTextCommand(*line);
     const auto shown = static_cast<int32_t>(load_list_.Labels.size());
     if (command.What != TextCommand::Kind::Choose || command.Number < 1 || command.Number > shown) {
-      out_ << "Type the number of an entry or x.\n";
+      out_ << "Napiš číslo pozice nebo x.\n";
       continue;
     }
     load_list_.LabelMouseEnter(command.Number);
@@ -174,7 +181,7 @@ void TextPlayer::ShowLoadList() {
 }
 
 void TextPlayer::PlayGame() {
-  out_ << "(h lists the commands)\n";
+  out_ << "(h vypíše příkazy)\n";
   while (!host_.ProgramEnded()) {
     page_.Report(session_->Form, true);
     out_ << "> " << std::flush;
@@ -196,7 +203,7 @@ void TextPlayer::Apply(const TextCommand& command) {
       break;
     case Kind::Choose:
       if (command.Number > static_cast<int32_t>(form.OptionLabels.size())) {
-        out_ << "There is no option " << command.Number << ".\n";
+        out_ << "Možnost " << command.Number << " neexistuje.\n";
         break;
       }
       form.HoverOption(command.Number);
@@ -205,7 +212,7 @@ void TextPlayer::Apply(const TextCommand& command) {
     case Kind::TextLink: {
       const std::optional<std::size_t> index = TextLinkIndex(form, command.Number);
       if (!index) {
-        out_ << "There is no text link " << command.Number << ".\n";
+        out_ << "Odkaz " << command.Number << " v textu neexistuje.\n";
         break;
       }
       form.LeaveOptions();
@@ -217,7 +224,7 @@ void TextPlayer::Apply(const TextCommand& command) {
     case Kind::PictureLink: {
       const std::optional<std::size_t> index = PictureLinkIndex(form, command.Number);
       if (!index) {
-        out_ << "There is no picture link " << command.Number << ".\n";
+        out_ << "Obrázek s odkazem " << command.Number << " neexistuje.\n";
         break;
       }
       form.LeaveOptions();
@@ -233,16 +240,16 @@ void TextPlayer::Apply(const TextCommand& command) {
       break;
     case Kind::GameHelp:
       if (!form.HelpButtonVisible) {
-        out_ << "The help button is not shown.\n";
+        out_ << "Tlačítko Nápověda tu není.\n";
         break;
       }
       form.LeaveOptions();
       form.HelpClick();
-      if (!form.HelpShown) out_ << "The help text is taken away.\n";
+      if (!form.HelpShown) out_ << "Nápověda je skryta.\n";
       break;
     case Kind::Continue:
       if (!form.ContinueButtonVisible) {
-        out_ << "There is nothing to continue.\n";
+        out_ << "Tlačítko Pokračovat tu není.\n";
         break;
       }
       // Moving onto the button makes the restored location the next one.
@@ -256,7 +263,8 @@ void TextPlayer::Apply(const TextCommand& command) {
                          : inventory ? form.EquipmentButtonVisible
                                      : form.AudioButtonVisible;
       if (!shown) {
-        out_ << "The " << command.Word << " button is not shown.\n";
+        out_ << "Tlačítko " << (sheet ? "Postava" : inventory ? "Vybavení" : "Audio")
+             << " tu není.\n";
         break;
       }
       form.LeaveOptions();
@@ -273,7 +281,7 @@ void TextPlayer::Apply(const TextCommand& command) {
       host_.EndProgram();
       break;
     case Kind::Unknown:
-      out_ << "Unknown command (h lists the commands).\n";
+      out_ << "Neznámý příkaz (h vypíše příkazy).\n";
       break;
   }
 }
