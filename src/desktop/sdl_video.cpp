@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "desktop/quiet_standard_error.h"
+
 namespace qv {
 
 SdlVideo::SdlVideo() {
@@ -15,7 +17,14 @@ SdlVideo::SdlVideo() {
   SDL_SetHint(SDL_HINT_WINDOWS_NO_CLOSE_ON_ALT_F4, "1");
   // A window scaled to a high-density screen is smoothed.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+  int started = 0;
+  {
+    // Probing for Wayland and X11 the libraries may print warnings of their
+    // own; a failure is reported below in our words.
+    const QuietStandardError quiet;
+    started = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
+  }
+  if (started != 0) {
     throw DesktopError(std::string("cannot open the display: ") + SDL_GetError());
   }
   // Without a display SDL falls back to drawing off the screen, where nobody

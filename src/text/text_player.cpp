@@ -1,6 +1,12 @@
 #include "text/text_player.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <iostream>
+#include <string_view>
 #include <system_error>
 
 #include "data/cp1250.h"
@@ -40,19 +46,21 @@ constexpr const char* kGameHelp =
 
 }  // namespace
 
-TextPlayer::TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64_t> seed)
+TextPlayer::TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64_t> seed,
+                       int screen_lines)
     : input_(in),
       out_(out),
       host_(input_, out),
       random_(MakeRandomSource(seed)),
       session_(std::make_unique<GameSession>(host_, *random_)),
-      page_(out),
+      screen_lines_(screen_lines),
+      page_(page_text_),
       menu_(*session_->State),
       name_entry_(*session_->State),
       load_list_(*session_->State) {
   // A window in the middle of a page: the page so far is read out first.
   host_.SetBeforeWindow([this] {
-    if (game_started_) page_.Report(session_->Form, false);
+    if (game_started_) ReportPage(false);
   });
 }
 
@@ -71,7 +79,7 @@ void TextPlayer::Run() {
     Follow(menu_.FormKeyPress(*key));
   }
   if (game_started_ && !host_.ProgramEnded()) PlayGame();
-  if (game_started_) page_.Report(session_->Form, false);
+  if (game_started_) ReportPage(false);
   out_ << "Konec.\n" << std::flush;
 }
 
@@ -183,7 +191,7 @@ void TextPlayer::ShowLoadList() {
 void TextPlayer::PlayGame() {
   out_ << "(h vypíše příkazy)\n";
   while (!host_.ProgramEnded()) {
-    page_.Report(session_->Form, true);
+    ReportPage(true);
     out_ << "> " << std::flush;
     const std::optional<std::string> line = input_.ReadLine();
     if (!line) {
@@ -286,6 +294,27 @@ void TextPlayer::Apply(const TextCommand& command) {
   }
 }
 
+void TextPlayer::ReportPage(bool settled) {
+  page_.Report(session_->Form, settled);
+  const std::string text = page_text_.str();
+  page_text_.str("");
+  // Only the lines themselves are written: no cursor movement, so a screen
+  // reader reads every part as it comes.
+  std::size_t start = 0;
+  int lines = 0;
+  for (std::size_t end = text.find('\n'); end != std::string::npos;
+       end = text.find('\n', end + 1)) {
+    if (screen_lines_ > 0 && ++lines == screen_lines_ && end + 1 < text.size()) {
+      out_ << std::string_view(text).substr(start, end + 1 - start)
+           << "(Enter: další část stránky)" << std::flush;
+      start = end + 1;
+      lines = 0;
+      if (!input_.ReadLine()) break;  // no one to read on: the rest follows
+    }
+  }
+  out_ << std::string_view(text).substr(start) << std::flush;
+}
+
 void TextPlayer::Wait() {
   for (int i = 0; i < kTicksPerSecond && !host_.ProgramEnded(); ++i) session_->Form.TimerTick();
 }
@@ -301,7 +330,14 @@ int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& direct
       return 2;
     }
   }
-  TextPlayer player(in, out, seed);
+  int screen_lines = 0;
+  if (&in == &std::cin && &out == &std::cout && isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
+    // The terminal's height less the lines the prompt and the note take.
+    const char* rows = std::getenv("LINES");
+    const int height = rows ? std::atoi(rows) : 0;
+    screen_lines = std::max(5, (height > 0 ? height : 24) - 2);
+  }
+  TextPlayer player(in, out, seed, screen_lines);
   player.Run();
   return 0;
 }
