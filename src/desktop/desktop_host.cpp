@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "data/cp1250.h"
+#include "data/user_preferences.h"
 #include "desktop/death_view.h"
 #include "desktop/display_scale.h"
 #include "desktop/unsupported_window_view.h"
@@ -85,6 +86,15 @@ void DesktopHost::ShowDeathWindow() {
     ~TimerBack() { host.timer_tick_ = std::move(tick); }
   } timer_back{*this, tick};
   RunLayer(view, [] { return false; });
+}
+
+void DesktopHost::EndProgram() {
+  if (ended_) return;
+  ended_ = true;
+  SDL_HideWindow(video_.Window());
+  // The hide request reaches the display server now, not at the next
+  // event round (there is none).
+  SDL_PumpEvents();
 }
 
 void DesktopHost::OpenWebAddress(std::string_view address) {

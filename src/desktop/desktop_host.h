@@ -49,7 +49,9 @@ class DesktopHost final : public Host {
 
   void ShowMessage(std::string_view text) override;
   void ShowDeathWindow() override;
-  void EndProgram() override { ended_ = true; }
+  // The window goes at once; what is left to do (closing the sound device,
+  // remembering the window's place) happens out of the player's sight.
+  void EndProgram() override;
   bool ProgramEnded() const override { return ended_; }
   void OpenWebAddress(std::string_view address) override;
   void RunModal(ModalWindow& window) override;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "data/user_preferences.h"
+
 namespace qv {
 
 namespace {

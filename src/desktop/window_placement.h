@@ -6,10 +6,11 @@
 
 #include <optional>
 
-#include "data/user_preferences.h"
 #include "desktop/canvas.h"
 
 namespace qv {
+
+class UserPreferences;
 
 // The window manager's frame around the window's inside, in screen pixels.
 struct WindowBorders {

@@ -41,10 +41,10 @@ Size WindowSize(SDL_Window* window) {
 
 // A logical point of the page as a point of the window, for the tools.
 std::string OnWindow(DesktopHost& host, int x, int y) {
-  float wx = 0;
-  float wy = 0;
-  SDL_RenderLogicalToWindow(host.Renderer(), x, y, &wx, &wy);
-  return std::to_string(int(wx)) + " " + std::to_string(int(wy));
+  int wx = 0;
+  int wy = 0;
+  SDL_RenderLogicalToWindow(host.Renderer(), float(x), float(y), &wx, &wy);
+  return std::to_string(wx) + " " + std::to_string(wy);
 }
 
 TEST_F(WindowManagerTest, TitleBarCloseResizeMaximiseRememberAndRealInput) {
@@ -92,10 +92,10 @@ TEST_F(WindowManagerTest, TitleBarCloseResizeMaximiseRememberAndRealInput) {
   EXPECT_TRUE(PumpUntil(Host(), [&] { return Game().HoveredButton() == GameButton::Konec; }));
   {
     const Picture frame = Frame();
-    float x = 0;
-    float y = 0;
-    SDL_RenderLogicalToWindow(Host().Renderer(), end.Left + 5, end.Top + 5, &x, &y);
-    EXPECT_EQ(PixelAt(frame, int(x) + 1, int(y) + 1), ToRgb(Host().Look().Game.FrameColour));
+    int x = 0;
+    int y = 0;
+    SDL_RenderLogicalToWindow(Host().Renderer(), float(end.Left + 5), float(end.Top + 5), &x, &y);
+    EXPECT_EQ(PixelAt(frame, x + 1, y + 1), ToRgb(Host().Look().Game.FrameColour));
   }
   ASSERT_TRUE(RunTool("xdotool mousemove --window " + id + " 2 2"));
   EXPECT_TRUE(PumpUntil(Host(), [&] { return !Game().HoveredButton(); }));

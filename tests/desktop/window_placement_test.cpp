@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "data/user_preferences.h"
+
 namespace qv {
 namespace {
 
