@@ -3,9 +3,8 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <iostream>
-
 #include <cstdio>
+#include <iostream>
 
 #include "data/contained_files.h"
 #include "data/disk_path.h"

@@ -68,7 +68,8 @@ void TextField::Draw(Canvas& canvas, const Rect& area) const {
   // The text runs from the first character that keeps the caret in view,
   // and is cut where the field ends.
   std::size_t first = 0;
-  while (first < caret && canvas.Measure(kFieldFont, text.substr(first, caret - first)).Width > inner) {
+  while (first < caret &&
+         canvas.Measure(kFieldFont, text.substr(first, caret - first)).Width > inner) {
     ++first;
   }
   std::string_view shown = text.substr(first);

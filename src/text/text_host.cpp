@@ -59,8 +59,7 @@ void TextHost::RunModal(ModalWindow& window) {
     if (drivers_.empty()) drivers_ = DefaultWindowDrivers();
     RunTextWindow(window, *this, input_, out_, drivers_);
   } else {
-    out_ << "Okno " << window.Kind() << " v terminálu zatím není.\n"
-         << std::flush;
+    out_ << "Okno " << window.Kind() << " v terminálu zatím není.\n" << std::flush;
     window.Close();
   }
 }

@@ -271,7 +271,10 @@ void TextPlayer::Apply(const TextCommand& command) {
                          : inventory ? form.EquipmentButtonVisible
                                      : form.AudioButtonVisible;
       if (!shown) {
-        out_ << "Tlačítko " << (sheet ? "Postava" : inventory ? "Vybavení" : "Audio")
+        out_ << "Tlačítko "
+             << (sheet       ? "Postava"
+                 : inventory ? "Vybavení"
+                             : "Audio")
              << " tu není.\n";
         break;
       }
@@ -305,8 +308,8 @@ void TextPlayer::ReportPage(bool settled) {
   for (std::size_t end = text.find('\n'); end != std::string::npos;
        end = text.find('\n', end + 1)) {
     if (screen_lines_ > 0 && ++lines == screen_lines_ && end + 1 < text.size()) {
-      out_ << std::string_view(text).substr(start, end + 1 - start)
-           << "(Enter: další část stránky)" << std::flush;
+      out_ << std::string_view(text).substr(start, end + 1 - start) << "(Enter: další část stránky)"
+           << std::flush;
       start = end + 1;
       lines = 0;
       if (!input_.ReadLine()) break;  // no one to read on: the rest follows

@@ -199,10 +199,10 @@ void PrintSheet(const CharacterSheetWindow& sheet, std::ostream& out) {
   out << TerminalText(sheet.Jmeno) << '\n';
   PrintValue(out, sheet_text::kExperience, sheet.XP);
   const std::pair<std::string_view, const std::string*> lines[] = {
-      {sheet_text::kLives, &sheet.Zivoty},       {sheet_text::kMana, &sheet.Mana},
-      {sheet_text::kStrength, &sheet.Sila},      {sheet_text::kDexterity, &sheet.Obratnost},
-      {sheet_text::kSpeed, &sheet.Rychlost},     {sheet_text::kEnergy, &sheet.Energie},
-      {sheet_text::kWeapon, &sheet.Zbran},       {sheet_text::kArmour, &sheet.Zbroj}};
+      {sheet_text::kLives, &sheet.Zivoty},   {sheet_text::kMana, &sheet.Mana},
+      {sheet_text::kStrength, &sheet.Sila},  {sheet_text::kDexterity, &sheet.Obratnost},
+      {sheet_text::kSpeed, &sheet.Rychlost}, {sheet_text::kEnergy, &sheet.Energie},
+      {sheet_text::kWeapon, &sheet.Zbran},   {sheet_text::kArmour, &sheet.Zbroj}};
   for (const auto& [caption, line] : lines) {
     if (line == &sheet.Mana && sheet.HideMana) continue;
     PrintValue(out, caption, *line);

@@ -51,8 +51,9 @@ DisplayRun RunOnPrivateDisplay(const char* screen) {
       std::string(kChildMark) +
       "=1 SDL_VIDEODRIVER=x11 SDL_RENDER_DRIVER=software SDL_AUDIODRIVER=dummy "
       "xvfb-run -n " +
-      std::to_string(first_display) + " -a -s '-screen 0 " + std::string(screen) + " -nolisten tcp -noreset' " +
-      ShellQuoted(self.data()) + " --gtest_filter=" + ShellQuoted(filter) + " 2>&1";
+      std::to_string(first_display) + " -a -s '-screen 0 " + std::string(screen) +
+      " -nolisten tcp -noreset' " + ShellQuoted(self.data()) +
+      " --gtest_filter=" + ShellQuoted(filter) + " 2>&1";
   FILE* child = popen(command.c_str(), "r");
   if (!child) {
     ADD_FAILURE() << "cannot start xvfb-run";

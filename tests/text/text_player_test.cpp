@@ -48,7 +48,9 @@ class TextPlayerTest : public GamebookFixture {
 TEST_F(TextPlayerTest, MenuThenPageWithItsOptionsThenChoosingByNumber) {
   WriteLocations(kForest);
   const std::string out = Play("1\n1\nq\n");
-  EXPECT_TRUE(InOrder(out, "Test\nAutor: \n  1. Nová hra (také Enter)\n  2. Nahrát hru\n", "Stojíš u cesty.\n")) << out;
+  EXPECT_TRUE(InOrder(out, "Test\nAutor: \n  1. Nová hra (také Enter)\n  2. Nahrát hru\n",
+                      "Stojíš u cesty.\n"))
+      << out;
   EXPECT_TRUE(Has(out, "[t1] Les\n")) << out;
   EXPECT_TRUE(InOrder(out, "Co uděláš?\n", "  1. Dál\n  2. Zůstat\n")) << out;
   EXPECT_TRUE(InOrder(out, "  2. Zůstat\n", "Jsi v lese.\nCo uděláš?\n  1. Zpět\n")) << out;
@@ -78,7 +80,8 @@ TEST_F(TextPlayerTest, EndOfInputEndsCleanlyAnywhere) {
 TEST_F(TextPlayerTest, MenuLoadAboutAndExit) {
   WriteLocations(kForest);
   const std::string out = Play("2\n4\nx\n3\nw\n\n5\nq\n");
-  EXPECT_TRUE(InOrder(out, "Načíst pozici:\n  žádná uložená pozice\n", "Napiš číslo pozice nebo x.\n"))
+  EXPECT_TRUE(
+      InOrder(out, "Načíst pozici:\n  žádná uložená pozice\n", "Napiš číslo pozice nebo x.\n"))
       << out;
   EXPECT_TRUE(InOrder(out,
                       "Hra byla vytvořena v\nuniverzálním enginu\nk tvorbě gamebooků,\n"
@@ -198,8 +201,9 @@ TEST_F(TextPlayerTest, LongPagesComeAScreenfulAtATimeAndTheLastPartWhole) {
   // Four lines a screen: the blank line and the page's mark, a and b; then
   // after an Enter (which chooses nothing) the rest with the menu.
   const std::string out = Play("1\n\nq\n", TestInitRecord(), 4);
-  EXPECT_TRUE(Has(out, "\n\n---\na\nb\n(Enter: další část stránky)c\nd\nCo uděláš?\n  1. Dál\n> "
-                       "Konec.\n"))
+  EXPECT_TRUE(Has(out,
+                  "\n\n---\na\nb\n(Enter: další část stránky)c\nd\nCo uděláš?\n  1. Dál\n> "
+                  "Konec.\n"))
       << out;
   // The end of the input in the middle of a page shows the rest.
   const std::string cut = Play("1\n", TestInitRecord(), 4);

@@ -119,8 +119,9 @@ TEST_F(TextWindowsTest, SaveKeepsTheDefaultOrSkipsAndTheListLoadsIt) {
       "<1><menu t=\"D\xE1l\" x=\"2\"><2><save nazev=\"cesta\"><menu t=\"D\xE1l\" x=\"3\">"
       "<3><save nazev=\"dale\"><text obsah=\"t\xF8i\">");
   std::string out = Play("1\n1\n\n1\n-\nq\n");
-  EXPECT_TRUE(Has(out, "Chceš uložit pozici? Název [cesta] (Enter ponechá, - neukládat): "
-                       "Pozice uložena: cesta\n"))
+  EXPECT_TRUE(Has(out,
+                  "Chceš uložit pozici? Název [cesta] (Enter ponechá, - neukládat): "
+                  "Pozice uložena: cesta\n"))
       << out;
   EXPECT_TRUE(Has(out, "Chceš uložit pozici? Název [dale]")) << out;
   EXPECT_FALSE(Has(out, "Pozice uložena: dale")) << out;
