@@ -8,6 +8,10 @@ namespace qv {
 namespace {
 
 const Font kQuestionFont{"Arial", 12, {true, false, false, false}};
+const Font kHintFont{"Arial", 10, {}};
+// "Odpověď potvrď kliknutím na ok."
+constexpr std::string_view kHowToAnswer = "Odpov\xEC\xEF potvr\xEF kliknut\xEDm na ok.";
+constexpr int kHintGap = 6;
 // Where the "ok" picture goes when the skin has none.
 constexpr int kMissingOkWidth = 60;
 constexpr int kMissingOkHeight = 30;
@@ -38,7 +42,7 @@ void AnswerView::Draw(Canvas& canvas) {
                               background.Width, background.Height);
     canvas.DrawPicture(background, at.Left, at.Top);
   } else {
-    canvas.Frame(area, 0x808080);
+    DrawBuiltInPanel(canvas, area);
   }
   const TextSize question = canvas.Measure(kQuestionFont, window_.Question);
   const Rect question_at = CentredOn(area.Left + area.Width / 2, area.Top + area.Height / 2 - 70,
@@ -48,9 +52,18 @@ void AnswerView::Draw(Canvas& canvas) {
   field_.Draw(canvas, FieldArea());
   const Rect ok = OkArea(canvas);
   canvas.DrawPicture(canvas.Pictures().Skin("ok", SeeThrough(look.Menu)), ok.Left, ok.Top, ok);
+  if (hint_shown_) {
+    const TextSize hint = canvas.Measure(kHintFont, kHowToAnswer);
+    canvas.Text(kHintFont, kHowToAnswer, TextColourOn(background),
+                area.Left + (area.Width - hint.Width) / 2, ok.Bottom() + kHintGap);
+  }
 }
 
 void AnswerView::HandleEvent(const SDL_Event& event) {
+  if (IsEnterKey(event)) {
+    hint_shown_ = true;
+    return;
+  }
   if (field_.HandleEvent(event)) return;
   if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT &&
       OkArea(host_.Paint()).Contains(event.button.x, event.button.y)) {

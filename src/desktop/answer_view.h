@@ -1,6 +1,7 @@
 // The answer prompt (AnswerPromptWindow) over the page: the picture "pozadi_postava",
 // the question, a one-line field and the "ok" picture. Only the click on
-// "ok" closes it; Enter does nothing.
+// "ok" closes it; Enter does not, but shows under "ok" how to answer, so
+// the player is not left wondering why nothing happened.
 #pragma once
 
 #include "desktop/layer.h"
@@ -26,11 +27,14 @@ class AnswerView final : public Layer {
   }
   Rect FieldArea() const;
   Rect OkArea(Canvas& canvas) const;
+  // Whether the line on how to answer is shown (after Enter).
+  bool HintShown() const { return hint_shown_; }
 
  private:
   DesktopHost& host_;
   AnswerPromptWindow& window_;
   TextField field_;
+  bool hint_shown_ = false;
 };
 
 }  // namespace qv

@@ -102,6 +102,7 @@ void Canvas::DrawPicture(const ShownPicture& picture, int x, int y, const Rect& 
     return;
   }
   const SDL_Rect target{x, y, picture.Width, picture.Height};
+  SetScaleMode(picture.Texture);
   SDL_RenderCopy(renderer_, picture.Texture, nullptr, &target);
 }
 
@@ -118,7 +119,12 @@ void Canvas::DrawPictureClipped(const ShownPicture& picture, const Rect& area) {
   if (near.Left != area.Left || near.Top != area.Top) return;
   const SDL_Rect source{0, 0, width, height};
   const SDL_Rect target{area.Left, area.Top, width, height};
+  SetScaleMode(picture.Texture);
   SDL_RenderCopy(renderer_, picture.Texture, &source, &target);
+}
+
+void Canvas::SetScaleMode(SDL_Texture* texture) const {
+  SDL_SetTextureScaleMode(texture, sharp_ ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
 }
 
 }  // namespace qv

@@ -70,15 +70,21 @@ class Canvas {
   }
   TextSize Measure(const Font& font, std::string_view text) { return text_.Measure(font, text); }
 
+  // Pictures scaled to the window by a whole factor are drawn with square
+  // pixels (sharp); at other factors they are smoothed.
+  void SetSharpScaling(bool sharp) { sharp_ = sharp; }
+
   PictureTextures& Pictures() { return pictures_; }
   SDL_Renderer* Renderer() { return renderer_; }
 
  private:
   void SetColour(Colour colour);
+  void SetScaleMode(SDL_Texture* texture) const;
 
   SDL_Renderer* renderer_;
   TextPainter& text_;
   PictureTextures& pictures_;
+  bool sharp_ = true;
 };
 
 }  // namespace qv

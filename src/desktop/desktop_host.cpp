@@ -5,9 +5,11 @@
 #include <utility>
 
 #include "data/cp1250.h"
+#include "data/user_preferences.h"
 #include "desktop/death_view.h"
 #include "desktop/display_scale.h"
 #include "desktop/unsupported_window_view.h"
+#include "desktop/window_placement.h"
 
 namespace qv {
 
@@ -17,6 +19,8 @@ namespace {
 // usable part when that is smaller.
 constexpr int kWindowedWidth = 1024;
 constexpr int kWindowedHeight = 768;
+// A resizable window is not made smaller than this (screen pixels).
+constexpr int kMinimumSide = 320;
 
 }  // namespace
 
@@ -28,10 +32,20 @@ DesktopHost::DesktopHost(DesktopOptions options)
       arrow_cursor_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)),
       hand_cursor_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND)) {
   scale_ = ChooseDisplayScale(options_.Scale, SDL_getenv("GDK_SCALE"));
+  if (!options_.PreferencesFile.empty()) {
+    placement_ = ReadWindowPlacement(UserPreferences::Load(options_.PreferencesFile));
+  }
+  LayOutGame(!options_.Windowed);
+  SetLogicalSize(240, 400);
+}
+
+DesktopHost::~DesktopHost() { SavePlacement(); }
+
+void DesktopHost::LayOutGame(bool full_screen) {
   if (options_.ScreenWidth && options_.ScreenHeight) {
     game_width_ = std::max(1, *options_.ScreenWidth);
     game_height_ = std::max(1, *options_.ScreenHeight);
-  } else if (options_.Windowed) {
+  } else if (!full_screen) {
     const SDL_Rect usable = video_.UsableBounds();
     game_width_ = std::min(kWindowedWidth, Logical(usable.w));
     game_height_ = std::min(kWindowedHeight, Logical(usable.h));
@@ -40,10 +54,8 @@ DesktopHost::DesktopHost(DesktopOptions options)
     game_width_ = Logical(display.w);
     game_height_ = Logical(display.h);
   }
-  SetLogicalSize(240, 400);
+  if (game_mode_) SetLogicalSize(game_width_, game_height_);
 }
-
-DesktopHost::~DesktopHost() = default;
 
 // --- Host --------------------------------------------------------------------
 
@@ -74,6 +86,15 @@ void DesktopHost::ShowDeathWindow() {
     ~TimerBack() { host.timer_tick_ = std::move(tick); }
   } timer_back{*this, tick};
   RunLayer(view, [] { return false; });
+}
+
+void DesktopHost::EndProgram() {
+  if (ended_) return;
+  ended_ = true;
+  SDL_HideWindow(video_.Window());
+  // The hide request reaches the display server now, not at the next
+  // event round (there is none).
+  SDL_PumpEvents();
 }
 
 void DesktopHost::OpenWebAddress(std::string_view address) {
@@ -118,8 +139,10 @@ void DesktopHost::ShowMenuWindow(int width, int height) {
   }
   game_mode_ = false;
   full_screen_ = false;
+  fit_pending_ = false;
   SDL_Window* window = video_.Window();
   SDL_SetWindowFullscreen(window, 0);
+  SDL_SetWindowResizable(window, SDL_FALSE);
   SDL_SetWindowBordered(window, SDL_FALSE);
   SDL_SetWindowSize(window, OnScreen(width), OnScreen(height));
   SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
@@ -143,21 +166,119 @@ void DesktopHost::ToggleFullScreen() {
   if (!game_mode_) return;
   SDL_Window* window = video_.Window();
   full_screen_ = !full_screen_;
+  // The page is laid out again at the new size, as a start in that mode
+  // would lay it out, rather than scaled with bars beside it.
+  LayOutGame(full_screen_);
   if (full_screen_) {
+    SDL_SetWindowResizable(window, SDL_FALSE);
     SDL_SetWindowBordered(window, SDL_FALSE);
     SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
   } else {
     SDL_SetWindowFullscreen(window, 0);
     SDL_SetWindowBordered(window, SDL_TRUE);
-    // The same logical size, scaled down when the screen is smaller.
-    const SDL_Rect usable = video_.UsableBounds();
-    const double scale =
-        std::min({scale_, double(usable.w) / game_width_, double(usable.h) / game_height_});
+    SDL_SetWindowResizable(window, SDL_TRUE);
+    PlaceWindow();
+  }
+  Redraw();
+}
+
+WindowBorders DesktopHost::Borders() const {
+  WindowBorders borders;
+  if (SDL_GetWindowBordersSize(video_.Window(), &borders.Top, &borders.Left, &borders.Bottom,
+                               &borders.Right) != 0) {
+    return WindowBorders{};
+  }
+  return borders;
+}
+
+Rect DesktopHost::Usable() const {
+  const SDL_Rect usable = video_.UsableBounds();
+  return Rect{usable.x, usable.y, usable.w, usable.h};
+}
+
+void DesktopHost::PlaceWindow() {
+  SDL_Window* window = video_.Window();
+  const WindowBorders borders = Borders();
+  if (placement_) {
+    const WindowPlacement kept = KeptOnScreen(*placement_, Usable(), borders);
+    SDL_SetWindowSize(window, kept.Area.Width, kept.Area.Height);
+    SDL_SetWindowPosition(window, kept.Area.Left, kept.Area.Top);
+    if (kept.Maximized) SDL_MaximizeWindow(window);
+  } else {
+    // The same logical size at the display scale, smaller when the desktop
+    // has no room for it and the frame.
+    const double scale = FittingScale(scale_, game_width_, game_height_, Usable(), borders);
     SDL_SetWindowSize(window, std::max(1, int(game_width_ * scale)),
                       std::max(1, int(game_height_ * scale)));
     SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   }
-  Redraw();
+  SDL_SetWindowMinimumSize(window, std::min(kMinimumSide, OnScreen(game_width_)),
+                           std::min(kMinimumSide, OnScreen(game_height_)));
+  // The frame is known only once the window manager has framed the window;
+  // the fit is checked again then.
+  fit_pending_ = true;
+}
+
+void DesktopHost::FitToDesktop() {
+  SDL_Window* window = video_.Window();
+  const WindowBorders borders = Borders();
+  if (borders.Top == 0 && borders.Bottom == 0 && borders.Left == 0 && borders.Right == 0) return;
+  fit_pending_ = false;
+  if (SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED) return;
+  WindowPlacement now;
+  SDL_GetWindowPosition(window, &now.Area.Left, &now.Area.Top);
+  SDL_GetWindowSize(window, &now.Area.Width, &now.Area.Height);
+  const Rect usable = Usable();
+  if (now.Area.Width + borders.Left + borders.Right <= usable.Width &&
+      now.Area.Height + borders.Top + borders.Bottom <= usable.Height) {
+    return;
+  }
+  // Too large with its frame: the same shape, as large as fits.
+  const double shrink = FittingScale(1.0, now.Area.Width, now.Area.Height, usable, borders);
+  now.Area.Width = std::max(1, int(now.Area.Width * shrink));
+  now.Area.Height = std::max(1, int(now.Area.Height * shrink));
+  const WindowPlacement kept = KeptOnScreen(now, usable, borders);
+  SDL_SetWindowSize(window, kept.Area.Width, kept.Area.Height);
+  SDL_SetWindowPosition(window, kept.Area.Left, kept.Area.Top);
+}
+
+void DesktopHost::NoteWindowEvent(const SDL_WindowEvent& event) {
+  if (!game_mode_ || full_screen_) return;
+  if (fit_pending_) FitToDesktop();
+  switch (event.event) {
+    case SDL_WINDOWEVENT_MOVED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_RESTORED:
+      break;
+    default:
+      return;
+  }
+  SDL_Window* window = video_.Window();
+  const bool maximized = (SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED) != 0;
+  WindowPlacement now = placement_.value_or(WindowPlacement{});
+  // A maximised window keeps the size it had before, to come back to.
+  if (!maximized) {
+    SDL_GetWindowPosition(window, &now.Area.Left, &now.Area.Top);
+    SDL_GetWindowSize(window, &now.Area.Width, &now.Area.Height);
+  }
+  now.Maximized = maximized;
+  if (now.Area.Width <= 0 || now.Area.Height <= 0) return;
+  if (placement_ != now) {
+    placement_ = now;
+    placement_changed_ = true;
+  }
+}
+
+void DesktopHost::SavePlacement() {
+  if (!placement_changed_ || options_.PreferencesFile.empty() || !placement_) return;
+  UserPreferences preferences = UserPreferences::Load(options_.PreferencesFile);
+  WriteWindowPlacement(preferences, *placement_);
+  if (!preferences.Save(options_.PreferencesFile)) {
+    std::cerr << "quarvelin: cannot remember the window's size in "
+              << options_.PreferencesFile.string() << '\n';
+  }
+  placement_changed_ = false;
 }
 
 void DesktopHost::SetTitle(std::string_view title) {
@@ -252,10 +373,13 @@ void DesktopHost::TickIfDue() {
 void DesktopHost::Dispatch(const SDL_Event& event) {
   switch (event.type) {
     case SDL_QUIT:
-      // Closing the window (Alt+F4 included) is swallowed: the game ends only
-      // through its own buttons and commands.
+      // The window manager's close button (or its own Alt+F4) ends the
+      // program as "Konec" does; Alt+F4 typed into the game stays swallowed
+      // below.
+      EndProgram();
       return;
     case SDL_WINDOWEVENT:
+      NoteWindowEvent(event.window);
       Redraw();
       return;
     case SDL_KEYDOWN:
@@ -299,6 +423,7 @@ void DesktopHost::Render(Picture* capture) {
   float scale_y = 1.0f;
   SDL_RenderGetScale(renderer, &scale_x, &scale_y);
   text_.SetDrawScale(std::min(scale_x, scale_y));
+  canvas_.SetSharpScaling(IsWholeScale(scale_x) && IsWholeScale(scale_y));
   // The main menu's window is cut to its pictures where the platform allows:
   // whatever is left in the see-through colour after drawing is cut away.
   const bool shaping = !game_mode_ && shape_.Available();

@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,7 @@
 #include "desktop/sdl_handles.h"
 #include "desktop/sdl_video.h"
 #include "desktop/text_painter.h"
+#include "desktop/window_placement.h"
 #include "desktop/window_shape.h"
 #include "host/host.h"
 #include "ui/picture.h"
@@ -47,7 +49,9 @@ class DesktopHost final : public Host {
 
   void ShowMessage(std::string_view text) override;
   void ShowDeathWindow() override;
-  void EndProgram() override { ended_ = true; }
+  // The window goes at once; what is left to do (closing the sound device,
+  // remembering the window's place) happens out of the player's sight.
+  void EndProgram() override;
   bool ProgramEnded() const override { return ended_; }
   void OpenWebAddress(std::string_view address) override;
   void RunModal(ModalWindow& window) override;
@@ -132,6 +136,20 @@ class DesktopHost final : public Host {
   void Dispatch(const SDL_Event& event);
   void TickIfDue();
   void SetLogicalSize(int width, int height);
+  // The game's logical size for the whole screen or a window: fixed when the
+  // player gave one, else the display's or the usual window's.
+  void LayOutGame(bool full_screen);
+  // The windowed game window's size and place: the remembered ones, or the
+  // logical size at the display scale as far as the desktop has room.
+  void PlaceWindow();
+  // Shrinks the window when it and its frame overflow the usable desktop
+  // (the frame is known only after the window manager has framed it).
+  void FitToDesktop();
+  // Follows the player's moves, resizes and maximising of the window.
+  void NoteWindowEvent(const SDL_WindowEvent& event);
+  void SavePlacement();
+  WindowBorders Borders() const;
+  Rect Usable() const;
   // Screen pixels to logical ones and back, at the display scale.
   int Logical(int screen) const { return std::max(1, static_cast<int>(screen / scale_)); }
   int OnScreen(int logical) const { return std::max(1, static_cast<int>(logical * scale_)); }
@@ -167,6 +185,9 @@ class DesktopHost final : public Host {
   int logical_height_ = 0;
   bool game_mode_ = false;
   bool full_screen_ = false;
+  bool fit_pending_ = false;
+  std::optional<WindowPlacement> placement_;
+  bool placement_changed_ = false;
   bool dirty_ = true;
   bool ended_ = false;
   std::string title_ = "Quarvelin";

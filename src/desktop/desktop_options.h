@@ -1,6 +1,7 @@
 // How the desktop player is started.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -30,6 +31,10 @@ struct DesktopOptions {
   // Writes down every call to the sound device (scripted runs, whose dumps
   // show them); off in play, where the list would only grow.
   bool LogAudioCalls = false;
+  // The player's preferences file, where the game window's size and place
+  // are remembered between runs; empty: nothing is read or written (tests,
+  // scripted runs).
+  std::filesystem::path PreferencesFile;
 };
 
 }  // namespace qv

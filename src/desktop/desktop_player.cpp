@@ -4,6 +4,7 @@
 #include <iostream>
 #include <system_error>
 
+#include "data/user_preferences.h"
 #include "desktop/about_view.h"
 #include "desktop/load_list_view.h"
 #include "desktop/menu_view.h"
@@ -122,7 +123,10 @@ bool DesktopPlayer::StartLoadedGame() {
   return false;
 }
 
-int PlayDesktop(const DesktopOptions& options) {
+int PlayDesktop(const DesktopOptions& asked) {
+  DesktopOptions options = asked;
+  // Read before the folder changes: the preferences are the player's own.
+  if (options.PreferencesFile.empty()) options.PreferencesFile = UserPreferencesFile();
   if (!options.Directory.empty()) {
     std::error_code error;
     std::filesystem::current_path(options.Directory, error);

@@ -77,7 +77,11 @@ void FightView::Draw(Canvas& canvas) {
 
   const ShownPicture background =
       canvas.Pictures().Skin(FightWindow::kBackgroundPicture, SeeThrough(look.Menu));
-  canvas.DrawPictureClipped(background, layout.Picture());
+  if (background.Texture) {
+    canvas.DrawPictureClipped(background, layout.Picture());
+  } else {
+    DrawBuiltInPanel(canvas, layout.Window());
+  }
 
   for (const Rect& area : {layout.Panel(), layout.Messages()}) {
     canvas.Fill(area, kBlack);

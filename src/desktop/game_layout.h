@@ -38,7 +38,9 @@ struct GameLayout {
   static constexpr int kButtonGap = 6;
   static constexpr int kMargin = 10;
   static constexpr int kMenuFrameLeft = 5;
-  static constexpr int kMenuFrameWidth = 190;
+  // As wide as the room left of the text column (which starts at 230)
+  // allows, so that option captions of a good length stay inside.
+  static constexpr int kMenuFrameWidth = 220;
   static constexpr int kHistorySpacing = 15;
 
   int Width = 1024;

@@ -162,7 +162,9 @@ void GameView::MouseMove(int x, int y) {
     form_.State.NextLocation = form_.State.World.Location;
   }
 
-  bool hand = on_continue || ButtonAt(x, y).has_value();
+  hovered_button_ = ButtonAt(x, y);
+  continue_hovered_ = on_continue;
+  bool hand = on_continue || hovered_button_.has_value();
   if (option != 0) {
     hand = form_.OptionLabels[static_cast<std::size_t>(option - 1)].HandCursor;
   } else if (!hand) {
@@ -213,6 +215,12 @@ void GameView::MouseDown(int x, int y) {
 
 void GameView::KeyDown(const SDL_Keysym& key) {
   if (key.sym == SDLK_F4 && (key.mod & KMOD_ALT)) return;  // swallowed
+  if ((key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER) && form_.ContinueButtonVisible) {
+    // "Pokračovat" is the only button then: Enter is its click.
+    form_.State.NextLocation = form_.State.World.Location;
+    form_.OptionClick();
+    return;
+  }
   switch (key.scancode) {
     case SDL_SCANCODE_UP:
     case SDL_SCANCODE_PAGEUP:
@@ -285,10 +293,11 @@ void GameView::Draw(Canvas& canvas) {
   DrawMessages(canvas);
   if (form_.ContinueButtonVisible) {
     const Rect frame = layout.ContinueFrame();
-    canvas.Fill(frame, kBlack);
+    const Colour fill = continue_hovered_ ? host_.Look().Game.FrameColour : kBlack;
+    canvas.Fill(frame, fill);
     canvas.Frame(frame, host_.Look().Game.FrameColour, kFramePen);
-    canvas.Text(kContinueFont, kContinueCaption, kWhite, layout.ContinueLabelLeft(),
-                layout.ContinueLabelTop());
+    canvas.Text(kContinueFont, kContinueCaption, continue_hovered_ ? kBlack : kWhite,
+                layout.ContinueLabelLeft(), layout.ContinueLabelTop());
   }
   DrawHint(canvas);
 }
@@ -334,15 +343,20 @@ void GameView::DrawButtons(Canvas& canvas) {
   const GameLayout layout = Layout();
   for (GameButton button : kGameButtons) {
     if (!ButtonShown(button)) continue;
-    const Rect frame = layout.Button(button);
-    canvas.Fill(frame, host_.Look().Menu.MainBackground);
-    canvas.Frame(frame, host_.Look().Game.FrameColour, kFramePen);
-    const std::string_view caption = GameButtonCaption(button);
-    const TextSize size = canvas.Measure(kButtonFont, caption);
-    canvas.Text(kButtonFont, caption, host_.Look().Game.LabelColour,
-                frame.Left + (frame.Width - size.Width) / 2,
-                frame.Top + (frame.Height - size.Height) / 2);
+    DrawButton(canvas, layout.Button(button), kButtonFont, GameButtonCaption(button),
+               hovered_button_ == button);
   }
+}
+
+void GameView::DrawButton(Canvas& canvas, const Rect& frame, const Font& font,
+                          std::string_view caption, bool lit) {
+  const DesktopLook look = host_.Look();
+  canvas.Fill(frame, lit ? look.Game.FrameColour : look.Menu.MainBackground);
+  canvas.Frame(frame, look.Game.FrameColour, kFramePen);
+  const TextSize size = canvas.Measure(font, caption);
+  canvas.Text(font, caption, lit ? look.Menu.MainBackground : look.Game.LabelColour,
+              frame.Left + (frame.Width - size.Width) / 2,
+              frame.Top + (frame.Height - size.Height) / 2);
 }
 
 void GameView::DrawMessages(Canvas& canvas) {

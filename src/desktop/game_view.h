@@ -4,7 +4,8 @@
 // Input: hovering a menu option makes it the current option and a click
 // chooses it; the number keys 1-9 choose options 1-9; linked text blocks
 // and pictures follow their links; arrows, Page Up/Down, keypad 8/2 and the
-// wheel scroll the column; Alt+F4 does nothing.
+// wheel scroll the column; Enter is the click on "Pokračovat" while it is
+// shown; Alt+F4 does nothing. The buttons light up under the mouse.
 #pragma once
 
 #include <functional>
@@ -35,6 +36,9 @@ class GameView final : public Layer {
   Rect ButtonArea(GameButton button) const;
   bool ButtonShown(GameButton button) const;
   Rect ContinueArea() const;
+  // The button under the mouse, drawn lit; none when the mouse is elsewhere.
+  std::optional<GameButton> HoveredButton() const { return hovered_button_; }
+  bool ContinueHovered() const { return continue_hovered_; }
 
   // "Konec": by default the program ends.
   std::function<void()> OnEnd;
@@ -57,12 +61,17 @@ class GameView final : public Layer {
   void DrawButtons(Canvas& canvas);
   void DrawMessages(Canvas& canvas);
   void DrawHint(Canvas& canvas);
+  // A button's frame and centred caption, lit (colours swapped) under the mouse.
+  void DrawButton(Canvas& canvas, const Rect& frame, const Font& font, std::string_view caption,
+                  bool lit);
 
   DesktopHost& host_;
   GameWindow& form_;
   int hovered_option_ = 0;
   uint64_t hover_page_ = 0;  // the page the hovered option belongs to
   int hint_picture_ = 0;
+  std::optional<GameButton> hovered_button_;
+  bool continue_hovered_ = false;
   int mouse_x_ = 0;
   int mouse_y_ = 0;
 };

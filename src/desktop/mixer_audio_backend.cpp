@@ -3,12 +3,12 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <iostream>
-
 #include <cstdio>
+#include <iostream>
 
 #include "data/contained_files.h"
 #include "data/disk_path.h"
+#include "desktop/quiet_standard_error.h"
 
 namespace qv {
 
@@ -49,6 +49,9 @@ MixerAudioBackend::~MixerAudioBackend() {
 }
 
 bool MixerAudioBackend::OpenDevice(int32_t mix_rate) {
+  // The drivers' own complaints while they look for a device are not the
+  // player's business: Init says in one line what came of it.
+  const QuietStandardError quiet;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   subsystem_started_ = true;
   if (Mix_OpenAudio(mix_rate, MIX_DEFAULT_FORMAT, kOutputChannels, kChunkSize) == 0) return true;
@@ -70,7 +73,10 @@ bool MixerAudioBackend::Init(int32_t mix_rate, int32_t channels, uint32_t /*flag
   if (!open_) return false;
   // The decoders for music files; whatever is missing only leaves those
   // files silent.
-  Mix_Init(MIX_INIT_OGG | MIX_INIT_MP3 | MIX_INIT_MOD | MIX_INIT_FLAC | MIX_INIT_MID);
+  {
+    const QuietStandardError quiet;
+    Mix_Init(MIX_INIT_OGG | MIX_INIT_MP3 | MIX_INIT_MOD | MIX_INIT_FLAC | MIX_INIT_MID);
+  }
   Mix_AllocateChannels(std::max(1, channels));
   return true;
 }

@@ -49,8 +49,7 @@ void NameView::Draw(Canvas& canvas) {
 }
 
 void NameView::HandleEvent(const SDL_Event& event) {
-  if (event.type == SDL_KEYDOWN &&
-      (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER)) {
+  if (IsEnterKey(event)) {
     Action = window_.FormKeyPress(kEnterKey);
     return;
   }

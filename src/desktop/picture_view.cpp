@@ -14,11 +14,18 @@ const Font kCaptionFont{"Arial", 10, {}};
 PictureView::PictureView(DesktopHost& host, PicturePopupWindow& window)
     : host_(host),
       window_(window),
-      texture_(UploadPicture(host.Renderer(), window.Image, SeeThrough(host.Look().Menu))) {}
+      // On a background of its own (the inventory's black) nothing of the
+      // picture is see-through.
+      texture_(UploadPicture(host.Renderer(), window.Image,
+                             window.Background ? std::nullopt : SeeThrough(host.Look().Menu))) {}
 
 void PictureView::Draw(Canvas& canvas) {
   const Rect window{window_.Left, window_.Top, window_.ClientWidth(), window_.ClientHeight()};
-  FillSmallWindow(canvas, host_.Look().Menu, window);
+  if (window_.Background) {
+    canvas.Fill(window, *window_.Background);
+  } else {
+    FillSmallWindow(canvas, host_.Look().Menu, window);
+  }
   const ShownPicture picture{texture_.get(), window_.Image.Width, window_.Image.Height};
   canvas.DrawPictureClipped(picture, PictureArea());
   const TextSize caption = canvas.Measure(kCaptionFont, window_.Caption);

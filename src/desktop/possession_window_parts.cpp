@@ -14,7 +14,7 @@ ShownPicture DrawBackground(Canvas& canvas, const MenuSkin& look, const Rect& wi
   if (background.Texture) {
     canvas.DrawPicture(background, at_left, at_top);
   } else {
-    canvas.Frame(window, kGrey);
+    DrawBuiltInPanel(canvas, window);
   }
   return background;
 }

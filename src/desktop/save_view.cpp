@@ -55,7 +55,7 @@ void SaveView::Draw(Canvas& canvas) {
                               background.Width, background.Height);
     canvas.DrawPicture(background, at.Left, at.Top);
   } else {
-    canvas.Frame(area, kGrey);
+    DrawBuiltInPanel(canvas, area);
   }
   const Colour text = TextColourOn(background);
   const TextSize heading = canvas.Measure(kHeadingFont, kHeading);
@@ -85,6 +85,11 @@ void SaveView::Draw(Canvas& canvas) {
 }
 
 void SaveView::HandleEvent(const SDL_Event& event) {
+  // Enter takes the window's default button, "ulozit", as in any dialog.
+  if (IsEnterKey(event)) {
+    window_.UlozitClick();
+    return;
+  }
   if (field_.HandleEvent(event)) return;
   if (event.type == SDL_MOUSEMOTION) {
     const int x = event.motion.x;

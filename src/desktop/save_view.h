@@ -1,6 +1,7 @@
 // The save window (SaveWindow) over the page: the picture "pozadi_postava",
 // the heading "Chceš uložit pozici?", the name field after "Název:", and the
-// pictures "ulozit" (save) and, lower, "neukladat" (do not save).
+// pictures "ulozit" (save) and, lower, "neukladat" (do not save). Enter is
+// the click on "ulozit"; the field edits at a caret.
 #pragma once
 
 #include "desktop/layer.h"

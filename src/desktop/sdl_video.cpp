@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "desktop/quiet_standard_error.h"
+
 namespace qv {
 
 SdlVideo::SdlVideo() {
@@ -15,7 +17,21 @@ SdlVideo::SdlVideo() {
   SDL_SetHint(SDL_HINT_WINDOWS_NO_CLOSE_ON_ALT_F4, "1");
   // A window scaled to a high-density screen is smoothed.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+  // Pages are drawn by SDL's own software renderer straight into the window:
+  // a page changes only on input, and probing for an OpenGL driver (which,
+  // without a graphics card, loads LLVM's) took more start time and memory
+  // than all the rest of the player. SDL_RENDER_DRIVER and
+  // SDL_FRAMEBUFFER_ACCELERATION in the environment still choose otherwise.
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  int started = 0;
+  {
+    // Probing for Wayland and X11 the libraries may print warnings of their
+    // own; a failure is reported below in our words.
+    const QuietStandardError quiet;
+    started = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
+  }
+  if (started != 0) {
     throw DesktopError(std::string("cannot open the display: ") + SDL_GetError());
   }
   // Without a display SDL falls back to drawing off the screen, where nobody

@@ -14,6 +14,15 @@ inline void FillSmallWindow(Canvas& canvas, const MenuSkin& look, const Rect& ar
   if (!look.TransparentForms) canvas.Fill(area, look.TransparentColour);
 }
 
+// The built-in look of a small window whose background picture is missing:
+// an opaque dark panel in a grey frame. See-through, as TransparentForms
+// would leave it, its texts would run into the page's text under it.
+inline constexpr Colour kBuiltInPanel = 0x302828;
+inline void DrawBuiltInPanel(Canvas& canvas, const Rect& area) {
+  canvas.Fill(area, kBuiltInPanel);
+  canvas.Frame(area, kGrey);
+}
+
 // The colour made see-through in the window's pictures, if any.
 inline std::optional<Colour> SeeThrough(const MenuSkin& look) {
   if (look.TransparentForms) return look.TransparentColour;

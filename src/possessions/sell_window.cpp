@@ -104,7 +104,6 @@ void SellWindow::ListGoods(SaleGoods goods) {
       entry.Label.Left = kEntryLeft;
       entry.Label.Top = kEntrySpacing * static_cast<int>(Entries.size()) + kEntryTop;
       entry.Label.HandCursor = true;
-      entry.Label.UnderlineOnHover = false;
       entry.Label.idx = n;
       Entries.push_back(std::move(entry));
     });

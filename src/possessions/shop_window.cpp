@@ -43,7 +43,6 @@ void ShopWindow::ShowOffer(std::vector<ShopRow> offer) {
     label.Left = kRowLeft;
     label.Top = kRowSpacing * row + kRowTop;
     label.HandCursor = true;
-    label.UnderlineOnHover = false;
     label.idx = row;
     RowLabels.push_back(std::move(label));
   }

@@ -99,7 +99,7 @@ void PageReporter::ReportColumn(const GameWindow& form) {
       const TXLabel& block = form.TextBlocks[texts_];
       if (IsTextLink(block)) {
         out_ << "[t" << TextLinksBefore(form, texts_ + 1)
-             << (block.Target == 0 ? ", web link] " : "] ");
+             << (block.Target == 0 ? ", webový odkaz] " : "] ");
       }
       out_ << TerminalText(block.Text) << '\n';
       ++texts_;
@@ -107,7 +107,7 @@ void PageReporter::ReportColumn(const GameWindow& form) {
       const TXImage& picture = form.InTextPictures[pictures_];
       out_ << '[';
       if (picture.Target != 0) out_ << 'p' << PictureLinksBefore(form, pictures_ + 1) << ' ';
-      out_ << "picture " << TerminalText(picture.File);
+      out_ << "obrázek " << TerminalText(picture.File);
       if (!picture.Hint.empty()) out_ << ": " << TerminalText(picture.Hint);
       out_ << "]\n";
       ++pictures_;
@@ -124,10 +124,10 @@ void PageReporter::ReportInfo(const GameWindow& form) {
     return !line.Text.empty() && line.LineColour != kOlderLine;
   });
   if (!news) return;
-  out_ << "Messages (newest first):\n";
+  out_ << "Zprávy (nejnovější první):\n";
   for (const InfoLine& line : lines) {
     if (line.Text.empty()) continue;
-    out_ << (line.LineColour == kOlderLine ? "  older: " : "  new: ") << TerminalText(line.Text)
+    out_ << (line.LineColour == kOlderLine ? "  starší: " : "  nová: ") << TerminalText(line.Text)
          << '\n';
   }
 }
@@ -136,7 +136,7 @@ void PageReporter::ReportTimer(const GameWindow& form) {
   const std::string& label = form.Timer.TimerLabel;
   if (label == timer_) return;
   timer_ = label;
-  if (!label.empty()) out_ << "Countdown: " << TerminalText(label) << '\n';
+  if (!label.empty()) out_ << "Odpočet: " << TerminalText(label) << '\n';
 }
 
 void PageReporter::ReportMenu(const GameWindow& form) {

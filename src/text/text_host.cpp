@@ -19,26 +19,26 @@ void TextHost::BeforeWindow() {
 }
 
 void TextHost::ShowMessage(std::string_view text) {
-  out_ << "Message: " << TerminalText(text) << '\n' << std::flush;
+  out_ << "Zpráva: " << TerminalText(text) << '\n' << std::flush;
 }
 
 void TextHost::ShowDeathWindow() {
   if (ended_) return;
   BeforeWindow();
   DeathWindow window(*this);
-  out_ << "Your hero is dead. [picture " << TerminalText(window.File) << "]\n" << std::flush;
+  out_ << "Tvůj hrdina zemřel. [obrázek " << TerminalText(window.File) << "]\n" << std::flush;
   window.PictureClick();
 }
 
 void TextHost::OpenWebAddress(std::string_view address) {
-  out_ << "Web address: " << TerminalText(address) << '\n' << std::flush;
+  out_ << "Webová adresa: " << TerminalText(address) << '\n' << std::flush;
 }
 
 void TextHost::RunModal(ModalWindow& window) {
   if (ended_) return;
   BeforeWindow();
   if (auto* prompt = dynamic_cast<AnswerPromptWindow*>(&window)) {
-    out_ << TerminalText(prompt->Question) << "\nAnswer: " << std::flush;
+    out_ << TerminalText(prompt->Question) << "\nOdpověď: " << std::flush;
     const std::optional<std::string> line = input_.ReadLine();
     if (!line) {
       EndProgram();
@@ -47,9 +47,9 @@ void TextHost::RunModal(ModalWindow& window) {
     prompt->Edit = Utf8ToCp1250(*line);
     prompt->OkClick();
   } else if (auto* popup = dynamic_cast<PicturePopupWindow*>(&window)) {
-    out_ << "[picture " << TerminalText(popup->File);
+    out_ << "[obrázek " << TerminalText(popup->File);
     if (!popup->Caption.empty()) out_ << ": " << TerminalText(popup->Caption);
-    out_ << "] (Enter closes the picture)" << std::flush;
+    out_ << "] (Enter obrázek zavře)" << std::flush;
     if (!input_.ReadLine()) {
       EndProgram();
       return;
@@ -59,8 +59,7 @@ void TextHost::RunModal(ModalWindow& window) {
     if (drivers_.empty()) drivers_ = DefaultWindowDrivers();
     RunTextWindow(window, *this, input_, out_, drivers_);
   } else {
-    out_ << "The " << window.Kind() << " window is not available in the terminal yet.\n"
-         << std::flush;
+    out_ << "Okno " << window.Kind() << " v terminálu zatím není.\n" << std::flush;
     window.Close();
   }
 }

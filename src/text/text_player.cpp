@@ -1,6 +1,12 @@
 #include "text/text_player.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <iostream>
+#include <string_view>
 #include <system_error>
 
 #include "data/cp1250.h"
@@ -24,33 +30,37 @@ std::optional<char> MenuKey(const std::string& line) {
 }
 
 constexpr const char* kGameHelp =
-    "Commands:\n"
-    "  N          choose option N\n"
-    "  t N        click text link N ([tN] before the text)\n"
-    "  p N        click picture link N ([pN ...])\n"
-    "  Enter      let one second pass (countdowns)\n"
-    "  r          read the whole page again\n"
-    "  n          the help button of the game\n"
-    "  ch, inv, a the character sheet, the inventory, the settings\n"
-    "  c          continue a loaded game\n"
-    "  h          this list\n"
-    "  q, konec   end the game\n";
+    "Příkazy:\n"
+    "  číslo N: zvolí možnost N\n"
+    "  t N: klikne na odkaz N v textu ([tN] před textem)\n"
+    "  p N: klikne na obrázek s odkazem N ([pN ...])\n"
+    "  Enter: nechá uběhnout jednu sekundu (odpočet)\n"
+    "  r: přečte celou stránku znovu\n"
+    "  n: tlačítko Nápověda\n"
+    "  ch: tlačítko Postava\n"
+    "  inv: tlačítko Vybavení\n"
+    "  a: tlačítko Audio (nastavení)\n"
+    "  c: Pokračovat v nahrané hře\n"
+    "  h: tento seznam\n"
+    "  q, konec: konec hry\n";
 
 }  // namespace
 
-TextPlayer::TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64_t> seed)
+TextPlayer::TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64_t> seed,
+                       int screen_lines)
     : input_(in),
       out_(out),
       host_(input_, out),
       random_(MakeRandomSource(seed)),
       session_(std::make_unique<GameSession>(host_, *random_)),
-      page_(out),
+      screen_lines_(screen_lines),
+      page_(page_text_),
       menu_(*session_->State),
       name_entry_(*session_->State),
       load_list_(*session_->State) {
   // A window in the middle of a page: the page so far is read out first.
   host_.SetBeforeWindow([this] {
-    if (game_started_) page_.Report(session_->Form, false);
+    if (game_started_) ReportPage(false);
   });
 }
 
@@ -63,20 +73,25 @@ void TextPlayer::Run() {
     if (!line) break;
     const std::optional<char> key = MenuKey(*line);
     if (!key) {
-      out_ << "Type 1, 2, 3 or q.\n";
+      out_ << "Napiš 1, 2, 3 nebo q.\n";
       continue;
     }
     Follow(menu_.FormKeyPress(*key));
   }
   if (game_started_ && !host_.ProgramEnded()) PlayGame();
-  if (game_started_) page_.Report(session_->Form, false);
-  out_ << "The end.\n" << std::flush;
+  if (game_started_) ReportPage(false);
+  out_ << "Konec.\n" << std::flush;
 }
 
 void TextPlayer::ShowMenu() {
   out_ << '\n' << TerminalText(menu_.GameTitle) << '\n';
   if (!menu_.AuthorLabel.empty()) out_ << TerminalText(menu_.AuthorLabel) << '\n';
-  out_ << "1 new game (or Enter), 2 load a saved game, 3 about, q exit\n> " << std::flush;
+  // One choice a line, its key first, as in the main menu's buttons.
+  out_ << "  1. Nová hra (také Enter)\n"
+          "  2. Nahrát hru\n"
+          "  3. O programu\n"
+          "  q. Konec\n> "
+       << std::flush;
 }
 
 void TextPlayer::Follow(StartAction action) {
@@ -107,8 +122,8 @@ void TextPlayer::ShowAbout() {
   about_.FormShow(menu_.Left, menu_.Top);
   out_ << '\n';
   for (std::string_view line : about_.Lines) out_ << TerminalText(line) << '\n';
-  out_ << TerminalText(about_.LinkLine) << " (w opens it)\n"
-       << TerminalText(about_.VersionLine) << "\n(Enter closes)\n> " << std::flush;
+  out_ << TerminalText(about_.LinkLine) << " (w ji otevře)\n"
+       << TerminalText(about_.VersionLine) << "\n(Enter zavře)\n> " << std::flush;
   while (!about_.IsClosed()) {
     const std::optional<std::string> line = input_.ReadLine();
     if (!line) {
@@ -141,13 +156,13 @@ void TextPlayer::ShowLoadList() {
   load_list_.Reopen();
   load_list_.FormShow();
   while (!load_list_.IsClosed()) {
-    out_ << "\nSaved games:\n";
-    if (load_list_.Labels.empty()) out_ << "  none\n";
+    out_ << '\n' << TerminalText("Na\xE8\xEDst pozici:") << '\n';  // Načíst pozici:
+    if (load_list_.Labels.empty()) out_ << "  žádná uložená pozice\n";
     int n = 0;
     for (const TLELabel& label : load_list_.Labels) {
       out_ << "  " << ++n << ". " << TerminalText(label.Caption) << '\n';
     }
-    out_ << "(N loads entry N, x goes back)\n> " << std::flush;
+    out_ << "(číslo nahraje pozici, x zpět)\n> " << std::flush;
     const std::optional<std::string> line = input_.ReadLine();
     if (!line) {
       host_.EndProgram();
@@ -160,7 +175,7 @@ void TextPlayer::ShowLoadList() {
     const TextCommand command = ParseTextCommand(*line);
     const auto shown = static_cast<int32_t>(load_list_.Labels.size());
     if (command.What != TextCommand::Kind::Choose || command.Number < 1 || command.Number > shown) {
-      out_ << "Type the number of an entry or x.\n";
+      out_ << "Napiš číslo pozice nebo x.\n";
       continue;
     }
     load_list_.LabelMouseEnter(command.Number);
@@ -174,9 +189,9 @@ void TextPlayer::ShowLoadList() {
 }
 
 void TextPlayer::PlayGame() {
-  out_ << "(h lists the commands)\n";
+  out_ << "(h vypíše příkazy)\n";
   while (!host_.ProgramEnded()) {
-    page_.Report(session_->Form, true);
+    ReportPage(true);
     out_ << "> " << std::flush;
     const std::optional<std::string> line = input_.ReadLine();
     if (!line) {
@@ -196,7 +211,7 @@ void TextPlayer::Apply(const TextCommand& command) {
       break;
     case Kind::Choose:
       if (command.Number > static_cast<int32_t>(form.OptionLabels.size())) {
-        out_ << "There is no option " << command.Number << ".\n";
+        out_ << "Možnost " << command.Number << " neexistuje.\n";
         break;
       }
       form.HoverOption(command.Number);
@@ -205,7 +220,7 @@ void TextPlayer::Apply(const TextCommand& command) {
     case Kind::TextLink: {
       const std::optional<std::size_t> index = TextLinkIndex(form, command.Number);
       if (!index) {
-        out_ << "There is no text link " << command.Number << ".\n";
+        out_ << "Odkaz " << command.Number << " v textu neexistuje.\n";
         break;
       }
       form.LeaveOptions();
@@ -217,7 +232,7 @@ void TextPlayer::Apply(const TextCommand& command) {
     case Kind::PictureLink: {
       const std::optional<std::size_t> index = PictureLinkIndex(form, command.Number);
       if (!index) {
-        out_ << "There is no picture link " << command.Number << ".\n";
+        out_ << "Obrázek s odkazem " << command.Number << " neexistuje.\n";
         break;
       }
       form.LeaveOptions();
@@ -233,16 +248,16 @@ void TextPlayer::Apply(const TextCommand& command) {
       break;
     case Kind::GameHelp:
       if (!form.HelpButtonVisible) {
-        out_ << "The help button is not shown.\n";
+        out_ << "Tlačítko Nápověda tu není.\n";
         break;
       }
       form.LeaveOptions();
       form.HelpClick();
-      if (!form.HelpShown) out_ << "The help text is taken away.\n";
+      if (!form.HelpShown) out_ << "Nápověda je skryta.\n";
       break;
     case Kind::Continue:
       if (!form.ContinueButtonVisible) {
-        out_ << "There is nothing to continue.\n";
+        out_ << "Tlačítko Pokračovat tu není.\n";
         break;
       }
       // Moving onto the button makes the restored location the next one.
@@ -256,7 +271,11 @@ void TextPlayer::Apply(const TextCommand& command) {
                          : inventory ? form.EquipmentButtonVisible
                                      : form.AudioButtonVisible;
       if (!shown) {
-        out_ << "The " << command.Word << " button is not shown.\n";
+        out_ << "Tlačítko "
+             << (sheet       ? "Postava"
+                 : inventory ? "Vybavení"
+                             : "Audio")
+             << " tu není.\n";
         break;
       }
       form.LeaveOptions();
@@ -273,9 +292,30 @@ void TextPlayer::Apply(const TextCommand& command) {
       host_.EndProgram();
       break;
     case Kind::Unknown:
-      out_ << "Unknown command (h lists the commands).\n";
+      out_ << "Neznámý příkaz (h vypíše příkazy).\n";
       break;
   }
+}
+
+void TextPlayer::ReportPage(bool settled) {
+  page_.Report(session_->Form, settled);
+  const std::string text = page_text_.str();
+  page_text_.str("");
+  // Only the lines themselves are written: no cursor movement, so a screen
+  // reader reads every part as it comes.
+  std::size_t start = 0;
+  int lines = 0;
+  for (std::size_t end = text.find('\n'); end != std::string::npos;
+       end = text.find('\n', end + 1)) {
+    if (screen_lines_ > 0 && ++lines == screen_lines_ && end + 1 < text.size()) {
+      out_ << std::string_view(text).substr(start, end + 1 - start) << "(Enter: další část stránky)"
+           << std::flush;
+      start = end + 1;
+      lines = 0;
+      if (!input_.ReadLine()) break;  // no one to read on: the rest follows
+    }
+  }
+  out_ << std::string_view(text).substr(start) << std::flush;
 }
 
 void TextPlayer::Wait() {
@@ -293,7 +333,14 @@ int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& direct
       return 2;
     }
   }
-  TextPlayer player(in, out, seed);
+  int screen_lines = 0;
+  if (&in == &std::cin && &out == &std::cout && isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
+    // The terminal's height less the lines the prompt and the note take.
+    const char* rows = std::getenv("LINES");
+    const int height = rows ? std::atoi(rows) : 0;
+    screen_lines = std::max(5, (height > 0 ? height : 24) - 2);
+  }
+  TextPlayer player(in, out, seed, screen_lines);
   player.Run();
   return 0;
 }

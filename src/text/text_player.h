@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 #include "interpreter/game_session.h"
@@ -30,8 +31,11 @@ inline constexpr int kTicksPerSecond = 10;
 
 class TextPlayer {
  public:
-  // The gamebook is the current directory. `seed` fixes the dice.
-  TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64_t> seed = std::nullopt);
+  // The gamebook is the current directory. `seed` fixes the dice. With
+  // `screen_lines` above 0, a page longer than that is shown a screenful at
+  // a time, each part after an Enter (a terminal's height; 0 for pipes).
+  TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64_t> seed = std::nullopt,
+             int screen_lines = 0);
 
   // Plays from the main menu until the program ends or the input does.
   void Run();
@@ -47,12 +51,16 @@ class TextPlayer {
   void PlayGame();
   void Apply(const TextCommand& command);
   void Wait();
+  // Reads out what is new on the page, a screenful at a time.
+  void ReportPage(bool settled);
 
   TextInput input_;
   std::ostream& out_;
   TextHost host_;
   std::unique_ptr<RandomSource> random_;
   std::unique_ptr<GameSession> session_;
+  int screen_lines_ = 0;
+  std::ostringstream page_text_;
   PageReporter page_;
   StartMenuWindow menu_;
   NameEntryWindow name_entry_;
@@ -63,6 +71,7 @@ class TextPlayer {
 
 // Changes to `directory` (when not empty) and plays; returns the exit
 // status: 0, or 2 when the folder cannot be entered.
+// Long pages are shown a screenful at a time when both ends are a terminal.
 int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& directory,
                   std::optional<uint64_t> seed = std::nullopt);
 

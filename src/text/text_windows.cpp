@@ -53,7 +53,7 @@ void PrintLabels(std::ostream& out, const std::vector<TLELabel>& labels, Colour 
   int n = 0;
   for (const TLELabel& label : labels) {
     out << "  " << ++n << ". " << TerminalText(label.Caption);
-    if (label.FontColour != enabled) out << " (greyed)";
+    if (label.FontColour != enabled) out << " (nelze)";
     out << '\n';
   }
 }
@@ -64,35 +64,52 @@ void PrintNonEmpty(std::ostream& out, std::string_view text) {
 
 // --- fight ---------------------------------------------------------------
 
+// The captions of the fight window's value lines (Windows-1250).
+constexpr std::string_view kFightLives = "\x8Eivoty";  // Životy
+constexpr std::string_view kFightAttack = "\xDAtok";   // Útok
+constexpr std::string_view kFightDefence = "Obrana";
+constexpr std::string_view kFightDamage = "Po\x9Akozen\xED";  // Poškození
+constexpr std::string_view kFightHardness = "Tvrdost";
+
+// One caption and value a line, as a screen reader reads best.
+void PrintValue(std::ostream& out, std::string_view caption, const std::string& value) {
+  out << "    " << TerminalText(caption) << ": " << TerminalText(value) << '\n';
+}
+
 void PrintFight(const FightWindow& fight, std::ostream& out) {
   const FightLines& l = fight.Lines;
-  out << "Fight with " << TerminalText(l.EnemyName) << '\n'
-      << "  Enemy: lives " << TerminalText(l.EnemyLives) << ", attack "
-      << TerminalText(l.EnemyAttack) << ", defence " << TerminalText(l.EnemyDefence) << ", damage "
-      << TerminalText(l.EnemyDamage) << ", hardness " << TerminalText(l.EnemyHardness) << '\n'
-      << "  You: lives " << TerminalText(l.PlayerLives);
-  if (!fight.HideMana) out << ", mana " << TerminalText(l.PlayerMana);
-  out << ", speed " << TerminalText(l.PlayerSpeed) << ", energy " << TerminalText(l.PlayerEnergy)
-      << ", attack " << TerminalText(l.PlayerAttack) << ", defence "
-      << TerminalText(l.PlayerDefence) << ", damage " << TerminalText(l.PlayerDamage)
-      << ", hardness " << TerminalText(l.PlayerHardness) << '\n';
+  out << "Souboj: " << TerminalText(l.EnemyName) << '\n' << "  Nepřítel\n";
+  PrintValue(out, kFightLives, l.EnemyLives);
+  PrintValue(out, kFightAttack, l.EnemyAttack);
+  PrintValue(out, kFightDefence, l.EnemyDefence);
+  PrintValue(out, kFightDamage, l.EnemyDamage);
+  PrintValue(out, kFightHardness, l.EnemyHardness);
+  out << "  Ty\n";
+  PrintValue(out, kFightLives, l.PlayerLives);
+  if (!fight.HideMana) PrintValue(out, sheet_text::kMana, l.PlayerMana);
+  PrintValue(out, sheet_text::kSpeed, l.PlayerSpeed);
+  PrintValue(out, sheet_text::kEnergy, l.PlayerEnergy);
+  PrintValue(out, kFightAttack, l.PlayerAttack);
+  PrintValue(out, kFightDefence, l.PlayerDefence);
+  PrintValue(out, kFightDamage, l.PlayerDamage);
+  PrintValue(out, kFightHardness, l.PlayerHardness);
   PrintNonEmpty(out, fight.Summary1);
   PrintNonEmpty(out, fight.Summary2);
   PrintNonEmpty(out, fight.Summary3);
   PrintNonEmpty(out, fight.NoAttackNotice);
   if (!fight.ActionLabels.empty()) {
-    out << "Attacks:\n";
+    out << "Akce:\n";
     PrintLabels(out, fight.ActionLabels, kFightBlack);
   }
   if (fight.OpenList != UseList::None) {
-    out << (fight.OpenList == UseList::Items ? "Items:\n" : "Spells:\n");
+    out << (fight.OpenList == UseList::Items ? "Předměty:\n" : "Kouzla:\n");
     PrintLabels(out, fight.UseLabels, kFightWhite);
   }
-  out << "(N attacks";
-  if (fight.Predmety.Visible) out << ", i items";
-  if (fight.Kouzla.Visible && !fight.Kouzla.Caption.empty()) out << ", s spells";
-  if (fight.OpenList == UseList::Items) out << ", u N uses item N";
-  if (fight.OpenList == UseList::Spells) out << ", c N casts spell N";
+  out << "(číslo útočí";
+  if (fight.Predmety.Visible) out << ", i předměty";
+  if (fight.Kouzla.Visible && !fight.Kouzla.Caption.empty()) out << ", s kouzla";
+  if (fight.OpenList == UseList::Items) out << ", u N použije předmět N";
+  if (fight.OpenList == UseList::Spells) out << ", c N sešle kouzlo N";
   out << ")\n";
 }
 
@@ -118,11 +135,11 @@ void PrintShop(const ShopWindow& shop, std::ostream& out) {
   out << TerminalText(shop.Heading.Money) << '\n';
   const std::size_t rows = std::min(shop.RowLabels.size(), shop.Offer.size());
   for (std::size_t i = 0; i < rows; ++i) {
-    out << "  " << i + 1 << ". " << TerminalText(shop.Offer[i].Name) << " - " << shop.Offer[i].Price
-        << '\n';
+    out << "  " << i + 1 << ". " << TerminalText(shop.Offer[i].Name) << ", cena "
+        << shop.Offer[i].Price << '\n';
   }
   PrintNonEmpty(out, shop.MessageLine);
-  out << "(N buys row N, x closes the shop)\n";
+  out << "(číslo koupí řádek, x zavře obchod)\n";
 }
 
 // The shown rows of the sale, in order.
@@ -140,8 +157,7 @@ void PrintSale(const SellWindow& sale, std::ostream& out) {
   for (const SaleEntry* entry : ShownEntries(sale)) {
     out << "  " << ++n << ". " << TerminalText(entry->Label.Caption) << '\n';
   }
-  PrintNonEmpty(out, sale.Status);
-  out << "(N sells row N, x closes)\n";
+  out << "(číslo prodá jeden kus, x zavře)\n";
 }
 
 Reply TranslateShop(const ShopWindow&, const Words& words) {
@@ -149,16 +165,28 @@ Reply TranslateShop(const ShopWindow&, const Words& words) {
   return {};
 }
 
-Reply TranslateSale(const SellWindow& sale, const Words& words, std::ostream& out) {
+// Selling asks first: the price the window pays (its own hover line) and
+// then yes or no, since a piece sold cannot be bought back at that price.
+Reply TranslateSale(SellWindow& sale, const Words& words, TextInput& input, std::ostream& out) {
   if (words.size() != 1) return {};
   const auto n = Number(words[0]);
   if (!n) return {};
   const std::vector<const SaleEntry*> shown = ShownEntries(sale);
   if (*n < 1 || *n > static_cast<int32_t>(shown.size())) {
-    out << "There is no row " << *n << ".\n";
+    out << "Řádek " << *n << " neexistuje.\n";
     return Reply{std::nullopt, true};
   }
   const SaleEntry& entry = *shown[static_cast<std::size_t>(*n - 1)];
+  sale.EntryMouseMove(static_cast<std::size_t>(&entry - sale.Entries.data()));
+  out << TerminalText(entry.Label.Caption) << '\n';
+  PrintNonEmpty(out, sale.Status);
+  out << "Prodat? (a = ano, cokoli jiného = ne) " << std::flush;
+  const std::optional<std::string> answer = input.ReadLine();
+  sale.FormMouseMove();
+  if (!answer || (*answer != "a" && *answer != "ano")) {
+    out << "Neprodáno.\n";
+    return Reply{std::nullopt, true};
+  }
   return Act(action::Sell{entry.Goods, entry.Number});
 }
 
@@ -168,25 +196,31 @@ Reply TranslateSale(const SellWindow& sale, const Words& words, std::ostream& ou
 constexpr std::array<std::string_view, kRaiseCount> kRaiseLetters = {"z", "m", "s", "o", "e", "r"};
 
 void PrintSheet(const CharacterSheetWindow& sheet, std::ostream& out) {
-  out << TerminalText(sheet.Jmeno) << '\n' << "  XP: " << TerminalText(sheet.XP) << '\n';
-  const std::pair<const char*, const std::string*> lines[] = {
-      {"zivoty", &sheet.Zivoty},       {"mana", &sheet.Mana},         {"sila", &sheet.Sila},
-      {"obratnost", &sheet.Obratnost}, {"rychlost", &sheet.Rychlost}, {"energie", &sheet.Energie},
-      {"weapon", &sheet.Zbran},        {"armour", &sheet.Zbroj}};
-  for (const auto& [name, line] : lines) {
+  out << TerminalText(sheet.Jmeno) << '\n';
+  PrintValue(out, sheet_text::kExperience, sheet.XP);
+  const std::pair<std::string_view, const std::string*> lines[] = {
+      {sheet_text::kLives, &sheet.Zivoty},   {sheet_text::kMana, &sheet.Mana},
+      {sheet_text::kStrength, &sheet.Sila},  {sheet_text::kDexterity, &sheet.Obratnost},
+      {sheet_text::kSpeed, &sheet.Rychlost}, {sheet_text::kEnergy, &sheet.Energie},
+      {sheet_text::kWeapon, &sheet.Zbran},   {sheet_text::kArmour, &sheet.Zbroj}};
+  for (const auto& [caption, line] : lines) {
     if (line == &sheet.Mana && sheet.HideMana) continue;
-    out << "  " << name << ": " << TerminalText(*line) << '\n';
+    PrintValue(out, caption, *line);
   }
-  out << "Raises you can pay:";
-  bool any = false;
+  // Every raise with its price, as the sheet's hint names it; those the
+  // experience cannot pay are marked.
+  out << "Zvýšení:\n";
   for (std::size_t k = 0; k < kRaiseCount; ++k) {
-    if (!sheet.RaiseVisible[k]) continue;
-    out << ' ' << RaiseWord(static_cast<RaiseIndex>(k)) << " (" << kRaiseLetters[k] << ')';
-    any = true;
+    const auto raise = static_cast<RaiseIndex>(k);
+    if (raise == kRaiseMana && sheet.HideMana) continue;
+    out << "  " << kRaiseLetters[k] << ". "
+        << TerminalText(std::string(RaiseHint(raise)) +
+                        std::to_string(sheet.State.Character.RaiseCost[k]) + " XP");
+    if (!sheet.RaiseVisible[k]) out << " (nelze)";
+    out << '\n';
   }
-  out << (any ? "\n" : " none\n");
   PrintNonEmpty(out, sheet.XPinfo);
-  out << "(a letter raises that value, x closes)\n";
+  out << "(písmeno zvýší hodnotu, x zavře)\n";
 }
 
 Reply TranslateSheet(const CharacterSheetWindow&, const Words& words) {
@@ -198,8 +232,8 @@ Reply TranslateSheet(const CharacterSheetWindow&, const Words& words) {
 }
 
 void PrintList(std::ostream& out, std::string_view heading, const std::vector<TLELabel>& list) {
-  out << heading << ":";
-  if (list.empty()) out << " none";
+  out << TerminalText(heading) << ":";
+  if (list.empty()) out << " nic";
   out << '\n';
   int n = 0;
   for (const TLELabel& label : list)
@@ -208,13 +242,14 @@ void PrintList(std::ostream& out, std::string_view heading, const std::vector<TL
 
 void PrintInventory(const InventoryWindow& inventory, std::ostream& out) {
   out << TerminalText(inventory.CurrencyLabel + " " + inventory.Prachy) << '\n';
-  PrintList(out, "Items", inventory.Items);
-  PrintList(out, "Weapons", inventory.Weapons);
-  PrintList(out, "Armour", inventory.Armours);
-  PrintList(out, "Objects", inventory.Objects);
+  PrintList(out, inventory_text::kItems, inventory.Items);
+  PrintList(out, "Zbran\xEC", inventory.Weapons);  // Zbraně
+  PrintList(out, "Zbroje", inventory.Armours);
+  PrintList(out, inventory_text::kObjects, inventory.Objects);
   PrintNonEmpty(out, inventory.Status);
   PrintNonEmpty(out, inventory.Status2);
-  out << "(u N uses item N, w N equips weapon N, a N armour N, o N object N, x closes)\n";
+  out << "(u N použije věc N, w N vezme zbraň N, a N oblékne zbroj N, o N ukáže předmět N, "
+         "x zavře)\n";
 }
 
 Reply TranslateInventory(const InventoryWindow& inventory, const Words& words) {
@@ -232,11 +267,13 @@ Reply TranslateInventory(const InventoryWindow& inventory, const Words& words) {
 // --- save and settings -------------------------------------------------------
 
 void PrintSettings(const SettingsWindow& settings, std::ostream& out) {
-  out << "Settings: sound " << (settings.SoundOn ? "on" : "off") << ", music "
-      << (settings.MusicOn ? "on" : "off") << ", sound volume " << settings.SoundVolume
-      << ", music volume " << settings.MusicVolume << '\n'
+  out << TerminalText(kSettingsCaption) << '\n'
+      << "  zvuk: " << (settings.SoundOn ? "zapnuto" : "vypnuto") << '\n'
+      << "  hudba: " << (settings.MusicOn ? "zapnuto" : "vypnuto") << '\n'
+      << "  hlasitost zvuku: " << settings.SoundVolume << '\n'
+      << "  hlasitost hudby: " << settings.MusicVolume << '\n'
       << "(zvuk on|off, hudba on|off, zvuk-hlasitost V, hudba-hlasitost V (0-255), "
-         "ok keeps, x closes)\n";
+         "ok uloží, x zavře)\n";
 }
 
 // The settings' Czech words stand for the script's; their values are
@@ -261,8 +298,8 @@ Reply TranslateSettings(const SettingsWindow&, const Words& words) {
 }
 
 void PrintSave(const SaveWindow& save, std::ostream& out) {
-  out << "Save the game under the name [" << TerminalText(save.NameField)
-      << "] (Enter keeps it, - does not save): ";
+  out << TerminalText("Chce\x9A ulo\x9Eit pozici?") << " Název [" << TerminalText(save.NameField)
+      << "] (Enter ponechá, - neukládat): ";
 }
 
 // The whole line is the name: Enter keeps the proposed one, "-" does not
@@ -278,8 +315,8 @@ struct TextWindowKind {
   // True when the window is the model of its kind (a test's stand-in is not).
   bool (*Plays)(const ModalWindow& window);
   void (*Print)(const ModalWindow& window, std::ostream& out);
-  Reply (*Translate)(const ModalWindow& window, const std::string& line, const Words& words,
-                     std::ostream& out);
+  Reply (*Translate)(ModalWindow& window, const std::string& line, const Words& words,
+                     TextInput& input, std::ostream& out);
   // The save window takes its name as the whole line, with no "> " prompt
   // and no command words.
   bool NamePrompt = false;
@@ -288,7 +325,8 @@ struct TextWindowKind {
 };
 
 // The entry of a window model W, from its printing and translating
-// functions (translations that need no output or no window are adapted).
+// functions (translations that need no output, no window or no further
+// line are adapted).
 template <typename W, auto PrintW, auto TranslateW>
 TextWindowKind KindOf(std::string_view kind, bool name_prompt = false, bool closes_with_x = true) {
   return TextWindowKind{
@@ -297,11 +335,14 @@ TextWindowKind KindOf(std::string_view kind, bool name_prompt = false, bool clos
       [](const ModalWindow& window, std::ostream& out) {
         PrintW(static_cast<const W&>(window), out);
       },
-      [](const ModalWindow& window, const std::string& line, const Words& words,
+      [](ModalWindow& window, const std::string& line, const Words& words, TextInput& input,
          std::ostream& out) -> Reply {
-        const auto& w = static_cast<const W&>(window);
-        if constexpr (std::is_invocable_v<decltype(TranslateW), const W&, const Words&,
+        auto& w = static_cast<W&>(window);
+        if constexpr (std::is_invocable_v<decltype(TranslateW), W&, const Words&, TextInput&,
                                           std::ostream&>) {
+          return TranslateW(w, words, input, out);
+        } else if constexpr (std::is_invocable_v<decltype(TranslateW), const W&, const Words&,
+                                                 std::ostream&>) {
           return TranslateW(w, words, out);
         } else if constexpr (std::is_invocable_v<decltype(TranslateW), const W&, const Words&>) {
           return TranslateW(w, words);
@@ -336,18 +377,19 @@ const TextWindowKind* KindPlaying(const ModalWindow& window) {
 
 // The action the typed line stands for; nullopt (with an explanation
 // printed) when the line means nothing there.
-std::optional<ScriptAction> Translate(const TextWindowKind& kind, const ModalWindow& window,
-                                      const std::string& line, std::ostream& out) {
+std::optional<ScriptAction> Translate(const TextWindowKind& kind, ModalWindow& window,
+                                      const std::string& line, TextInput& input,
+                                      std::ostream& out) {
   const Words words = kind.NamePrompt ? Words{} : SplitWords(line);
   if (!kind.NamePrompt) {
     if (words.empty()) {
-      out << "Type a command of the window.\n";
+      out << "Napiš příkaz okna.\n";
       return std::nullopt;
     }
     if (words.size() == 1 && words[0] == "x" && kind.ClosesWithX) return action::Close{};
   }
-  Reply reply = kind.Translate(window, line, words, out);
-  if (!reply.Action && !reply.Explained) out << "Unknown command for this window.\n";
+  Reply reply = kind.Translate(window, line, words, input, out);
+  if (!reply.Action && !reply.Explained) out << "Neznámý příkaz pro toto okno.\n";
   return std::move(reply.Action);
 }
 
@@ -368,7 +410,7 @@ void RunTextWindow(ModalWindow& window, Host& host, TextInput& input, std::ostre
     if (fight && fight->FightOver) {
       // The won fight is read out once more, then it closes as its click does.
       kind->Print(window, out);
-      out << "The fight is over.\n" << std::flush;
+      out << "Souboj skončil.\n" << std::flush;
       driver->second->Apply(window, action::Close{});
       break;
     }
@@ -381,8 +423,13 @@ void RunTextWindow(ModalWindow& window, Host& host, TextInput& input, std::ostre
       return;
     }
     try {
-      const std::optional<ScriptAction> action = Translate(*kind, window, *line, out);
+      const std::optional<ScriptAction> action = Translate(*kind, window, *line, input, out);
       if (action) driver->second->Apply(window, *action);
+      const auto* save = dynamic_cast<const SaveWindow*>(&window);
+      if (save && action && std::holds_alternative<action::Save>(*action) && window.IsClosed()) {
+        // The window closes only once the position is written.
+        out << "Pozice uložena: " << TerminalText(save->NameField) << '\n';
+      }
     } catch (const ScriptError& error) {
       out << VisibleControls(error.what(), LineLayout::Keep) << '\n';
     }

@@ -30,7 +30,7 @@ bool XvfbRunInstalled() { return std::system("command -v xvfb-run >/dev/null 2>&
 
 }  // namespace
 
-DisplayRun RunOnPrivateDisplay() {
+DisplayRun RunOnPrivateDisplay(const char* screen) {
   if (getenv(kChildMark)) return DisplayRun::Here;
   if (!XvfbRunInstalled()) return DisplayRun::Missing;
 
@@ -51,8 +51,9 @@ DisplayRun RunOnPrivateDisplay() {
       std::string(kChildMark) +
       "=1 SDL_VIDEODRIVER=x11 SDL_RENDER_DRIVER=software SDL_AUDIODRIVER=dummy "
       "xvfb-run -n " +
-      std::to_string(first_display) + " -a -s '-screen 0 1024x768x24 -nolisten tcp -noreset' " +
-      ShellQuoted(self.data()) + " --gtest_filter=" + ShellQuoted(filter) + " 2>&1";
+      std::to_string(first_display) + " -a -s '-screen 0 " + std::string(screen) +
+      " -nolisten tcp -noreset' " + ShellQuoted(self.data()) +
+      " --gtest_filter=" + ShellQuoted(filter) + " 2>&1";
   FILE* child = popen(command.c_str(), "r");
   if (!child) {
     ADD_FAILURE() << "cannot start xvfb-run";

@@ -14,14 +14,16 @@ enum class DisplayRun {
   Missing,  // xvfb-run is not installed
 };
 
-DisplayRun RunOnPrivateDisplay();
+// `screen` is the virtual screen's size and depth, as Xvfb takes it.
+DisplayRun RunOnPrivateDisplay(const char* screen = "1024x768x24");
 
 }  // namespace qv
 
-// The first statement of every desktop test.
-#define QV_ON_PRIVATE_DISPLAY()                                                 \
+// The first statement of every desktop test (with a screen of the usual
+// 1024 x 768, or of the size given).
+#define QV_ON_PRIVATE_DISPLAY(...)                                              \
   do {                                                                          \
-    switch (::qv::RunOnPrivateDisplay()) {                                      \
+    switch (::qv::RunOnPrivateDisplay(__VA_ARGS__)) {                           \
       case ::qv::DisplayRun::Here:                                              \
         break;                                                                  \
       case ::qv::DisplayRun::Missing:                                           \

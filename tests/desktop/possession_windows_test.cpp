@@ -24,6 +24,7 @@
 #include "desktop/sell_view.h"
 #include "desktop/sheet_view.h"
 #include "desktop/shop_view.h"
+#include "desktop/small_window.h"
 #include "desktop_fixture.h"
 #include "state/load_list_window.h"
 #include "state/save_window.h"
@@ -120,9 +121,27 @@ TEST_F(PossessionWindowTest, BuyingAndSellingByClicks) {
   WriteLocations("<1><obchod><prodej><text obsah=\"Hotovo.\">");
   Open();
   std::vector<std::string> shop_seen;  // money line | message line | hover line
+  // The widest run of white (the text without its background picture) on
+  // one pixel row of row 1's caption: the underline spans the caption.
+  int caption_width = 0;
+  int widest_run = 0;
+  Picture shop_frame;
   Mark("shop", [&](Layer& view) {
     const auto& shop = dynamic_cast<const ShopWindow&>(*view.Window());
     shop_seen.push_back(shop.Heading.Money + "|" + shop.MessageLine + "|" + shop.HoverLine);
+    if (shop_seen.size() > 1) return;
+    shop_frame = Frame();
+    const TLELabel& label = shop.RowLabels[0];
+    const TextSize size = Host().Text().Measure(kEntryFont, label.Caption);
+    caption_width = size.Width;
+    const Rect area = dynamic_cast<ShopView&>(view).Area();
+    for (int y = area.Top + label.Top; y < area.Top + label.Top + size.Height; ++y) {
+      int run = 0;
+      for (int x = area.Left + label.Left; x < area.Left + label.Left + size.Width; ++x) {
+        run = PixelAt(shop_frame, x, y) == Rgb{255, 255, 255} ? run + 1 : 0;
+        widest_run = std::max(widest_run, run);
+      }
+    }
   });
   std::vector<std::string> sell_seen;  // money line | caption | shown
   Mark("sell", [&](Layer& view) {
@@ -152,6 +171,11 @@ TEST_F(PossessionWindowTest, BuyingAndSellingByClicks) {
   player->StartGame();
 
   ASSERT_EQ(shop_seen.size(), 2u);
+  // The entry under the mouse is underlined, as option labels are.
+  EXPECT_GE(widest_run, caption_width - 2) << caption_width;
+  // Without its background picture the shop is an opaque panel, not the
+  // page seen through it.
+  EXPECT_EQ(PixelAt(shop_frame, window.Left + 600, window.Top + 300), ToRgb(kBuiltInPanel));
   EXPECT_EQ(shop_seen[0],
             "M\xE1me 5 zla\x9D\xE1k\xF9|Koupil jsi D\xFDka|D\xFDka\r\n"
             "\xFAtok 1k4+0, po\x9Akozen\xED 1\rKr\xE1tk\xE1\r\nCena: 5 zla\x9D\xE1k\xF9");

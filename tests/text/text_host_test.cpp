@@ -36,8 +36,8 @@ TEST_F(TextHostTest, MessagesAndWebAddressesArePrintedAsUtf8) {
   host.ShowMessage("Chybn\xE9 soubory - kouzla.qvl !");
   host.OpenWebAddress("https://example.org/\xE8");
   EXPECT_EQ(out.str(),
-            "Message: Chybné soubory - kouzla.qvl !\n"
-            "Web address: https://example.org/č\n");
+            "Zpráva: Chybné soubory - kouzla.qvl !\n"
+            "Webová adresa: https://example.org/č\n");
   EXPECT_EQ(before, 0);  // no window opened
   EXPECT_FALSE(host.ProgramEnded());
 }
@@ -47,7 +47,7 @@ TEST_F(TextHostTest, UnknownWindowsCloseWithANotice) {
   host.RunModal(shop);
   EXPECT_TRUE(shop.IsClosed());
   EXPECT_FALSE(host.ProgramEnded());
-  EXPECT_EQ(out.str(), "The shop window is not available in the terminal yet.\n");
+  EXPECT_EQ(out.str(), "Okno shop v terminálu zatím není.\n");
   host.EndProgram();
   // Once ended, no window opens any more.
   Window save("save");
@@ -61,7 +61,7 @@ TEST_F(TextHostTest, DeathWindowIsReadOutAndEnds) {
   host.ShowDeathWindow();
   EXPECT_EQ(before, 1);
   EXPECT_TRUE(host.ProgramEnded());
-  EXPECT_EQ(out.str(), "Your hero is dead. [picture ./grafika/smrtcool.jpg]\n");
+  EXPECT_EQ(out.str(), "Tvůj hrdina zemřel. [obrázek ./grafika/smrtcool.jpg]\n");
 }
 
 class TypedTextHostTest : public TextHostTest {
@@ -84,7 +84,7 @@ TEST_F(TypedTextHostTest, AnswerPromptTakesALineAndPictureWaitsForEnter) {
   host.RunModal(popup);
   EXPECT_TRUE(popup.IsClosed());
   EXPECT_EQ(out.str(),
-            "Heslo?\nAnswer: [picture ./obrazky/mapa.png: Mapa kraje] (Enter closes the picture)");
+            "Heslo?\nOdpověď: [obrázek ./obrazky/mapa.png: Mapa kraje] (Enter obrázek zavře)");
   // The input has ended: the next window ends the program.
   popup.Reopen();
   host.RunModal(popup);

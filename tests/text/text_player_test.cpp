@@ -22,11 +22,12 @@ constexpr const char* kForest =
 class TextPlayerTest : public GamebookFixture {
  protected:
   // Plays the typed lines and returns everything printed.
-  std::string Play(const std::string& typed, const InitRecord& record = TestInitRecord()) {
+  std::string Play(const std::string& typed, const InitRecord& record = TestInitRecord(),
+                   int screen_lines = 0) {
     if (!std::filesystem::exists("data/inicializace.qvl")) WriteInitRecord(record);
     std::istringstream in(typed);
     std::ostringstream out;
-    player = std::make_unique<TextPlayer>(in, out, 1);
+    player = std::make_unique<TextPlayer>(in, out, 1, screen_lines);
     player->Run();
     return out.str();
   }
@@ -47,21 +48,23 @@ class TextPlayerTest : public GamebookFixture {
 TEST_F(TextPlayerTest, MenuThenPageWithItsOptionsThenChoosingByNumber) {
   WriteLocations(kForest);
   const std::string out = Play("1\n1\nq\n");
-  EXPECT_TRUE(InOrder(out, "Test\nAutor: \n1 new game", "Stojíš u cesty.\n")) << out;
+  EXPECT_TRUE(InOrder(out, "Test\nAutor: \n  1. Nová hra (také Enter)\n  2. Nahrát hru\n",
+                      "Stojíš u cesty.\n"))
+      << out;
   EXPECT_TRUE(Has(out, "[t1] Les\n")) << out;
   EXPECT_TRUE(InOrder(out, "Co uděláš?\n", "  1. Dál\n  2. Zůstat\n")) << out;
   EXPECT_TRUE(InOrder(out, "  2. Zůstat\n", "Jsi v lese.\nCo uděláš?\n  1. Zpět\n")) << out;
-  EXPECT_TRUE(out.ends_with("The end.\n")) << out;
+  EXPECT_TRUE(out.ends_with("Konec.\n")) << out;
   EXPECT_EQ(player->Session().State->World.Location, 2);
 }
 
 TEST_F(TextPlayerTest, EnterStartsTextLinksHelpAndUnknownLines) {
   WriteLocations(kForest);
   const std::string out = Play("\nh\nt 2\n9\nxyz\nt1\nkonec\n");
-  EXPECT_TRUE(Has(out, "  t N        click text link N")) << out;
-  EXPECT_TRUE(Has(out, "There is no text link 2.\n")) << out;
-  EXPECT_TRUE(Has(out, "There is no option 9.\n")) << out;
-  EXPECT_TRUE(Has(out, "Unknown command (h lists the commands).\n")) << out;
+  EXPECT_TRUE(Has(out, "  t N: klikne na odkaz N v textu")) << out;
+  EXPECT_TRUE(Has(out, "Odkaz 2 v textu neexistuje.\n")) << out;
+  EXPECT_TRUE(Has(out, "Možnost 9 neexistuje.\n")) << out;
+  EXPECT_TRUE(Has(out, "Neznámý příkaz (h vypíše příkazy).\n")) << out;
   EXPECT_TRUE(Has(out, "Hluboko v lese.\n")) << out;
   EXPECT_EQ(player->Session().State->World.Location, 3);
   EXPECT_TRUE(player->Session().host.ProgramEnded());
@@ -69,23 +72,24 @@ TEST_F(TextPlayerTest, EnterStartsTextLinksHelpAndUnknownLines) {
 
 TEST_F(TextPlayerTest, EndOfInputEndsCleanlyAnywhere) {
   WriteLocations(kForest);
-  EXPECT_TRUE(Play("").ends_with("The end.\n"));
-  EXPECT_TRUE(Play("1\n").ends_with("The end.\n"));
+  EXPECT_TRUE(Play("").ends_with("Konec.\n"));
+  EXPECT_TRUE(Play("1\n").ends_with("Konec.\n"));
   EXPECT_EQ(player->Session().State->World.Location, 1);
 }
 
 TEST_F(TextPlayerTest, MenuLoadAboutAndExit) {
   WriteLocations(kForest);
   const std::string out = Play("2\n4\nx\n3\nw\n\n5\nq\n");
-  EXPECT_TRUE(InOrder(out, "Saved games:\n  none\n", "Type the number of an entry or x.\n"))
+  EXPECT_TRUE(
+      InOrder(out, "Načíst pozici:\n  žádná uložená pozice\n", "Napiš číslo pozice nebo x.\n"))
       << out;
   EXPECT_TRUE(InOrder(out,
                       "Hra byla vytvořena v\nuniverzálním enginu\nk tvorbě gamebooků,\n"
                       "který je možno stáhnout\nna webových stránkách\n",
                       "verze 4.30\n"))
       << out;
-  EXPECT_TRUE(Has(out, "Web address: https://quarvelin.example/\n")) << out;
-  EXPECT_TRUE(Has(out, "Type 1, 2, 3 or q.\n")) << out;
+  EXPECT_TRUE(Has(out, "Webová adresa: https://quarvelin.example/\n")) << out;
+  EXPECT_TRUE(Has(out, "Napiš 1, 2, 3 nebo q.\n")) << out;
   EXPECT_FALSE(Has(out, "Stojíš")) << out;  // no game was started
   EXPECT_TRUE(player->Session().host.ProgramEnded());
 }
@@ -104,9 +108,9 @@ TEST_F(TextPlayerTest, MessagesNewAndOlderAndTheCountdown) {
       "<1><penize plus=\"5\"><casovac cas=\"2\" vypisuj=\"ano\" odkaz=\"2\">"
       "<2><text obsah=\"Konec cesty.\"><penize minus=\"1\">");
   const std::string out = Play("1\n\n\nq\n");
-  EXPECT_TRUE(Has(out, "Countdown: 2\n")) << out;
-  EXPECT_TRUE(InOrder(out, "Countdown: 1\n", "Konec cesty.\n")) << out;
-  EXPECT_TRUE(InOrder(out, "Konec cesty.\nMessages (newest first):\n  new: ", "\n  older: "))
+  EXPECT_TRUE(Has(out, "Odpočet: 2\n")) << out;
+  EXPECT_TRUE(InOrder(out, "Odpočet: 1\n", "Konec cesty.\n")) << out;
+  EXPECT_TRUE(InOrder(out, "Konec cesty.\nZprávy (nejnovější první):\n  nová: ", "\n  starší: "))
       << out;
   EXPECT_EQ(player->Session().State->World.Location, 2);
 }
@@ -118,8 +122,8 @@ TEST_F(TextPlayerTest, AnswerPromptReadsALineAndThePageGoesOn) {
   const std::string out = Play(
       "1\nr\xC5\xAF\xC5\xBE"
       "e\nq\n");
-  EXPECT_TRUE(InOrder(out, "Stráž se ptá.\n", "Heslo?\nAnswer: ")) << out;
-  EXPECT_TRUE(InOrder(out, "Answer: ", "Projdi.\n")) << out;
+  EXPECT_TRUE(InOrder(out, "Stráž se ptá.\n", "Heslo?\nOdpověď: ")) << out;
+  EXPECT_TRUE(InOrder(out, "Odpověď: ", "Projdi.\n")) << out;
   // The text before the prompt is read out once.
   EXPECT_EQ(out.find("Stráž se ptá."), out.rfind("Stráž se ptá.")) << out;
   EXPECT_EQ(player->Session().State->World.Strings.Get(1).str(),
@@ -130,9 +134,9 @@ TEST_F(TextPlayerTest, AnswerPromptReadsALineAndThePageGoesOn) {
 TEST_F(TextPlayerTest, DeathIsReadOutAndEndsTheGame) {
   WriteLocations("<1><text obsah=\"Pad\xE1\x9A.\"><zivoty je=\"0\"><menu t=\"D\xE1l\" x=\"1\">");
   const std::string out = Play("1\n1\n1\n");
-  EXPECT_TRUE(InOrder(out, "Padáš.", "Your hero is dead. [picture ./grafika/smrtcool.jpg]\n"))
+  EXPECT_TRUE(InOrder(out, "Padáš.", "Tvůj hrdina zemřel. [obrázek ./grafika/smrtcool.jpg]\n"))
       << out;
-  EXPECT_TRUE(out.ends_with("The end.\n")) << out;
+  EXPECT_TRUE(out.ends_with("Konec.\n")) << out;
   EXPECT_TRUE(player->Session().host.ProgramEnded());
 }
 
@@ -167,7 +171,7 @@ TEST_F(TextPlayerTest, ControlBytesOfTheGamebookReachTheTerminalVisibly) {
   const std::string out = Play("1\nq\n");
   EXPECT_TRUE(Has(out, "␛]52;c;ZWNobw==␇Pozor␛c\n")) << out;
   EXPECT_TRUE(Has(out, "  1. Dál␛[2J\n")) << out;
-  EXPECT_TRUE(Has(out, "new: ␡konec␛\n")) << out;
+  EXPECT_TRUE(Has(out, "nová: ␡konec␛\n")) << out;
   EXPECT_EQ(out.find_first_of("\x1B\a\x7F"), std::string::npos) << out;
 }
 
@@ -176,7 +180,7 @@ TEST_F(TextPlayerTest, ShortRecordRefusesEveryGameWithItsMessage) {
   WriteBytes("data/inicializace.qvl", TestInitRecord().EncodeToBytes().substr(0, 100));
   const std::string out = Play("1\n2\n\nq\n");
   const std::string message =
-      "Message: Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů\n";
+      "Zpráva: Nelze načíst ./data/inicializace.qvl: soubor je kratší než 240 bajtů\n";
   // Read when the menu is made; new game, load and Enter are refused.
   std::size_t shown = 0;
   for (std::size_t at = out.find(message); at != std::string::npos;
@@ -187,7 +191,23 @@ TEST_F(TextPlayerTest, ShortRecordRefusesEveryGameWithItsMessage) {
   EXPECT_FALSE(Has(out, "(h lists the commands)")) << out;
   EXPECT_FALSE(Has(out, "Saved games:")) << out;
   EXPECT_EQ(player->Session().State->World.Location, 0);
-  EXPECT_TRUE(out.ends_with("The end.\n")) << out;
+  EXPECT_TRUE(out.ends_with("Konec.\n")) << out;
+}
+
+TEST_F(TextPlayerTest, LongPagesComeAScreenfulAtATimeAndTheLastPartWhole) {
+  WriteLocations(
+      "<1><text obsah=\"a\"><text obsah=\"b\"><text obsah=\"c\"><text obsah=\"d\">"
+      "<menu t=\"D\xE1l\" x=\"1\">");
+  // Four lines a screen: the blank line and the page's mark, a and b; then
+  // after an Enter (which chooses nothing) the rest with the menu.
+  const std::string out = Play("1\n\nq\n", TestInitRecord(), 4);
+  EXPECT_TRUE(Has(out,
+                  "\n\n---\na\nb\n(Enter: další část stránky)c\nd\nCo uděláš?\n  1. Dál\n> "
+                  "Konec.\n"))
+      << out;
+  // The end of the input in the middle of a page shows the rest.
+  const std::string cut = Play("1\n", TestInitRecord(), 4);
+  EXPECT_TRUE(Has(cut, "(Enter: další část stránky)c\nd\n")) << cut;
 }
 
 }  // namespace

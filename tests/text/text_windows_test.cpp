@@ -47,20 +47,25 @@ TEST_F(TextWindowsTest, ShopBuysByRowAndCloses) {
   WriteDataFile("obchod", "1, zbran 3, predmet 1;\r\n");
   WriteLocations("<1><obchod><text obsah=\"Po n\xE1kupu.\">");
   const std::string out = Play("1\n2\n7\nfoo\nx\nq\n");
-  EXPECT_TRUE(Has(out, "Máme 10 zlaťáků\n  1. Meč - 25\n  2. Lektvar - 6\n")) << out;
+  EXPECT_TRUE(Has(out, "Máme 10 zlaťáků\n  1. Meč, cena 25\n  2. Lektvar, cena 6\n")) << out;
   EXPECT_TRUE(Has(out, "Koupil jsi Lektvar\n")) << out;
   EXPECT_TRUE(Has(out, "buy: there is no row 7 (2 shown)\n")) << out;
-  EXPECT_TRUE(Has(out, "Unknown command for this window.\n")) << out;
+  EXPECT_TRUE(Has(out, "Neznámý příkaz pro toto okno.\n")) << out;
   EXPECT_TRUE(Has(out, "Po nákupu.\n")) << out;
   EXPECT_EQ(player->Session().State->Character.PENIZE, 4);
 }
 
-TEST_F(TextWindowsTest, SaleSellsAShownRowAndCloses) {
+TEST_F(TextWindowsTest, SaleAsksWithThePriceThenSellsAShownRowAndCloses) {
   WriteCatalogs();
   WriteLocations("<1><zbran 2=\"1\"><prodej procent=\"100\"><text obsah=\"Hotovo\">");
-  const std::string out = Play("1\n3\n1\nx\nq\n");
+  const std::string out = Play("1\n3\n1\nn\n1\na\nx\nq\n");
   EXPECT_TRUE(Has(out, "Máme 10 zlaťáků\n  1. Dýka")) << out;
-  EXPECT_TRUE(Has(out, "There is no row 3.\n")) << out;
+  EXPECT_TRUE(Has(out, "Řádek 3 neexistuje.\n")) << out;
+  const std::string asked =
+      "Dýka x1\nProdejní cena: 5 (hodnota 5) zlaťáků\nKrátká\n"
+      "Prodat? (a = ano, cokoli jiného = ne) ";
+  EXPECT_TRUE(Has(out, asked + "Neprodáno.\n")) << out;
+  EXPECT_TRUE(Has(out, asked + "Máme 15 zlaťáků\n")) << out;
   EXPECT_TRUE(Has(out, "Hotovo\n")) << out;
   EXPECT_EQ(player->Session().State->Character.PENIZE, 15);
 }
@@ -74,9 +79,12 @@ TEST_F(TextWindowsTest, SheetRaisesWhatIsPayable) {
   record.Sila.RaiseStep = 4;
   record.Zivoty.RaiseCost = 13;
   const std::string out = Play("1\nch\nz\ns\nx\nq\n", record);
-  EXPECT_TRUE(Has(out, "  sila: 3\n")) << out;
-  EXPECT_TRUE(Has(out, "  sila: 4\n")) << out;
-  EXPECT_TRUE(Has(out, "Raises you can pay: none\n")) << out;
+  EXPECT_TRUE(Has(out, "    Síla: 3\n")) << out;
+  EXPECT_TRUE(Has(out, "    Síla: 4\n")) << out;
+  // Every raise with its price; those the experience cannot pay are marked.
+  EXPECT_TRUE(Has(out, "Zvýšení:\n  z. Zvýšení počtu životů 13 XP (nelze)\n")) << out;
+  EXPECT_TRUE(Has(out, "  s. Zvýšení síly 5 XP\n")) << out;
+  EXPECT_TRUE(Has(out, "  s. Zvýšení síly 9 XP (nelze)\n")) << out;
   EXPECT_TRUE(Has(out, "raise: the zivoty button is not shown\n")) << out;
   EXPECT_FALSE(Has(out, "not available in the terminal")) << out;
 }
@@ -84,7 +92,7 @@ TEST_F(TextWindowsTest, SheetRaisesWhatIsPayable) {
 TEST_F(TextWindowsTest, HiddenButtonsAreRefused) {
   WriteLocations("<1><text obsah=\"a\"><zakazpostavudocasne>");
   const std::string out = Play("1\nch\nq\n");
-  EXPECT_TRUE(Has(out, "The postava button is not shown.\n")) << out;
+  EXPECT_TRUE(Has(out, "Tlačítko Postava tu není.\n")) << out;
 }
 
 TEST_F(TextWindowsTest, FightIsReadOutAndDrivenToItsEnd) {
@@ -97,9 +105,9 @@ TEST_F(TextWindowsTest, FightIsReadOutAndDrivenToItsEnd) {
       "<souboj jmeno=\"Vlk\" utok=\"1k1+1\" obrana=\"0\" tvrdost=\"0\" zivoty=\"3\" "
       "poskozeni=\"0\" xp=\"5\"><text obsah=\"Po boji\">");
   const std::string out = Play("1\ni\nu 9\nu 1\n7\n1\n1\n1\n1\n1\n1\nq\n");
-  EXPECT_TRUE(Has(out, "Fight with Vlk\n  Enemy: lives 3 / 3")) << out;
-  EXPECT_TRUE(Has(out, "Attacks:\n  1. Sek\n")) << out;
-  EXPECT_TRUE(Has(out, "Items:\n  1. Lektvar")) << out;
+  EXPECT_TRUE(Has(out, "Souboj: Vlk\n  Nepřítel\n    Životy: 3 / 3\n")) << out;
+  EXPECT_TRUE(Has(out, "Akce:\n  1. Sek\n")) << out;
+  EXPECT_TRUE(Has(out, "Předměty:\n  1. Lektvar")) << out;
   EXPECT_TRUE(Has(out, "use: item 0 is not in the list\n")) << out;
   EXPECT_TRUE(Has(out, "attack: attack 0 has no label\n")) << out;
   EXPECT_TRUE(Has(out, "Vyhrál jsi! Za poražení nepřítele získáváš 5 XP")) << out;
@@ -111,12 +119,16 @@ TEST_F(TextWindowsTest, SaveKeepsTheDefaultOrSkipsAndTheListLoadsIt) {
       "<1><menu t=\"D\xE1l\" x=\"2\"><2><save nazev=\"cesta\"><menu t=\"D\xE1l\" x=\"3\">"
       "<3><save nazev=\"dale\"><text obsah=\"t\xF8i\">");
   std::string out = Play("1\n1\n\n1\n-\nq\n");
-  EXPECT_TRUE(Has(out, "Save the game under the name [cesta]")) << out;
-  EXPECT_TRUE(Has(out, "Save the game under the name [dale]")) << out;
+  EXPECT_TRUE(Has(out,
+                  "Chceš uložit pozici? Název [cesta] (Enter ponechá, - neukládat): "
+                  "Pozice uložena: cesta\n"))
+      << out;
+  EXPECT_TRUE(Has(out, "Chceš uložit pozici? Název [dale]")) << out;
+  EXPECT_FALSE(Has(out, "Pozice uložena: dale")) << out;
   EXPECT_TRUE(std::filesystem::exists("save/cesta.pzv")) << out;
   EXPECT_FALSE(std::filesystem::exists("save/dale.pzv")) << out;
   out = Play("2\n1\nc\nq\n");
-  EXPECT_TRUE(Has(out, "Saved games:\n  1. cesta [")) << out;
+  EXPECT_TRUE(Has(out, "Načíst pozici:\n  1. cesta [")) << out;
   EXPECT_EQ(player->Session().State->World.Location, 2) << out;
 }
 
@@ -124,10 +136,10 @@ TEST_F(TextWindowsTest, InventoryUsesAnItem) {
   WriteCatalogs();
   WriteLocations("<1><predmet 1=\"1\"><text obsah=\"a\">");
   const std::string out = Play("1\ninv\nu 2\nu 1\nx\nq\n");
-  EXPECT_TRUE(Has(out, "Items:\n  1. Lektvar\nWeapons: none\n")) << out;
+  EXPECT_TRUE(Has(out, "Inventář:\n  1. Lektvar\nZbraně: nic\n")) << out;
   EXPECT_TRUE(Has(out, "use: item 0 is not in the list\n")) << out;
   EXPECT_TRUE(Has(out, "Vyléčil sis 0 životy\n")) << out;
-  EXPECT_TRUE(Has(out, "Items: none\n")) << out;
+  EXPECT_TRUE(Has(out, "Inventář: nic\n")) << out;
 }
 
 TEST_F(TextWindowsTest, SettingsSwitchAndSliders) {
@@ -138,8 +150,8 @@ TEST_F(TextWindowsTest, SettingsSwitchAndSliders) {
   SettingsWindow settings(host);
   host.RunModal(settings);
   const std::string text = out.str();
-  EXPECT_TRUE(Has(text, "Settings: sound on, music on")) << text;
-  EXPECT_TRUE(Has(text, "Settings: sound off")) << text;
+  EXPECT_TRUE(Has(text, "Nastavení\n  zvuk: zapnuto\n  hudba: zapnuto\n")) << text;
+  EXPECT_TRUE(Has(text, "  zvuk: vypnuto\n")) << text;
   EXPECT_TRUE(Has(text, "music-volume: the slider goes from 0 to 255, not 300\n")) << text;
   EXPECT_TRUE(settings.IsClosed());
   EXPECT_FALSE(settings.SoundOn);

@@ -49,6 +49,13 @@ void NightSky(Raster& r, int ground) {
   r.Disc(r.Width() * 4 / 5, r.Height() / 6, r.Height() / 12 + 4, kMoon);
 }
 
+// The main menu's sky: the load list's entries stand centred on it from
+// the top down, so the moon keeps to the right edge, low over the wheel.
+void MenuSky(Raster& r, int ground) {
+  r.VerticalGradient(0, 0, r.Width(), ground, kNight, kDusk);
+  r.Disc(r.Width() - 22, ground - 150, 13, kMoon);
+}
+
 void Button(const std::filesystem::path& out, const std::string& name, const std::string& caption,
             bool lit) {
   Raster r(160, 36, lit ? Rgb{70, 90, 170} : kDusk);
@@ -68,7 +75,7 @@ void SmallButton(const std::filesystem::path& file, int w, const std::string& ca
 void SkinPictures(const std::filesystem::path& g) {
   {
     Raster r(240, 400);
-    NightSky(r, 330);
+    MenuSky(r, 330);
     r.VerticalGradient(0, 330, 240, 70, kWater, kNight);
     Mill(r, 40, 330, 110, kWood, kDarkWood);
     r.FrameRect(0, 0, 240, 400, 3, kFlour);

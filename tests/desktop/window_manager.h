@@ -1,0 +1,35 @@
+// A real window manager on the test's private display, and the tools that
+// act on windows as a person or the desktop would: xdotool for the mouse
+// and keyboard (XTest events, the same as a real device's), wmctrl for the
+// requests a title bar's buttons send (close, maximise).
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+
+namespace qv {
+
+class WindowManager {
+ public:
+  // Starts openbox and waits until it manages the screen; Running() is
+  // false when openbox, xdotool or wmctrl is missing or it did not start.
+  WindowManager();
+  ~WindowManager();
+  WindowManager(const WindowManager&) = delete;
+  WindowManager& operator=(const WindowManager&) = delete;
+
+  bool Running() const { return pid_ > 0; }
+
+ private:
+  int pid_ = 0;
+};
+
+// The X window id of an SDL window, in decimal as the tools take it.
+std::string XWindowId(SDL_Window* window);
+
+// Runs a tool's command line (xdotool ..., wmctrl ...); true when it
+// succeeded.
+bool RunTool(const std::string& command);
+
+}  // namespace qv
