@@ -1,6 +1,8 @@
 #include "tools/gamebook_explorer.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <deque>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -53,6 +55,19 @@ uint64_t StateHash(const Json& dump) {
   return std::hash<std::string>{}(key.dump());
 }
 
+// Where play stands, without the numbers that change on every round of a
+// loop (money, lives, dice): states that share it are followed a few times
+// first, so that a page that pays a coin per visit does not hold the search.
+uint64_t PlaceHash(const Json& dump) {
+  Json key = Json::object();
+  for (const char* name : {"windows", "location", "options"}) key[name] = dump[name];
+  key["redirect"] = dump["state"]["redirect"];
+  return std::hash<std::string>{}(key.dump());
+}
+
+// Times a place is followed before its other states wait for the rest.
+constexpr int kFollowsPerPlace = 4;
+
 bool HasWayOn(const Json& dump) {
   for (const Json& option : dump["options"])
     if (option["target"].is_number_integer() && option["target"].get<int32_t>() != 0) return true;
@@ -80,6 +95,7 @@ class Explorer {
   const ExploreOptions& options_;
   std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
   std::vector<std::string> answers_;  // UTF-8
+  std::map<int32_t, int32_t> countdowns_;  // location -> ticks until its countdown fires
   ExploreReport report_;
   std::set<std::string> messages_seen_;
   std::set<int32_t> dead_ends_seen_;
@@ -136,7 +152,12 @@ std::vector<Lines> Explorer::Actions(const Json& dump) const {
         if (blocks[i]["target"].is_number_integer() && blocks[i]["target"].get<int32_t>() > 0)
           actions.push_back({numbered(word, i + 1), "tick"});
     }
-    if (dump["timer"].is_string() && !dump["timer"].get<std::string>().empty()) actions.push_back({"tick 10"});
+    // A countdown, shown or not, leads on once its time has passed.
+    const auto countdown = countdowns_.find(LocationOf(dump));
+    if (countdown != countdowns_.end() && InGamebookSpace(dump))
+      actions.push_back({numbered("tick", static_cast<std::size_t>(countdown->second))});
+    else if (dump["timer"].is_string() && !dump["timer"].get<std::string>().empty())
+      actions.push_back({"tick 100"});
   } else if (top == "fight") {
     const Json& fight = dump["fight"];
     if (fight["over"].get<bool>()) {
@@ -175,8 +196,13 @@ void Explorer::Learn(const Json& parent, const Json& child, const Lines& script,
     if (messages_seen_.insert(message).second) report_.Messages.push_back({message, LocationOf(child), script});
   }
   const std::string top = Top(child);
-  if (top == "game" && InGamebookSpace(child)) report_.Reached.insert(LocationOf(child));
-  if (top == "game" && !child["ended"].get<bool>() && !HasWayOn(child) &&
+  // A page counts as reached also under a window it opened (a fight, the
+  // death window).
+  const Json& windows = child["windows"];
+  const bool in_game = std::find(windows.begin(), windows.end(), Json("game")) != windows.end();
+  if (in_game && LocationOf(child) > 0 && InGamebookSpace(child)) report_.Reached.insert(LocationOf(child));
+  const bool counting_down = countdowns_.contains(LocationOf(child)) && InGamebookSpace(child);
+  if (top == "game" && !child["ended"].get<bool>() && !HasWayOn(child) && !counting_down &&
       dead_ends_seen_.insert(LocationOf(child)).second)
     report_.DeadEnds.push_back({"no option, link or countdown leads on", LocationOf(child), script});
   if (top == "fight") {
@@ -206,11 +232,22 @@ ExploreReport Explorer::Run() {
     return report_;
   }
   const std::optional<BookOutline> outline = ReadBookOutline();
-  if (outline)
+  if (outline) {
     for (const std::string& text : outline->ComparedTexts) answers_.push_back(Cp1250ToUtf8(text));
+    for (const auto& [number, location] : outline->Locations)
+      for (const Way& way : location.Ways)
+        if (way.Kind == WayKind::Countdown) {
+          // CAS is in seconds, a tick 100 ms; one tick more lets it fire.
+          const int64_t seconds = std::clamp<int64_t>(std::atoll(way.Label.c_str()), 0, 3600);
+          countdowns_[number] = static_cast<int32_t>(seconds * 10 + 1);
+        }
+  }
   answers_.push_back("?");  // and one that no comparison expects
 
   std::deque<Node> queue;
+  std::deque<Node> waiting;  // states of places followed often enough for now
+  std::map<uint64_t, int> follows;
+  int follows_allowed = kFollowsPerPlace;
   std::unordered_set<uint64_t> seen;
   if (std::optional<Json> root = Play({})) {
     Learn(Json::object({{"messages", Json::array()}}), *root, {}, false);
@@ -220,9 +257,19 @@ ExploreReport Explorer::Run() {
     report_.Error = "the gamebook does not start";
   }
   int64_t reported_at = 0;
-  while (!queue.empty() && !OutOfBudget()) {
+  while ((!queue.empty() || !waiting.empty()) && !OutOfBudget()) {
+    if (queue.empty()) {
+      queue.swap(waiting);
+      follows_allowed += kFollowsPerPlace;
+    }
     const Node node = std::move(queue.front());
     queue.pop_front();
+    int& followed = follows[PlaceHash(node.Dump)];
+    if (followed >= follows_allowed) {
+      waiting.push_back(node);
+      continue;
+    }
+    ++followed;
     const bool fighting = Top(node.Dump) == "fight";
     for (const Lines& action : Actions(node.Dump)) {
       if (OutOfBudget()) {
@@ -244,7 +291,7 @@ ExploreReport Explorer::Run() {
     }
   }
   report_.States = static_cast<int64_t>(seen.size());
-  report_.Complete = queue.empty();
+  report_.Complete = queue.empty() && waiting.empty();
   for (auto& [key, fight] : fights_)
     if (!fights_won_.contains(key)) report_.UnwonFights.push_back(fight);
   if (outline)

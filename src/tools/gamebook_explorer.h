@@ -5,8 +5,12 @@
 // that come out the same (the game state, the page's options and the open
 // windows) are followed once. Each step replays its whole script from the
 // start with one fixed seed, so every script the report gives reproduces
-// exactly with `quarvelin script FILE -C DIR --seed N`, and the first script
-// found for a fault is a shortest one.
+// exactly with `quarvelin script FILE -C DIR --seed N`.
+//
+// The search is breadth-first, so the first script found for a fault is a
+// shortest one, with one exception that keeps loops from holding it: states
+// at one place (page, windows, options) are followed a few times, and the
+// rest wait until every other place had its turn.
 #pragma once
 
 #include <cstdint>

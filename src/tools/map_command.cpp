@@ -1,4 +1,4 @@
-// quarvelin map [DIR] -o FILE.svg|.png|.dot [--explore] [--steps N] [--seconds S]
+// quarvelin map [DIR] -o FILE.svg|.png|.dot [--no-explore] [--steps N] [--seconds S]
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -31,7 +31,7 @@ int32_t LocationAtLine(const BookOutline& outline, int line) {
 }
 
 int Usage(std::ostream& err) {
-  err << "quarvelin map: usage: map [DIR] -o FILE.svg|FILE.png|FILE.dot [--explore] [--steps N] "
+  err << "quarvelin map: usage: map [DIR] -o FILE.svg|FILE.png|FILE.dot [--no-explore] [--steps N] "
          "[--seconds S]\n";
   return kToolUsage;
 }
@@ -42,17 +42,19 @@ int RunMapCommand(std::span<const std::string_view> args, std::ostream& out, std
   fs::path directory = ".";
   bool have_directory = false;
   std::string output;
-  bool explore = false;
+  bool explore = true;
+  // A short exploration by default: enough for the pages near the start,
+  // where most dead ends and faults of a draft are.
   ExploreOptions explore_options;
-  explore_options.MaxRuns = 500;
-  explore_options.MaxSeconds = 30;
+  explore_options.MaxRuns = 300;
+  explore_options.MaxSeconds = 20;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     const bool has_value = i + 1 < args.size();
     if (arg == "-o" && has_value) {
       output = std::string(args[++i]);
-    } else if (arg == "--explore") {
-      explore = true;
+    } else if (arg == "--no-explore") {
+      explore = false;
     } else if ((arg == "--steps" || arg == "--seconds") && has_value) {
       const std::string_view value = args[++i];
       int64_t n = 0;

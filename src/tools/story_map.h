@@ -16,12 +16,13 @@ namespace qv {
 
 struct MapMarks {
   std::set<int32_t> Unreachable;  // no way leads there from location 1
-  std::set<int32_t> DeadEnds;     // nothing leads on, and the story does not end there
+  std::set<int32_t> DeadEnds;     // play found no way on there, and the story does not end there
   std::set<int32_t> Errors;       // a checker error or a run-time message there
 };
 
 // Locations of the outline that no option, link or countdown reaches from
-// location 1, and those with no way on that do not end the story.
+// location 1. Whether a page leads on depends on play (a page may kill the
+// hero, a condition may hide its options), so dead ends come from explore.
 MapMarks OutlineMarks(const BookOutline& outline);
 
 // The map in `format`: "svg", "png" or "dot" (the laid-out graph in the dot
