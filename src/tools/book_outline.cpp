@@ -72,7 +72,12 @@ std::optional<BookOutline> ReadBookOutline() {
       if (menu && target.empty()) target = Attribute(tag, "X");
       return TryStrToInt(target).value_or(0);
     };
-    if (menu) {
+    // An option or link that switches to a library leads to the library's
+    // own location of that number.
+    const std::string redirect = Attribute(tag, "PRESMERUJ");
+    if ((menu || name == "TEXT" || name == "OBRAZEKVTEXTU") && !redirect.empty() && redirect != "*") {
+      location.Ways.push_back({WayKind::Redirect, 0, Cp1250ToUtf8(redirect)});
+    } else if (menu) {
       std::string label = Attribute(tag, "T");
       if (label.empty()) label = Attribute(tag, "POPIS");
       location.Ways.push_back({WayKind::Option, link_target(), Cp1250ToUtf8(label)});

@@ -17,7 +17,8 @@ enum class WayKind { Option, Link, Countdown, Redirect };
 
 struct Way {
   WayKind Kind = WayKind::Option;
-  int32_t Target = 0;  // 0: no location (a redirect names a library instead)
+  int32_t Target = 0;  // 0: none; a redirect (a PRESMERUJ tag, or an option or
+                       // link that switches) names a library instead
   std::string Label;   // the option's text, the library's name (UTF-8)
 };
 
