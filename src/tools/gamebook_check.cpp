@@ -262,7 +262,7 @@ void Checker::CheckDollars(const std::string& file, int line, std::string_view t
       continue;
     }
     if (!KeywordValue(BlankState(), name, FixedClock))
-      Report(file, line, std::string(where) + "unknown $ name $" + name);
+      Report(file, line, std::string(where) + "unknown $ name $" + name + "; check its spelling");
   }
 }
 
@@ -338,11 +338,11 @@ void Checker::CheckValue(Source& s, const ScannedTag& tag, std::string_view attr
       return;
     case Role::Picture:
       if (!value.empty() && !Exists("obrazky/" + std::string(value)))
-        Report(s, tag, what + ": picture obrazky/" + Cp1250ToUtf8(value) + " does not exist");
+        Report(s, tag, what + ": picture obrazky/" + Cp1250ToUtf8(value) + " does not exist; add the file or correct the name");
       return;
     case Role::Sound:
       if (!value.empty() && !Exists("audio/" + std::string(value)))
-        Report(s, tag, what + ": sound audio/" + Cp1250ToUtf8(value) + " does not exist");
+        Report(s, tag, what + ": sound audio/" + Cp1250ToUtf8(value) + " does not exist; add the file or correct the name");
       return;
     default:
       break;
@@ -358,7 +358,8 @@ void Checker::CheckValue(Source& s, const ScannedTag& tag, std::string_view attr
     if (*n < 0 || !space.Locations.contains(*n))
       Report(s, tag,
              what + ": location " + std::to_string(*n) + " does not exist" +
-                 (space.IsLibrary ? " in library " + Cp1250ToUtf8(space.LibraryName) : ""));
+                 (space.IsLibrary ? " in library " + Cp1250ToUtf8(space.LibraryName) : "") +
+                 "; add <" + std::to_string(*n) + "> or lead to a location that exists");
     return;
   }
   CheckEntry(s, tag, what, *n, role);
@@ -384,7 +385,7 @@ void Checker::CheckTags(Source& s, const Source& space, bool redirected_space) {
     if (tag.Tag.Name.empty() || tag.Unclosed) continue;
     const CommandRoles* roles = FindCommandRoles(tag.Tag.Name);
     if (!roles) {
-      Report(s.File.File, tag.Line, "unknown tag <" + tag.Tag.Name + ">");
+      Report(s.File.File, tag.Line, "unknown tag <" + tag.Tag.Name + ">; check its spelling");
       continue;
     }
     // A link that redirects leads into the library's own locations; one
@@ -428,7 +429,7 @@ void Checker::CheckTags(Source& s, const Source& space, bool redirected_space) {
                    "number, as in <" + example + " 5=\"1\">");
         continue;
       }
-      Report(s, tag, "unknown attribute '" + Cp1250ToUtf8(p.Name) + "'");
+      Report(s, tag, "unknown attribute '" + Cp1250ToUtf8(p.Name) + "'; check its spelling");
     }
   }
 }
@@ -597,7 +598,7 @@ void Checker::CheckLocations(Source& main) {
       const auto next = main.Locations.upper_bound(n);
       Report(main.File.File, next->second->Line,
              "location " + std::to_string(n) + " is missing (locations run 1.." +
-                 std::to_string(highest) + ")");
+                 std::to_string(highest) + "); add <" + std::to_string(n) + "> or number the locations without gaps");
       continue;
     }
     const auto previous = main.Locations.find(n - 1);
@@ -709,7 +710,7 @@ void Checker::CheckReachability(const Source& main) {
     if (!reached.contains(n))
       Report(main.File.File, marker->Line,
              "location " + std::to_string(n) +
-                 " is not reached from location 1 by any option, link or countdown");
+                 " is not reached from location 1 by any option, link or countdown; lead one to it");
   }
 }
 
@@ -825,7 +826,7 @@ std::vector<Finding> Checker::Run() {
       if (missing_libraries_.contains(ref.Name))
         Report(s.File.File, ref.Line,
                "library " + Cp1250ToUtf8(ref.Name) + " does not exist (" + LibraryFile(ref.Name) +
-                   ")");
+                   "); add the file or correct the name");
   }
   for (const Source& s : sources_) CheckOptionTexts(s);
   CheckVariableUse();

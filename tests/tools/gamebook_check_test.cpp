@@ -46,22 +46,22 @@ TEST(GamebookCheck, FindsEachSeededFaultOnceAtItsLine) {
   WriteBytes("grafika/smrtcool.jpg", "");
 
   const std::vector<std::string> expected = {
-      "data/data.qvl:5: MENU X: location 50 does not exist",
-      "data/data.qvl:6: unknown tag <TEXXT>",
-      "data/data.qvl:7: TEXT: unknown attribute 'OBSAHH'",
-      "data/data.qvl:8: TEXT OBSAH: unknown $ name $FOO",
+      "data/data.qvl:5: MENU X: location 50 does not exist; add <50> or lead to a location that exists",
+      "data/data.qvl:6: unknown tag <TEXXT>; check its spelling",
+      "data/data.qvl:7: TEXT: unknown attribute 'OBSAHH'; check its spelling",
+      "data/data.qvl:8: TEXT OBSAH: unknown $ name $FOO; check its spelling",
       "data/data.qvl:9: PROMENNA 1000: variable 1000 is outside 1..999",
-      "data/data.qvl:10: library nic does not exist (data/knihovny/nic.qvl)",
+      "data/data.qvl:10: library nic does not exist (data/knihovny/nic.qvl); add the file or correct the name",
       "data/data.qvl:12: [/] closes no open condition block",
       "data/data.qvl:14: SOUBOJ: a fight reachable from location 1 before any attack is taught",
-      "data/data.qvl:19: OBRAZEKVTEXTU SOUBOR: picture obrazky/chybi.png does not exist",
-      "data/data.qvl:20: AUDIOSOUND SOUBOR: sound audio/chybi.wav does not exist",
+      "data/data.qvl:19: OBRAZEKVTEXTU SOUBOR: picture obrazky/chybi.png does not exist; add the file or correct the name",
+      "data/data.qvl:20: AUDIOSOUND SOUBOR: sound audio/chybi.wav does not exist; add the file or correct the name",
       "data/data.qvl:21: tag TEXT has 11 attributes; the engine reads 10",
       "data/data.qvl:22: condition: variable 1000 is outside 1..999",
       "data/data.qvl:23: condition blocks nested deeper than 15",
       "data/data.qvl:25: location 6 stands before location 5 (line 27)",
-      "data/data.qvl:27: location 4 is missing (locations run 1..7)",
-      "data/data.qvl:29: location 7 is not reached from location 1 by any option, link or countdown",
+      "data/data.qvl:27: location 4 is missing (locations run 1..7); add <4> or number the locations without gaps",
+      "data/data.qvl:29: location 7 is not reached from location 1 by any option, link or countdown; lead one to it",
       "data/knihovny/b.qvl:1: library cycle: a -> b -> a",
       "data/utoky.qvl:2: attack 2 (Kop) is taught by no location",
       "data/zbrane.qvl:2: line does not parse: '' is not a valid integer value",
@@ -160,7 +160,7 @@ TEST(GamebookCheck, SmallerFaults) {
              "<2>\n"                                      // 11
              "<zbran 4=\"1\"><predmet 0=\"1\"><retezec 11=\"x\"><kouzlo umime=\"1\">\n");  // 12
   const std::vector<std::string> expected = {
-      "data/data.qvl:2: M X: location 9 does not exist",
+      "data/data.qvl:2: M X: location 9 does not exist; add <9> or lead to a location that exists",
       "data/data.qvl:3: M X: 'dva' is not a whole number, and the page stops here; write digits only",
       "data/data.qvl:4: condition: subject '' is not a number",
       "data/data.qvl:5: condition: weapon 3 is not in data/zbrane.qvl",
@@ -210,9 +210,9 @@ TEST(GamebookCheck, LinksLeavingARedirectLibraryLeadIntoTheGamebook) {
              "<2>\n<presmeruj>\n<menu t=\"nahoru\" x=\"3\">\n"
              "<menu t=\"nikam\" x=\"9\" presmeruj=\"\">\n");
   const std::vector<std::string> expected = {
-      "data/data.qvl:3: location 2 is not reached from location 1 by any option, link or countdown",
-      "data/data.qvl:5: location 3 is not reached from location 1 by any option, link or countdown",
-      "data/knihovny/sklep.qvl:7: MENU X: location 9 does not exist",
+      "data/data.qvl:3: location 2 is not reached from location 1 by any option, link or countdown; lead one to it",
+      "data/data.qvl:5: location 3 is not reached from location 1 by any option, link or countdown; lead one to it",
+      "data/knihovny/sklep.qvl:7: MENU X: location 9 does not exist; add <9> or lead to a location that exists",
   };
   EXPECT_EQ(Lines(CheckGamebook()), expected);
 }
@@ -222,7 +222,9 @@ TEST(CheckCommand, ReportsLinesThenTheCountAndFails) {
   WriteRecord("kniha");
   WriteBytes("kniha/data/data.qvl", "<1>\n<text obsah=\"a\" odkaz=\"3\">\n");
   const ToolRun run = RunTool(RunCheckCommand, {"kniha"});
-  EXPECT_EQ(run.Out, "data/data.qvl:2: TEXT ODKAZ: location 3 does not exist\n1 error\n");
+  EXPECT_EQ(run.Out,
+            "data/data.qvl:2: TEXT ODKAZ: location 3 does not exist; add <3> or lead to a location that exists\n"
+            "1 error\n");
   EXPECT_EQ(run.Status, kToolFailed);
   EXPECT_EQ(fs::current_path(), dir.path());
 }

@@ -61,6 +61,26 @@ TEST(Explore, FindsAFaultThreeChoicesDeepWithAScriptThatReplaysIt) {
   EXPECT_EQ(report.Reached, (std::set<int32_t>{1, 2, 3, 4, 5}));
 }
 
+// The hero cannot hurt the dragon and falls in its first rounds: the fight
+// is reported once, with the script that starts it.
+TEST(Explore, AFightNoPathWinsIsReported) {
+  TempWorkDir dir;
+  CopyTree(SourceDir() / "tests/gamebooks/lost_fight", "kniha");
+  WriteBytes("kniha/data/inicializace.qvl", TestInitRecord().EncodeToBytes());
+  ExploreOptions options;
+  options.Directory = "kniha";
+  options.MaxRuns = 100;
+  const ExploreReport report = ExploreGamebook(options);
+  EXPECT_TRUE(report.Complete);
+  ASSERT_EQ(report.UnwonFights.size(), 1u);
+  EXPECT_EQ(report.UnwonFights[0].Text, "the fight against Drak is won on no path");
+  EXPECT_EQ(report.UnwonFights[0].Location, 2);
+  EXPECT_EQ(report.UnwonFights[0].Script, (std::vector<std::string>{"new-game", "choose 1"}));
+  // Death is an end of the story, not a page without a way on.
+  EXPECT_TRUE(report.DeadEnds.empty());
+  EXPECT_TRUE(report.Messages.empty());
+}
+
 TEST(ExploreCommand, ReportsForPeopleAndToolsAndWritesTheScripts) {
   TempWorkDir dir;
   CopyTree(SourceDir() / "tests/gamebooks/deep_fault", "kniha");
