@@ -15,6 +15,7 @@
 #include "script/script_options.h"
 #include "script/script_runner.h"
 #include "text/text_player.h"
+#include "tools/scrambled_freshness.h"
 #include "tools/tool_commands.h"
 
 namespace {
@@ -59,6 +60,7 @@ int RunScriptCommand(const std::vector<std::string_view>& args) {
   if (const auto* error = std::get_if<std::string>(&parsed)) return UsageError(*error);
   const auto& invocation = std::get<qv::ScriptInvocation>(parsed);
   const auto run = invocation.Options.Gui ? &qv::RunGuiScript : &qv::RunScript;
+  qv::WarnOfStalePlainFiles(invocation.Options.Directory, std::cerr);
 
   // The script is named relative to where quarvelin was started, before -C.
   if (invocation.ScriptPath == "-") return run(std::cin, std::cout, invocation.Options);
@@ -100,6 +102,7 @@ int RunPlayCommand(const std::vector<std::string_view>& args) {
       have_directory = true;
     }
   }
+  qv::WarnOfStalePlainFiles(options.Directory, std::cerr);
   return qv::PlayDesktop(options);
 }
 
@@ -110,6 +113,7 @@ int RunTextCommand(const std::vector<std::string_view>& args) {
     return qv::kScriptLineFailed;
   }
   const std::string directory = args.empty() ? std::string() : std::string(args.front());
+  qv::WarnOfStalePlainFiles(directory, std::cerr);
   return qv::RunTextPlayer(std::cin, std::cout, directory);
 }
 
@@ -141,6 +145,9 @@ int main(int argc, char** argv) {
   if (command == "scramble") return qv::RunScrambleCommand(rest, std::cout, std::cerr);
   if (command == "unscramble") return qv::RunUnscrambleCommand(rest, std::cout, std::cerr);
   if (command == "check") return qv::RunCheckCommand(rest, std::cout, std::cerr);
+  if (command == "explore") return qv::RunExploreCommand(rest, std::cout, std::cerr);
+  if (command == "map") return qv::RunMapCommand(rest, std::cout, std::cerr);
+  if (command == "new") return qv::RunNewCommand(rest, std::cout, std::cerr);
   if (command == "save") return qv::RunSaveCommand(rest, std::cout, std::cerr);
   return UsageError("unknown command '" + std::string(command) + "'");
 }

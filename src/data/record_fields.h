@@ -76,7 +76,7 @@ struct PlainForm {};
 // Kept in the bytes, shown by no tool (reserved areas, caches, counts that a
 // Counted field shows instead).
 struct HiddenForm {};
-// An int32 colour 0x00BBGGRR, shown the way gamebooks write it: "$BBGGRR".
+// An int32 colour 0x00BBGGRR, shown as the script dumps show it: "#RRGGBB".
 struct ColourForm {};
 // A fixed run shown as an object keyed by these names, one per element.
 template <std::size_t N>

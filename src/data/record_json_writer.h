@@ -9,7 +9,11 @@
 //   numbers as numbers, bool as true/false, a char as a one-character string;
 //   a text as a string; a described record as an object; a fixed run as a
 //   list, or with ElementNames as an object keyed by those names;
-//   kColour as "$BBGGRR" (a value with a high byte as its decimal string);
+//   kColour as "#RRGGBB", as the script dumps show colours (a value with a
+//   high byte as its decimal string);
+//   a numbered table of numbers or texts (variables, text slots) as an object
+//   keyed by the decimal numbers of its non-zero, non-empty slots, as the
+//   dumps show them: {"7": 42};
 //   kHidden not at all;
 //   Counted: a list of the slots in use;
 //   Entries: a list of the stored entries, each an object starting with
@@ -22,20 +26,32 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 #include "data/cp1250.h"
 #include "data/record_fields.h"
 
 namespace qv {
 
-// "$BBGGRR" for a colour 0x00BBGGRR; a value with bits above the colour is
+// "#RRGGBB" for a colour 0x00BBGGRR; a value with bits above the colour is
 // shown as its decimal number.
 inline std::string ColourText(int32_t value) {
-  if (static_cast<uint32_t>(value) >> 24) return std::to_string(value);
+  const auto bits = static_cast<uint32_t>(value);
+  if (bits >> 24) return std::to_string(value);
   char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "$%06X", static_cast<unsigned>(value) & 0xFFFFFFu);
+  std::snprintf(buffer, sizeof buffer, "#%02X%02X%02X", bits & 0xFFu, (bits >> 8) & 0xFFu,
+                (bits >> 16) & 0xFFu);
   return buffer;
 }
+
+// A table numbered from 1 whose slots are plain values: its slots are
+// reached by number, and a slot holding the empty value is unused.
+template <class T>
+concept NumberedValueTable = requires(const T& table) {
+  { T::kCount } -> std::convertible_to<std::size_t>;
+  table.Get(1);
+} && !DescribedRecord<std::remove_cvref_t<decltype(std::declval<const T&>().Get(1))>>;
 
 template <class Json, DescribedRecord R, class Shown = AllFields>
 Json RecordJson(const R& record, const Shown& shown = {});
@@ -46,6 +62,13 @@ template <class Json, class T>
 Json Value(const T& value) {
   if constexpr (DescribedRecord<T>) {
     return RecordJson<Json>(value);
+  } else if constexpr (NumberedValueTable<T>) {
+    Json object = Json::object();
+    for (std::size_t n = 1; n <= T::kCount; ++n) {
+      const auto slot = value.Get(static_cast<long long>(n));
+      if (slot != decltype(slot){}) object[std::to_string(n)] = Value<Json>(slot);
+    }
+    return object;
   } else if constexpr (IsShortString<T>::value) {
     return Json(Cp1250ToUtf8(value.str()));
   } else if constexpr (FixedSequence<T>) {

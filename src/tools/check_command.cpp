@@ -26,8 +26,8 @@ int RunCheckCommand(std::span<const std::string_view> args, std::ostream& out, s
   // terminal, and keeps to its one line.
   for (const Finding& f : findings)
     out << VisibleControls(FormatFinding(f), LineLayout::Show) << '\n';
-  out << findings.size() << (findings.size() == 1 ? " error" : " errors") << '\n';
-  return findings.empty() ? kToolOk : kToolFailed;
+  out << FindingCount(findings) << '\n';
+  return ErrorCount(findings) == 0 ? kToolOk : kToolFailed;
 }
 
 }  // namespace qv

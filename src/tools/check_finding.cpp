@@ -16,7 +16,21 @@ void SortFindings(std::vector<Finding>& findings) {
 }
 
 std::string FormatFinding(const Finding& f) {
-  return f.File + ":" + (f.Line > 0 ? std::to_string(f.Line) + ":" : std::string()) + " " + f.Message;
+  return f.File + ":" + (f.Line > 0 ? std::to_string(f.Line) + ":" : std::string()) + " " +
+         (f.Warning ? "warning: " : "") + f.Message;
+}
+
+std::size_t ErrorCount(const std::vector<Finding>& findings) {
+  return static_cast<std::size_t>(
+      std::count_if(findings.begin(), findings.end(), [](const Finding& f) { return !f.Warning; }));
+}
+
+std::string FindingCount(const std::vector<Finding>& findings) {
+  const std::size_t errors = ErrorCount(findings);
+  const std::size_t warnings = findings.size() - errors;
+  std::string line = std::to_string(errors) + (errors == 1 ? " error" : " errors");
+  if (warnings > 0) line += ", " + std::to_string(warnings) + (warnings == 1 ? " warning" : " warnings");
+  return line;
 }
 
 }  // namespace qv

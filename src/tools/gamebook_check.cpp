@@ -16,11 +16,15 @@
 #include "data/init_record_file.h"
 #include "data/text_lines.h"
 #include "host/recording_host.h"
+#include "parser/colour.h"
 #include "parser/condition_parser.h"
+#include "parser/dice.h"
 #include "state/catalog_loader.h"
 #include "state/game_state.h"
 #include "state/keyword_values.h"
 #include "state/substitution.h"
+#include "tools/scrambled_freshness.h"
+#include "tools/skin_check.h"
 #include "tools/source_scan.h"
 #include "tools/tag_roles.h"
 #include "ui/picture_lookup.h"
@@ -87,6 +91,9 @@ class Checker {
     Report(s.File.File, tag.Line,
            tag.Tag.Name + (message.find(':') < message.find(' ') ? " " : ": ") + message);
   }
+  void Warn(const std::string& file, int line, std::string message) {
+    findings_.push_back({file, line, std::move(message), true});
+  }
 
   std::string LibraryFile(std::string_view name) const {
     return "data/knihovny/" + Cp1250ToUtf8(name) + ".qvl";
@@ -101,6 +108,8 @@ class Checker {
   void CheckDollars(const std::string& file, int line, std::string_view text,
                     std::string_view where);
   void CheckConditions(const Source& s);
+  void CheckOptionTexts(const Source& s);
+  void CheckVariableUse();
   void CheckLibraryCycles();
   void CheckTeaching();
   void CheckReachability(const Source& main);
@@ -253,7 +262,7 @@ void Checker::CheckDollars(const std::string& file, int line, std::string_view t
       continue;
     }
     if (!KeywordValue(BlankState(), name, FixedClock))
-      Report(file, line, std::string(where) + "unknown $ name $" + name);
+      Report(file, line, std::string(where) + "unknown $ name $" + name + "; check its spelling");
   }
 }
 
@@ -294,8 +303,30 @@ void Checker::CheckValue(Source& s, const ScannedTag& tag, std::string_view attr
   const std::string quoted = "'" + Cp1250ToUtf8(value) + "'";
   switch (role) {
     case Role::Text:
-    case Role::Dice:
     case Role::Expression:
+      return;
+    case Role::Colour:
+      try {
+        ParseColour(value);
+      } catch (const ConversionError&) {
+        Report(s, tag,
+               what + ": " + quoted +
+                   " is not a colour, and the page stops here; write a colour name (Red, Navy, "
+                   "Silver, ...) or *BBGGRR (blue, green, red: *0000FF is red)");
+      }
+      return;
+    case Role::Dice:
+      try {
+        ParseDice(value);
+        if (value.find('k') == std::string_view::npos)
+          Warn(s.File.File, tag.Line,
+               tag.Tag.Name + " " + what + ": " + quoted +
+                   " has no 'k', so it rolls nothing; write dice as 2k6+1");
+      } catch (const ConversionError&) {
+        Report(s, tag,
+               what + ": " + quoted +
+                   " is not dice, and the page stops here; write the number of dice first, as in 2k6+1");
+      }
       return;
     case Role::Library:
       if (!value.empty() && !LoadLibrary(std::string(value)))
@@ -307,18 +338,18 @@ void Checker::CheckValue(Source& s, const ScannedTag& tag, std::string_view attr
       return;
     case Role::Picture:
       if (!value.empty() && !Exists("obrazky/" + std::string(value)))
-        Report(s, tag, what + ": picture obrazky/" + Cp1250ToUtf8(value) + " does not exist");
+        Report(s, tag, what + ": picture obrazky/" + Cp1250ToUtf8(value) + " does not exist; add the file or correct the name");
       return;
     case Role::Sound:
       if (!value.empty() && !Exists("audio/" + std::string(value)))
-        Report(s, tag, what + ": sound audio/" + Cp1250ToUtf8(value) + " does not exist");
+        Report(s, tag, what + ": sound audio/" + Cp1250ToUtf8(value) + " does not exist; add the file or correct the name");
       return;
     default:
       break;
   }
   const auto n = TryStrToInt(value);
   if (!n) {
-    Report(s, tag, what + ": " + quoted + " is not a whole number");
+    Report(s, tag, what + ": " + quoted + " is not a whole number, and the page stops here; write digits only");
     return;
   }
   if (role == Role::Int) return;
@@ -327,7 +358,8 @@ void Checker::CheckValue(Source& s, const ScannedTag& tag, std::string_view attr
     if (*n < 0 || !space.Locations.contains(*n))
       Report(s, tag,
              what + ": location " + std::to_string(*n) + " does not exist" +
-                 (space.IsLibrary ? " in library " + Cp1250ToUtf8(space.LibraryName) : ""));
+                 (space.IsLibrary ? " in library " + Cp1250ToUtf8(space.LibraryName) : "") +
+                 "; add <" + std::to_string(*n) + "> or lead to a location that exists");
     return;
   }
   CheckEntry(s, tag, what, *n, role);
@@ -348,10 +380,12 @@ void Checker::CheckTags(Source& s, const Source& space, bool redirected_space) {
   }
   const Source& main = sources_.front();
   for (const ScannedTag& tag : s.Scan.Tags) {
-    if (tag.Tag.Name.empty()) continue;
+    // An unclosed tag was reported as such; its attributes are the next
+    // tag's text.
+    if (tag.Tag.Name.empty() || tag.Unclosed) continue;
     const CommandRoles* roles = FindCommandRoles(tag.Tag.Name);
     if (!roles) {
-      Report(s.File.File, tag.Line, "unknown tag <" + tag.Tag.Name + ">");
+      Report(s.File.File, tag.Line, "unknown tag <" + tag.Tag.Name + ">; check its spelling");
       continue;
     }
     // A link that redirects leads into the library's own locations; one
@@ -385,9 +419,25 @@ void Checker::CheckTags(Source& s, const Source& space, bool redirected_space) {
         CheckValue(s, tag, p.Name, p.Value, roles->Numeric->Value, links_into, redirects);
         continue;
       }
-      Report(s, tag, "unknown attribute '" + Cp1250ToUtf8(p.Name) + "'");
+      if (roles->Numeric && roles->Named.empty()) {
+        // The attribute's name is the number: the engine stops the page.
+        std::string example = tag.Tag.Name;
+        for (char& c : example) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        Report(s, tag,
+               Cp1250ToUtf8(p.Name) + ": '" + Cp1250ToUtf8(p.Name) +
+                   "' is not a whole number, and the page stops here; name the attribute by its "
+                   "number, as in <" + example + " 5=\"1\">");
+        continue;
+      }
+      Report(s, tag, "unknown attribute '" + Cp1250ToUtf8(p.Name) + "'; check its spelling");
     }
   }
+}
+
+bool KnownOperator(std::string_view op) {
+  for (const char* known : {"<", ">", "=", "<>", "><", "=>", ">=", "=<", "<="})
+    if (op == known) return true;
+  return false;
 }
 
 void Checker::CheckConditions(const Source& s) {
@@ -395,6 +445,11 @@ void Checker::CheckConditions(const Source& s) {
     const Condition& k = c.Parsed;
     const std::string subject = k.Subject.str();
     const std::string value = k.Value.str();
+    if (!KnownOperator(k.Operator.str()))
+      Warn(s.File.File, c.Line,
+           "condition: operator '" + k.Operator.str() +
+               "' is none of = < > <> <= >=, so the block is taken whenever the two sides "
+               "differ; write = to compare for equality");
     CheckDollars(s.File.File, c.Line, subject, "condition: ");
     CheckDollars(s.File.File, c.Line, value, "condition: ");
     auto complain = [&](std::string message) {
@@ -431,6 +486,88 @@ void Checker::CheckConditions(const Source& s) {
   }
 }
 
+void Checker::CheckOptionTexts(const Source& s) {
+  for (const ScannedTag& tag : s.Scan.Tags) {
+    if (tag.Unclosed || (tag.Tag.Name != "MENU" && tag.Tag.Name != "M")) continue;
+    bool has_text = false;
+    for (const param& p : tag.Stored())
+      if ((p.Name == "T" || p.Name == "POPIS") && !p.Value.empty()) has_text = true;
+    if (!has_text)
+      Warn(s.File.File, tag.Line,
+           tag.Tag.Name + ": the option has no text, so the player sees an empty line; give it t=\"...\"");
+  }
+}
+
+void Checker::CheckVariableUse() {
+  // Which variables some tag sets, anywhere in the book. A number that only
+  // a $ reference gives is unknown here, and then nothing is said.
+  std::set<int32_t> written;
+  bool unknown_writes = false;
+  auto write = [&](std::string_view number) {
+    if (HasDollar(number)) unknown_writes = true;
+    if (const auto n = TryStrToInt(number)) written.insert(*n);
+  };
+  // Where each variable is first read: the earliest file and line.
+  std::map<int32_t, std::pair<std::string, int>> read;
+  auto note_read = [&](int32_t n, const std::string& file, int line) {
+    if (n < 1 || n > kVariables) return;
+    const auto it = read.find(n);
+    if (it == read.end() || std::pair(file, line) < it->second) read[n] = {file, line};
+  };
+  auto note_dollars = [&](std::string_view text, const std::string& file, int line) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+      if (text[i] != '$' || text[i + 1] < '0' || text[i + 1] > '9') continue;
+      std::size_t p = i + 1;
+      while (p < text.size() && text[p] >= '0' && text[p] <= '9') ++p;
+      if (const auto n = TryStrToInt(text.substr(i + 1, p - i - 1))) note_read(*n, file, line);
+    }
+  };
+  for (const Source& s : sources_) {
+    for (const ScannedTag& tag : s.Scan.Tags) {
+      const CommandRoles* roles = FindCommandRoles(tag.Tag.Name);
+      if (!roles) continue;
+      std::optional<int32_t> first;
+      std::optional<int32_t> count;
+      for (const param& p : tag.Stored()) {
+        note_dollars(p.Value, s.File.File, tag.Line);
+        if (roles->Numeric && roles->Numeric->Name == Role::Variable && DigitName(p.Name)) write(p.Name);
+        if (tag.Tag.Name == "SROVNEJRETEZCE" && p.Name == "VYSLEDEK") write(p.Value);
+        if (tag.Tag.Name == "NASTAVPROMENNE" && p.Name == "CISLO") {
+          unknown_writes |= HasDollar(p.Value);
+          first = TryStrToInt(p.Value);
+        }
+        if (tag.Tag.Name == "NASTAVPROMENNE" && p.Name == "POCET") {
+          unknown_writes |= HasDollar(p.Value);
+          count = TryStrToInt(p.Value);
+        }
+      }
+      if (first && count) {
+        for (int32_t k = 0; k < std::min(*count, kVariables); ++k) {
+          const int64_t n = int64_t{*first} + k;
+          if (n >= 1 && n <= kVariables) written.insert(static_cast<int32_t>(n));
+        }
+      }
+    }
+    for (const ScannedCondition& c : s.Scan.Conditions) {
+      const Condition& k = c.Parsed;
+      note_dollars(k.Subject.str(), s.File.File, c.Line);
+      note_dollars(k.Value.str(), s.File.File, c.Line);
+      if (k.KeyCode == kKeyVariable && !k.ItemKey && !k.ObjectKey)
+        if (const auto n = TryStrToInt(k.Subject.str())) note_read(*n, s.File.File, c.Line);
+      if (k.ValueIsVariable)
+        if (const auto n = TryStrToInt(k.Value.str())) note_read(*n, s.File.File, c.Line);
+    }
+  }
+  if (unknown_writes) return;
+  for (const auto& [n, where] : read) {
+    if (written.contains(n)) continue;
+    const std::string number = std::to_string(n);
+    Warn(where.first, where.second,
+         "variable " + number + " is read here, but no tag sets it, so it is always 0; set it "
+         "with <promenna " + number + "=\"1\"> or an option's " + number + "=\"1\"");
+  }
+}
+
 void Checker::CheckLocations(Source& main) {
   int32_t highest = 0;
   for (const Marker& m : main.Scan.Markers) {
@@ -461,7 +598,7 @@ void Checker::CheckLocations(Source& main) {
       const auto next = main.Locations.upper_bound(n);
       Report(main.File.File, next->second->Line,
              "location " + std::to_string(n) + " is missing (locations run 1.." +
-                 std::to_string(highest) + ")");
+                 std::to_string(highest) + "); add <" + std::to_string(n) + "> or number the locations without gaps");
       continue;
     }
     const auto previous = main.Locations.find(n - 1);
@@ -573,7 +710,7 @@ void Checker::CheckReachability(const Source& main) {
     if (!reached.contains(n))
       Report(main.File.File, marker->Line,
              "location " + std::to_string(n) +
-                 " is not reached from location 1 by any option, link or countdown");
+                 " is not reached from location 1 by any option, link or countdown; lead one to it");
   }
 }
 
@@ -651,6 +788,10 @@ std::vector<Finding> Checker::Run() {
   if (!record) Report("data/inicializace.qvl", 0, "missing or shorter than 240 bytes");
   files_ = std::make_unique<GameFiles>(host_, record ? record->CheckString.str() : std::string());
 
+  for (const StalePlainFile& stale : FindStalePlainFiles(
+           record ? std::optional<std::string_view>(record->CheckString.str()) : std::nullopt))
+    Warn(stale.Plain, 0, StaleWarning(stale));
+
   if (const auto text = files_->ReadGameFile("konstanty")) constants_ = ParseConstants(*text);
   LoadCatalogs();
 
@@ -685,8 +826,11 @@ std::vector<Finding> Checker::Run() {
       if (missing_libraries_.contains(ref.Name))
         Report(s.File.File, ref.Line,
                "library " + Cp1250ToUtf8(ref.Name) + " does not exist (" + LibraryFile(ref.Name) +
-                   ")");
+                   "); add the file or correct the name");
   }
+  for (const Source& s : sources_) CheckOptionTexts(s);
+  CheckVariableUse();
+  for (Finding& f : CheckSkinFiles()) findings_.push_back(std::move(f));
   CheckLibraryCycles();
   CheckTeaching();
   CheckReachability(main);

@@ -120,7 +120,7 @@ TreeReport ScrambleTree(const fs::path& root, std::string_view check) {
   return report;
 }
 
-TreeReport UnscrambleTree(const fs::path& root, std::string_view check) {
+TreeReport UnscrambleTree(const fs::path& root, std::string_view check, bool replace_edited) {
   TreeReport report;
   const InGamebookFolder folder(root);
   if (!folder.Entered()) {
@@ -141,6 +141,15 @@ TreeReport UnscrambleTree(const fs::path& root, std::string_view check) {
       report.Errors.push_back(Relative(from) +
                               ": its prefix is not the check string of data/inicializace.qvl");
       return;
+    }
+    if (!replace_edited && KindOfEntry(to) != EntryKind::Missing) {
+      const auto present = ReadAll(to);
+      if (!present || *present != *body) {
+        report.Errors.push_back(Relative(to) + ": differs from " + Relative(from) +
+                                " and would be overwritten; scramble to keep these edits, or "
+                                "unscramble --force to replace them");
+        return;
+      }
     }
     jobs.push_back({from, to, std::move(*body)});
   };

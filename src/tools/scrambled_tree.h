@@ -31,8 +31,11 @@ struct TreeReport {
 //    copy stops there too (a note says so).
 TreeReport ScrambleTree(const std::filesystem::path& root, std::string_view check);
 
-// data/zasifrovane/ -> data/. Existing plain files are replaced; the
-// scrambled tree stays (the engine keeps reading it while it exists).
-TreeReport UnscrambleTree(const std::filesystem::path& root, std::string_view check);
+// data/zasifrovane/ -> data/. The scrambled tree stays (the engine keeps
+// reading it while it exists). A plain file that differs from what would be
+// written holds the author's edits: unless `replace_edited`, nothing is
+// written and the report names each such file.
+TreeReport UnscrambleTree(const std::filesystem::path& root, std::string_view check,
+                          bool replace_edited = false);
 
 }  // namespace qv

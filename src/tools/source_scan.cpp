@@ -4,6 +4,7 @@
 #include <set>
 
 #include "data/constant_list.h"
+#include "data/cp1250.h"
 #include "data/library_reference.h"
 #include "parser/condition_parser.h"
 #include "parser/tag_scanner.h"
@@ -44,6 +45,37 @@ int32_t CountAttributes(std::string_view text, std::size_t lt) {
     p = close;
   }
   return count;
+}
+
+// How the tag at text[lt] ends. The engine ends every tag at the first ">"
+// after its "<", whatever stands between; an author who forgot the ">" gets
+// the next tag's text read as attributes of this one.
+struct TagEnd {
+  enum Kind { Closed, RunsIntoTag, RunsToEnd, ValueHoldsClose } How = Closed;
+  std::size_t Pos = 0;  // the "<" run into, or the ">" inside the value
+};
+
+TagEnd FindTagEnd(std::string_view text, std::size_t lt) {
+  const std::size_t close = text.find('>', lt + 1);
+  const std::size_t end = close == std::string_view::npos ? text.size() : close;
+  bool in_value = false;
+  bool after_equals = false;
+  for (std::size_t p = lt + 1; p < end; ++p) {
+    const char c = text[p];
+    if (in_value) {
+      in_value = c != '"';
+    } else if (c == '=') {
+      after_equals = true;
+    } else if (c == '"' && after_equals) {
+      in_value = true;
+      after_equals = false;
+    } else if (c == '<') {
+      return {TagEnd::RunsIntoTag, p};
+    }
+  }
+  if (close == std::string_view::npos) return {TagEnd::RunsToEnd, text.size()};
+  if (in_value) return {TagEnd::ValueHoldsClose, close};
+  return {};
 }
 
 }  // namespace
@@ -124,7 +156,19 @@ ScannedSource ScanSource(const SourceFile& source, std::vector<Finding>& finding
       if (scratch.Count() == 0) continue;
       const TagEntry& entry = scratch.Entry(1);
       ScannedTag tag{entry.Tag, entry.ParamCount, CountAttributes(text, i), i, source.LineAt(i), location};
-      if (tag.WrittenCount > tagg::kMaxParams)
+      const TagEnd end = FindTagEnd(text, i);
+      tag.Unclosed = end.How != TagEnd::Closed;
+      const std::string shown = "<" + Cp1250ToUtf8(tag.Tag.Name) + ">";
+      if (end.How == TagEnd::RunsIntoTag)
+        report(i, "tag " + shown + " is not closed: it runs into the '<' on line " +
+                      std::to_string(source.LineAt(end.Pos)) + "; end it with '>'");
+      else if (end.How == TagEnd::RunsToEnd)
+        report(i, "tag " + shown + " is not closed: no '>' before the end of the file; end it with '>'");
+      else if (end.How == TagEnd::ValueHoldsClose)
+        report(i, "tag " + shown + " ends at the '>' inside a value (line " +
+                      std::to_string(source.LineAt(end.Pos)) +
+                      "); a value cannot hold '>', or its closing '\"' is missing");
+      if (!tag.Unclosed && tag.WrittenCount > tagg::kMaxParams)
         report(i, "tag " + tag.Tag.Name + " has " + std::to_string(tag.WrittenCount) +
                       " attributes; the engine reads 10");
       out.Tags.push_back(std::move(tag));

@@ -45,6 +45,7 @@ struct ScannedTag {
   std::size_t Pos = 0;
   int Line = 0;
   int Location = -1;  // index into Markers of the location it stands in; -1 before the first
+  bool Unclosed = false;  // no ">" of its own: its attributes are not what was written
 
   // The attributes the engine keeps, in order.
   std::span<const param> Stored() const {
@@ -73,8 +74,10 @@ struct ScannedSource {
 };
 
 // Walks the text: markers, tags, condition blocks, library references.
-// Reports unbalanced and too deeply nested blocks, tags with more than 10
-// attributes and malformed library references into `findings`.
+// Reports unbalanced and too deeply nested blocks, tags without their own
+// ">" (running into the next tag or the end of the file) or with a ">"
+// inside a value, tags with more than 10 attributes and malformed library
+// references into `findings`.
 ScannedSource ScanSource(const SourceFile& source, std::vector<Finding>& findings);
 
 }  // namespace qv

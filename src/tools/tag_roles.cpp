@@ -25,13 +25,13 @@ std::vector<AttributeRole> With(std::vector<AttributeRole> a, const std::vector<
 std::map<std::string, CommandRoles, std::less<>> BuildTable() {
   std::map<std::string, CommandRoles, std::less<>> t;
   // Page content.
-  t["TEXT"] = {With({{"BARVA", R::Text}, {"TUCNE", R::Text}, {"KURZIVA", R::Text}, {"PODTRZENE", R::Text},
+  t["TEXT"] = {With({{"BARVA", R::Colour}, {"TUCNE", R::Text}, {"KURZIVA", R::Text}, {"PODTRZENE", R::Text},
                      {"PRESKRTNUTE", R::Text}, {"ODKAZ", R::Location}, {"WEBLINK", R::Text},
                      {"OBSAH", R::Text}},
                     kLinkFields),
                kAssignments};
   t["MENU"] = {With({{"T", R::Text}, {"POPIS", R::Text}, {"X", R::Location}, {"ODKAZ", R::Location},
-                     {"BARVA", R::Text}},
+                     {"BARVA", R::Colour}},
                     kLinkFields),
                kAssignments};
   t["M"] = t["MENU"];
@@ -41,10 +41,10 @@ std::map<std::string, CommandRoles, std::less<>> BuildTable() {
                               {"POSUNY", R::Int}},
                              kLinkFields),
                         kAssignments};
-  t["INFO"] = Only({{"OBSAH", R::Text}, {"COLOR", R::Text}, {"BARVA", R::Text}});
-  t["ZMENOTAZKU"] = Only({{"TEXT", R::Text}, {"OTAZKA", R::Text}, {"BARVA", R::Text}});
-  t["VYCHOZIBARVATEXTU"] = Only({{"BARVA", R::Text}});
-  t["VYCHOZIBARVAMENU"] = Only({{"BARVA", R::Text}});
+  t["INFO"] = Only({{"OBSAH", R::Text}, {"COLOR", R::Colour}, {"BARVA", R::Colour}});
+  t["ZMENOTAZKU"] = Only({{"TEXT", R::Text}, {"OTAZKA", R::Text}, {"BARVA", R::Colour}});
+  t["VYCHOZIBARVATEXTU"] = Only({{"BARVA", R::Colour}});
+  t["VYCHOZIBARVAMENU"] = Only({{"BARVA", R::Colour}});
   for (const char* bare : {"SEZNAMPROMENNYCH", "SMAZATINFO", "ZAPNIINFO", "VYPNIINFO", "ZAPNICISLALOKACI",
                            "VYPNICISLALOKACI", "VYPISUJPROMENNE", "NEVYPISUJPROMENNE",
                            "SEZNAMPROMENNYCHSOUBOR", "ULOZPOCATECNIVLASTNOSTI", "ZADNEZBRANE", "ZADNEZBROJE",

@@ -26,6 +26,7 @@ enum class Role {
   Object,
   Spell,
   Attack,
+  Colour,        // a colour name or *BBGGRR
   Dice,          // e.g. 2k6+1
   Expression,    // an integer expression
 };

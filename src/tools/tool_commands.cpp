@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "tools/init_record_disk.h"
+#include "tools/init_template.h"
+#include "tools/new_gamebook.h"
 #include "tools/init_text.h"
 #include "tools/saved_position_json.h"
 #include "tools/scrambled_tree.h"
@@ -21,15 +23,31 @@ const char* const kToolUsageText =
     "  init --show [FILE] [--dir DIR]\n"
     "                  print the initialization record FILE (default\n"
     "                  DIR/data/inicializace.qvl) in that text form\n"
+    "  init --template print that text for a new book, every field with a\n"
+    "                  starting value and a comment\n"
     "  scramble [--dir DIR]\n"
     "                  write data/zasifrovane/ from the plain data files and\n"
     "                  libraries with the record's check string\n"
-    "  unscramble [--dir DIR]\n"
-    "                  write the plain files back from data/zasifrovane/\n"
+    "  unscramble [--dir DIR] [--force]\n"
+    "                  write the plain files back from data/zasifrovane/; a plain\n"
+    "                  file with edits of its own is kept unless --force\n"
     "  check [DIR]     check the gamebook in DIR: file:line: message lines and a\n"
-    "                  count; exit status 1 when it found errors\n"
+    "                  count; exit status 1 when it found errors (not warnings)\n"
     "  save --show FILE.pzv\n"
-    "                  print a saved position as JSON\n";
+    "                  print a saved position as JSON\n"
+    "  explore [DIR] [--steps N] [--seconds S] [--seed N] [--json] [--scripts F]\n"
+    "                  play the gamebook by itself, every option, link, answer and\n"
+    "                  attack, breadth-first within the budget (default 2000 runs,\n"
+    "                  60 s), and report each run-time message, page with no way\n"
+    "                  on and fight never won with a script reaching it, and the\n"
+    "                  pages never reached; --scripts F: write those scripts into\n"
+    "                  the folder F; exit status 1 when it found any\n"
+    "  map [DIR] -o FILE.svg|FILE.png|FILE.dot [--no-explore] [--steps N] [--seconds S]\n"
+    "                  draw the story's graph with Graphviz, locations coloured by\n"
+    "                  what check and a short explore (default 300 runs, 20 s)\n"
+    "                  find: red (error), orange (no way on), grey (never reached)\n"
+    "  new DIR         write a small, playable gamebook into the new folder DIR\n"
+    "                  to start from\n";
 
 namespace {
 
@@ -142,6 +160,14 @@ int RunTree(std::span<const std::string_view> args, std::ostream& out, std::ostr
 }  // namespace
 
 int RunInitCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  if (!args.empty() && args.front() == "--template") {
+    if (args.size() > 1) {
+      err << "quarvelin init: --template takes no arguments\n";
+      return kToolUsage;
+    }
+    out << InitRecordTemplateText();
+    return kToolOk;
+  }
   const auto a = ParseArgs(args, "init", true, 1, err);
   if (!a) return kToolUsage;
   return a->Show ? ShowInitRecord(*a, out, err) : WriteInitRecord(*a, out, err);
@@ -152,7 +178,32 @@ int RunScrambleCommand(std::span<const std::string_view> args, std::ostream& out
 }
 
 int RunUnscrambleCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  return RunTree(args, out, err, "unscramble", &UnscrambleTree);
+  std::vector<std::string_view> rest;
+  bool force = false;
+  for (const std::string_view arg : args) {
+    if (arg == "--force")
+      force = true;
+    else
+      rest.push_back(arg);
+  }
+  return RunTree(rest, out, err, "unscramble",
+                 force ? +[](const fs::path& root, std::string_view check) { return UnscrambleTree(root, check, true); }
+                       : +[](const fs::path& root, std::string_view check) { return UnscrambleTree(root, check, false); });
+}
+
+int RunNewCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 1 || args.front().starts_with("-")) {
+    err << "quarvelin new: name the new gamebook's folder: quarvelin new DIR\n";
+    return kToolUsage;
+  }
+  const NewBookResult result = WriteNewGamebook(fs::path(std::string(args.front())));
+  if (!result.Error.empty()) {
+    err << "quarvelin new: " << result.Error << '\n';
+    return kToolFailed;
+  }
+  for (const std::string& written : result.Written) out << "wrote " << written << '\n';
+  out << "next: quarvelin check " << args.front() << ", then quarvelin play " << args.front() << '\n';
+  return kToolOk;
 }
 
 int RunSaveCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {

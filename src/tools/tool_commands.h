@@ -14,7 +14,7 @@ inline constexpr int kToolOk = 0;
 inline constexpr int kToolFailed = 1;
 inline constexpr int kToolUsage = 2;
 
-// init FILE [--dir DIR] | init --show [FILE] [--dir DIR]
+// init FILE [--dir DIR] | init --show [FILE] [--dir DIR] | init --template
 int RunInitCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 // scramble [--dir DIR] | unscramble [--dir DIR]
 int RunScrambleCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
@@ -23,6 +23,12 @@ int RunUnscrambleCommand(std::span<const std::string_view> args, std::ostream& o
 int RunCheckCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 // save --show FILE.pzv
 int RunSaveCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+// explore [DIR] [--steps N] [--seconds S] [--seed N] [--json] [--scripts FOLDER]
+int RunExploreCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+// map [DIR] -o FILE.svg|.png|.dot [--explore] [--steps N] [--seconds S]
+int RunMapCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+// new DIR
+int RunNewCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
 // The lines `quarvelin --help` lists for these commands.
 extern const char* const kToolUsageText;

@@ -164,7 +164,7 @@ TEST(RecordJson, FieldsByNameInListOrder) {
   Sample s = Filled();
   EXPECT_EQ(
       RecordJson<nlohmann::ordered_json>(s).dump(),
-      R"({"number":-2,"name":"abč","sign":"+","on":true,"colour":"$0000FF",)"
+      R"({"number":-2,"name":"abč","sign":"+","on":true,"colour":"#FF0000",)"
       R"("pair":{"left":7,"right":-7},"parts":[{"flag":1,"size":5}],"entry_count":2,)"
       R"("entries":[{"slot":1,"size":8},{"slot":2,"size":9}],"words":[{"key":11,"value":21}]})");
   // Counts are cut to their tables; a colour with a high byte is its number.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <sstream>
 
 #include "data/file_bytes.h"
@@ -9,6 +10,7 @@
 #include "script/script_options.h"
 #include "script/script_runner.h"
 #include "tool_test_support.h"
+#include "tools/scrambled_freshness.h"
 #include "tools/tool_commands.h"
 
 namespace qv {
@@ -103,6 +105,65 @@ TEST(ScrambleCommand, ScrambledExamplePlaysAndUnscramblesToTheOriginal) {
   ASSERT_EQ(back.Status, kToolOk) << back.Err;
   EXPECT_EQ(ReadBytes("kniha/data/data.qvl"), original);
   EXPECT_EQ(ReadBytes("kniha/data/knihovny/pozdrav.qvl"), "<text obsah=\"Ahoj\">\r\n");
+}
+
+// Edits made to the plain files after scrambling are neither lost by
+// unscramble nor silently left out of play.
+TEST(ScrambleCommand, TheAuthorsEditsSurviveTheRoundTrips) {
+  TempWorkDir dir;
+  CopyTree(SourceDir() / "examples/minimal", "kniha");
+  ASSERT_EQ(RunTool(RunScrambleCommand, {"--dir", "kniha"}).Status, kToolOk);
+  const auto scrambled_at = fs::last_write_time("kniha/data/zasifrovane/data.qvl");
+  std::ostringstream quiet;
+  WarnOfStalePlainFiles("kniha", quiet);
+  EXPECT_EQ(quiet.str(), "");
+
+  // An edit after scrambling: play and check say that it is not played.
+  const std::string edited = ReadBytes("kniha/data/data.qvl") + "<5>\r\n<text obsah=\"Nove\">\r\n";
+  WriteBytes("kniha/data/data.qvl", edited);
+  fs::last_write_time("kniha/data/data.qvl", scrambled_at + std::chrono::seconds(5));
+  WriteBytes("kniha/data/knihovny/nova.qvl", "<text obsah=\"x\">");
+  std::ostringstream warned;
+  WarnOfStalePlainFiles("kniha", warned);
+  EXPECT_EQ(warned.str(),
+            "quarvelin: warning: data/data.qvl: newer than its scrambled copy data/zasifrovane/data.qvl, "
+            "which is what the game reads, so the edits are not played; run quarvelin scramble (or delete "
+            "data/zasifrovane to play the plain files)\n");
+  fs::create_directories("kniha/data/zasifrovane/knihovny");
+  std::ostringstream library;
+  WarnOfStalePlainFiles("kniha", library);
+  EXPECT_NE(library.str().find("quarvelin: warning: data/knihovny/nova.qvl: no scrambled copy in "
+                               "data/zasifrovane/knihovny/, which is all the game reads; run quarvelin "
+                               "scramble to include it\n"),
+            std::string::npos)
+      << library.str();
+  fs::remove_all("kniha/data/knihovny");
+  fs::remove("kniha/data/zasifrovane/knihovny");
+  const ToolRun check = RunTool(RunCheckCommand, {"kniha"});
+  EXPECT_NE(check.Out.find("data/data.qvl: warning: newer than its scrambled copy"), std::string::npos)
+      << check.Out;
+
+  // Unscrambling would overwrite the edit: refused, nothing written.
+  const ToolRun refused = RunTool(RunUnscrambleCommand, {"--dir", "kniha"});
+  EXPECT_EQ(refused.Status, kToolFailed);
+  EXPECT_EQ(refused.Err,
+            "data/data.qvl: differs from data/zasifrovane/data.qvl and would be overwritten; scramble to keep "
+            "these edits, or unscramble --force to replace them\n"
+            "quarvelin unscramble: nothing written\n");
+  EXPECT_EQ(ReadBytes("kniha/data/data.qvl"), edited);
+
+  // Scrambling again takes the edit in; then unscrambling changes nothing.
+  ASSERT_EQ(RunTool(RunScrambleCommand, {"--dir", "kniha"}).Status, kToolOk);
+  EXPECT_EQ(RunTool(RunUnscrambleCommand, {"--dir", "kniha"}).Status, kToolOk);
+  EXPECT_EQ(ReadBytes("kniha/data/data.qvl"), edited);
+  std::ostringstream after;
+  WarnOfStalePlainFiles("kniha", after);
+  EXPECT_EQ(after.str(), "");
+
+  // --force replaces an edit on purpose.
+  WriteBytes("kniha/data/data.qvl", "<1>");
+  EXPECT_EQ(RunTool(RunUnscrambleCommand, {"--dir", "kniha", "--force"}).Status, kToolOk);
+  EXPECT_EQ(ReadBytes("kniha/data/data.qvl"), edited);
 }
 
 }  // namespace
