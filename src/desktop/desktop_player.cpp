@@ -1,9 +1,12 @@
 #include "desktop/desktop_player.h"
 
 #include <filesystem>
+#include <optional>
 #include <iostream>
 #include <system_error>
+#include <variant>
 
+#include "data/book_mount.h"
 #include "desktop/about_view.h"
 #include "desktop/load_list_view.h"
 #include "desktop/menu_view.h"
@@ -123,14 +126,14 @@ bool DesktopPlayer::StartLoadedGame() {
 }
 
 int PlayDesktop(const DesktopOptions& options) {
+  std::optional<BookMount> book;
   if (!options.Directory.empty()) {
-    std::error_code error;
-    std::filesystem::current_path(options.Directory, error);
-    if (error) {
-      std::cerr << "quarvelin: cannot change to the gamebook folder '" << options.Directory
-                << "': " << error.message() << '\n';
+    auto entered = BookMount::Enter(options.Directory, options.WritesFolder);
+    if (const auto* message = std::get_if<std::string>(&entered)) {
+      std::cerr << "quarvelin: " << *message << '\n';
       return 2;
     }
+    book.emplace(std::move(std::get<BookMount>(entered)));
   }
   std::error_code missing;
   if (!std::filesystem::is_directory("data", missing)) {
