@@ -20,7 +20,8 @@ EntryKind KindOfMode(mode_t mode) {
 }  // namespace
 
 std::optional<FolderBook> FolderBook::Open(const std::filesystem::path& folder) {
-  FileDescriptor fd(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  // The folder itself may not be a link either (a shelf entry never is one).
+  FileDescriptor fd(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   if (!fd) return std::nullopt;
   return FolderBook(std::move(fd));
 }

@@ -1,8 +1,8 @@
 #include "desktop/desktop_player.h"
 
 #include <filesystem>
-#include <optional>
 #include <iostream>
+#include <optional>
 #include <system_error>
 #include <variant>
 
