@@ -32,9 +32,11 @@ install(FILES ${generated}/${QUARVELIN_APP_ID}.metainfo.xml
 # (gzip -n) so that the same source gives the same package.
 find_program(GZIP_PROGRAM gzip REQUIRED)
 configure_file(${packaging}/quarvelin.1 ${generated}/quarvelin.1 @ONLY)
-configure_file(${packaging}/changelog.Debian ${generated}/changelog.Debian @ONLY)
+# The package is Debian-native (its version has no Debian revision), so its
+# changelog is changelog.gz.
+configure_file(${packaging}/changelog ${generated}/changelog @ONLY)
 set(compressed)
-foreach(name quarvelin.1 changelog.Debian)
+foreach(name quarvelin.1 changelog)
   add_custom_command(OUTPUT ${generated}/${name}.gz
     COMMAND ${GZIP_PROGRAM} -9nc ${generated}/${name} > ${generated}/${name}.gz
     DEPENDS ${generated}/${name} VERBATIM)
@@ -58,5 +60,5 @@ endforeach()
 add_custom_target(quarvelin_packaging_files ALL DEPENDS ${compressed} ${icons})
 
 install(FILES ${generated}/quarvelin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${packaging}/copyright ${generated}/changelog.Debian.gz
+install(FILES ${packaging}/copyright ${generated}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})

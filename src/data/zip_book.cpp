@@ -97,8 +97,8 @@ std::variant<ZipBook, std::string> ZipBook::Open(const fs::path& archive) {
   std::set<std::string, std::less<>> folders;
   for (zip_uint64_t k = 0; k < static_cast<zip_uint64_t>(count); ++k) {
     const char* raw = zip_get_name(zip, k, ZIP_FL_ENC_GUESS);
-    zip_stat_t stat;
-    if (raw == nullptr || zip_stat_index(zip, k, 0, &stat) != 0) {
+    zip_stat_t entry_stat;
+    if (raw == nullptr || zip_stat_index(zip, k, 0, &entry_stat) != 0) {
       return shown + ": entry " + std::to_string(k + 1) + " cannot be read";
     }
     const std::string name = raw;
@@ -122,15 +122,15 @@ std::variant<ZipBook, std::string> ZipBook::Open(const fs::path& archive) {
       folders.insert(path);
       continue;
     }
-    if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 &&
-        stat.encryption_method != ZIP_EM_NONE) {
+    if ((entry_stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 &&
+        entry_stat.encryption_method != ZIP_EM_NONE) {
       return entry + "is encrypted";
     }
-    if ((stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > kMaxGameFileSize) {
+    if ((entry_stat.valid & ZIP_STAT_SIZE) == 0 || entry_stat.size > kMaxGameFileSize) {
       return entry + "expands beyond " + std::to_string(kMaxGameFileSize / (1024 * 1024)) +
              " MiB";
     }
-    if (!files.emplace(name, Entry{k, stat.size}).second) return entry + "appears twice";
+    if (!files.emplace(name, Entry{k, entry_stat.size}).second) return entry + "appears twice";
     AddParents(name, folders);
   }
   for (const auto& [name, unused] : files) {
@@ -141,19 +141,24 @@ std::variant<ZipBook, std::string> ZipBook::Open(const fs::path& archive) {
   std::string top;
   if (!files.contains("data/inicializace.qvl") && !folders.contains("data")) {
     std::set<std::string_view> tops;
-    for (const auto& [name, unused] : files) tops.insert(std::string_view(name).substr(0, name.find('/')));
-    for (const auto& name : folders) tops.insert(std::string_view(name).substr(0, name.find('/')));
+    const auto top_of = [](const std::string& name) {
+      return std::string_view(name).substr(0, name.find('/'));
+    };
+    for (const auto& [name, unused] : files) tops.insert(top_of(name));
+    for (const auto& name : folders) tops.insert(top_of(name));
     if (tops.size() == 1 && folders.contains(std::string(*tops.begin()) + "/data")) {
       top = std::string(*tops.begin()) + "/";
     }
   }
-  for (auto& [name, entry] : files) {
+  for (const auto& [name, entry] : files) {
     if (name.starts_with(top) && name.size() > top.size()) {
       book.files_.emplace(name.substr(top.size()), entry);
     }
   }
   for (const auto& name : folders) {
-    if (name.starts_with(top) && name.size() > top.size()) book.folders_.insert(name.substr(top.size()));
+    if (name.starts_with(top) && name.size() > top.size()) {
+      book.folders_.insert(name.substr(top.size()));
+    }
   }
   return book;
 }
@@ -210,11 +215,13 @@ std::vector<ContainedEntry> ZipBook::List(std::string_view folder) const {
     if (rest.empty() || rest.find('/') != std::string_view::npos) return;
     entries.push_back({std::string(rest), kind, {}});
   };
-  for (auto found = files_.lower_bound(prefix); found != files_.end() && found->first.starts_with(prefix); ++found) {
-    add(found->first, EntryKind::File);
+  for (auto file = files_.lower_bound(prefix);
+       file != files_.end() && file->first.starts_with(prefix); ++file) {
+    add(file->first, EntryKind::File);
   }
-  for (auto found = folders_.lower_bound(prefix); found != folders_.end() && found->starts_with(prefix); ++found) {
-    add(*found, EntryKind::Directory);
+  for (auto folder_name = folders_.lower_bound(prefix);
+       folder_name != folders_.end() && folder_name->starts_with(prefix); ++folder_name) {
+    add(*folder_name, EntryKind::Directory);
   }
   return entries;
 }

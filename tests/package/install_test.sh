@@ -16,7 +16,7 @@ app_id=example.quarvelin.Quarvelin
 for file in bin/quarvelin share/applications/$app_id.desktop \
             share/metainfo/$app_id.metainfo.xml share/man/man1/quarvelin.1.gz \
             share/icons/hicolor/256x256/apps/quarvelin.png share/icons/hicolor/48x48/apps/quarvelin.png \
-            share/doc/quarvelin/copyright share/doc/quarvelin/changelog.Debian.gz \
+            share/doc/quarvelin/copyright share/doc/quarvelin/changelog.gz \
             share/quarvelin/demo/data/inicializace.qvl share/quarvelin/demo/grafika/skin.ini; do
   [ -f "$usr/$file" ] || fail "not installed: /usr/$file"
 done
@@ -44,7 +44,7 @@ fi
 commands=$("$usr/bin/quarvelin" --help | sed -n 's/^  \([a-z][a-z-]*\)[ ,].*/\1/p' | sort -u)
 [ -n "$commands" ] || fail "no commands read from quarvelin --help"
 for command in $commands; do
-  printf '%s\n' "$man_source" | grep -q "^\.B[IR]* $command\b" ||
+  printf '%s\n' "$man_source" | grep -q "^\.B[IR]* \"\?$command\b" ||
     fail "the manual page does not describe the command '$command'"
 done
 
@@ -62,4 +62,10 @@ printf '%s\n' "$out" | head -1 | grep -q '"location":1,' || fail "the demo did n
 printf '%s\n' "$out" | tail -1 | grep -q '"previous_location":1,' ||
   fail "choosing the first option did not leave location 1: $out"
 if printf '%s\n' "$out" | grep -q '"error"'; then fail "the demo run failed: $out"; fi
+
+# The installed program finds the installed demo for its shelf.
+list=$(cd "$root" && XDG_DATA_HOME="$root/data" "$usr/bin/quarvelin" shelf --list)
+printf '%s\n' "$list" | head -1 | grep -q "\"path\":\"$usr/share/quarvelin/demo\",\"archive\":false,\"bundled\":true" ||
+  fail "the shelf does not list the installed demo first: $list"
+printf '%s\n' "$list" | head -1 | grep -q '"title":"Noc ve mlýně"' || fail "the demo's title: $list"
 echo "install_test: ok"

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <zip.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
