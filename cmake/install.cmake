@@ -16,7 +16,7 @@ install(TARGETS ${QUARVELIN_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INST
 foreach(folder data grafika obrazky audio)
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/demo/${folder}
           DESTINATION ${CMAKE_INSTALL_DATADIR}/quarvelin/demo
-          PATTERN temp EXCLUDE PATTERN zasifrovane/temp EXCLUDE)
+          PATTERN temp EXCLUDE)
 endforeach()
 
 set(packaging ${CMAKE_SOURCE_DIR}/packaging)

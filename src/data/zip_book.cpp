@@ -78,7 +78,7 @@ std::variant<ZipBook, std::string> ZipBook::Open(const fs::path& archive) {
   int error = 0;
   ZipBook book;
   book.archive_ = std::make_unique<Archive>();
-  book.archive_->Handle = zip_fdopen(fd.Get(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+  book.archive_->Handle = zip_fdopen(fd.Get(), ZIP_RDONLY, &error);
   if (book.archive_->Handle == nullptr) {
     zip_error_t reason;
     zip_error_init_with_code(&reason, error);

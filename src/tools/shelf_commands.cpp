@@ -135,8 +135,9 @@ std::string CopyFolder(int from_folder, int to_folder, const std::string& shown_
 std::string NameFault(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return "has no name to keep it under";
   if (name.front() == '.') return "has a hidden name";
-  for (unsigned char c : name) {
-    if (c < 0x20 || c == 0x7F) return "has a control character in its name";
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) return "has a control character in its name";
   }
   if (name.ends_with(".saves")) return "has a name that ends in .saves, which the shelf keeps for saves";
   return {};
@@ -266,8 +267,10 @@ int RunShelfListCommand(const ShelfPlaces& places, std::ostream& out) {
     line["path"] = book.Path.string();
     line["archive"] = book.Archive;
     line["bundled"] = book.Bundled;
-    line["cover"] = book.CoverFile.empty() ? nlohmann::ordered_json() : book.CoverFile;
-    line["problem"] = book.Problem.empty() ? nlohmann::ordered_json() : book.Problem;
+    line["cover"] = book.CoverFile.empty() ? nlohmann::ordered_json()
+                                           : nlohmann::ordered_json(book.CoverFile);
+    line["problem"] = book.Problem.empty() ? nlohmann::ordered_json()
+                                           : nlohmann::ordered_json(book.Problem);
     out << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
   }
   return 0;

@@ -22,13 +22,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct AddRun {
   int Status = 0;
   std::string Out;
   std::string Err;
 };
 
-Run Add(std::string_view path, const fs::path& shelf) {
+AddRun Add(std::string_view path, const fs::path& shelf) {
   std::ostringstream out;
   std::ostringstream err;
   const std::vector<std::string_view> args{path};
@@ -58,7 +58,7 @@ TEST(AddCommandTest, FolderIsCopiedWithoutItsLinksWhichAreNamed) {
   WriteBytes("kniha/data/knihovny/sen.qvl", "sen");
   fs::create_symlink("/etc/passwd", "kniha/data/data.qvl");
 
-  const Run run = Add("kniha/", shelf);
+  const AddRun run = Add("kniha/", shelf);
   EXPECT_EQ(run.Status, 0) << run.Err;
   EXPECT_EQ(run.Out, "quarvelin: added \"Zahrada\" to the shelf as " + (shelf / "kniha").string() + "\n");
   EXPECT_EQ(run.Err, "quarvelin add: not copied (a link or special file): kniha/data/data.qvl\n");
@@ -68,7 +68,7 @@ TEST(AddCommandTest, FolderIsCopiedWithoutItsLinksWhichAreNamed) {
 
   // The same name again changes nothing.
   WriteBytes("kniha/data/knihovny/sen.qvl", "changed");
-  const Run again = Add("kniha", shelf);
+  const AddRun again = Add("kniha", shelf);
   EXPECT_EQ(again.Status, 1);
   EXPECT_EQ(again.Err, "quarvelin add: kniha is already on the shelf (" + (shelf / "kniha").string() +
                            "); nothing was changed\n");
@@ -80,14 +80,14 @@ TEST(AddCommandTest, ArchiveIsCopiedWholeAndAHostileOneIsRefused) {
   TempWorkDir dir;
   const fs::path shelf = dir.path() / "books";
   WriteZip("mlyn.zip", {{"data/inicializace.qvl", Record("Ml\xFDn"), {}}});
-  const Run run = Add("mlyn.zip", shelf);
+  const AddRun run = Add("mlyn.zip", shelf);
   EXPECT_EQ(run.Status, 0) << run.Err;
   EXPECT_EQ(run.Out, "quarvelin: added \"Ml\xC3\xBDn\" to the shelf as " + (shelf / "mlyn.zip").string() + "\n");
   EXPECT_EQ(ReadBytes(shelf / "mlyn.zip"), ReadBytes("mlyn.zip"));
 
   WriteZip("evil.zip", {{"data/inicializace.qvl", Record("Zlo"), {}},
                         {"data/x.qvl", "../../../.bashrc", S_IFLNK | 0777}});
-  const Run evil = Add("evil.zip", shelf);
+  const AddRun evil = Add("evil.zip", shelf);
   EXPECT_EQ(evil.Status, 1);
   EXPECT_EQ(evil.Err, "quarvelin add: evil.zip: the entry 'data/x.qvl' is a symbolic link\n");
   EXPECT_EQ(ShelfNames(shelf), std::vector<std::string>{"mlyn.zip"});

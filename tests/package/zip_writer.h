@@ -5,8 +5,6 @@
 #include <sys/stat.h>
 #include <zip.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -31,10 +29,9 @@ inline void WriteZip(const std::filesystem::path& file, const std::vector<ZipEnt
     if (!entry.Name.empty() && entry.Name.back() == '/') {
       index = zip_dir_add(zip, entry.Name.c_str(), ZIP_FL_ENC_UTF_8);
     } else {
-      // libzip keeps the buffer until the archive is closed.
-      char* copy = static_cast<char*>(malloc(entry.Bytes.size() + 1));
-      memcpy(copy, entry.Bytes.data(), entry.Bytes.size());
-      zip_source_t* source = zip_source_buffer(zip, copy, entry.Bytes.size(), 1);
+      // libzip reads the bytes when the archive is closed; `entries` lives
+      // until then.
+      zip_source_t* source = zip_source_buffer(zip, entry.Bytes.data(), entry.Bytes.size(), 0);
       index = zip_file_add(zip, entry.Name.c_str(), source, ZIP_FL_ENC_UTF_8);
       if (index < 0) zip_source_free(source);
     }
