@@ -60,5 +60,7 @@ endforeach()
 add_custom_target(quarvelin_packaging_files ALL DEPENDS ${compressed} ${icons})
 
 install(FILES ${generated}/quarvelin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${packaging}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME quarvelin)
 install(FILES ${packaging}/copyright ${generated}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
