@@ -79,8 +79,8 @@ int RunScriptCommand(const std::vector<std::string_view>& args) {
   return run(script, std::cout, invocation.Options);
 }
 
-// [DIR] [--windowed] [--screen WxH] [--scale F]: the options, or the message
-// of a usage error (already reported).
+// [DIR] [--windowed] [--screen WxH] [--scale F]: the options; after a usage
+// error, which is reported here, none, with the exit status in `status`.
 std::optional<qv::DesktopOptions> ParsePlayOptions(const std::vector<std::string_view>& args,
                                                    std::string_view command, bool allow_directory,
                                                    int& status) {

@@ -50,7 +50,8 @@ int OpenWithOpenat2(int base, const std::string& checked, int flags, unsigned mo
   return -1;
 }
 
-// Opens a checked path beneath the working directory without following links.
+// Opens a checked path beneath the working directory (or the open folder
+// `base`) without following links.
 int OpenBeneath(const std::string& checked, int flags, unsigned mode = 0, int base = AT_FDCWD) {
   flags |= kOpenFlags;
   const int fd = OpenWithOpenat2(base, checked, flags, mode);

@@ -142,6 +142,7 @@ FileDescriptor OpenBeneathFolder(int folder, const std::string& checked_path, in
 namespace contained_detail {
 // The per-component resolution used where openat2 is missing; tests call it
 // directly so that both ways are checked on every kernel.
+// `base`: the open folder to start from; -1, the working directory.
 int OpenByWalking(const std::string& checked_path, int flags, unsigned mode, int base = -1);
 }  // namespace contained_detail
 
