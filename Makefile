@@ -7,7 +7,7 @@
 # clang (the setup script installs it) the same tree holds the fuzz targets,
 # and each of them then runs for a few seconds. It ends by printing the CPU
 # time the whole run took. `make test-plain` runs the suite in the optimised
-# build that `make run` plays from.
+# build that `make run` plays from. `make package` builds the Debian package.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -29,7 +29,7 @@ FUZZ_SMOKE_SECONDS ?= 3
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: deps configure build test test-plain test-asan fuzz-smoke run clean
+.PHONY: deps configure build test test-plain test-asan fuzz-smoke run package clean
 
 deps:
 	scripts/setup-deps
@@ -65,5 +65,15 @@ endif
 run: build
 	scripts/run-example
 
+# The Debian package of a release: an optimised tree of its own without the
+# tests, packed by CPack and checked with lintian and both validators.
+RELEASE_BUILD ?= build-release
+package: deps
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUARVELIN_TESTS=OFF \
+	      -DQUARVELIN_BENCH=OFF
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	cd $(RELEASE_BUILD) && cpack -G DEB
+	scripts/check-package $$(ls -t $(RELEASE_BUILD)/quarvelin_*.deb | head -1)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) build-fuzz

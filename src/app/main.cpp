@@ -2,9 +2,11 @@
 #include <charconv>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -12,10 +14,12 @@
 
 #include "desktop/desktop_player.h"
 #include "desktop/gui_script_runner.h"
+#include "desktop/shelf_view.h"
 #include "script/script_options.h"
 #include "script/script_runner.h"
 #include "text/text_player.h"
 #include "tools/scrambled_freshness.h"
+#include "tools/shelf_commands.h"
 #include "tools/tool_commands.h"
 
 namespace {
@@ -23,22 +27,30 @@ namespace {
 constexpr const char* kUsage =
     "usage: quarvelin [COMMAND] [ARGUMENTS]\n"
     "\n"
+    "Without a command: plays the gamebook in the current directory when it has\n"
+    "a data/ folder, else opens the shelf.\n"
+    "\n"
     "commands:\n"
-    "  play [DIR] [--windowed] [--screen WxH] [--scale F]\n"
-    "                  play the gamebook in DIR (default: the current directory) in\n"
-    "                  the desktop window, full screen unless --windowed; --screen:\n"
-    "                  the size the game lays out in; --scale: screen pixels per\n"
-    "                  pixel of the game on a high-density screen (default: GDK_SCALE\n"
-    "                  or 1); the same as giving no command\n"
-    "  script SCRIPT [-C DIR] [--screen WxH] [--seed N] [--gui]\n"
+    "  shelf [--windowed] [--screen WxH] [--scale F]\n"
+    "                  choose a gamebook of the shelf ($XDG_DATA_HOME/quarvelin/books)\n"
+    "                  or the bundled demo, and play it with these options\n"
+    "  shelf --list    print the shelf, one JSON line a book\n"
+    "  add PATH        copy a gamebook folder or .zip archive onto the shelf\n"
+    "  play [BOOK] [--windowed] [--screen WxH] [--scale F]\n"
+    "                  play the gamebook folder or .zip archive BOOK (default: the\n"
+    "                  current directory) in the desktop window, full screen unless\n"
+    "                  --windowed; --screen: the size the game lays out in; --scale:\n"
+    "                  screen pixels per pixel of the game on a high-density screen\n"
+    "                  (default: GDK_SCALE or 1); an archive's saves go to BOOK.saves\n"
+    "  script SCRIPT [-C BOOK] [--screen WxH] [--seed N] [--gui]\n"
     "                  play the gamebook headless from a script (SCRIPT - reads\n"
     "                  standard input) and print the dump lines it asks for;\n"
-    "                  -C DIR: the gamebook folder; --screen: the screen the game\n"
-    "                  sees (default 1024x768); --seed N: reproducible dice;\n"
-    "                  --gui: drive the desktop windows\n"
-    "  text [DIR]      play the gamebook in DIR (default: the current directory) in\n"
-    "                  the terminal: pages are read out as text, options chosen by\n"
-    "                  number (h lists the commands)\n"
+    "                  -C BOOK: the gamebook folder or .zip archive; --screen: the\n"
+    "                  screen the game sees (default 1024x768); --seed N:\n"
+    "                  reproducible dice; --gui: drive the desktop windows\n"
+    "  text [BOOK]     play the gamebook folder or .zip archive BOOK (default: the\n"
+    "                  current directory) in the terminal: pages are read out as\n"
+    "                  text, options chosen by number (h lists the commands)\n"
     "%s"
     "  help, --help    show this text\n"
     "\n"
@@ -69,8 +81,11 @@ int RunScriptCommand(const std::vector<std::string_view>& args) {
   return run(script, std::cout, invocation.Options);
 }
 
-// play [DIR] [--windowed] [--screen WxH] [--scale F]
-int RunPlayCommand(const std::vector<std::string_view>& args) {
+// [DIR] [--windowed] [--screen WxH] [--scale F]: the options; after a usage
+// error, which is reported here, none, with the exit status in `status`.
+std::optional<qv::DesktopOptions> ParsePlayOptions(const std::vector<std::string_view>& args,
+                                                   std::string_view command, bool allow_directory,
+                                                   int& status) {
   qv::DesktopOptions options;
   bool have_directory = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -79,7 +94,10 @@ int RunPlayCommand(const std::vector<std::string_view>& args) {
       options.Windowed = true;
     } else if (arg == "--screen") {
       const auto size = i + 1 < args.size() ? qv::ParseScreenSize(args[i + 1]) : std::nullopt;
-      if (!size) return UsageError("--screen needs a size WxH, e.g. 1024x768");
+      if (!size) {
+        status = UsageError("--screen needs a size WxH, e.g. 1024x768");
+        return std::nullopt;
+      }
       options.ScreenWidth = size->first;
       options.ScreenHeight = size->second;
       ++i;
@@ -89,21 +107,55 @@ int RunPlayCommand(const std::vector<std::string_view>& args) {
       const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), scale);
       if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
           !(scale >= 1 && scale <= 4)) {
-        return UsageError("--scale needs a number from 1 to 4, e.g. 2 or 1.5");
+        status = UsageError("--scale needs a number from 1 to 4, e.g. 2 or 1.5");
+        return std::nullopt;
       }
       options.Scale = scale;
       ++i;
     } else if (!arg.empty() && arg.front() == '-') {
-      return UsageError("play: unknown option '" + std::string(arg) + "'");
+      status = UsageError(std::string(command) + ": unknown option '" + std::string(arg) + "'");
+      return std::nullopt;
+    } else if (!allow_directory) {
+      status = UsageError(std::string(command) + ": takes no gamebook; the shelf lists them");
+      return std::nullopt;
     } else if (have_directory) {
-      return UsageError("play: one gamebook folder only");
+      status = UsageError(std::string(command) + ": one gamebook folder only");
+      return std::nullopt;
     } else {
       options.Directory = std::string(arg);
       have_directory = true;
     }
   }
-  qv::WarnOfStalePlainFiles(options.Directory, std::cerr);
-  return qv::PlayDesktop(options);
+  return options;
+}
+
+// play [DIR] [--windowed] [--screen WxH] [--scale F]
+int RunPlayCommand(const std::vector<std::string_view>& args) {
+  int status = 0;
+  const auto options = ParsePlayOptions(args, "play", true, status);
+  if (!options) return status;
+  qv::WarnOfStalePlainFiles(options->Directory, std::cerr);
+  return qv::PlayDesktop(*options);
+}
+
+// shelf [--list | --windowed --screen WxH --scale F]
+int RunShelfCommand(const std::vector<std::string_view>& args) {
+  if (args.size() == 1 && args.front() == "--list") {
+    return qv::RunShelfListCommand(qv::PlayerShelfPlaces(), std::cout);
+  }
+  int status = 0;
+  auto options = ParsePlayOptions(args, "shelf", false, status);
+  if (!options) return status;
+  try {
+    const auto chosen = qv::ChooseFromShelf(*options, qv::ListShelf(qv::PlayerShelfPlaces()));
+    if (!chosen) return 0;
+    options->Directory = chosen->Path.string();
+    if (chosen->Bundled) options->WritesFolder = chosen->WritesFolder.string();
+  } catch (const qv::DesktopError& error) {
+    std::cerr << "quarvelin: " << error.what() << '\n';
+    return 1;
+  }
+  return qv::PlayDesktop(*options);
 }
 
 int RunTextCommand(const std::vector<std::string_view>& args) {
@@ -127,10 +179,15 @@ int main(int argc, char** argv) {
 #endif
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  // Without a command (options only, e.g. --windowed) the gamebook is played.
+  // Without a command (options only, e.g. --windowed) the gamebook here is
+  // played, as authors working inside their book expect; with no gamebook
+  // here the shelf opens.
   const bool no_command =
       args.empty() || (args.front().starts_with("--") && args.front() != "--help");
-  const std::string_view command = no_command ? std::string_view("play") : args.front();
+  std::error_code no_folder;
+  const bool book_here = std::filesystem::is_directory("data", no_folder);
+  const std::string_view command =
+      no_command ? std::string_view(book_here ? "play" : "shelf") : args.front();
   const std::vector<std::string_view> rest =
       no_command ? args : std::vector<std::string_view>(args.begin() + 1, args.end());
 
@@ -140,6 +197,10 @@ int main(int argc, char** argv) {
   }
   if (command == "script") return RunScriptCommand(rest);
   if (command == "play") return RunPlayCommand(rest);
+  if (command == "shelf") return RunShelfCommand(rest);
+  if (command == "add") {
+    return qv::RunAddCommand(rest, qv::PlayerShelfPlaces().Books, std::cout, std::cerr);
+  }
   if (command == "text") return RunTextCommand(rest);
   if (command == "init") return qv::RunInitCommand(rest, std::cout, std::cerr);
   if (command == "scramble") return qv::RunScrambleCommand(rest, std::cout, std::cerr);

@@ -8,6 +8,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <utility>
@@ -32,26 +33,31 @@ std::vector<std::string_view> Components(std::string_view path) {
   return parts;
 }
 
-int OpenWithOpenat2(const std::string& checked, int flags, unsigned mode) {
+// The book read through, when a gamebook is played from one: see
+// ReadThroughBook. Process-wide like the working directory it completes.
+const ReadOnlyBook* g_read_through = nullptr;
+
+int OpenWithOpenat2(int base, const std::string& checked, int flags, unsigned mode) {
   open_how how{};
   how.flags = static_cast<uint64_t>(flags);
   how.mode = (flags & O_CREAT) != 0 ? mode : 0;
   how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
   // The kernel asks for a retry when a rename raced with the lookup.
   for (int attempt = 0; attempt < 8; ++attempt) {
-    const long fd = ::syscall(SYS_openat2, AT_FDCWD, checked.c_str(), &how, sizeof how);
+    const long fd = ::syscall(SYS_openat2, base, checked.c_str(), &how, sizeof how);
     if (fd >= 0 || errno != EAGAIN) return static_cast<int>(fd);
   }
   return -1;
 }
 
-// Opens a checked path beneath the working directory without following links.
-int OpenBeneath(const std::string& checked, int flags, unsigned mode = 0) {
+// Opens a checked path beneath the working directory (or the open folder
+// `base`) without following links.
+int OpenBeneath(const std::string& checked, int flags, unsigned mode = 0, int base = AT_FDCWD) {
   flags |= kOpenFlags;
-  const int fd = OpenWithOpenat2(checked, flags, mode);
+  const int fd = OpenWithOpenat2(base, checked, flags, mode);
   // Older kernels and some sandboxes have no openat2; walking is as safe.
   if (fd < 0 && (errno == ENOSYS || errno == EPERM || errno == EAGAIN)) {
-    return contained_detail::OpenByWalking(checked, flags, mode);
+    return contained_detail::OpenByWalking(checked, flags, mode, base == AT_FDCWD ? -1 : base);
   }
   return fd;
 }
@@ -149,12 +155,14 @@ std::optional<std::string> ContainedPath(const fs::path& path) {
 
 EntryKind KindOfEntry(const fs::path& path) {
   const std::optional<Parent> parent = OpenParent(path);
-  if (!parent) return EntryKind::Missing;
   struct stat info {};
-  if (::fstatat(parent->Folder.Get(), parent->Name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-    return EntryKind::Missing;
+  if (parent &&
+      ::fstatat(parent->Folder.Get(), parent->Name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+    return KindOfMode(info.st_mode);
   }
-  return KindOfMode(info.st_mode);
+  const std::optional<std::string> checked = ContainedPath(path);
+  if (g_read_through != nullptr && checked) return g_read_through->Kind(*checked);
+  return EntryKind::Missing;
 }
 
 FileDescriptor OpenContainedFile(const fs::path& path) {
@@ -162,6 +170,9 @@ FileDescriptor OpenContainedFile(const fs::path& path) {
   if (!checked) return {};
   // Non-blocking, so that a FIFO in the gamebook cannot hold the player.
   FileDescriptor fd(OpenBeneath(*checked, O_RDONLY | O_NONBLOCK | O_NOCTTY));
+  if (!fd && errno == ENOENT && g_read_through != nullptr) {
+    return g_read_through->OpenFile(*checked);
+  }
   if (!fd) return {};
   struct stat info {};
   if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
@@ -255,6 +266,28 @@ std::vector<ContainedEntry> ListContainedDirectory(const fs::path& path) {
   std::vector<ContainedEntry> entries;
   const std::optional<std::string> checked = ContainedPath(path);
   if (!checked) return entries;
+  if (g_read_through != nullptr) {
+    // What the player wrote first; the book's own entries of other names.
+    std::vector<ContainedEntry> written = ListContainedDirectory(path, FolderOnly{});
+    std::vector<ContainedEntry> book = g_read_through->List(*checked);
+    std::sort(written.begin(), written.end(),
+              [](const ContainedEntry& a, const ContainedEntry& b) { return a.Name < b.Name; });
+    for (ContainedEntry& entry : book) {
+      const auto at = std::lower_bound(
+          written.begin(), written.end(), entry.Name,
+          [](const ContainedEntry& a, const std::string& name) { return a.Name < name; });
+      if (at == written.end() || at->Name != entry.Name) entries.push_back(std::move(entry));
+    }
+    entries.insert(entries.begin(), written.begin(), written.end());
+    return entries;
+  }
+  return ListContainedDirectory(path, FolderOnly{});
+}
+
+std::vector<ContainedEntry> ListContainedDirectory(const fs::path& path, FolderOnly) {
+  std::vector<ContainedEntry> entries;
+  const std::optional<std::string> checked = ContainedPath(path);
+  if (!checked) return entries;
   const int fd = OpenBeneath(*checked, O_RDONLY | O_DIRECTORY);
   if (fd < 0) return entries;
   DIR* listing = ::fdopendir(fd);
@@ -273,11 +306,22 @@ std::vector<ContainedEntry> ListContainedDirectory(const fs::path& path) {
   return entries;
 }
 
+ReadThroughBook::ReadThroughBook(const ReadOnlyBook& book) : previous_(g_read_through) {
+  g_read_through = &book;
+}
+
+ReadThroughBook::~ReadThroughBook() { g_read_through = previous_; }
+
+FileDescriptor OpenBeneathFolder(int folder, const std::string& checked_path, int flags) {
+  return FileDescriptor(OpenBeneath(checked_path, flags, 0, folder));
+}
+
 namespace contained_detail {
 
-int OpenByWalking(const std::string& checked, int flags, unsigned mode) {
+int OpenByWalking(const std::string& checked, int flags, unsigned mode, int base) {
   const std::vector<std::string_view> parts = Components(checked);
-  FileDescriptor folder(::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+  FileDescriptor folder(base < 0 ? ::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)
+                                 : ::openat(base, ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
   for (std::size_t k = 0; folder && k + 1 < parts.size(); ++k) {
     const std::string part(parts[k]);
     if (part.empty() || part == "." || part == "..") return -1;

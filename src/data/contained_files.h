@@ -101,11 +101,49 @@ struct ContainedEntry {
 // The entries of a directory (not "." and ".."), in the order the system
 // lists them; empty when the directory cannot be opened.
 std::vector<ContainedEntry> ListContainedDirectory(const std::filesystem::path& path);
+// Only the working directory's entries, without the book read through.
+struct FolderOnly {};
+std::vector<ContainedEntry> ListContainedDirectory(const std::filesystem::path& path, FolderOnly);
+
+// A gamebook whose files stay where they were found (an archive, a folder
+// installed read-only) while what the player writes goes to the working
+// directory. While one is read through (ReadThroughBook), a path missing in
+// the working directory is looked up in it: KindOfEntry, OpenContainedFile
+// and ReadContainedFile fall back to it, and ListContainedDirectory lists
+// both. Paths are given in ContainedPath's checked form.
+class ReadOnlyBook {
+ public:
+  virtual ~ReadOnlyBook() = default;
+  virtual EntryKind Kind(std::string_view path) const = 0;
+  virtual FileDescriptor OpenFile(std::string_view path) const = 0;
+  virtual std::vector<ContainedEntry> List(std::string_view folder) const = 0;
+  // Every folder of the book, parents before their children, so that the
+  // working directory can be given the same folders to write into.
+  virtual std::vector<std::string> Folders() const = 0;
+};
+
+// Like the working directory, the book read through is the whole process's:
+// it is set once a gamebook is entered, and taken away when the object ends.
+class ReadThroughBook {
+ public:
+  explicit ReadThroughBook(const ReadOnlyBook& book);
+  ~ReadThroughBook();
+  ReadThroughBook(const ReadThroughBook&) = delete;
+  ReadThroughBook& operator=(const ReadThroughBook&) = delete;
+
+ private:
+  const ReadOnlyBook* previous_;
+};
+
+// Opens a checked path beneath an open folder, never following a link, like
+// every path of this layer beneath the working directory.
+FileDescriptor OpenBeneathFolder(int folder, const std::string& checked_path, int flags);
 
 namespace contained_detail {
 // The per-component resolution used where openat2 is missing; tests call it
 // directly so that both ways are checked on every kernel.
-int OpenByWalking(const std::string& checked_path, int flags, unsigned mode);
+// `base`: the open folder to start from; -1, the working directory.
+int OpenByWalking(const std::string& checked_path, int flags, unsigned mode, int base = -1);
 }  // namespace contained_detail
 
 }  // namespace qv

@@ -10,8 +10,11 @@
 namespace qv {
 
 struct DesktopOptions {
-  // The gamebook folder; empty: the current directory.
+  // The gamebook folder or archive; empty: the current directory.
   std::string Directory;
+  // Where the player's writes go when the gamebook folder is read where it
+  // stands (the bundled demo); empty: into the folder itself.
+  std::string WritesFolder;
   // Start the game in a window instead of full screen.
   bool Windowed = false;
   // The size the game window lays out in (its logical size); by default the

@@ -2,8 +2,11 @@
 
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <system_error>
+#include <variant>
 
+#include "data/book_mount.h"
 #include "data/user_preferences.h"
 #include "desktop/about_view.h"
 #include "desktop/load_list_view.h"
@@ -127,14 +130,14 @@ int PlayDesktop(const DesktopOptions& asked) {
   DesktopOptions options = asked;
   // Read before the folder changes: the preferences are the player's own.
   if (options.PreferencesFile.empty()) options.PreferencesFile = UserPreferencesFile();
+  std::optional<BookMount> book;
   if (!options.Directory.empty()) {
-    std::error_code error;
-    std::filesystem::current_path(options.Directory, error);
-    if (error) {
-      std::cerr << "quarvelin: cannot change to the gamebook folder '" << options.Directory
-                << "': " << error.message() << '\n';
+    auto entered = BookMount::Enter(options.Directory, options.WritesFolder);
+    if (const auto* message = std::get_if<std::string>(&entered)) {
+      std::cerr << "quarvelin: " << *message << '\n';
       return 2;
     }
+    book.emplace(std::move(std::get<BookMount>(entered)));
   }
   std::error_code missing;
   if (!std::filesystem::is_directory("data", missing)) {

@@ -11,8 +11,10 @@
 #include <string_view>
 #include <system_error>
 #include <utility>
+#include <variant>
 #include <vector>
 
+#include "data/book_mount.h"
 #include "desktop/about_view.h"
 #include "desktop/answer_view.h"
 #include "desktop/desktop_player.h"
@@ -402,15 +404,16 @@ class GuiScriptRunner {
 int RunGuiScript(std::istream& script, std::ostream& out, const ScriptOptions& options) {
   std::error_code error;
   const std::filesystem::path start_folder = std::filesystem::current_path(error);
+  std::optional<BookMount> book;
   if (!options.Directory.empty()) {
-    std::filesystem::current_path(options.Directory, error);
-    if (error) {
+    auto entered = BookMount::Enter(options.Directory);
+    if (const auto* message = std::get_if<std::string>(&entered)) {
       Json line;
-      line["error"] =
-          "cannot change to the gamebook folder '" + options.Directory + "': " + error.message();
+      line["error"] = *message;
       out << JsonLine(line) << '\n' << std::flush;
       return kScriptLineFailed;
     }
+    book.emplace(std::move(std::get<BookMount>(entered)));
   }
   try {
     GuiScriptRunner runner(script, out, options, start_folder);

@@ -1,10 +1,13 @@
 #include "script/script_runner.h"
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 #include <utility>
+#include <variant>
 
+#include "data/book_mount.h"
 #include "data/cp1250.h"
 #include "script/action_checks.h"
 #include "script/game_actions.h"
@@ -234,16 +237,16 @@ void ScriptRunner::ApplyModal(const StackedWindow& window, const ScriptAction& a
 
 int RunScript(std::istream& script, std::ostream& out, const ScriptOptions& options) {
   try {
+    std::optional<BookMount> book;
     if (!options.Directory.empty()) {
-      std::error_code error;
-      std::filesystem::current_path(options.Directory, error);
-      if (error) {
+      auto entered = BookMount::Enter(options.Directory);
+      if (const auto* message = std::get_if<std::string>(&entered)) {
         nlohmann::ordered_json line;
-        line["error"] =
-            "cannot change to the gamebook folder '" + options.Directory + "': " + error.message();
+        line["error"] = *message;
         out << JsonLine(line) << '\n' << std::flush;
         return kScriptLineFailed;
       }
+      book.emplace(std::move(std::get<BookMount>(entered)));
     }
     ScriptRunner runner(script, out, options);
     return runner.Run();

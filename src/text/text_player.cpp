@@ -6,9 +6,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string_view>
 #include <system_error>
+#include <variant>
 
+#include "data/book_mount.h"
 #include "data/cp1250.h"
 #include "script/visible_controls.h"
 
@@ -324,14 +327,14 @@ void TextPlayer::Wait() {
 
 int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& directory,
                   std::optional<uint64_t> seed) {
+  std::optional<BookMount> book;
   if (!directory.empty()) {
-    std::error_code error;
-    std::filesystem::current_path(directory, error);
-    if (error) {
-      out << "quarvelin: cannot change to the gamebook folder '" << directory
-          << "': " << error.message() << '\n';
+    auto entered = BookMount::Enter(directory);
+    if (const auto* message = std::get_if<std::string>(&entered)) {
+      out << "quarvelin: " << *message << '\n';
       return 2;
     }
+    book.emplace(std::move(std::get<BookMount>(entered)));
   }
   int screen_lines = 0;
   if (&in == &std::cin && &out == &std::cout && isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {

@@ -14,4 +14,7 @@ void WriteSounds(const std::filesystem::path& out);
 // in UTF-8) converted to Windows-1250, and data/inicializace.qvl.
 void WriteTexts(const std::filesystem::path& source, const std::filesystem::path& out);
 
+// The program's icon, `size` pixels square, as a PNG file.
+void WriteProgramIcon(int size, const std::filesystem::path& file);
+
 }  // namespace qv::demo
