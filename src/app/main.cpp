@@ -10,6 +10,8 @@
 #include <variant>
 #include <vector>
 
+#include "comforts/comfort_settings.h"
+#include "data/user_preferences.h"
 #include "desktop/desktop_player.h"
 #include "desktop/gui_script_runner.h"
 #include "script/script_options.h"
@@ -23,21 +25,23 @@ constexpr const char* kUsage =
     "usage: quarvelin [COMMAND] [ARGUMENTS]\n"
     "\n"
     "commands:\n"
-    "  play [DIR] [--windowed] [--screen WxH] [--scale F]\n"
+    "  play [DIR] [--windowed] [--screen WxH] [--scale F] [comfort flags]\n"
     "                  play the gamebook in DIR (default: the current directory) in\n"
     "                  the desktop window, full screen unless --windowed; --screen:\n"
     "                  the size the game lays out in; --scale: screen pixels per\n"
     "                  pixel of the game on a high-density screen (default: GDK_SCALE\n"
     "                  or 1); the same as giving no command\n"
-    "  script SCRIPT [-C DIR] [--screen WxH] [--seed N] [--gui]\n"
+    "  script SCRIPT [-C DIR] [--screen WxH] [--seed N] [--gui] [comfort flags]\n"
     "                  play the gamebook headless from a script (SCRIPT - reads\n"
     "                  standard input) and print the dump lines it asks for;\n"
     "                  -C DIR: the gamebook folder; --screen: the screen the game\n"
     "                  sees (default 1024x768); --seed N: reproducible dice;\n"
     "                  --gui: drive the desktop windows\n"
-    "  text [DIR]      play the gamebook in DIR (default: the current directory) in\n"
+    "  text [DIR] [comfort flags]\n"
+    "                  play the gamebook in DIR (default: the current directory) in\n"
     "                  the terminal: pages are read out as text, options chosen by\n"
     "                  number (h lists the commands)\n"
+    "%s"
     "%s"
     "  help, --help    show this text\n"
     "\n"
@@ -67,13 +71,35 @@ int RunScriptCommand(const std::vector<std::string_view>& args) {
   return run(script, std::cout, invocation.Options);
 }
 
-// play [DIR] [--windowed] [--screen WxH] [--scale F]
+// A reading comfort's flag at args[i]: how many arguments it took (0: none
+// of them), or -1 after reporting a flag that lacks its value.
+int TakeComfortFlag(const std::vector<std::string_view>& args, std::size_t i,
+                    qv::ComfortFlags& flags) {
+  const auto taken = qv::ParseComfortFlag(args, i, flags);
+  if (const auto* error = std::get_if<std::string>(&taken)) {
+    UsageError(*error);
+    return -1;
+  }
+  return static_cast<int>(std::get<std::size_t>(taken));
+}
+
+// The comforts of play and text: the player's stored ones, the command
+// line's flags over them.
+qv::ComfortSettings PlayerComforts(const qv::ComfortFlags& flags) {
+  return qv::ApplyComfortFlags(qv::ComfortsFromPreferences(qv::UserPreferences::Load()), flags);
+}
+
+// play [DIR] [--windowed] [--screen WxH] [--scale F] [comfort flags]
 int RunPlayCommand(const std::vector<std::string_view>& args) {
   qv::DesktopOptions options;
+  qv::ComfortFlags comforts;
   bool have_directory = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    if (arg == "--windowed") {
+    if (const int taken = TakeComfortFlag(args, i, comforts); taken != 0) {
+      if (taken < 0) return qv::kScriptLineFailed;
+      i += static_cast<std::size_t>(taken) - 1;
+    } else if (arg == "--windowed") {
       options.Windowed = true;
     } else if (arg == "--screen") {
       const auto size = i + 1 < args.size() ? qv::ParseScreenSize(args[i + 1]) : std::nullopt;
@@ -100,17 +126,30 @@ int RunPlayCommand(const std::vector<std::string_view>& args) {
       have_directory = true;
     }
   }
+  options.Comforts = PlayerComforts(comforts);
   return qv::PlayDesktop(options);
 }
 
+// text [DIR] [comfort flags]
 int RunTextCommand(const std::vector<std::string_view>& args) {
-  if (args.size() > 1) {
+  qv::ComfortFlags comforts;
+  std::vector<std::string_view> folders;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const int taken = TakeComfortFlag(args, i, comforts);
+    if (taken < 0) return qv::kScriptLineFailed;
+    if (taken > 0) {
+      i += static_cast<std::size_t>(taken) - 1;
+    } else {
+      folders.push_back(args[i]);
+    }
+  }
+  if (folders.size() > 1) {
     std::cerr << "quarvelin: text takes at most one folder, the gamebook's\n"
                  "(quarvelin --help lists the commands)\n";
     return qv::kScriptLineFailed;
   }
-  const std::string directory = args.empty() ? std::string() : std::string(args.front());
-  return qv::RunTextPlayer(std::cin, std::cout, directory);
+  const std::string directory = folders.empty() ? std::string() : std::string(folders.front());
+  return qv::RunTextPlayer(std::cin, std::cout, directory, std::nullopt, PlayerComforts(comforts));
 }
 
 }  // namespace
@@ -131,7 +170,7 @@ int main(int argc, char** argv) {
       no_command ? args : std::vector<std::string_view>(args.begin() + 1, args.end());
 
   if (command == "help" || command == "--help" || command == "-h") {
-    std::printf(kUsage, qv::kToolUsageText);
+    std::printf(kUsage, qv::kToolUsageText, qv::kComfortFlagsUsage);
     return 0;
   }
   if (command == "script") return RunScriptCommand(rest);

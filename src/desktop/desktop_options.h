@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "comforts/comfort_settings.h"
+
 namespace qv {
 
 struct DesktopOptions {
@@ -30,6 +32,8 @@ struct DesktopOptions {
   // Writes down every call to the sound device (scripted runs, whose dumps
   // show them); off in play, where the list would only grow.
   bool LogAudioCalls = false;
+  // The reading comforts turned on (all off by default).
+  ComfortSettings Comforts;
 };
 
 }  // namespace qv

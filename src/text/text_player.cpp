@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "comforts/position_slots.h"
 #include "data/cp1250.h"
 #include "script/visible_controls.h"
 
@@ -38,7 +39,8 @@ constexpr const char* kGameHelp =
 
 }  // namespace
 
-TextPlayer::TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64_t> seed)
+TextPlayer::TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64_t> seed,
+                       ComfortSettings comforts, std::optional<TranscriptWriter> transcript)
     : input_(in),
       out_(out),
       host_(input_, out),
@@ -52,6 +54,11 @@ TextPlayer::TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64
   host_.SetBeforeWindow([this] {
     if (game_started_) page_.Report(session_->Form, false);
   });
+  comforts.ReadAloud = false;
+  if (comforts != ComfortSettings{} || transcript) {
+    comforts_ = std::make_unique<ComfortSession>(*session_, std::move(comforts), nullptr,
+                                                 std::move(transcript));
+  }
 }
 
 void TextPlayer::Run() {
@@ -138,6 +145,9 @@ void TextPlayer::ShowNameEntry() {
 }
 
 void TextPlayer::ShowLoadList() {
+  load_list_.FirstName = comforts_ && comforts_->Settings().Continue
+                             ? std::string(kContinueSlotName)
+                             : std::string();
   load_list_.Reopen();
   load_list_.FormShow();
   while (!load_list_.IsClosed()) {
@@ -168,7 +178,11 @@ void TextPlayer::ShowLoadList() {
     game_started_ = true;
     // A position that cannot be read (its message is shown) leaves the
     // player at the main menu.
-    if (!session_->StartLoadedGame() && !host_.ProgramEnded()) game_started_ = false;
+    if (session_->StartLoadedGame()) {
+      if (comforts_) comforts_->PositionLoaded(session_->State->LoadFileName);
+    } else if (!host_.ProgramEnded()) {
+      game_started_ = false;
+    }
     return;
   }
 }
@@ -270,6 +284,9 @@ void TextPlayer::Apply(const TextCommand& command) {
       break;
     }
     case Kind::Quit:
+      if (comforts_) {
+        if (const auto failed = comforts_->SaveForContinue()) host_.ShowMessage(*failed);
+      }
       host_.EndProgram();
       break;
     case Kind::Unknown:
@@ -283,7 +300,7 @@ void TextPlayer::Wait() {
 }
 
 int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& directory,
-                  std::optional<uint64_t> seed) {
+                  std::optional<uint64_t> seed, ComfortSettings comforts) {
   if (!directory.empty()) {
     std::error_code error;
     std::filesystem::current_path(directory, error);
@@ -293,7 +310,16 @@ int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& direct
       return 2;
     }
   }
-  TextPlayer player(in, out, seed);
+  std::optional<TranscriptWriter> transcript;
+  if (!comforts.TranscriptPath.empty()) {
+    auto opened = TranscriptWriter::Open(comforts.TranscriptPath);
+    if (const auto* error = std::get_if<std::string>(&opened)) {
+      out << "quarvelin: " << *error << '\n';
+      return 2;
+    }
+    transcript = std::move(std::get<TranscriptWriter>(opened));
+  }
+  TextPlayer player(in, out, seed, std::move(comforts), std::move(transcript));
   player.Run();
   return 0;
 }
