@@ -30,7 +30,7 @@ void DesktopComforts::OfferSwitches() {
       {"\xC8\xEDst nahlas (V)", settings_.ReadAloud},
       {"Do schr\xE1nky (Shift+C)", settings_.SpeechToClipboard},
       {"Historie str\xE1nek (H)", settings_.History},
-      {"Rychl\xE9 ulo\x9Een\xED (F5, F9)", settings_.QuickSave},
+      {"Rychl\xE9 ulo\x9E" "en\xED (F5, F9)", settings_.QuickSave},
       {"Pokra\xE8ovat po Konec", settings_.Continue},
   };
   window.KeepSwitches = [this](const std::vector<SettingsSwitch>& switches) {

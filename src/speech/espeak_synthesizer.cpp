@@ -40,9 +40,10 @@ SpeechAudio EspeakSynthesizer::Synthesize(std::string_view utf8) {
   SpeechAudio audio;
   audio.SampleRate = sample_rate_;
   const std::string text(utf8);  // espeak-ng reads up to a NUL
+  // Synchronous output: the call returns once every sample has been handed
+  // over (espeak_Synchronize would wait for a playback that never starts).
   espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
                &audio);
-  espeak_Synchronize();
   return audio;
 }
 

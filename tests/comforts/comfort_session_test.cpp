@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "combat/fight_window.h"
 #include "data/file_bytes.h"
 #include "support/dot_gif.h"
 #include "support/gamebook_fixture.h"
@@ -55,7 +56,8 @@ TEST_F(ComfortSessionTest, ReadsThePageThenItsOptionsThenItsMessages) {
   voice.Calls.clear();
   EXPECT_FALSE(comforts.ToggleReadAloud());
   Choose(1);
-  EXPECT_EQ(voice.Calls, (Calls{"stop"}));
+  // Off stops the voice, and the choice stops it again; nothing is read.
+  EXPECT_EQ(voice.Calls, (Calls{"stop", "stop"}));
   EXPECT_EQ(comforts.Utterances(), (std::vector<std::string>{Cz("Tři")}));
 }
 
@@ -74,6 +76,12 @@ TEST_F(ComfortSessionTest, TranscriptTellsTheStoryInUtf8) {
     session->StartNewGame();
     Choose(1);
     Choose(1);
+    // A fight's last lines follow as they were shown when it closed.
+    Enemy wolf;
+    FightWindow fight(*session->State, host, random, session->Files, wolf);
+    fight.Summary1 = Cz("Vlk tě kousl za 2.");
+    fight.Summary2 = Cz("Vlk padl!\r\nZískal jsi 1 zkušenost.");
+    comforts.PageWindowClosed(fight);
     ASSERT_EQ(comforts.History().Pages().size(), 2u);
     EXPECT_EQ(comforts.History().Pages()[0],
               (HistoryPage{1, {Cz("Stojíš u brány."), Cz("Starý most")}, Cz("Dál")}));
@@ -86,7 +94,8 @@ TEST_F(ComfortSessionTest, TranscriptTellsTheStoryInUtf8) {
             "> Dál\n\n"
             "[2]\nMost se houpe.\n\n"
             "> Konec cesty\n\n"
-            "[3]\nTři\n\n");
+            "[3]\nTři\n\n"
+            "~ Vlk tě kousl za 2.\n~ Vlk padl! Získal jsi 1 zkušenost.\n");
 }
 
 TEST_F(ComfortSessionTest, TranscriptThatCannotBeOpenedIsReported) {
