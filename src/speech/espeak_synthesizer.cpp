@@ -26,15 +26,15 @@ void PutLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
 std::unique_ptr<EspeakSynthesizer> EspeakSynthesizer::Open(const char* voice) {
   const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
   if (rate <= 0) return nullptr;
-  if (espeak_SetVoiceByName(voice) != EE_OK) {
-    espeak_Terminate();
-    return nullptr;
-  }
+  if (espeak_SetVoiceByName(voice) != EE_OK) return nullptr;
   espeak_SetSynthCallback(&CollectSamples);
   return std::unique_ptr<EspeakSynthesizer>(new EspeakSynthesizer(rate));
 }
 
-EspeakSynthesizer::~EspeakSynthesizer() { espeak_Terminate(); }
+// espeak-ng is left running: once terminated, a later start in the same
+// process hangs in choosing its voice; starting it again without that is
+// sound.
+EspeakSynthesizer::~EspeakSynthesizer() = default;
 
 SpeechAudio EspeakSynthesizer::Synthesize(std::string_view utf8) {
   SpeechAudio audio;

@@ -43,6 +43,16 @@ TEST(EspeakWavTest, CzechUtteranceIsSpeechLengthAndNotSilent) {
   EXPECT_EQ(LittleEndian(wav, 40, 4), 2 * audio.Samples.size());
 }
 
+// espeak-ng hung when started again after an earlier synthesizer had shut
+// it down.
+TEST(EspeakWavTest, SecondSynthesizerAfterTheFirstIsGoneStillSpeaks) {
+  EspeakSynthesizer::Open("cs").reset();
+  EXPECT_EQ(EspeakSynthesizer::Open("no-such-voice-xx"), nullptr);
+  const auto again = EspeakSynthesizer::Open("cs");
+  ASSERT_NE(again, nullptr);
+  EXPECT_FALSE(again->Synthesize("Znovu.").Samples.empty());
+}
+
 TEST(EspeakWavTest, UnknownVoiceGivesNoSynthesizer) {
   EXPECT_EQ(EspeakSynthesizer::Open("no-such-voice-xx"), nullptr);
 }

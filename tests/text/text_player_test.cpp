@@ -208,7 +208,7 @@ TEST(TextPlayerComforts, TranscriptAndContinueSlot) {
   comforts.ReadAloud = true;
   comforts.Continue = true;
   comforts.TranscriptPath = "hra.txt";
-  std::istringstream in("1\nq\n");
+  std::istringstream in("1\n1\nq\n");  // new game, option 1, end
   std::ostringstream out;
   EXPECT_EQ(RunTextPlayer(in, out, "", 1, comforts), 0);
   std::ifstream transcript("hra.txt", std::ios::binary);
