@@ -68,7 +68,7 @@ const char* const kComfortFlagsUsage =
     "    --read-aloud      read pages, options and messages aloud (V toggles, R repeats)\n"
     "    --history         keep the pages read this session (H shows them)\n"
     "    --quick-save      F5 saves to the quick slot, F9 loads it\n"
-    "    --continue        \"Konec\" saves the game; \"Nahrat\" lists it first\n"
+    "    --continue        \"Konec\" saves the game; \"Nahrát\" lists it first\n"
     "    --transcript FILE append the story as it is played to FILE (UTF-8)\n";
 
 }  // namespace qv

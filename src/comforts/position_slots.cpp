@@ -73,6 +73,8 @@ std::optional<std::string> LoadFromSlot(GameSession& session, std::string_view n
   session.Form.TextBlocks.clear();
   session.Form.InTextPictures.clear();
   session.Form.OptionLabels.clear();
+  // Its message lines too: they told of the game before.
+  for (InfoLine& line : session.Form.InfoLines) line = InfoLine{};
   // "Pokračovat" at once: the slot's location is shown anew.
   session.Form.LeaveOptions();
   session.Form.OptionClick();

@@ -109,6 +109,8 @@ TEST_F(ComfortScriptTest, QuickSaveAndLoad) {
   EXPECT_EQ(loaded["history"], Json::parse(R"([
       {"location": 1, "texts": ["Stojíš u brány."], "choice": "Dál"}])"));
   EXPECT_EQ(loaded["messages"], Json::array());
+  // As in a game restored at the start: no message lines of the game before.
+  for (const Json& line : loaded["info"]) EXPECT_EQ(line["text"], "");
 }
 
 TEST_F(ComfortScriptTest, QuickLoadWithoutASlotSaysSoAndKeepsTheGame) {
