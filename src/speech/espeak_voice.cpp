@@ -5,6 +5,7 @@
 namespace qv {
 
 void EspeakVoice::Speak(std::string_view utf8) {
+  if (utf8.empty()) return;
   const SpeechAudio audio = synthesizer_->Synthesize(utf8);
   if (!audio.Samples.empty()) playback_.Queue(WavFileBytes(audio));
 }

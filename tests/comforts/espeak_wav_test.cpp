@@ -6,6 +6,9 @@
 #include <string>
 
 #include "speech/espeak_synthesizer.h"
+#include "speech/espeak_voice.h"
+#include "speech/recording_wav_playback.h"
+#include "speech/speech_dispatcher_voice.h"
 
 namespace qv {
 namespace {
@@ -55,6 +58,22 @@ TEST(EspeakWavTest, SecondSynthesizerAfterTheFirstIsGoneStillSpeaks) {
 
 TEST(EspeakWavTest, UnknownVoiceGivesNoSynthesizer) {
   EXPECT_EQ(EspeakSynthesizer::Open("no-such-voice-xx"), nullptr);
+}
+
+// Without a speech service the Czech fallback speaks, through the host's
+// playback; without a playback there is nothing that can speak.
+TEST(EspeakWavTest, FallbackVoiceWhenNoSpeechServiceRuns) {
+  if (SpeechDispatcherVoice::Connect()) GTEST_SKIP() << "a speech-dispatcher runs here";
+  EXPECT_EQ(OpenReadingVoice(nullptr), nullptr);
+  RecordingWavPlayback playback;
+  const auto voice = OpenReadingVoice(&playback);
+  ASSERT_NE(voice, nullptr);
+  voice->Speak("1. D\xC3\xA1l");
+  voice->Speak("");  // nothing to say: nothing queued
+  voice->Stop();
+  ASSERT_EQ(playback.Queued.size(), 1u);
+  EXPECT_GT(playback.Queued[0].size(), 44u + 2 * 22050 / 4);  // over a quarter second
+  EXPECT_EQ(playback.Stops, 1);
 }
 
 }  // namespace

@@ -89,23 +89,32 @@ TEST_F(ComfortKeysTest, HistoryQuickSlotClipboardSettingsPageAndContinue) {
   SDL_free(clipboard);
 
   // The settings window's second page: "Pokračovat po Konec" on, kept for
-  // later runs with what is on now.
+  // later runs with what is on now. The window runs its own loop: it is
+  // looked at, and clicked, from there.
   SettingsWindow placed(Host());
   placed.Switches = Form().AudioSettings.Switches;
   placed.Prepare(*player->Session().Audio, kWidth, kHeight);
   SettingsView view(Host(), placed);
   Picture second_page;
-  WatchModal("settings", {}, [&] {
-    if (Form().AudioSettings.Page == 2 && second_page.Width == 0) second_page = Frame("comforts");
+  Host().SetIdleHandler([&] {
+    const bool shown = Host().Layers().back()->Kind() == "settings";
+    if (shown && Form().AudioSettings.Page == 2 && second_page.Width == 0) {
+      second_page = Frame("comforts");
+      PushClick(view.SwitchArea(4));
+      PushClick(view.OkArea());
+    }
+    return 10;
   });
   PushClick(Game().ButtonArea(GameButton::Audio));
   PushKey(SDLK_TAB);
-  PushClick(view.SwitchArea(4));
-  PushClick(view.OkArea());
   Settle();
   EXPECT_TRUE(Form().AudioSettings.IsClosed());
-  // The check box of switch 4 is ticked: a black square inside the white box.
-  const Rect ticked = view.SwitchArea(4);
+  // On the page as it first showed, the history's check box is ticked (a
+  // black square inside the white box) and the continue slot's is not.
+  const Rect ticked = view.SwitchArea(2);
+  const Rect unticked = view.SwitchArea(4);
+  EXPECT_EQ(CountColour(second_page, Rect{unticked.Left + 3, unticked.Top + 5, 7, 7}, 0xFFFFFF),
+            49);
   EXPECT_EQ(CountColour(second_page, Rect{ticked.Left + 3, ticked.Top + 5, 7, 7}, 0x000000), 49);
   EXPECT_EQ(ReadBytes(config / "quarvelin" / "preferences.ini"),
             "# Quarvelin: the player's own preferences\n"
