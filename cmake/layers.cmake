@@ -4,8 +4,8 @@
 # cmake/check_layers.cmake holds every #include to this table; src/README.md
 # ("Layers") says the same in words.
 set(QUARVELIN_LAYERS
-    host data parser audio ui state combat possessions interpreter
-    script text desktop tools app)
+    host data parser audio ui state combat possessions interpreter comforts
+    script speech text desktop tools app)
 
 set(QUARVELIN_host_PUBLIC)
 set(QUARVELIN_host_PRIVATE)
@@ -34,17 +34,23 @@ set(QUARVELIN_possessions_PRIVATE parser)
 set(QUARVELIN_interpreter_PUBLIC host data parser audio ui state combat)
 set(QUARVELIN_interpreter_PRIVATE possessions)
 
-set(QUARVELIN_script_PUBLIC host parser audio ui state combat possessions interpreter)
+set(QUARVELIN_comforts_PUBLIC data interpreter)
+set(QUARVELIN_comforts_PRIVATE combat state)
+
+set(QUARVELIN_script_PUBLIC host parser audio ui state combat possessions interpreter comforts)
 set(QUARVELIN_script_PRIVATE data)
 
-set(QUARVELIN_text_PUBLIC host parser ui state interpreter script)
+set(QUARVELIN_speech_PUBLIC comforts)
+set(QUARVELIN_speech_PRIVATE)
+
+set(QUARVELIN_text_PUBLIC host parser ui state interpreter comforts script)
 set(QUARVELIN_text_PRIVATE data combat possessions)
 
-set(QUARVELIN_desktop_PUBLIC host parser audio ui state combat possessions interpreter script)
+set(QUARVELIN_desktop_PUBLIC host parser audio ui state combat possessions interpreter comforts script speech)
 set(QUARVELIN_desktop_PRIVATE data)
 
 set(QUARVELIN_tools_PUBLIC data parser)
 set(QUARVELIN_tools_PRIVATE host ui state script)
 
 set(QUARVELIN_app_PUBLIC)
-set(QUARVELIN_app_PRIVATE script text desktop tools)
+set(QUARVELIN_app_PRIVATE data comforts script text desktop tools)

@@ -12,6 +12,8 @@
 #include <variant>
 #include <vector>
 
+#include "comforts/comfort_settings.h"
+#include "data/user_preferences.h"
 #include "desktop/desktop_player.h"
 #include "desktop/gui_script_runner.h"
 #include "desktop/shelf_view.h"
@@ -36,21 +38,23 @@ constexpr const char* kUsage =
     "                  or the bundled demo, and play it with these options\n"
     "  shelf --list    print the shelf, one JSON line a book\n"
     "  add PATH        copy a gamebook folder or .zip archive onto the shelf\n"
-    "  play [BOOK] [--windowed] [--screen WxH] [--scale F]\n"
+    "  play [BOOK] [--windowed] [--screen WxH] [--scale F] [comfort flags]\n"
     "                  play the gamebook folder or .zip archive BOOK (default: the\n"
     "                  current directory) in the desktop window, full screen unless\n"
     "                  --windowed; --screen: the size the game lays out in; --scale:\n"
     "                  screen pixels per pixel of the game on a high-density screen\n"
     "                  (default: GDK_SCALE or 1); an archive's saves go to BOOK.saves\n"
-    "  script SCRIPT [-C BOOK] [--screen WxH] [--seed N] [--gui]\n"
+    "  script SCRIPT [-C BOOK] [--screen WxH] [--seed N] [--gui] [comfort flags]\n"
     "                  play the gamebook headless from a script (SCRIPT - reads\n"
     "                  standard input) and print the dump lines it asks for;\n"
     "                  -C BOOK: the gamebook folder or .zip archive; --screen: the\n"
     "                  screen the game sees (default 1024x768); --seed N:\n"
     "                  reproducible dice; --gui: drive the desktop windows\n"
-    "  text [BOOK]     play the gamebook folder or .zip archive BOOK (default: the\n"
+    "  text [BOOK] [comfort flags]\n"
+    "                  play the gamebook folder or .zip archive BOOK (default: the\n"
     "                  current directory) in the terminal: pages are read out as\n"
     "                  text, options chosen by number (h lists the commands)\n"
+    "%s"
     "%s"
     "  help, --help    show this text\n"
     "\n"
@@ -81,16 +85,41 @@ int RunScriptCommand(const std::vector<std::string_view>& args) {
   return run(script, std::cout, invocation.Options);
 }
 
+// A reading comfort's flag at args[i]: how many arguments it took (0: none
+// of them), or -1 after reporting a flag that lacks its value.
+int TakeComfortFlag(const std::vector<std::string_view>& args, std::size_t i,
+                    qv::ComfortFlags& flags) {
+  const auto taken = qv::ParseComfortFlag(args, i, flags);
+  if (const auto* error = std::get_if<std::string>(&taken)) {
+    UsageError(*error);
+    return -1;
+  }
+  return static_cast<int>(std::get<std::size_t>(taken));
+}
+
+// The comforts of play and text: the player's stored ones, the command
+// line's flags over them.
+qv::ComfortSettings PlayerComforts(const qv::ComfortFlags& flags) {
+  return qv::ApplyComfortFlags(qv::ComfortsFromPreferences(qv::UserPreferences::Load()), flags);
+}
+
 // [DIR] [--windowed] [--screen WxH] [--scale F]: the options; after a usage
 // error, which is reported here, none, with the exit status in `status`.
 std::optional<qv::DesktopOptions> ParsePlayOptions(const std::vector<std::string_view>& args,
                                                    std::string_view command, bool allow_directory,
                                                    int& status) {
   qv::DesktopOptions options;
+  qv::ComfortFlags comforts;
   bool have_directory = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    if (arg == "--windowed") {
+    if (const int taken = TakeComfortFlag(args, i, comforts); taken != 0) {
+      if (taken < 0) {
+        status = qv::kScriptLineFailed;
+        return std::nullopt;
+      }
+      i += static_cast<std::size_t>(taken) - 1;
+    } else if (arg == "--windowed") {
       options.Windowed = true;
     } else if (arg == "--screen") {
       const auto size = i + 1 < args.size() ? qv::ParseScreenSize(args[i + 1]) : std::nullopt;
@@ -126,6 +155,7 @@ std::optional<qv::DesktopOptions> ParsePlayOptions(const std::vector<std::string
       have_directory = true;
     }
   }
+  options.Comforts = PlayerComforts(comforts);
   return options;
 }
 
@@ -158,15 +188,27 @@ int RunShelfCommand(const std::vector<std::string_view>& args) {
   return qv::PlayDesktop(*options);
 }
 
+// text [DIR] [comfort flags]
 int RunTextCommand(const std::vector<std::string_view>& args) {
-  if (args.size() > 1) {
+  qv::ComfortFlags comforts;
+  std::vector<std::string_view> folders;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const int taken = TakeComfortFlag(args, i, comforts);
+    if (taken < 0) return qv::kScriptLineFailed;
+    if (taken > 0) {
+      i += static_cast<std::size_t>(taken) - 1;
+    } else {
+      folders.push_back(args[i]);
+    }
+  }
+  if (folders.size() > 1) {
     std::cerr << "quarvelin: text takes at most one folder, the gamebook's\n"
                  "(quarvelin --help lists the commands)\n";
     return qv::kScriptLineFailed;
   }
-  const std::string directory = args.empty() ? std::string() : std::string(args.front());
+  const std::string directory = folders.empty() ? std::string() : std::string(folders.front());
   qv::WarnOfStalePlainFiles(directory, std::cerr);
-  return qv::RunTextPlayer(std::cin, std::cout, directory);
+  return qv::RunTextPlayer(std::cin, std::cout, directory, std::nullopt, PlayerComforts(comforts));
 }
 
 }  // namespace
@@ -192,7 +234,7 @@ int main(int argc, char** argv) {
       no_command ? args : std::vector<std::string_view>(args.begin() + 1, args.end());
 
   if (command == "help" || command == "--help" || command == "-h") {
-    std::printf(kUsage, qv::kToolUsageText);
+    std::printf(kUsage, qv::kToolUsageText, qv::kComfortFlagsUsage);
     return 0;
   }
   if (command == "script") return RunScriptCommand(rest);

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "comforts/comfort_settings.h"
+
 namespace qv {
 
 struct DesktopOptions {
@@ -38,6 +40,8 @@ struct DesktopOptions {
   // are remembered between runs; empty: nothing is read or written (tests,
   // scripted runs).
   std::filesystem::path PreferencesFile;
+  // The reading comforts turned on (all off by default).
+  ComfortSettings Comforts;
 };
 
 }  // namespace qv

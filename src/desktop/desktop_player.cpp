@@ -31,7 +31,7 @@ GameSession& MakeSession(std::unique_ptr<GameSession>& session, DesktopHost& hos
 
 }  // namespace
 
-DesktopPlayer::DesktopPlayer(DesktopOptions options)
+DesktopPlayer::DesktopPlayer(DesktopOptions options, std::optional<TranscriptWriter> transcript)
     : host_(options),
       audio_log_(options.LogAudioCalls ? std::make_unique<LoggingAudioBackend>(audio_) : nullptr),
       random_(MakeRandomSource(options)),
@@ -40,6 +40,8 @@ DesktopPlayer::DesktopPlayer(DesktopOptions options)
                  .State),
       name_entry_(*session_->State),
       load_list_(*session_->State) {
+  comforts_ = std::make_unique<DesktopComforts>(host_, *session_, options.Comforts,
+                                                std::move(transcript));
   host_.UseSkins(session_->MenuSkinValues, session_->GameSkinValues);
   RegisterModalViews(host_);
   host_.SetTitle(menu_.ApplicationTitle);
@@ -79,6 +81,7 @@ bool DesktopPlayer::Follow(StartAction action) {
       StartGame();
       return true;
     case StartAction::OpenLoadList: {
+      load_list_.FirstName = comforts_->ListedFirst();
       load_list_.Reopen();
       load_list_.FormShow();
       LoadListView view(host_, load_list_);
@@ -106,6 +109,13 @@ void DesktopPlayer::OpenGameWindow() {
   host_.ShowGameWindow();
   game_ = std::make_unique<GameView>(host_, session_->Form);
   host_.PushLayer(*game_);
+  game_->BeforeEvent = [this](const SDL_Event& event) {
+    return comforts_->HandleGameEvent(event);
+  };
+  game_->OnEnd = [this] {
+    comforts_->BeforeEnd();
+    host_.EndProgram();
+  };
   GameWindow& form = session_->Form;
   host_.StartTimer([&form] { form.TimerTick(); });
 }
@@ -117,7 +127,11 @@ void DesktopPlayer::StartGame() {
 
 bool DesktopPlayer::StartLoadedGame() {
   OpenGameWindow();
-  if (session_->StartLoadedGame() || host_.ProgramEnded()) return true;
+  if (session_->StartLoadedGame()) {
+    comforts_->PositionLoaded(session_->State->LoadFileName);
+    return true;
+  }
+  if (host_.ProgramEnded()) return true;
   // The position could not be read (its message was shown): back to the
   // main menu.
   host_.StopTimer();
@@ -145,8 +159,17 @@ int PlayDesktop(const DesktopOptions& asked) {
               << " has no data/ folder (quarvelin play DIR plays the gamebook in DIR)\n";
     return 1;
   }
+  std::optional<TranscriptWriter> transcript;
+  if (!options.Comforts.TranscriptPath.empty()) {
+    auto opened = TranscriptWriter::Open(options.Comforts.TranscriptPath);
+    if (const auto* error = std::get_if<std::string>(&opened)) {
+      std::cerr << "quarvelin: " << *error << '\n';
+      return 2;
+    }
+    transcript = std::move(std::get<TranscriptWriter>(opened));
+  }
   try {
-    DesktopPlayer player(options);
+    DesktopPlayer player(options, std::move(transcript));
     player.Run();
     return 0;
   } catch (const DesktopError& error) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "audio/logging_audio_backend.h"
+#include "desktop/desktop_comforts.h"
 #include "desktop/desktop_host.h"
 #include "desktop/desktop_options.h"
 #include "desktop/game_view.h"
@@ -27,7 +28,9 @@ class DesktopPlayer {
   // Opens the window and creates the main menu: the menu skin and the
   // initialization record are read. The gamebook is the current directory.
   // Throws DesktopError without a display.
-  explicit DesktopPlayer(DesktopOptions options);
+  // `transcript`, when given, receives the story as it is played.
+  explicit DesktopPlayer(DesktopOptions options,
+                         std::optional<TranscriptWriter> transcript = std::nullopt);
   ~DesktopPlayer();
 
   // The main menu, then the game, until the program ends.
@@ -46,6 +49,8 @@ class DesktopPlayer {
   LoadListWindow& LoadList() { return load_list_; }
   // The game window's view once a game has started.
   GameView* Game() { return game_.get(); }
+  // The reading comforts of the game.
+  DesktopComforts& Comforts() { return *comforts_; }
   // Every call the game made to the sound device, when the options asked
   // for the log; else null.
   const std::vector<std::string>* AudioCalls() const {
@@ -69,9 +74,11 @@ class DesktopPlayer {
   NameEntryWindow name_entry_;
   LoadListWindow load_list_;
   std::unique_ptr<GameView> game_;
+  std::unique_ptr<DesktopComforts> comforts_;
 };
 
-// Changes to the gamebook folder of `options` and plays it; the exit status.
+// Changes to the gamebook folder of `options` and plays it; the exit status
+// (2 also when the transcript cannot be opened).
 int PlayDesktop(const DesktopOptions& options);
 
 }  // namespace qv

@@ -114,6 +114,7 @@ std::optional<GameButton> GameView::ButtonAt(int x, int y) const {
 // --- Input -----------------------------------------------------------------
 
 void GameView::HandleEvent(const SDL_Event& event) {
+  if (BeforeEvent && BeforeEvent(event)) return;
   switch (event.type) {
     case SDL_MOUSEMOTION:
       MouseMove(event.motion.x, event.motion.y);

@@ -42,6 +42,8 @@ class GameView final : public Layer {
 
   // "Konec": by default the program ends.
   std::function<void()> OnEnd;
+  // Sees every event first (the reading comforts' keys); true takes it.
+  std::function<bool(const SDL_Event&)> BeforeEvent;
 
  private:
   void MouseMove(int x, int y);

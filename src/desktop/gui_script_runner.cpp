@@ -26,6 +26,7 @@
 #include "desktop/settings_view.h"
 #include "desktop/synthetic_input.h"
 #include "script/action_checks.h"
+#include "script/comfort_dump.h"
 #include "script/dump.h"
 #include "script/script_error.h"
 #include "script/script_host.h"
@@ -62,6 +63,7 @@ class GuiScriptRunner {
     desktop.OnWebAddress = [this](std::string_view text) { record_.OpenWebAddress(text); };
     // The dump shows the calls to the sound device, as a headless run does.
     desktop.LogAudioCalls = true;
+    desktop.Comforts = ApplyComfortFlags(ComfortSettings{}, options.Comforts);
     player_ = std::make_unique<DesktopPlayer>(desktop);
     player_->Host().SetIdleHandler([this] { return OnIdle(); });
   }
@@ -265,6 +267,18 @@ class GuiScriptRunner {
         return PushScancode(SDL_SCANCODE_KP_2);
       case Key::AltF4:
         return PushKey(SDLK_F4, KMOD_LALT);
+      case Key::F5:
+        return PushKey(SDLK_F5);
+      case Key::F9:
+        return PushKey(SDLK_F9);
+      case Key::V:
+        return PushKey(SDLK_v);
+      case Key::R:
+        return PushKey(SDLK_r);
+      case Key::H:
+        return PushKey(SDLK_h);
+      case Key::ShiftC:
+        return PushKey(SDLK_c, KMOD_LSHIFT);
     }
   }
 
@@ -382,7 +396,11 @@ class GuiScriptRunner {
     for (const Layer* layer : layers) dump_windows_.Push(layer->Kind(), layer->Window());
     const DumpSources sources{player_->Session(),  dump_windows_, record_,
                               player_->LoadList(), drivers_,      player_->AudioCalls()};
-    out_ << JsonLine(BuildDump(sources)) << '\n' << std::flush;
+    nlohmann::ordered_json dump = BuildDump(sources);
+    if (const ComfortSession* comforts = player_->Comforts().Session()) {
+      AddComfortKeys(dump, *comforts, comforts->Settings().ReadAloud);
+    }
+    out_ << JsonLine(dump) << '\n' << std::flush;
   }
 
   ScriptReader reader_;

@@ -28,6 +28,28 @@ Rect SettingsView::SliderArea(int row) const {
               kSliderWidth + kKnobWidth, 20};
 }
 
+Rect SettingsView::PageButtonArea() const {
+  if (window_.Switches.empty()) return Rect{};
+  return Rect{window_.Left + SettingsWindow::kWidth - 40, window_.Top + 6, 30, 20};
+}
+
+Rect SettingsView::SwitchArea(std::size_t n) const {
+  if (n >= window_.Switches.size()) return Rect{};
+  return Rect{window_.Left + kSliderLeft, window_.Top + 34 + 20 * static_cast<int>(n),
+              SettingsWindow::kWidth - 2 * kSliderLeft, 18};
+}
+
+void SettingsView::DrawSwitches(Canvas& canvas) {
+  for (std::size_t n = 0; n < window_.Switches.size(); ++n) {
+    const Rect row = SwitchArea(n);
+    const Rect box{row.Left, row.Top + 2, 13, 13};
+    canvas.Fill(box, kWhite);
+    canvas.Frame(box, kTrack);
+    if (window_.Switches[n].On) canvas.Fill(Rect{box.Left + 3, box.Top + 3, 7, 7}, kBlack);
+    canvas.Text(kControlFont, window_.Switches[n].Caption, kWhite, box.Right() + 5, row.Top);
+  }
+}
+
 Rect SettingsView::OkArea() const {
   return Rect{window_.Left + (SettingsWindow::kWidth - 60) / 2,
               window_.Top + SettingsWindow::kHeight - 30, 60, 22};
@@ -38,6 +60,26 @@ void SettingsView::Draw(Canvas& canvas) {
   canvas.Fill(area, kBlack);
   canvas.Frame(area, host_.Look().Game.FrameColour, 2);
   canvas.Text(kCaptionFont, kSettingsCaption, kWhite, area.Left + 10, area.Top + 8);
+  if (!window_.Switches.empty()) {
+    const Rect page = PageButtonArea();
+    canvas.Frame(page, kWhite);
+    canvas.Text(kControlFont, window_.Page == 1 ? ">>" : "<<", kWhite, page.Left + 8, page.Top + 3);
+  }
+  if (window_.Page == 2 && !window_.Switches.empty()) {
+    DrawSwitches(canvas);
+  } else {
+    DrawSoundRows(canvas);
+  }
+  const Rect ok = OkArea();
+  canvas.Fill(ok, kBlack);
+  canvas.Frame(ok, kWhite);
+  const TextSize caption = canvas.Measure(kControlFont, kOkCaption);
+  canvas.Text(kControlFont, kOkCaption, kWhite, ok.Left + (ok.Width - caption.Width) / 2,
+              ok.Top + (ok.Height - caption.Height) / 2);
+}
+
+void SettingsView::DrawSoundRows(Canvas& canvas) {
+  const Rect area = Area();
   const std::string_view rows[2] = {kSoundsRow, kMusicRow};
   const bool checked[2] = {window_.SoundOn, window_.MusicOn};
   const int32_t positions[2] = {window_.SoundVolume, window_.MusicVolume};
@@ -55,12 +97,6 @@ void SettingsView::Draw(Canvas& canvas) {
     const int knob = area.Left + kSliderLeft + TrackOffset(positions[row]);
     canvas.Fill(Rect{knob - kKnobWidth / 2, slider.Top + 2, kKnobWidth, slider.Height - 4}, kWhite);
   }
-  const Rect ok = OkArea();
-  canvas.Fill(ok, kBlack);
-  canvas.Frame(ok, kWhite);
-  const TextSize caption = canvas.Measure(kControlFont, kOkCaption);
-  canvas.Text(kControlFont, kOkCaption, kWhite, ok.Left + (ok.Width - caption.Width) / 2,
-              ok.Top + (ok.Height - caption.Height) / 2);
 }
 
 int SettingsView::TrackOffset(int32_t position) {
@@ -101,6 +137,17 @@ void SettingsView::HandleEvent(const SDL_Event& event) {
       if (event.button.button != SDL_BUTTON_LEFT) return;
       const int x = event.button.x;
       const int y = event.button.y;
+      if (PageButtonArea().Contains(x, y)) {
+        window_.PageClick();
+        return;
+      }
+      if (window_.Page == 2) {
+        for (std::size_t n = 0; n < window_.Switches.size(); ++n) {
+          if (SwitchArea(n).Contains(x, y)) window_.SwitchClick(n, !window_.Switches[n].On);
+        }
+        if (OkArea().Contains(x, y)) window_.OkClick();
+        return;
+      }
       if (CheckBoxArea(0).Contains(x, y)) {
         window_.SoundOnClick(!window_.SoundOn);
       } else if (CheckBoxArea(1).Contains(x, y)) {
@@ -129,6 +176,9 @@ void SettingsView::HandleEvent(const SDL_Event& event) {
       switch (event.key.keysym.sym) {
         case SDLK_ESCAPE:
           window_.Close();
+          return;
+        case SDLK_TAB:
+          window_.PageClick();
           return;
         case SDLK_LEFT:
         case SDLK_DOWN:

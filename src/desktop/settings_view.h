@@ -2,6 +2,8 @@
 // with its "Zapnuto" check box and a slider 0..255, and "OK", which keeps
 // the values in the settings file. Esc closes it without writing the file.
 // The arrow keys move the slider last clicked (the sounds' at first) by one.
+// When the game offers the player's own switches, ">>" (or Tab) turns to a
+// second page of check boxes and "<<" back.
 #pragma once
 
 #include "desktop/layer.h"
@@ -27,6 +29,10 @@ class SettingsView final : public Layer {
   Rect CheckBoxArea(int row) const;
   Rect SliderArea(int row) const;
   Rect OkArea() const;
+  // The second page: the page button (">>" / "<<", also Tab) and switch n
+  // (from 0); an empty rectangle while the window has no second page.
+  Rect PageButtonArea() const;
+  Rect SwitchArea(std::size_t n) const;
 
   // Between a slider position 0..255 and the pixels along its track: where
   // a click sets a value, and the value a click there sets.
@@ -36,6 +42,8 @@ class SettingsView final : public Layer {
  private:
   void Slide(int row, int x);
   void Step(int row, int delta);
+  void DrawSoundRows(Canvas& canvas);
+  void DrawSwitches(Canvas& canvas);
 
   DesktopHost& host_;
   SettingsWindow& window_;

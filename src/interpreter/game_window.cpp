@@ -53,7 +53,19 @@ void GameWindow::ShowPage(int32_t n) {
   if (n > 0) {
     // Only a call that replaces the page starts a new one: a countdown
     // running out to 0 under a window leaves the page and its tags going on.
+    if (Observer) Observer->PageLeaving(*this);
     const uint64_t generation = ++page_generation_;
+    // The observer hears of the page once it stands, finished or stopped by
+    // a faulty tag, unless a newer page replaced it meanwhile.
+    struct ShownNotice {
+      GameWindow& window;
+      uint64_t generation;
+      ~ShownNotice() {
+        if (window.Observer && generation == window.page_generation_) {
+          window.Observer->PageShown(window);
+        }
+      }
+    } shown_notice{*this, generation};
     State.NextLocation = n;
     SheetButtonVisible = State.World.SheetAllowed;
     EquipmentButtonVisible = State.World.EquipmentAllowed;
@@ -205,6 +217,7 @@ bool GameWindow::RunPageWindow(ModalWindow& window) {
     ~Opened() { windows.pop_back(); }
   } opened{page_windows_};
   host.RunModal(window);
+  if (Observer) Observer->PageWindowClosed(window);
   return countdown_target_ == 0;
 }
 
@@ -224,6 +237,7 @@ void GameWindow::AddInfoLine(std::string_view text) {
   if (!InfoEnabled) return;
   for (std::size_t i = InfoLines.size() - 1; i > 0; --i) InfoLines[i] = InfoLines[i - 1];
   InfoLines[0] = InfoLine{std::string(text), kWhite};
+  if (Observer) Observer->MessageAdded(text);
 }
 
 void GameWindow::SetInfoColour(std::string_view colour_text) {
@@ -324,6 +338,14 @@ void GameWindow::OptionClick() {
   for (std::size_t i = 1; i <= count; ++i)
     State.World.Variables.Set(set[i], set[kMaxAssignments + i]);
   RedirectStep();
+  if (Observer && State.NextLocation > 0) {
+    const bool on_option =
+        hovered_option_ >= 1 && hovered_option_ <= static_cast<int>(OptionLabels.size());
+    // Off every option the click is the one on "Pokračovat".
+    Observer->ChoiceMade(on_option
+                             ? std::string_view(OptionLabels[static_cast<std::size_t>(hovered_option_ - 1)].Caption)
+                             : std::string_view("Pokra\xE8ovat"));
+  }
   ChangeLoc(State.NextLocation);
 }
 
@@ -365,6 +387,7 @@ void GameWindow::TextBlockClick(int n) {
   if (n < 1 || n > static_cast<int>(TextBlocks.size())) return;
   const TXLabel block = TextBlocks[static_cast<std::size_t>(n - 1)];
   if (block.Target > 0) {
+    if (Observer) Observer->ChoiceMade(block.Text);
     FollowLink(block.Link, block.Target);
   } else if (!block.WebLink.empty()) {
     host.OpenWebAddress(block.WebLink);
@@ -374,7 +397,10 @@ void GameWindow::TextBlockClick(int n) {
 void GameWindow::PictureClick(int n) {
   if (n < 1 || n > static_cast<int>(InTextPictures.size())) return;
   const TXImage picture = InTextPictures[static_cast<std::size_t>(n - 1)];
-  if (picture.Target > 0) FollowLink(picture.Link, picture.Target);
+  if (picture.Target > 0) {
+    if (Observer) Observer->ChoiceMade(picture.Hint);
+    FollowLink(picture.Link, picture.Target);
+  }
 }
 
 void GameWindow::ControlForceLoad() {

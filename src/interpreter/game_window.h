@@ -18,6 +18,7 @@
 #include "host/font.h"
 #include "host/host.h"
 #include "interpreter/page.h"
+#include "interpreter/page_observer.h"
 #include "parser/location_store.h"
 #include "parser/random_source.h"
 #include "parser/tag_store.h"
@@ -189,6 +190,9 @@ class GameWindow {
 
   // The audio player of the session; null without the sound library.
   AudioPlayer* Audio = nullptr;
+
+  // Told of choices, pages, messages and closed windows; null: nobody.
+  PageObserver* Observer = nullptr;
 
   // The opponent of the fights (SOUBOJ): a fight's attributes that a tag
   // leaves out keep the values of the fight before.

@@ -83,6 +83,13 @@ void ApplyGameAction(GameSession& session, Host& host, const ScriptAction& actio
                 break;
               case Key::AltF4:  // swallowed: the window stays
                 break;
+              case Key::F5:  // the reading comforts' keys, handled by the host
+              case Key::F9:
+              case Key::V:
+              case Key::R:
+              case Key::H:
+              case Key::ShiftC:
+                break;
             }
           },
           [&](const action::Wheel& a) { form.ScrollColumn(a.Up ? kWheelScroll : -kWheelScroll); },

@@ -53,7 +53,9 @@ struct ClickText {
 struct ClickPicture {
   int32_t Picture = 0;  // 1-based, among the in-text pictures
 };
-enum class Key { Up, Down, PageUp, PageDown, Kp8, Kp2, AltF4 };
+// F5, F9, V, R, H and Shift+C are the reading comforts' keys; the game
+// window itself does nothing with them.
+enum class Key { Up, Down, PageUp, PageDown, Kp8, Kp2, AltF4, F5, F9, V, R, H, ShiftC };
 struct PressKey {
   Key Which = Key::Up;
 };

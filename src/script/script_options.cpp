@@ -51,7 +51,11 @@ std::variant<ScriptInvocation, std::string> ParseScriptArguments(
     } else if (arg == "--gui") {
       invocation.Options.Gui = true;
     } else if (arg.size() > 1 && arg.front() == '-') {
-      return "unknown option '" + std::string(arg) + "'";
+      const auto comfort = ParseComfortFlag(args, i, invocation.Options.Comforts);
+      if (const auto* error = std::get_if<std::string>(&comfort)) return *error;
+      const std::size_t taken = std::get<std::size_t>(comfort);
+      if (taken == 0) return "unknown option '" + std::string(arg) + "'";
+      i += taken - 1;
     } else if (have_script) {
       return "more than one script given ('" + invocation.ScriptPath + "' and '" +
              std::string(arg) + "')";
@@ -61,6 +65,11 @@ std::variant<ScriptInvocation, std::string> ParseScriptArguments(
     }
   }
   if (!have_script) return "no script given (use - for standard input)";
+  // The desktop replay writes no transcript: it would tell the same story as
+  // the headless run of the script.
+  if (invocation.Options.Gui && invocation.Options.Comforts.TranscriptPath) {
+    return "--transcript is not offered with --gui";
+  }
   return invocation;
 }
 

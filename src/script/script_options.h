@@ -8,6 +8,8 @@
 #include <string_view>
 #include <variant>
 
+#include "comforts/comfort_settings.h"
+
 namespace qv {
 
 struct ScriptOptions {
@@ -16,6 +18,9 @@ struct ScriptOptions {
   int ScreenHeight = 768;
   std::optional<uint64_t> Seed;  // every draw from one generator seeded with it
   bool Gui = false;              // drive the desktop windows instead
+  // The reading comforts the command line turns on. Scripts never read the
+  // player's stored preferences: a run depends on its command line alone.
+  ComfortFlags Comforts;
 };
 
 struct ScriptInvocation {
@@ -27,7 +32,8 @@ struct ScriptInvocation {
 std::optional<std::pair<int, int>> ParseScreenSize(std::string_view text);
 
 // The arguments after "script": SCRIPT [-C DIR] [--screen WxH] [--seed N]
-// [--gui], options in any order. The error text says what is wrong.
+// [--gui] and the comfort flags (comforts/comfort_settings.h), options in
+// any order. The error text says what is wrong.
 std::variant<ScriptInvocation, std::string> ParseScriptArguments(
     std::span<const std::string_view> args);
 

@@ -100,7 +100,9 @@ Parsed ParseLoadList(const ScriptLine& line) {
 Key KeyNamed(std::string_view word) {
   constexpr std::pair<std::string_view, Key> kKeys[] = {
       {"up", Key::Up},   {"down", Key::Down}, {"pageup", Key::PageUp}, {"pagedown", Key::PageDown},
-      {"kp8", Key::Kp8}, {"kp2", Key::Kp2},   {"alt-f4", Key::AltF4}};
+      {"kp8", Key::Kp8}, {"kp2", Key::Kp2},   {"alt-f4", Key::AltF4},
+      {"f5", Key::F5},   {"f9", Key::F9},     {"v", Key::V},           {"r", Key::R},
+      {"h", Key::H},     {"shift-c", Key::ShiftC}};
   for (const auto& [name, key] : kKeys) {
     if (name == word) return key;
   }

@@ -14,6 +14,8 @@
 #include "script/script_error.h"
 #include "script/script_parser.h"
 #include "script/window_drivers.h"
+#include "script/comfort_dump.h"
+#include "comforts/position_slots.h"
 #include "ui/death_window.h"
 
 namespace qv {
@@ -36,7 +38,8 @@ std::unique_ptr<RandomSource> MakeRandomSource(const ScriptOptions& options) {
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(std::istream& script, std::ostream& out, const ScriptOptions& options)
+ScriptRunner::ScriptRunner(std::istream& script, std::ostream& out, const ScriptOptions& options,
+                           std::optional<TranscriptWriter> transcript)
     : reader_(script),
       out_(out),
       host_(windows_, options.ScreenWidth, options.ScreenHeight),
@@ -47,6 +50,12 @@ ScriptRunner::ScriptRunner(std::istream& script, std::ostream& out, const Script
       menu_(*session_->State),
       name_entry_(*session_->State) {
   host_.SetLoop(this);
+  const ComfortSettings comforts = ApplyComfortFlags(ComfortSettings{}, options.Comforts);
+  if (comforts != ComfortSettings{} || transcript) {
+    comforts_ = std::make_unique<ComfortSession>(*session_, comforts, &speech_,
+                                                 std::move(transcript));
+    speech_shown_ = comforts.ReadAloud;
+  }
 }
 
 ScriptRunner::~ScriptRunner() { host_.SetLoop(nullptr); }
@@ -100,7 +109,9 @@ void ScriptRunner::RunUntil(const std::function<bool()>& done) {
 
 void ScriptRunner::PrintDump() {
   const DumpSources sources{*session_, windows_, host_, load_list_, drivers_, &audio_device_.Calls};
-  out_ << JsonLine(BuildDump(sources)) << '\n' << std::flush;
+  nlohmann::ordered_json dump = BuildDump(sources);
+  if (comforts_) AddComfortKeys(dump, *comforts_, speech_shown_);
+  out_ << JsonLine(dump) << '\n' << std::flush;
 }
 
 void ScriptRunner::Apply(const ScriptLine& line) {
@@ -113,7 +124,7 @@ void ScriptRunner::Apply(const ScriptLine& line) {
     // window on top at its time.
     if (game_started_) ticks_to_pass_ = tick->Count;
   } else if (top.Kind == kGameWindow) {
-    ApplyGameAction(*session_, host_, action);
+    if (!ApplyComfort(action)) ApplyGameAction(*session_, host_, action);
   } else if (top.Kind == kDeathWindow) {
     ApplyDeath();
   } else if (top.Kind == kMenuWindow || top.Kind == kNameWindow || top.Kind == kAboutWindow ||
@@ -121,6 +132,41 @@ void ScriptRunner::Apply(const ScriptLine& line) {
     ApplyStartWindow(top.Kind, action);
   } else {
     ApplyModal(top, action);
+  }
+}
+
+bool ScriptRunner::ApplyComfort(const ScriptAction& action) {
+  const auto* key = std::get_if<action::PressKey>(&action);
+  // V turns reading aloud on in any run: pressing it is the opt-in.
+  if (key && key->Which == action::Key::V && !comforts_) {
+    comforts_ = std::make_unique<ComfortSession>(*session_, ComfortSettings{}, &speech_,
+                                                 std::nullopt);
+  }
+  if (!comforts_) return false;
+  const auto show = [this](const std::optional<std::string>& message) {
+    if (message) host_.ShowMessage(*message);
+  };
+  if (const auto* button = std::get_if<action::Button>(&action)) {
+    if (button->Which != action::PageButton::Konec) return false;
+    show(comforts_->SaveForContinue());
+    return false;  // the button itself then ends the game
+  }
+  if (!key) return false;
+  switch (key->Which) {
+    case action::Key::F5:
+      show(comforts_->QuickSave());
+      return true;
+    case action::Key::F9:
+      show(comforts_->QuickLoad());
+      return true;
+    case action::Key::V:
+      if (comforts_->ToggleReadAloud()) speech_shown_ = true;
+      return true;
+    case action::Key::R:
+      comforts_->RepeatPage();
+      return true;
+    default:
+      return false;  // H and Shift+C change only what a desktop shows
   }
 }
 
@@ -151,6 +197,8 @@ void ScriptRunner::Follow(StartAction action) {
       StartGame();
       break;
     case StartAction::OpenLoadList:
+      load_list_.FirstName =
+          comforts_ && comforts_->Settings().Continue ? std::string(kContinueSlotName) : std::string();
       load_list_.Reopen();
       load_list_.FormShow();
       windows_.Push(kLoadListWindow, &load_list_);
@@ -168,7 +216,11 @@ void ScriptRunner::Follow(StartAction action) {
 void ScriptRunner::StartLoadedGame() {
   windows_.Push(kGameWindow);
   game_started_ = true;
-  if (session_->StartLoadedGame() || host_.ProgramEnded()) return;
+  if (session_->StartLoadedGame()) {
+    if (comforts_) comforts_->PositionLoaded(session_->State->LoadFileName);
+    return;
+  }
+  if (host_.ProgramEnded()) return;
   // The position could not be read (its message is shown): the game window
   // does not open, and the player is back at the main menu.
   windows_.Pop();
@@ -248,7 +300,18 @@ int RunScript(std::istream& script, std::ostream& out, const ScriptOptions& opti
       }
       book.emplace(std::move(std::get<BookMount>(entered)));
     }
-    ScriptRunner runner(script, out, options);
+    std::optional<TranscriptWriter> transcript;
+    if (options.Comforts.TranscriptPath) {
+      auto opened = TranscriptWriter::Open(*options.Comforts.TranscriptPath);
+      if (auto* error = std::get_if<std::string>(&opened)) {
+        nlohmann::ordered_json line;
+        line["error"] = *error;
+        out << JsonLine(line) << '\n' << std::flush;
+        return kScriptLineFailed;
+      }
+      transcript = std::move(std::get<TranscriptWriter>(opened));
+    }
+    ScriptRunner runner(script, out, options, std::move(transcript));
     return runner.Run();
   } catch (const std::exception& error) {
     nlohmann::ordered_json line;

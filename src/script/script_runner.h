@@ -18,6 +18,9 @@
 #include <vector>
 
 #include "audio/recording_audio_backend.h"
+#include "comforts/comfort_session.h"
+#include "comforts/speech_voice.h"
+#include "comforts/transcript_writer.h"
 #include "interpreter/game_session.h"
 #include "parser/random_source.h"
 #include "script/dump.h"
@@ -43,7 +46,9 @@ inline constexpr int kScriptLineFailed = 2;  // a line could not be applied
 class ScriptRunner final : public CommandLoop {
  public:
   // The gamebook is the current directory; RunScript changes to it first.
-  ScriptRunner(std::istream& script, std::ostream& out, const ScriptOptions& options);
+  // `transcript`, when given, receives the story as it is played.
+  ScriptRunner(std::istream& script, std::ostream& out, const ScriptOptions& options,
+               std::optional<TranscriptWriter> transcript = std::nullopt);
   ~ScriptRunner() override;
 
   // Plays the whole script; returns the exit status.
@@ -55,6 +60,8 @@ class ScriptRunner final : public CommandLoop {
   void RunUntil(const std::function<bool()>& done) override;
 
   GameSession& Session() { return *session_; }
+  // Null unless a comfort was turned on.
+  ComfortSession* Comforts() { return comforts_.get(); }
   const WindowStack& Windows() const { return windows_; }
 
  private:
@@ -69,6 +76,9 @@ class ScriptRunner final : public CommandLoop {
   void Follow(StartAction action);
   void StartLoadedGame();
   void PrintDump();
+  // The comforts' keys and the end of the game they save on; false when the
+  // action is none of theirs.
+  bool ApplyComfort(const ScriptAction& action);
 
   ScriptReader reader_;
   std::ostream& out_;
@@ -85,6 +95,11 @@ class ScriptRunner final : public CommandLoop {
   StartMenuWindow menu_;
   NameEntryWindow name_entry_;
   AboutWindow about_;
+  // Reading aloud says nothing in a headless run; the calls are kept.
+  RecordingSpeechVoice speech_;
+  std::unique_ptr<ComfortSession> comforts_;
+  // The dump shows "speech" once reading aloud has been on in the run.
+  bool speech_shown_ = false;
 };
 
 // Changes to the gamebook folder of `options` and plays `script`, writing the

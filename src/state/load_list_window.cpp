@@ -65,6 +65,11 @@ void LoadListWindow::FormShow() {
       if (Entries[j].Modified < Entries[k].Modified) std::swap(Entries[j], Entries[k]);
     }
   }
+  if (!FirstName.empty()) {
+    const auto first = std::find_if(Entries.begin(), Entries.end(),
+                                    [&](const LoadListEntry& e) { return e.Name == FirstName; });
+    if (first != Entries.end()) std::rotate(Entries.begin(), first, first + 1);
+  }
   for (LoadListEntry& entry : Entries) {
     entry.Caption = entry.Name + " [" + FormatShortDate(LocalTimeOf(entry.Modified)) + "]";
   }

@@ -41,6 +41,9 @@ class LoadListWindow : public ModalWindow {
   std::size_t ScrollOffset = 0;
   // idx of the label under the mouse; 0 when none.
   CurrentOption Current;
+  // A position listed first whatever its age (the continue slot, when the
+  // player keeps one); empty: none.
+  std::string FirstName;
 
   // Built by the main menu's load button before the window opens: collects
   // every "*.pzv" of the folder, orders them newest first and shows the

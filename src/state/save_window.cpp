@@ -58,7 +58,10 @@ void SaveWindow::CentreOn(int game_width, int game_height) {
   Top = game_height / 2 - kHeight / 2;
 }
 
-void SaveWindow::FormShow() { NameField = state_.SaveDefaultName; }
+void SaveWindow::FormShow() {
+  NameField = state_.SaveDefaultName;
+  Saved = false;
+}
 
 bool SaveWindow::UlozitClick() {
   // The name is checked before anything of the game changes.
@@ -81,6 +84,7 @@ bool SaveWindow::UlozitClick() {
     return false;
   }
   state_.SaveTarget = 0;
+  Saved = true;
   Close();
   return true;
 }

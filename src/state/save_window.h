@@ -35,6 +35,8 @@ class SaveWindow : public ModalWindow {
   std::string_view Kind() const override { return "save"; }
 
   std::string NameField;  // Edit1, the name field (Windows-1250)
+  // Whether the last opening wrote a position (under NameField).
+  bool Saved = false;
   int Left = 0;
   int Top = 0;
 

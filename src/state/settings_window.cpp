@@ -17,6 +17,7 @@ int32_t SliderPosition(int32_t value) {
 
 void SettingsWindow::Prepare(AudioPlayer& audio, int game_width, int game_height) {
   audio_ = &audio;
+  Page = 1;
   Left = game_width / 2 - kWidth / 2;
   Top = game_height / 2 - kHeight / 2;
   SoundOn = audio.SoundOn;
@@ -58,7 +59,16 @@ void SettingsWindow::OkClick() {
     host_.ShowMessage(std::string(kSettingsWriteFailed) + std::string(kSettingsFile));
     return;
   }
+  if (!Switches.empty() && KeepSwitches && !KeepSwitches(Switches)) return;
   Close();
+}
+
+void SettingsWindow::PageClick() {
+  if (!Switches.empty()) Page = Page == 1 ? 2 : 1;
+}
+
+void SettingsWindow::SwitchClick(std::size_t n, bool checked) {
+  if (n < Switches.size()) Switches[n].On = checked;
 }
 
 }  // namespace qv

@@ -6,8 +6,12 @@
 // keeps them for this run only.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "audio/audio_player.h"
 #include "host/host.h"
@@ -23,6 +27,13 @@ inline constexpr std::string_view kSwitchCaption = "Zapnuto";
 inline constexpr std::string_view kOkCaption = "OK";
 // "Chyba při zápisu souboru ": the settings file could not be written.
 inline constexpr std::string_view kSettingsWriteFailed = "Chyba p\xF8i z\xE1pisu souboru ";
+
+// A check box of the window's second page, where a host offers the player's
+// own switches (the reading comforts). Captions are Windows-1250.
+struct SettingsSwitch {
+  std::string Caption;
+  bool On = false;
+};
 
 class SettingsWindow : public ModalWindow {
  public:
@@ -50,6 +61,16 @@ class SettingsWindow : public ModalWindow {
   // Writes "./setup.ini" and closes; when the file cannot be written the
   // message is shown and the window stays open.
   void OkClick();
+
+  // The second page: shown only when a host has put switches here. Page
+  // turns between 1 (sounds and music) and 2 (the switches); every opening
+  // starts on page 1. "OK" hands the switches to KeepSwitches after
+  // "./setup.ini" is written; false from it keeps the window open.
+  std::vector<SettingsSwitch> Switches;
+  std::function<bool(const std::vector<SettingsSwitch>&)> KeepSwitches;
+  int Page = 1;
+  void PageClick();
+  void SwitchClick(std::size_t n, bool checked);  // n from 0
 
   bool SoundOn = true;                                // CheckBox1
   bool MusicOn = true;                                // CheckBox2

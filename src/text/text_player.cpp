@@ -11,6 +11,7 @@
 #include <system_error>
 #include <variant>
 
+#include "comforts/position_slots.h"
 #include "data/book_mount.h"
 #include "data/cp1250.h"
 #include "script/visible_controls.h"
@@ -50,7 +51,8 @@ constexpr const char* kGameHelp =
 }  // namespace
 
 TextPlayer::TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64_t> seed,
-                       int screen_lines)
+                       int screen_lines, ComfortSettings comforts,
+                       std::optional<TranscriptWriter> transcript)
     : input_(in),
       out_(out),
       host_(input_, out),
@@ -65,6 +67,11 @@ TextPlayer::TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64
   host_.SetBeforeWindow([this] {
     if (game_started_) ReportPage(false);
   });
+  comforts.ReadAloud = false;
+  if (comforts != ComfortSettings{} || transcript) {
+    comforts_ = std::make_unique<ComfortSession>(*session_, std::move(comforts), nullptr,
+                                                 std::move(transcript));
+  }
 }
 
 void TextPlayer::Run() {
@@ -156,6 +163,9 @@ void TextPlayer::ShowNameEntry() {
 }
 
 void TextPlayer::ShowLoadList() {
+  load_list_.FirstName = comforts_ && comforts_->Settings().Continue
+                             ? std::string(kContinueSlotName)
+                             : std::string();
   load_list_.Reopen();
   load_list_.FormShow();
   while (!load_list_.IsClosed()) {
@@ -186,7 +196,11 @@ void TextPlayer::ShowLoadList() {
     game_started_ = true;
     // A position that cannot be read (its message is shown) leaves the
     // player at the main menu.
-    if (!session_->StartLoadedGame() && !host_.ProgramEnded()) game_started_ = false;
+    if (session_->StartLoadedGame()) {
+      if (comforts_) comforts_->PositionLoaded(session_->State->LoadFileName);
+    } else if (!host_.ProgramEnded()) {
+      game_started_ = false;
+    }
     return;
   }
 }
@@ -292,6 +306,9 @@ void TextPlayer::Apply(const TextCommand& command) {
       break;
     }
     case Kind::Quit:
+      if (comforts_) {
+        if (const auto failed = comforts_->SaveForContinue()) host_.ShowMessage(*failed);
+      }
       host_.EndProgram();
       break;
     case Kind::Unknown:
@@ -326,7 +343,7 @@ void TextPlayer::Wait() {
 }
 
 int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& directory,
-                  std::optional<uint64_t> seed) {
+                  std::optional<uint64_t> seed, ComfortSettings comforts) {
   std::optional<BookMount> book;
   if (!directory.empty()) {
     auto entered = BookMount::Enter(directory);
@@ -343,7 +360,16 @@ int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& direct
     const int height = rows ? std::atoi(rows) : 0;
     screen_lines = std::max(5, (height > 0 ? height : 24) - 2);
   }
-  TextPlayer player(in, out, seed, screen_lines);
+  std::optional<TranscriptWriter> transcript;
+  if (!comforts.TranscriptPath.empty()) {
+    auto opened = TranscriptWriter::Open(comforts.TranscriptPath);
+    if (const auto* error = std::get_if<std::string>(&opened)) {
+      out << "quarvelin: " << *error << '\n';
+      return 2;
+    }
+    transcript = std::move(std::get<TranscriptWriter>(opened));
+  }
+  TextPlayer player(in, out, seed, screen_lines, std::move(comforts), std::move(transcript));
   player.Run();
   return 0;
 }

@@ -12,6 +12,9 @@
 #include <sstream>
 #include <string>
 
+#include "comforts/comfort_session.h"
+#include "comforts/comfort_settings.h"
+#include "comforts/transcript_writer.h"
 #include "interpreter/game_session.h"
 #include "parser/random_source.h"
 #include "state/load_list_window.h"
@@ -34,8 +37,12 @@ class TextPlayer {
   // The gamebook is the current directory. `seed` fixes the dice. With
   // `screen_lines` above 0, a page longer than that is shown a screenful at
   // a time, each part after an Enter (a terminal's height; 0 for pipes).
+  // `comforts`: the reading comforts turned on. Reading aloud is never done
+  // here: the terminal is read by the system's own screen reader, and a
+  // second voice would speak over it. `transcript` receives the story.
   TextPlayer(std::istream& in, std::ostream& out, std::optional<uint64_t> seed = std::nullopt,
-             int screen_lines = 0);
+             int screen_lines = 0, ComfortSettings comforts = {},
+             std::optional<TranscriptWriter> transcript = std::nullopt);
 
   // Plays from the main menu until the program ends or the input does.
   void Run();
@@ -67,12 +74,14 @@ class TextPlayer {
   AboutWindow about_;
   LoadListWindow load_list_;
   bool game_started_ = false;
+  std::unique_ptr<ComfortSession> comforts_;  // null with every comfort off
 };
 
 // Changes to `directory` (when not empty) and plays; returns the exit
 // status: 0, or 2 when the folder cannot be entered.
 // Long pages are shown a screenful at a time when both ends are a terminal.
+// A transcript that cannot be opened is reported and gives 2 as well.
 int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& directory,
-                  std::optional<uint64_t> seed = std::nullopt);
+                  std::optional<uint64_t> seed = std::nullopt, ComfortSettings comforts = {});
 
 }  // namespace qv

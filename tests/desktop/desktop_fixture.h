@@ -143,6 +143,7 @@ class DesktopFixture : public GamebookFixture {
     options.Seed = 1;
     options.OnMessage = [this](std::string_view text) { messages.emplace_back(text); };
     options.OnWebAddress = [this](std::string_view text) { web_addresses.emplace_back(text); };
+    options.Comforts = comforts;
     player = std::make_unique<DesktopPlayer>(options);
     return *player;
   }
@@ -215,6 +216,7 @@ class DesktopFixture : public GamebookFixture {
 
   std::vector<std::string> messages;
   std::vector<std::string> web_addresses;
+  ComfortSettings comforts;  // the reading comforts Open turns on
   std::unique_ptr<DesktopPlayer> player;
 };
 

@@ -35,6 +35,22 @@ TEST(ScriptOptionsTest, EveryOptionInAnyOrder) {
   EXPECT_TRUE(invocation.Options.Gui);
 }
 
+TEST(ScriptOptionsTest, ComfortFlagsAmongTheOthers) {
+  const auto parsed = Parse({"--history", "play.txt", "--transcript", "--seed", "--seed", "3"});
+  ASSERT_TRUE(std::holds_alternative<ScriptInvocation>(parsed));
+  const ScriptOptions& options = std::get<ScriptInvocation>(parsed).Options;
+  EXPECT_EQ(options.Comforts.History, true);
+  // The file is the word after --transcript, whatever it looks like.
+  EXPECT_EQ(options.Comforts.TranscriptPath, "--seed");
+  EXPECT_EQ(options.Seed, 3u);
+  EXPECT_FALSE(options.Comforts.ReadAloud.has_value());
+  EXPECT_EQ(std::get<std::string>(Parse({"play.txt", "--transcript"})),
+            "--transcript needs the file to write the transcript to");
+  EXPECT_EQ(std::get<std::string>(Parse({"play.txt", "--gui", "--transcript", "t.txt"})),
+            "--transcript is not offered with --gui");
+  EXPECT_EQ(std::get<std::string>(Parse({"play.txt", "--reading"})), "unknown option '--reading'");
+}
+
 TEST(ScriptOptionsTest, Errors) {
   EXPECT_TRUE(std::holds_alternative<std::string>(Parse({})));
   EXPECT_TRUE(std::holds_alternative<std::string>(Parse({"a", "b"})));

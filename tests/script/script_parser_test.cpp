@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"game", "choose 2147483648", "choose: '2147483648' is not a whole number"},
         BadLine{"game", "choose +", "choose: '+' is not a whole number"},
         BadLine{"game", "click-picture x", "click-picture: 'x' is not a whole number"},
-        BadLine{"game", "key f5", "key: unknown key 'f5'"},
+        BadLine{"game", "key f6", "key: unknown key 'f6'"},
         BadLine{"game", "key", "key takes one argument"},
         BadLine{"game", "wheel left", "wheel: up or down, not 'left'"},
         BadLine{"game", "button zmizet", "button: unknown button 'zmizet'"},
@@ -122,6 +122,8 @@ TEST(ScriptParserTest, WordsBecomeTheirActions) {
   EXPECT_EQ(std::get<Save>(Parse("save", "save")).Name, "");
   EXPECT_EQ(std::get<Choose>(Parse("game", "choose 3")).Option, 3);
   EXPECT_EQ(std::get<PressKey>(Parse("game", "key kp2")).Which, Key::Kp2);
+  EXPECT_EQ(std::get<PressKey>(Parse("game", "key f9")).Which, Key::F9);
+  EXPECT_EQ(std::get<PressKey>(Parse("game", "key shift-c")).Which, Key::ShiftC);
   EXPECT_FALSE(std::get<Wheel>(Parse("game", "wheel down")).Up);
   EXPECT_EQ(std::get<Button>(Parse("game", "button pokracovat")).Which, PageButton::Pokracovat);
   // `use` belongs to both the fight and the inventory.

@@ -191,7 +191,7 @@ TEST_F(ScriptRunTest, CommandsThatDoNotFitTheWindowOnTop) {
   EXPECT_EQ(Play("new-game\nchoose x\n").Status, 2);
   EXPECT_EQ(Play("new-game\nclick-text 2\n").Status, 2);
   EXPECT_EQ(Play("new-game\nclick-picture 1\n").Status, 2);
-  EXPECT_EQ(Play("new-game\nkey f5\n").Status, 2);
+  EXPECT_EQ(Play("new-game\nkey f6\n").Status, 2);
   EXPECT_EQ(Play("new-game\nwheel left\n").Status, 2);
   EXPECT_EQ(Play("new-game\nbutton pokracovat\n").Status, 2);  // not shown in a new game
   EXPECT_EQ(Play("new-game\nbutton postava\nraise magie\n").Status, 2);

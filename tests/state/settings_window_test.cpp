@@ -92,5 +92,35 @@ TEST_F(AudioSettings, FailedWriteShowsAMessageAndTheWindowStaysOpen) {
   EXPECT_EQ(host.messages, std::vector<std::string>{Cz("Chyba při zápisu souboru ./setup.ini")});
 }
 
+TEST_F(AudioSettings, SecondPageOnlyWithSwitchesAndOkHandsThemOn) {
+  window.Prepare(audio, 800, 600);
+  window.PageClick();
+  EXPECT_EQ(window.Page, 1);  // no switches: one page
+  window.Switches = {{"a", false}, {"b", true}};
+  std::vector<SettingsSwitch> kept;
+  bool keep = false;
+  window.KeepSwitches = [&](const std::vector<SettingsSwitch>& switches) {
+    kept = switches;
+    return keep;
+  };
+  window.PageClick();
+  EXPECT_EQ(window.Page, 2);
+  window.SwitchClick(0, true);
+  window.SwitchClick(2, true);  // no such switch
+  // Refused: setup.ini is written, the window stays open on its page.
+  window.OkClick();
+  EXPECT_FALSE(window.IsClosed());
+  ASSERT_EQ(kept.size(), 2u);
+  EXPECT_TRUE(kept[0].On && kept[1].On);
+  EXPECT_TRUE(std::filesystem::exists("setup.ini"));
+  keep = true;
+  window.OkClick();
+  EXPECT_TRUE(window.IsClosed());
+  // Every opening starts on the first page.
+  window.Reopen();
+  window.Prepare(audio, 800, 600);
+  EXPECT_EQ(window.Page, 1);
+}
+
 }  // namespace
 }  // namespace qv

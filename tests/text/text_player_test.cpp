@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -208,6 +210,40 @@ TEST_F(TextPlayerTest, LongPagesComeAScreenfulAtATimeAndTheLastPartWhole) {
   // The end of the input in the middle of a page shows the rest.
   const std::string cut = Play("1\n", TestInitRecord(), 4);
   EXPECT_TRUE(Has(cut, "(Enter: další část stránky)c\nd\n")) << cut;
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+// A transcript and the continue slot work as in the other hosts; reading
+// aloud, asked for, changes nothing on the terminal.
+TEST(TextPlayerComforts, TranscriptAndContinueSlot) {
+  TempWorkDir dir;
+  WriteBytes("data/data.qvl", kForest);
+  WriteBytes("data/inicializace.qvl", TestInitRecord().EncodeToBytes());
+  ComfortSettings comforts;
+  comforts.ReadAloud = true;
+  comforts.Continue = true;
+  comforts.TranscriptPath = "hra.txt";
+  std::istringstream in("1\n1\nq\n");  // new game, option 1, end
+  std::ostringstream out;
+  EXPECT_EQ(RunTextPlayer(in, out, "", 1, comforts), 0);
+  std::ifstream transcript("hra.txt", std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(transcript), {}};
+  EXPECT_EQ(text,
+            "[1]\nStoj\xC3\xAD\xC5\xA1 u cesty.\n\nLes\n\n> D\xC3\xA1l\n\n"
+            "[2]\nJsi v lese.\n\n");
+  EXPECT_EQ(std::filesystem::file_size("save/_pokracovani.pzv"), 1138448u);
+
+  comforts.TranscriptPath = "chybi/hra.txt";
+  std::istringstream none("");
+  std::ostringstream refused;
+  EXPECT_EQ(RunTextPlayer(none, refused, "", 1, comforts), 2);
+  EXPECT_EQ(refused.str(),
+            "quarvelin: cannot write the transcript 'chybi/hra.txt': No such file or directory\n");
 }
 
 }  // namespace
