@@ -1,5 +1,8 @@
 #include "comforts/comfort_settings.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace qv {
 
 ComfortSettings ComfortsFromPreferences(const UserPreferences& preferences) {
@@ -37,7 +40,11 @@ std::variant<std::size_t, std::string> ParseComfortFlag(std::span<const std::str
     if (index + 1 >= args.size() || args[index + 1].empty()) {
       return std::string("--transcript needs the file to write the transcript to");
     }
-    flags.TranscriptPath = std::string(args[index + 1]);
+    // Named from where the player started: the game later works inside the
+    // gamebook folder, where a relative name would land among its files.
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(std::filesystem::path(args[index + 1]), error);
+    flags.TranscriptPath = error ? std::string(args[index + 1]) : absolute.string();
     return std::size_t{2};
   }
   struct Switch {
