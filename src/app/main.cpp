@@ -1,119 +1,17 @@
-// The quarvelin executable: the player and its headless runner.
-#include <charconv>
+// quarvelin: the headless player, the terminal player and the authors'
+// tools. The desktop window is a program of its own (desktop_main.cpp) that
+// `play` and `script --gui` hand over to, so that no other command loads
+// the display and sound libraries.
 #include <csignal>
-#include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
-#include "desktop/desktop_player.h"
-#include "desktop/gui_script_runner.h"
-#include "script/script_options.h"
-#include "script/script_runner.h"
-#include "text/text_player.h"
+#include "app/command_line.h"
+#include "app/desktop_launch.h"
+#include "app/player_commands.h"
 #include "tools/tool_commands.h"
-
-namespace {
-
-constexpr const char* kUsage =
-    "usage: quarvelin [COMMAND] [ARGUMENTS]\n"
-    "\n"
-    "commands:\n"
-    "  play [DIR] [--windowed] [--screen WxH] [--scale F]\n"
-    "                  play the gamebook in DIR (default: the current directory) in\n"
-    "                  the desktop window, full screen unless --windowed; --screen:\n"
-    "                  the size the game lays out in; --scale: screen pixels per\n"
-    "                  pixel of the game on a high-density screen (default: GDK_SCALE\n"
-    "                  or 1); the same as giving no command\n"
-    "  script SCRIPT [-C DIR] [--screen WxH] [--seed N] [--gui]\n"
-    "                  play the gamebook headless from a script (SCRIPT - reads\n"
-    "                  standard input) and print the dump lines it asks for;\n"
-    "                  -C DIR: the gamebook folder; --screen: the screen the game\n"
-    "                  sees (default 1024x768); --seed N: reproducible dice;\n"
-    "                  --gui: drive the desktop windows\n"
-    "  text [DIR]      play the gamebook in DIR (default: the current directory) in\n"
-    "                  the terminal: pages are read out as text, options chosen by\n"
-    "                  number (h lists the commands)\n"
-    "%s"
-    "  help, --help    show this text\n"
-    "\n"
-    "exit status of script: 0 when the script ran to its end or the program ended,\n"
-    "2 when a line could not be applied, 1 on an internal error\n";
-
-// A command line that cannot be used: reported like a line that cannot be
-// applied, so scripts calling the runner see one kind of failure.
-int UsageError(const std::string& message) {
-  nlohmann::ordered_json line;
-  line["error"] = message;
-  std::cout << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
-  std::cerr << "quarvelin: " << message << "\n(quarvelin --help lists the commands)\n";
-  return qv::kScriptLineFailed;
-}
-
-int RunScriptCommand(const std::vector<std::string_view>& args) {
-  const auto parsed = qv::ParseScriptArguments(args);
-  if (const auto* error = std::get_if<std::string>(&parsed)) return UsageError(*error);
-  const auto& invocation = std::get<qv::ScriptInvocation>(parsed);
-  const auto run = invocation.Options.Gui ? &qv::RunGuiScript : &qv::RunScript;
-
-  // The script is named relative to where quarvelin was started, before -C.
-  if (invocation.ScriptPath == "-") return run(std::cin, std::cout, invocation.Options);
-  std::ifstream script(invocation.ScriptPath, std::ios::binary);
-  if (!script) return UsageError("cannot read the script '" + invocation.ScriptPath + "'");
-  return run(script, std::cout, invocation.Options);
-}
-
-// play [DIR] [--windowed] [--screen WxH] [--scale F]
-int RunPlayCommand(const std::vector<std::string_view>& args) {
-  qv::DesktopOptions options;
-  bool have_directory = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    if (arg == "--windowed") {
-      options.Windowed = true;
-    } else if (arg == "--screen") {
-      const auto size = i + 1 < args.size() ? qv::ParseScreenSize(args[i + 1]) : std::nullopt;
-      if (!size) return UsageError("--screen needs a size WxH, e.g. 1024x768");
-      options.ScreenWidth = size->first;
-      options.ScreenHeight = size->second;
-      ++i;
-    } else if (arg == "--scale") {
-      double scale = 0;
-      const std::string value = i + 1 < args.size() ? std::string(args[i + 1]) : std::string();
-      const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), scale);
-      if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
-          !(scale >= 1 && scale <= 4)) {
-        return UsageError("--scale needs a number from 1 to 4, e.g. 2 or 1.5");
-      }
-      options.Scale = scale;
-      ++i;
-    } else if (!arg.empty() && arg.front() == '-') {
-      return UsageError("play: unknown option '" + std::string(arg) + "'");
-    } else if (have_directory) {
-      return UsageError("play: one gamebook folder only");
-    } else {
-      options.Directory = std::string(arg);
-      have_directory = true;
-    }
-  }
-  return qv::PlayDesktop(options);
-}
-
-int RunTextCommand(const std::vector<std::string_view>& args) {
-  if (args.size() > 1) {
-    std::cerr << "quarvelin: text takes at most one folder, the gamebook's\n"
-                 "(quarvelin --help lists the commands)\n";
-    return qv::kScriptLineFailed;
-  }
-  const std::string directory = args.empty() ? std::string() : std::string(args.front());
-  return qv::RunTextPlayer(std::cin, std::cout, directory);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
 #ifdef SIGXFSZ
@@ -124,23 +22,41 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   // Without a command (options only, e.g. --windowed) the gamebook is played.
-  const bool no_command =
-      args.empty() || (args.front().starts_with("--") && args.front() != "--help");
+  const bool no_command = args.empty() || (args.front().starts_with("--") &&
+                                           args.front() != "--help" && args.front() != "--version");
   const std::string_view command = no_command ? std::string_view("play") : args.front();
   const std::vector<std::string_view> rest =
       no_command ? args : std::vector<std::string_view>(args.begin() + 1, args.end());
+  const auto desktop_play = [argv](const qv::DesktopOptions&) {
+    return qv::HandOverToDesktop(argv, std::cerr);
+  };
+  const auto desktop_script = [argv](const qv::ScriptInvocation&) {
+    return qv::HandOverToDesktop(argv, std::cerr);
+  };
 
   if (command == "help" || command == "--help" || command == "-h") {
-    std::printf(kUsage, qv::kToolUsageText);
-    return 0;
+    std::cout << qv::UsageText();
+    return qv::kExitDone;
   }
-  if (command == "script") return RunScriptCommand(rest);
-  if (command == "play") return RunPlayCommand(rest);
-  if (command == "text") return RunTextCommand(rest);
+  if (command == "--version" || qv::AsksForVersion(rest)) {
+    std::cout << qv::VersionLine();
+    return qv::kExitDone;
+  }
+  if (qv::AsksForHelp(rest)) {
+    const std::optional<std::string> help = qv::CommandHelp(command);
+    if (!help) return qv::UsageError("unknown command '" + std::string(command) + "'", std::cerr);
+    std::cout << *help;
+    return qv::kExitDone;
+  }
+
+  // One line per command.
+  if (command == "script") return qv::RunScriptCommand(rest, desktop_script);
+  if (command == "play") return qv::RunPlayCommand(rest, desktop_play);
+  if (command == "text") return qv::RunTextCommand(rest);
   if (command == "init") return qv::RunInitCommand(rest, std::cout, std::cerr);
   if (command == "scramble") return qv::RunScrambleCommand(rest, std::cout, std::cerr);
   if (command == "unscramble") return qv::RunUnscrambleCommand(rest, std::cout, std::cerr);
   if (command == "check") return qv::RunCheckCommand(rest, std::cout, std::cerr);
   if (command == "save") return qv::RunSaveCommand(rest, std::cout, std::cerr);
-  return UsageError("unknown command '" + std::string(command) + "'");
+  return qv::UsageError("unknown command '" + std::string(command) + "'", std::cerr);
 }

@@ -1,0 +1,45 @@
+// The player's commands on the command line: `play`, `script` and `text`.
+// The desktop itself is reached through a function the executable passes
+// in, so that the headless front end can hand it over to the desktop
+// executable while that one plays it directly.
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "desktop/desktop_options.h"
+#include "script/script_options.h"
+
+namespace qv {
+
+// play [DIR] [--windowed] [--screen WxH] [--scale F]; the error text says
+// what is wrong.
+std::variant<DesktopOptions, std::string> ParsePlayArguments(std::span<const std::string_view> args);
+
+// Plays on the desktop when the arguments can be used (else a usage error
+// on standard error).
+int RunPlayCommand(std::span<const std::string_view> args,
+                   const std::function<int(const DesktopOptions&)>& play);
+
+// script SCRIPT [-C DIR] [--screen WxH] [--seed N] [--gui]. A usage error
+// is reported as a JSON error line on standard output (what programs
+// calling the runner read) and as text on standard error. `gui` runs a
+// script that asked for the desktop windows.
+int RunScriptCommand(std::span<const std::string_view> args,
+                     const std::function<int(const ScriptInvocation&)>& gui);
+
+// A way to play a script: headless (RunScript) or on the desktop.
+using ScriptRun = int (*)(std::istream& script, std::ostream& out, const ScriptOptions& options);
+
+// Plays the invocation's script, read from its file or standard input.
+int RunScriptFile(const ScriptInvocation& invocation, ScriptRun run);
+
+// text [DIR]: refuses a folder without a gamebook as `play` does.
+int RunTextCommand(std::span<const std::string_view> args);
+
+}  // namespace qv
