@@ -167,10 +167,13 @@ std::optional<std::string> ConstantTable::ApplyStretchByStretch(std::string_view
       continue;
     }
     const std::size_t begin = i;
+    bool may_hold_name = false;
+    for (; i < size && !names_.Outside(p[i]); ++i) may_hold_name |= names_.EndsName(p[i]);
+    if (!may_hold_name) continue;
     int32_t state = NameAutomaton::kStart;
     uint32_t n = NameAutomaton::kNone;
-    for (; i < size && !names_.Outside(p[i]); ++i) {
-      state = names_.Step(state, p[i]);
+    for (std::size_t k = begin; k < i; ++k) {
+      state = names_.Step(state, p[k]);
       n = std::min(n, names_.LowestEnding(state));
     }
     if (n == NameAutomaton::kNone) continue;
