@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace qv::bench {
 namespace {
@@ -14,11 +16,11 @@ namespace fs = std::filesystem;
 
 class GamebookDir {
  public:
-  explicit GamebookDir(int locations) {
+  GamebookDir(int locations, BookShape shape) {
     std::string pattern = (fs::temp_directory_path() / "quarvelin-bench-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
     path_ = pattern;
-    book_ = WriteSyntheticGamebook(path_, {.Locations = locations});
+    book_ = WriteSyntheticGamebook(path_, SizeOfShape(shape, locations));
   }
   ~GamebookDir() {
     std::error_code ec;
@@ -35,15 +37,24 @@ class GamebookDir {
 
 }  // namespace
 
-const SyntheticGamebook& UseGamebook(int locations) {
-  static std::map<int, GamebookDir> dirs;
-  auto it = dirs.find(locations);
-  if (it == dirs.end()) it = dirs.try_emplace(locations, locations).first;
+const SyntheticGamebook& UseGamebook(int locations, BookShape shape) {
+  static std::map<std::pair<int, BookShape>, GamebookDir> dirs;
+  const std::pair key{locations, shape};
+  auto it = dirs.find(key);
+  if (it == dirs.end()) {
+    it = dirs.emplace(std::piecewise_construct, std::forward_as_tuple(key),
+                      std::forward_as_tuple(locations, shape))
+             .first;
+  }
   fs::current_path(it->second.path());
   return it->second.book();
 }
 
-StartedGame::StartedGame(int locations) : book(&UseGamebook(locations)) {
+BookShape ShapeArgument(int64_t argument) {
+  return argument == 0 ? BookShape::kPlain : BookShape::kDenseConstants;
+}
+
+StartedGame::StartedGame(int locations, BookShape shape) : book(&UseGamebook(locations, shape)) {
   session = std::make_unique<GameSession>(host, random);
   session->LoadInitRecord();
   session->StartNewGame();

@@ -12,13 +12,16 @@
 
 namespace qv::bench {
 
-// Writes the book of that many locations on first use and makes its
-// directory the working directory.
-const SyntheticGamebook& UseGamebook(int locations);
+// Writes the book of that many locations and that shape on first use and
+// makes its directory the working directory.
+const SyntheticGamebook& UseGamebook(int locations, BookShape shape = BookShape::kPlain);
+
+// The shape a benchmark argument names: 0 plain, 1 dense constants.
+BookShape ShapeArgument(int64_t argument);
 
 // A started game on the book of that many locations: location 1 shown.
 struct StartedGame {
-  explicit StartedGame(int locations);
+  explicit StartedGame(int locations, BookShape shape = BookShape::kPlain);
   RecordingHost host;
   SeededRandomSource random{7};
   std::unique_ptr<GameSession> session;

@@ -1,5 +1,6 @@
-// quarvelin_gen_gamebook DIR [--locations N] [--seed S]: writes a synthetic
-// gamebook under DIR for the timing scripts and prints what it wrote.
+// quarvelin_gen_gamebook DIR [--locations N] [--seed S] [--shape plain|dense]:
+// writes a synthetic gamebook under DIR for the timing scripts and prints
+// what it wrote.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,7 +11,8 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: quarvelin_gen_gamebook DIR [--locations N] [--seed S]\n");
+  std::fprintf(stderr,
+               "usage: quarvelin_gen_gamebook DIR [--locations N] [--seed S] [--shape plain|dense]\n");
   return 2;
 }
 
@@ -26,15 +28,26 @@ bool ReadNumber(const char* text, long long lo, long long hi, long long& out) {
 
 int main(int argc, char** argv) {
   std::string dir;
-  qv::bench::SyntheticGamebookSize size;
+  int locations = 10000;
+  uint32_t seed = qv::bench::SyntheticGamebookSize{}.Seed;
+  qv::bench::BookShape shape = qv::bench::BookShape::kPlain;
   for (int i = 1; i < argc; ++i) {
     long long value = 0;
     if (std::strcmp(argv[i], "--locations") == 0 && i + 1 < argc) {
       if (!ReadNumber(argv[++i], 1, 10000000, value)) return Usage();
-      size.Locations = static_cast<int>(value);
+      locations = static_cast<int>(value);
+    } else if (std::strcmp(argv[i], "--shape") == 0 && i + 1 < argc) {
+      const std::string name = argv[++i];
+      if (name == "plain") {
+        shape = qv::bench::BookShape::kPlain;
+      } else if (name == "dense") {
+        shape = qv::bench::BookShape::kDenseConstants;
+      } else {
+        return Usage();
+      }
     } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
       if (!ReadNumber(argv[++i], 0, 0xFFFFFFFFll, value)) return Usage();
-      size.Seed = static_cast<uint32_t>(value);
+      seed = static_cast<uint32_t>(value);
     } else if (argv[i][0] != '-' && dir.empty()) {
       dir = argv[i];
     } else {
@@ -42,9 +55,12 @@ int main(int argc, char** argv) {
     }
   }
   if (dir.empty()) return Usage();
+  qv::bench::SyntheticGamebookSize size = qv::bench::SizeOfShape(shape, locations);
+  size.Seed = seed;
   const qv::bench::SyntheticGamebook book = qv::bench::WriteSyntheticGamebook(dir, size);
-  std::printf("{\"locations\": %d, \"seed\": %u, \"data_bytes\": %zu, \"all_bytes\": %zu, "
-              "\"typical_location\": %d}\n",
-              size.Locations, size.Seed, book.DataBytes, book.AllDataBytes, book.TypicalLocation);
+  std::printf("{\"locations\": %d, \"seed\": %u, \"shape\": \"%s\", \"data_bytes\": %zu, "
+              "\"all_bytes\": %zu, \"typical_location\": %d}\n",
+              size.Locations, size.Seed, shape == qv::bench::BookShape::kPlain ? "plain" : "dense",
+              book.DataBytes, book.AllDataBytes, book.TypicalLocation);
   return 0;
 }

@@ -1,6 +1,7 @@
 // The location store on a gamebook of 10,000 locations (about 8 MB) with 200
 // constants and 50 libraries: the first load (read, libraries, constants,
-// marker index) and the fetch and scan that every page costs.
+// marker index), also on the dense shape and at 100,000 locations, and the
+// fetch and scan that every page costs.
 #include <benchmark/benchmark.h>
 #include <string>
 
@@ -19,24 +20,34 @@ constexpr int kLocations = 10000;
 
 const SyntheticGamebook& Book() { return UseGamebook(kLocations); }
 
+// Arguments: the shape (0 plain, 1 dense constants) and the locations.
 void BM_FirstLoad(benchmark::State& state) {
-  Book();
+  const SyntheticGamebook& book =
+      UseGamebook(static_cast<int>(state.range(1)), ShapeArgument(state.range(0)));
   for (auto _ : state) {
     RecordingHost host;
     GameFiles files(host);
     LocationStore store(files, host);
     store.LoadConstants();
-    store.EnsureMainText();
-    benchmark::DoNotOptimize(store.MainText().data());
+    // As the first page does it: the main text, then location 1.
+    TagStore tags;
+    if (!store.FetchLocation(1, {}, tags)) state.SkipWithError("fetch");
+    benchmark::DoNotOptimize(tags.Count());
   }
-  state.counters["data_MB"] = static_cast<double>(Book().DataBytes) / 1e6;
+  state.counters["data_MB"] = static_cast<double>(book.DataBytes) / 1e6;
 }
-BENCHMARK(BM_FirstLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstLoad)
+    ->ArgNames({"shape", "locations"})
+    ->Args({0, 10000})
+    ->Args({1, 10000})
+    ->Args({0, 100000})
+    ->Args({1, 100000})
+    ->Unit(benchmark::kMillisecond);
 
 // The parts of the first load on their own, for where the time goes.
 struct RawBook {
-  RawBook() {
-    Book();
+  explicit RawBook(BookShape shape) {
+    UseGamebook(kLocations, shape);
     GameFiles files(host);
     text = files.ReadGameFile("data").value_or(std::string());
     LocationStore store(files, host);
@@ -50,9 +61,10 @@ struct RawBook {
   std::vector<TMyPlugin> constants;
 };
 
-const RawBook& Raw() {
-  static const RawBook raw;
-  return raw;
+const RawBook& Raw(BookShape shape = BookShape::kPlain) {
+  static const RawBook plain(BookShape::kPlain);
+  static const RawBook dense(BookShape::kDenseConstants);
+  return shape == BookShape::kPlain ? plain : dense;
 }
 
 void BM_ReadDataFile(benchmark::State& state) {
@@ -75,12 +87,13 @@ void BM_ExpandLibraries(benchmark::State& state) {
 }
 BENCHMARK(BM_ExpandLibraries)->Unit(benchmark::kMillisecond);
 
+// Argument: the shape (0 plain, 1 dense constants).
 void BM_ApplyConstants(benchmark::State& state) {
-  const RawBook& raw = Raw();
+  const RawBook& raw = Raw(ShapeArgument(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(ApplyConstantList(raw.expanded, raw.constants));
   state.counters["constants"] = static_cast<double>(raw.constants.size());
 }
-BENCHMARK(BM_ApplyConstants)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApplyConstants)->ArgName("shape")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_IndexMarkers(benchmark::State& state) {
   const RawBook& raw = Raw();

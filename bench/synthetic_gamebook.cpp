@@ -222,7 +222,115 @@ std::string LocationBody(Lcg& random, const SyntheticGamebookSize& size,
   return data;
 }
 
+// The constants of the dense shape: even ones stand for numbers (used as
+// such in tags), odd ones for words, and every tenth odd one names a later
+// constant in its value. No name holds another, so that no constant eats
+// part of another's name.
+struct DenseConstants {
+  std::vector<std::string> Names;
+  std::string File;
+};
+
+DenseConstants MakeDenseConstants(Lcg& random, int count) {
+  DenseConstants out;
+  const auto holds_or_is_held = [&out](const std::string& name) {
+    for (const std::string& other : out.Names) {
+      if (other.find(name) != std::string::npos || name.find(other) != std::string::npos) return true;
+    }
+    return false;
+  };
+  while (static_cast<int>(out.Names.size()) < count) {
+    std::string name = random.Below(5) == 0 ? "k" + Word(random, 2) + Num(random.Below(100))
+                                            : UpperName(random);
+    if (!holds_or_is_held(name)) out.Names.push_back(std::move(name));
+  }
+  for (int i = 0; i < count; ++i) {
+    const auto n = static_cast<std::size_t>(i);
+    std::string value;
+    if (i % 2 == 0) {
+      value = Num(1 + random.Below(9));
+    } else if (i % 20 == 1 && i + 1 < count) {
+      value = Word(random, 2) + " " + out.Names[n + 1 + static_cast<std::size_t>(random.Below(count - i - 1))];
+    } else {
+      value = Sentence(random, 1 + random.Below(3));
+    }
+    out.File += out.Names[n] + " " + value + ";" + Sentence(random, 2) + "\r\n";
+  }
+  return out;
+}
+
+// A sentence with `constants` names of used constants among its words.
+std::string SentenceWithConstants(Lcg& random, int words, int constants,
+                                  const SyntheticGamebookSize& size, const DenseConstants& dense) {
+  std::string text = Sentence(random, words);
+  for (int c = 0; c < constants; ++c) {
+    const std::size_t at = text.find(' ', static_cast<std::size_t>(random.Below(static_cast<int>(text.size()))));
+    const std::string name =
+        dense.Names[static_cast<std::size_t>(random.Below(size.UsedConstants))];
+    if (at == std::string::npos) {
+      text += " " + name;
+    } else {
+      text.insert(at, " " + name);
+    }
+  }
+  return text;
+}
+
+// A used constant that stands for a number.
+const std::string& NumberConstant(Lcg& random, const SyntheticGamebookSize& size,
+                                  const DenseConstants& dense) {
+  return dense.Names[static_cast<std::size_t>(2 * random.Below(size.UsedConstants / 2))];
+}
+
+std::string DenseLocationBody(Lcg& random, const SyntheticGamebookSize& size,
+                              const DenseConstants& dense, const std::vector<std::string>& library_names) {
+  const auto variable = [&] { return Num(1 + random.Below(SyntheticGamebook::kWindowGateVariable - 1)); };
+  const std::string gate = "[" + Num(SyntheticGamebook::kWindowGateVariable) + " = \"1\"]";
+  std::string data;
+  const int paragraphs = 3 + random.Below(4);
+  for (int p = 0; p < paragraphs; ++p) {
+    data += "<text obsah=\"" + SentenceWithConstants(random, 12 + random.Below(12), 1 + random.Below(3), size, dense) +
+            "\">\r\n";
+  }
+  if (random.Below(2) == 0) {
+    data += "[ZIVOTY 0 > \"" + Num(12 + random.Below(10)) + "\"]\r\n<text obsah=\"" +
+            SentenceWithConstants(random, 6, 1, size, dense) + "\" barva=\"lime\">\r\n<zivoty minus=\"" +
+            NumberConstant(random, size, dense) + "\">\r\n<zivoty plus=\"" + NumberConstant(random, size, dense) +
+            "\">\r\n[/]\r\n";
+  }
+  data += "<penize plus=\"" + NumberConstant(random, size, dense) + "\">\r\n";
+  if (random.Below(2) == 0) {
+    data += "<promenna " + variable() + "=\"" + NumberConstant(random, size, dense) + "\">\r\n";
+  }
+  if (random.Below(10) == 0) {
+    data += gate + "<souboj jmeno=\"" + SentenceWithConstants(random, 1, 1, size, dense) + "\" utok=\"1k6+" +
+            NumberConstant(random, size, dense) + "\" obrana=\"1\" tvrdost=\"1\" zivoty=\"" +
+            NumberConstant(random, size, dense) + "\" xp=\"1\">[/]\r\n";
+  }
+  const int references = random.Below(5) == 0 ? 0 : 1 + random.Below(2);
+  for (int r = 0; r < references; ++r) {
+    data += "#knihovna_" + library_names[static_cast<std::size_t>(random.Below(size.Libraries))] + ";\r\n";
+  }
+  const int options = 1 + random.Below(4);
+  for (int o = 0; o < options; ++o) {
+    const int target = 1 + random.Below(size.Locations);
+    data += "<menu t=\"" + SentenceWithConstants(random, 3, 1, size, dense) + "\" x=\"" + Num(target) +
+            "\">\r\n";
+  }
+  return data;
+}
+
 }  // namespace
+
+SyntheticGamebookSize SizeOfShape(BookShape shape, int locations) {
+  SyntheticGamebookSize size{.Shape = shape, .Locations = locations};
+  if (shape == BookShape::kDenseConstants) {
+    size.Constants = 400;
+    size.UsedConstants = 360;
+    size.Libraries = 200;
+  }
+  return size;
+}
 
 std::string TypicalLocationBody(uint32_t seed) {
   Lcg random(seed ^ 0x7E5Au);
@@ -262,12 +370,20 @@ SyntheticGamebook WriteSyntheticGamebook(const std::filesystem::path& dir,
   SyntheticGamebook book;
   std::size_t all = 0;
 
+  const bool dense = size.Shape == BookShape::kDenseConstants;
+  DenseConstants dense_constants;
   std::vector<std::string> constant_names;
   std::string constants;
-  for (int i = 0; i < size.Constants; ++i) {
-    constant_names.push_back(UpperName(random));
-    constants += constant_names.back() + " " + Num(random.Below(1000)) + ";" +
-                 Sentence(random, 2) + "\r\n";
+  if (dense) {
+    dense_constants = MakeDenseConstants(random, size.Constants);
+    constant_names = dense_constants.Names;
+    constants = dense_constants.File;
+  } else {
+    for (int i = 0; i < size.Constants; ++i) {
+      constant_names.push_back(UpperName(random));
+      constants += constant_names.back() + " " + Num(random.Below(1000)) + ";" +
+                   Sentence(random, 2) + "\r\n";
+    }
   }
   all += Write(dir / "data/konstanty.qvl", constants);
   const auto used_constant = [&] {
@@ -286,7 +402,11 @@ SyntheticGamebook WriteSyntheticGamebook(const std::filesystem::path& dir,
     for (int line = 0; line < lines; ++line) {
       text += "<text obsah=\"" + Sentence(random, 5) + "\">\r\n";
     }
-    if (random.Below(3) == 0) text += "<text obsah=\"Cena " + used_constant() + "\">\r\n";
+    if (dense) {
+      text += "<text obsah=\"" + SentenceWithConstants(random, 5, 1, size, dense_constants) + "\">\r\n";
+    } else if (random.Below(3) == 0) {
+      text += "<text obsah=\"Cena " + used_constant() + "\">\r\n";
+    }
     if (i < 2 * fifth && fifth > 0) {
       text += "#knihovna_" + book.LibraryNames[static_cast<std::size_t>(i + fifth)] + ";\r\n";
     }
@@ -306,6 +426,8 @@ SyntheticGamebook WriteSyntheticGamebook(const std::filesystem::path& dir,
     data += "<" + Num(n) + ">\r\n";
     if (n == book.TypicalLocation) {
       data += TypicalLocationBody(size.Seed);
+    } else if (dense) {
+      data += DenseLocationBody(random, size, dense_constants, book.LibraryNames);
     } else {
       data += LocationBody(random, size, constant_names, book.LibraryNames);
     }

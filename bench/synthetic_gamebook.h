@@ -12,7 +12,18 @@
 
 namespace qv::bench {
 
+// How the book is written.
+//  - kPlain: a constant on one line in a dozen or so, 40 of the 200 in use,
+//    a library reference on a fifth of the pages.
+//  - kDenseConstants: most lines use one or more constants (also as numbers
+//    in tags, and some values name later constants), 400 constants nearly
+//    all in use, a fifth of them named in lower case so that most words of
+//    the text are made of bytes names use; library references on most
+//    pages, and constants in every library.
+enum class BookShape { kPlain, kDenseConstants };
+
 struct SyntheticGamebookSize {
+  BookShape Shape = BookShape::kPlain;
   int Locations = 10000;
   int Constants = 200;
   int UsedConstants = 40;  // how many of them the texts actually use
@@ -42,6 +53,10 @@ struct SyntheticGamebook {
 // size and seed always give the same bytes.
 SyntheticGamebook WriteSyntheticGamebook(const std::filesystem::path& dir,
                                          const SyntheticGamebookSize& size = {});
+
+// The sizes of a shape: the plain one as above, the dense one with 400
+// constants of which 360 are used and 200 libraries.
+SyntheticGamebookSize SizeOfShape(BookShape shape, int locations);
 
 // The text of the typical location's tags after its marker, as written.
 std::string TypicalLocationBody(uint32_t seed);

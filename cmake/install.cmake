@@ -10,6 +10,9 @@ set(QUARVELIN_APP_ID example.quarvelin.Quarvelin)
 # Every program the package ships; a new executable is one more name here.
 set(QUARVELIN_INSTALLED_PROGRAMS quarvelin)
 install(TARGETS ${QUARVELIN_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The desktop player is started by `quarvelin` (play, shelf, script --gui),
+# never from the PATH; it looks for it in ../libexec/quarvelin/.
+install(TARGETS quarvelin-desktop RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/quarvelin)
 
 # The demo gamebook, as committed: only its four folders, never what playing
 # it in the source tree left behind (save/, setup.ini, listings, temp/).

@@ -52,5 +52,5 @@ set(QUARVELIN_desktop_PRIVATE data)
 set(QUARVELIN_tools_PUBLIC data parser)
 set(QUARVELIN_tools_PRIVATE host ui state script)
 
-set(QUARVELIN_app_PUBLIC)
-set(QUARVELIN_app_PRIVATE data comforts script text desktop tools)
+set(QUARVELIN_app_PUBLIC script desktop)
+set(QUARVELIN_app_PRIVATE data comforts text tools)

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "data/expansion_limit.h"
+#include "data/text_case.h"
 #include "data/text_lines.h"
 
 namespace qv {
@@ -24,68 +25,6 @@ constexpr std::size_t kWorkFloor = std::size_t{8} << 20;
 // over thousands of one-byte names count for what they cost.
 constexpr std::size_t kWorkPerStretch = 32;
 constexpr std::size_t kWorkPerOccurrence = 16;
-
-// Finds the occurrences of one name that a pass replaces, in time in
-// proportion to the text and the name however they are made: a plain search
-// compares the name afresh at every byte, so "aaa...ab" in "aaa...a" costs
-// their product (and so did the C library's memmem under AddressSanitizer,
-// which checks the whole rest of the text on every call).
-class NameSearch {
- public:
-  explicit NameSearch(std::string_view name) : name_(name), border_(name.size() + 1, 0) {
-    // border_[q]: the longest proper prefix of name[0, q) that also ends it.
-    for (std::size_t q = 1, k = 0; q < name_.size(); ++q) {
-      while (k > 0 && name_[q] != name_[k]) k = border_[k];
-      if (name_[q] == name_[k]) ++k;
-      border_[q + 1] = k;
-    }
-  }
-
-  // The first occurrence at or after `from`, or npos.
-  std::size_t Find(std::string_view text, std::size_t from) const {
-    std::size_t matched = 0;
-    for (std::size_t i = from; i < text.size(); ++i) {
-      if (matched == 0) {
-        // Nothing matched yet: on to the next byte that can begin the name.
-        const void* first = std::memchr(text.data() + i, name_[0], text.size() - i);
-        if (first == nullptr) return std::string_view::npos;
-        i = static_cast<std::size_t>(static_cast<const char*>(first) - text.data());
-      }
-      while (matched > 0 && text[i] != name_[matched]) matched = border_[matched];
-      if (text[i] == name_[matched]) ++matched;
-      if (matched == name_.size()) return i + 1 - matched;
-    }
-    return std::string_view::npos;
-  }
-
-  // Occurrences left to right, each search going on past the one before.
-  std::size_t Count(std::string_view text) const {
-    std::size_t count = 0;
-    for (std::size_t at = Find(text, 0); at != std::string_view::npos; at = Find(text, at + name_.size())) {
-      ++count;
-    }
-    return count;
-  }
-
-  // Every occurrence from `first` on (the first one, found by the caller)
-  // replaced, without looking into what was inserted.
-  std::string ReplaceFrom(std::string_view text, std::size_t first, std::string_view value) const {
-    std::string out;
-    out.reserve(text.size() + (value.size() > name_.size() ? (value.size() - name_.size()) * 8 : 0));
-    std::size_t copied = 0;
-    for (std::size_t at = first; at != std::string_view::npos; at = Find(text, copied)) {
-      out.append(text, copied, at - copied);
-      out.append(value);
-      copied = at + name_.size();
-    }
-    out.append(text, copied, std::string_view::npos);
-    return out;
-  }
-
- private:
-  std::string_view name_;
-  std::vector<std::size_t> border_;
-};
 
 // Whether a pass making `count` replacements in a text of `size` bytes takes
 // it past kMaxExpandedText at any replacement.
@@ -152,15 +91,120 @@ std::size_t ConstantWorkBudget(std::size_t text_size, std::size_t constant_bytes
 ConstantTable::ConstantTable(std::vector<TMyPlugin> constants) : constants_(std::move(constants)) {
   std::vector<std::string_view> names;
   names.reserve(constants_.size());
+  searches_.reserve(constants_.size());
   for (const TMyPlugin& constant : constants_) {
     names.push_back(constant.Name);
+    searches_.emplace_back(constant.Name);
     bytes_ += constant.Name.size() + constant.Text.size();
+    if ((constant.Name + constant.Text).find_first_of("<>") != std::string::npos) angle_free_ = false;
   }
   names_ = NameAutomaton(names);
 }
 
+bool ConstantTable::HoldsName(std::string_view text) const {
+  int32_t state = NameAutomaton::kStart;
+  for (const char c : text) {
+    state = names_.Step(state, static_cast<unsigned char>(c));
+    if (names_.LowestEnding(state) != NameAutomaton::kNone) return true;
+  }
+  return false;
+}
+
+bool ConstantTable::LeavesMarkersAlone(std::string_view text) const {
+  if (constants_.empty()) return true;
+  if (!angle_free_) return false;
+  // No "<" or ">" comes or goes, so a marker of the applied text stands
+  // between the same "<" and ">" as a run of bytes X of this text, which
+  // changes only where a name occurs in it. A byte that is neither a digit
+  // nor used by names stays, and keeps X from being or becoming digits; so
+  // only an X made of digits and name bytes alone can matter, and it
+  // matters when a name occurs in it.
+  const char* const end = text.data() + text.size();
+  for (const char* p = text.data(); p < end;) {
+    const void* lt = std::memchr(p, '<', static_cast<std::size_t>(end - p));
+    if (lt == nullptr) break;
+    const char* const open = static_cast<const char*>(lt) + 1;
+    const char* q = open;
+    while (q < end && (IsAsciiDigit(*q) || !names_.Outside(static_cast<unsigned char>(*q)))) ++q;
+    if (q < end && *q == '>' && HoldsName(std::string_view(open, static_cast<std::size_t>(q - open)))) {
+      return false;
+    }
+    p = q;
+  }
+  return true;
+}
+
 std::string ConstantTable::Apply(std::string text) const {
   if (constants_.empty()) return text;
+  if (std::optional<std::string> out = ApplyStretchByStretch(text)) return std::move(*out);
+  return ApplyInPasses(std::move(text));
+}
+
+std::optional<std::string> ConstantTable::ApplyStretchByStretch(std::string_view text) const {
+  // Each stretch goes through its constants to the end before the next one
+  // is looked at, so the text is walked once and each stretch is copied
+  // into the result once. That gives what the passes over the whole text
+  // give as long as no pass of theirs is left out: no pass can take the
+  // text past kMaxExpandedText while the sum of the largest size each
+  // stretch reaches stays within it, and none stops at the work budget
+  // while the work counted here the way the passes count it (never less)
+  // stays within the budget for the text as it is now. Past either bound
+  // the passes decide, from the start.
+  const std::size_t budget = ConstantWorkBudget(text.size(), bytes_);
+  std::size_t work = text.size();
+  std::size_t largest = text.size();  // the text with every stretch at its largest
+  std::string scratch[2];
+
+  std::string out;
+  // An eighth to spare, as in the passes (the allocator reuses freed pages).
+  out.reserve(text.size() + text.size() / 8);
+  std::size_t copied = 0;
+  const auto* const p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t size = text.size();
+  for (std::size_t i = 0; i < size;) {
+    if (names_.Outside(p[i])) {
+      ++i;
+      continue;
+    }
+    const std::size_t begin = i;
+    bool may_hold_name = false;
+    for (; i < size && !names_.Outside(p[i]); ++i) may_hold_name |= names_.EndsName(p[i]);
+    if (!may_hold_name) continue;
+    int32_t state = NameAutomaton::kStart;
+    uint32_t n = NameAutomaton::kNone;
+    for (std::size_t k = begin; k < i; ++k) {
+      state = names_.Step(state, p[k]);
+      n = std::min(n, names_.LowestEnding(state));
+    }
+    if (n == NameAutomaton::kNone) continue;
+
+    std::string_view stretch = text.substr(begin, i - begin);
+    std::size_t peak = stretch.size();
+    std::size_t next = 0;
+    while (n != NameAutomaton::kNone) {
+      const NameSearch& search = searches_[n];
+      std::string& into = scratch[next];
+      next = 1 - next;
+      work += stretch.size() + kWorkPerStretch;
+      const std::size_t first = search.Find(stretch, 0);
+      const std::size_t count = search.ReplaceInto(stretch, first, constants_[n].Text, into);
+      work += count * kWorkPerOccurrence + into.size();
+      stretch = into;
+      peak = std::max(peak, stretch.size());
+      if (largest + (peak - (i - begin)) > kMaxExpandedText || work > budget) return std::nullopt;
+      n = names_.LowestOccurringFrom(stretch, n + 1, work);
+    }
+    largest += peak - (i - begin);
+    out.append(text, copied, begin - copied);
+    out.append(stretch);
+    copied = i;
+  }
+  if (work > budget) return std::nullopt;
+  out.append(text, copied, std::string_view::npos);
+  return out;
+}
+
+std::string ConstantTable::ApplyInPasses(std::string text) const {
   // The budget follows the text as constants make it grow (up to
   // kMaxExpandedText), so that passes over what they made still fit.
   std::size_t budget = ConstantWorkBudget(text.size(), bytes_);
@@ -212,7 +256,7 @@ std::string ConstantTable::Apply(std::string text) const {
     work += looked;
 
     const TMyPlugin& constant = constants_[n];
-    const NameSearch search(constant.Name);
+    const NameSearch& search = searches_[n];
     std::size_t count = 0;
     for (const uint32_t s : group) count += search.Count(stretches[s].Text);
     work += count * kWorkPerOccurrence;

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "data/name_automaton.h"
+#include "data/name_search.h"
 #include "data/named_text.h"
 
 namespace qv {
@@ -56,9 +57,29 @@ class ConstantTable {
   // The text with every constant applied in list order.
   std::string Apply(std::string text) const;
 
+  // Whether applying the table to `text` leaves its location markers
+  // ("<" + digits + ">") as they are: each one stays with its digits and
+  // none appears. Then every location can take its constants on its own
+  // when it is fetched, cut out between the markers of the text as it is
+  // (a "<" is never part of a stretch that holds a name, so no stretch
+  // reaches over a cut). False whenever a name or a value holds "<" or ">".
+  bool LeavesMarkersAlone(std::string_view text) const;
+
  private:
+  // Each stretch of text that holds a name through all its constants at
+  // once, in one walk: none when a limit might have left a pass out, which
+  // only the passes below can decide.
+  std::optional<std::string> ApplyStretchByStretch(std::string_view text) const;
+  // One pass per constant over the stretches its name occurs in.
+  std::string ApplyInPasses(std::string text) const;
+
+  // Whether a name ends anywhere in text.
+  bool HoldsName(std::string_view text) const;
+
   std::vector<TMyPlugin> constants_;
-  std::size_t bytes_ = 0;  // of all names and values
+  std::vector<NameSearch> searches_;  // one per constant, for its passes
+  std::size_t bytes_ = 0;             // of all names and values
+  bool angle_free_ = true;            // no name or value holds "<" or ">"
   NameAutomaton names_;
 };
 

@@ -19,6 +19,7 @@ NameAutomaton::NameAutomaton(const std::vector<std::string_view>& names) {
   bool used[256] = {};
   for (const std::string_view name : names) {
     for (const char c : name) used[static_cast<unsigned char>(c)] = true;
+    if (!name.empty()) ends_name_[static_cast<unsigned char>(name.back())] = true;
   }
   for (int b = 0; b < 256; ++b) {
     if (used[b]) byte_class_[b] = static_cast<uint8_t>(width_++);

@@ -35,6 +35,10 @@ class NameAutomaton {
   }
   // True for bytes that occur in no name: they always lead back to kStart.
   bool Outside(unsigned char byte) const { return byte_class_[byte] == 0; }
+  // True for bytes that end a name: a stretch without one holds no name,
+  // which is cheaper to see than to walk it (the table of moves of a few
+  // hundred names does not stay in the cache).
+  bool EndsName(unsigned char byte) const { return ends_name_[byte]; }
   // The lowest number of the names that end where this state was reached,
   // or kNone.
   uint32_t LowestEnding(int32_t state) const {
@@ -55,6 +59,7 @@ class NameAutomaton {
 
   std::size_t width_ = 1;  // byte classes, 0 = in no name
   uint8_t byte_class_[256] = {};
+  bool ends_name_[256] = {};
 
   // Trie edges of each state, sorted by class: edge_begin_[s] .. edge_begin_[s + 1].
   std::vector<uint32_t> edge_begin_;

@@ -149,7 +149,7 @@ int PlayDesktop(const DesktopOptions& asked) {
     auto entered = BookMount::Enter(options.Directory, options.WritesFolder);
     if (const auto* message = std::get_if<std::string>(&entered)) {
       std::cerr << "quarvelin: " << *message << '\n';
-      return 2;
+      return 1;
     }
     book.emplace(std::move(std::get<BookMount>(entered)));
   }

@@ -148,8 +148,16 @@ std::string LocationStore::ExpandLibraries(std::string text) {
   }
   if (replacements.empty()) return text;
 
-  std::string out;
-  out.reserve(text.size());
+  // The references replaced, found first so that the result is allocated
+  // once at its size: growing it as it is written copied the whole text
+  // again, on fresh pages.
+  struct Replaced {
+    std::size_t Begin;  // the reference's "#"
+    std::size_t End;    // after its ";"
+    std::string_view Text;
+  };
+  std::vector<Replaced> replaced;
+  std::size_t size = 0;  // of the result up to the last reference replaced
   std::size_t copied = 0;
   std::size_t at = FindReferenceIgnoringCase(text, 0);
   while (at != std::string::npos) {
@@ -163,14 +171,23 @@ std::string LocationStore::ExpandLibraries(std::string text) {
       const auto it = replacements.find(UpCase1250(std::string_view(text).substr(start, semi - start)));
       // A library that would take the text past kMaxExpandedText is not put
       // in; its reference stays as written.
-      if (it != replacements.end() &&
-          out.size() + (at - copied) + it->second.size() <= kMaxExpandedText) {
-        out.append(text, copied, at - copied);
-        out.append(it->second);
+      if (it != replacements.end() && size + (at - copied) + it->second.size() <= kMaxExpandedText) {
+        replaced.push_back({at, semi + 1, it->second});
+        size += (at - copied) + it->second.size();
         copied = semi + 1;
       }
     }
     at = next;
+  }
+  if (replaced.empty()) return text;
+
+  std::string out;
+  out.reserve(size + (text.size() - copied));
+  copied = 0;
+  for (const Replaced& reference : replaced) {
+    out.append(text, copied, reference.Begin - copied);
+    out.append(reference.Text);
+    copied = reference.End;
   }
   out.append(text, copied, std::string::npos);
   return out;
@@ -182,8 +199,24 @@ void LocationStore::EnsureMainText() {
   // A data file that cannot be opened leaves the main text empty.
   main_text_ = files_.ReadGameFile("data").value_or(std::string());
   main_text_ = ExpandLibraries(std::move(main_text_));
-  main_text_ = ApplyConstants(std::move(main_text_));
+  // When the constants cannot change which markers the text holds, each
+  // location takes them as it is fetched: the start then costs the same
+  // however many lines use constants.
+  if (!constants_.List().empty() && constants_.LeavesMarkersAlone(main_text_)) {
+    pending_constants_ = constants_;
+  } else {
+    main_text_ = ApplyConstants(std::move(main_text_));
+  }
   main_index_ = MarkerIndex(main_text_);
+}
+
+const std::string& LocationStore::MainText() {
+  if (pending_constants_) {
+    main_text_ = pending_constants_->Apply(std::move(main_text_));
+    pending_constants_.reset();
+    main_index_ = MarkerIndex(main_text_);
+  }
+  return main_text_;
 }
 
 const MarkerIndex& LocationStore::SourceIndex() {
@@ -231,6 +264,9 @@ bool LocationStore::FetchLocation(int32_t n, const FetchOptions& options, TagSto
     return false;
   }
   location_text_ = source.substr(p1, p2 == std::string::npos ? std::string::npos : p2 - p1);
+  if (source_library_ == nullptr && pending_constants_) {
+    location_text_ = pending_constants_->Apply(std::move(location_text_));
+  }
 
   no_prefix = location_text_.find("#noprefix;") != std::string::npos;
   no_suffix = location_text_.find("#nosuffix;") != std::string::npos;

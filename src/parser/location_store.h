@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -105,14 +106,24 @@ class LocationStore {
   const TMyPlugin* Suffix() const { return suffix_; }
 
   // Loads the main text now if it is not loaded yet (the first fetch does it
-  // otherwise). It is read once per run.
+  // otherwise). It is read once per run, and its libraries are expanded.
+  // The constants of the game it is loaded in are applied to the whole text
+  // at once when they might change its location markers; otherwise each
+  // location takes them when it is fetched, which gives the same location
+  // text without going through the whole text at the start. (The bounds
+  // that keep a hostile constant list from growing a text past
+  // kMaxExpandedText or working without end then hold for each location
+  // rather than for the whole text.)
   void EnsureMainText();
   bool MainTextLoaded() const { return main_loaded_; }
 
   // The gamebook's files the store reads from (the shop reads its offers
   // through them too).
   GameFiles& Files() { return files_; }
-  const std::string& MainText() const { return main_text_; }
+  // The main text with libraries expanded and constants applied: when the
+  // fetches apply them location by location, they are applied to the whole
+  // text now.
+  const std::string& MainText();
 
  private:
   // The text a reference to `name` stands for while expanding.
@@ -139,6 +150,9 @@ class LocationStore {
 
   bool main_loaded_ = false;
   std::string main_text_;
+  // The constants each location of the main text still takes when fetched
+  // (those of the game the text was loaded in); none once applied.
+  std::optional<ConstantTable> pending_constants_;
   MarkerIndex main_index_;
   std::unordered_map<const TMyPlugin*, MarkerIndex> library_indexes_;
 

@@ -348,10 +348,16 @@ int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& direct
   if (!directory.empty()) {
     auto entered = BookMount::Enter(directory);
     if (const auto* message = std::get_if<std::string>(&entered)) {
-      out << "quarvelin: " << *message << '\n';
-      return 2;
+      std::cerr << "quarvelin: " << *message << '\n';
+      return 1;
     }
     book.emplace(std::move(std::get<BookMount>(entered)));
+  }
+  std::error_code missing;
+  if (!std::filesystem::is_directory("data", missing)) {
+    std::cerr << "quarvelin: no gamebook here: " << std::filesystem::current_path(missing).string()
+              << " has no data/ folder (quarvelin text DIR plays the gamebook in DIR)\n";
+    return 1;
   }
   int screen_lines = 0;
   if (&in == &std::cin && &out == &std::cout && isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
@@ -364,7 +370,7 @@ int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& direct
   if (!comforts.TranscriptPath.empty()) {
     auto opened = TranscriptWriter::Open(comforts.TranscriptPath);
     if (const auto* error = std::get_if<std::string>(&opened)) {
-      out << "quarvelin: " << *error << '\n';
+      std::cerr << "quarvelin: " << *error << '\n';
       return 2;
     }
     transcript = std::move(std::get<TranscriptWriter>(opened));

@@ -77,10 +77,11 @@ class TextPlayer {
   std::unique_ptr<ComfortSession> comforts_;  // null with every comfort off
 };
 
-// Changes to `directory` (when not empty) and plays; returns the exit
-// status: 0, or 2 when the folder cannot be entered.
-// Long pages are shown a screenful at a time when both ends are a terminal.
-// A transcript that cannot be opened is reported and gives 2 as well.
+// Enters the gamebook `directory` (when not empty: a folder or an archive)
+// and plays; returns the exit status: 0, or 1 when there is no gamebook to
+// enter, said on standard error. A transcript that cannot be opened is
+// reported there too and gives 2. Long pages are shown a screenful at a
+// time when both ends are a terminal.
 int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& directory,
                   std::optional<uint64_t> seed = std::nullopt, ComfortSettings comforts = {});
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "data/temp_work_dir.h"
 #include "host/recording_host.h"
 #include "interpreter/game_session.h"
+#include "parser/location_store.h"
 #include "parser/random_source.h"
 
 namespace qv::bench {
@@ -93,6 +95,55 @@ TEST(SyntheticGamebook, WalkAlongFirstOptionsOpensNoWindow) {
   EXPECT_TRUE(host.messages.empty()) << host.messages.front();
   EXPECT_TRUE(host.modal_windows.empty());
   EXPECT_GT(session.State->Character.ZIVOTY, 0);
+}
+
+// The dense shape: a constant on most lines (the walk still meets no
+// message, so every constant used as a number is one), and library
+// references on most pages.
+TEST(SyntheticGamebook, DenseShapeUsesConstantsOnMostLinesAndWalksWithoutMessages) {
+  TempWorkDir dir;
+  const SyntheticGamebookSize size = SizeOfShape(BookShape::kDenseConstants, 300);
+  WriteSyntheticGamebook(".", size);
+  RecordingHost host;
+  GameFiles files(host);
+  LocationStore store(files, host);
+  store.LoadConstants();
+  EXPECT_EQ(store.Constants().size(), 400u);
+  const std::string data = Bytes("data/data.qvl");
+  int lines = 0;
+  int with_constant = 0;
+  int pages_with_library = 0;
+  bool page_has_library = false;
+  for (std::size_t start = 0; start < data.size();) {
+    const std::size_t end = data.find('\n', start);
+    const std::string line = data.substr(start, end - start);
+    start = end == std::string::npos ? data.size() : end + 1;
+    if (line.starts_with("<") && line.size() > 1 && std::isdigit(static_cast<unsigned char>(line[1]))) {
+      page_has_library = false;
+      continue;
+    }
+    if (line.starts_with("#knihovna_")) {
+      if (!page_has_library) ++pages_with_library;
+      page_has_library = true;
+      continue;
+    }
+    ++lines;
+    if (store.ApplyConstants(line) != line) ++with_constant;
+  }
+  EXPECT_GT(with_constant * 10, lines * 7) << with_constant << " of " << lines;
+  EXPECT_GT(pages_with_library * 10, 300 * 7) << pages_with_library;
+
+  SeededRandomSource random{3};
+  GameSession session(host, random);
+  session.LoadInitRecord();
+  session.StartNewGame();
+  for (int page = 0; page < 300; ++page) {
+    session.Form.HoverOption(1);
+    session.Form.OptionClick();
+  }
+  EXPECT_FALSE(host.ProgramEnded());
+  EXPECT_TRUE(host.messages.empty()) << host.messages.front();
+  EXPECT_TRUE(host.modal_windows.empty());
 }
 
 }  // namespace

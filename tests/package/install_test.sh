@@ -13,7 +13,7 @@ fail() { echo "install_test: $*" >&2; exit 1; }
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 usr="$root/usr"
 app_id=example.quarvelin.Quarvelin
-for file in bin/quarvelin share/applications/$app_id.desktop \
+for file in bin/quarvelin libexec/quarvelin/quarvelin-desktop share/applications/$app_id.desktop \
             share/metainfo/$app_id.metainfo.xml share/man/man1/quarvelin.1.gz \
             share/icons/hicolor/256x256/apps/quarvelin.png share/icons/hicolor/48x48/apps/quarvelin.png \
             share/doc/quarvelin/copyright share/doc/quarvelin/changelog.gz \

@@ -82,7 +82,7 @@ TEST(ExampleBinaryTest, CommandLineErrors) {
   EXPECT_EQ(RunBinary("script missing.txt", "").Status, 2);
   EXPECT_EQ(RunBinary("play", "").Status, 1);
   EXPECT_EQ(RunBinary("text one two", "").Status, 2);
-  EXPECT_EQ(RunBinary("text missing-folder", "").Status, 2);
+  EXPECT_EQ(RunBinary("text missing-folder", "").Status, 1);
   EXPECT_EQ(RunBinary("--help", "").Status, 0);
   const std::string help = ReadBytes("out.txt");
   for (const char* command : {"play", "script", "text", "help"}) {
