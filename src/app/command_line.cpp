@@ -77,7 +77,7 @@ std::string UsageText() {
   return "usage: quarvelin [COMMAND] [ARGUMENTS]\n\n"
          "Without a command: plays the gamebook in the current directory when it has\n"
          "a data/ folder, else opens the shelf.\n\ncommands:\n" +
-         std::string(kPlayerUsage) + kToolUsageText + kComfortFlagsUsage + std::string(kHelpUsage) +
+         std::string(kPlayerUsage) + kToolUsageText + std::string(kHelpUsage) + kComfortFlagsUsage +
          std::string(kExitUsageText);
 }
 
@@ -110,6 +110,30 @@ int UsageError(std::string_view message, std::ostream& err) {
 std::string_view CommandOfBareRun() {
   std::error_code missing;
   return std::filesystem::is_directory("data", missing) ? "play" : "shelf";
+}
+
+CommandLine SplitCommandLine(const std::vector<std::string_view>& args) {
+  const bool no_command = args.empty() || (args.front().starts_with("--") &&
+                                           args.front() != "--help" && args.front() != "--version");
+  if (no_command) return {CommandOfBareRun(), args};
+  return {args.front(), std::vector<std::string_view>(args.begin() + 1, args.end())};
+}
+
+std::optional<int> AnswerHelpOrVersion(const CommandLine& line, std::ostream& out,
+                                       std::ostream& err) {
+  if (line.Command == "help" || line.Command == "--help" || line.Command == "-h") {
+    out << UsageText();
+    return kExitDone;
+  }
+  if (line.Command == "--version" || AsksForVersion(line.Arguments)) {
+    out << VersionLine();
+    return kExitDone;
+  }
+  if (!AsksForHelp(line.Arguments)) return std::nullopt;
+  const std::optional<std::string> help = CommandHelp(line.Command);
+  if (!help) return UsageError("unknown command '" + std::string(line.Command) + "'", err);
+  out << *help;
+  return kExitDone;
 }
 
 }  // namespace qv

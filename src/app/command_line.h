@@ -16,6 +16,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -40,6 +41,21 @@ bool AsksForVersion(std::span<const std::string_view> args);
 // Writes "quarvelin: MESSAGE" and where the commands are listed to `err`;
 // returns kExitUsage.
 int UsageError(std::string_view message, std::ostream& err);
+
+// The command of a command line and the arguments after it. Without a
+// command (nothing, or options only such as --windowed) it is what a run
+// without one means (CommandOfBareRun), and every argument is its.
+struct CommandLine {
+  std::string_view Command;
+  std::vector<std::string_view> Arguments;
+};
+CommandLine SplitCommandLine(const std::vector<std::string_view>& args);
+
+// When the command line only asks for help or the version (help, --help,
+// COMMAND --help, --version): prints the answer to `out` (an unknown
+// command's help is a usage error on `err`) and gives the exit status.
+std::optional<int> AnswerHelpOrVersion(const CommandLine& line, std::ostream& out,
+                                       std::ostream& err);
 
 // The command a run without one means: `play` when the current directory
 // holds a gamebook (an author working inside a book), else `shelf`.

@@ -21,24 +21,13 @@ int main(int argc, char** argv) {
 #endif
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  const bool no_command = args.empty() || (args.front().starts_with("--") &&
-                                           args.front() != "--help" && args.front() != "--version");
-  const std::string_view command = no_command ? qv::CommandOfBareRun() : args.front();
-  const std::vector<std::string_view> rest =
-      no_command ? args : std::vector<std::string_view>(args.begin() + 1, args.end());
+  const qv::CommandLine line = qv::SplitCommandLine(args);
+  const std::string_view command = line.Command;
+  const std::vector<std::string_view>& rest = line.Arguments;
+  if (const std::optional<int> answered = qv::AnswerHelpOrVersion(line, std::cout, std::cerr)) {
+    return *answered;
+  }
 
-  if (command == "help" || command == "--help" || command == "-h") {
-    std::cout << qv::UsageText();
-    return qv::kExitDone;
-  }
-  if (command == "--version" || qv::AsksForVersion(rest)) {
-    std::cout << qv::VersionLine();
-    return qv::kExitDone;
-  }
-  if (qv::AsksForHelp(rest) && (command == "play" || command == "shelf" || command == "script")) {
-    std::cout << qv::CommandHelp(command).value_or(std::string());
-    return qv::kExitDone;
-  }
   // Entering the book (a folder or an archive) and refusing a folder
   // without one is the desktop player's own first step.
   if (command == "play") {

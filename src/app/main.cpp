@@ -24,11 +24,9 @@ int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   // Without a command (options only, e.g. --windowed): the gamebook here, or
   // the shelf.
-  const bool no_command = args.empty() || (args.front().starts_with("--") &&
-                                           args.front() != "--help" && args.front() != "--version");
-  const std::string_view command = no_command ? qv::CommandOfBareRun() : args.front();
-  const std::vector<std::string_view> rest =
-      no_command ? args : std::vector<std::string_view>(args.begin() + 1, args.end());
+  const qv::CommandLine line = qv::SplitCommandLine(args);
+  const std::string_view command = line.Command;
+  const std::vector<std::string_view>& rest = line.Arguments;
   const auto desktop_play = [argv](const qv::DesktopOptions&) {
     return qv::HandOverToDesktop(argv, std::cerr);
   };
@@ -36,19 +34,8 @@ int main(int argc, char** argv) {
     return qv::HandOverToDesktop(argv, std::cerr);
   };
 
-  if (command == "help" || command == "--help" || command == "-h") {
-    std::cout << qv::UsageText();
-    return qv::kExitDone;
-  }
-  if (command == "--version" || qv::AsksForVersion(rest)) {
-    std::cout << qv::VersionLine();
-    return qv::kExitDone;
-  }
-  if (qv::AsksForHelp(rest)) {
-    const std::optional<std::string> help = qv::CommandHelp(command);
-    if (!help) return qv::UsageError("unknown command '" + std::string(command) + "'", std::cerr);
-    std::cout << *help;
-    return qv::kExitDone;
+  if (const std::optional<int> answered = qv::AnswerHelpOrVersion(line, std::cout, std::cerr)) {
+    return *answered;
   }
 
   // One line per command.

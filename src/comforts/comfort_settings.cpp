@@ -71,11 +71,12 @@ std::variant<std::size_t, std::string> ParseComfortFlag(std::span<const std::str
 }
 
 const char* const kComfortFlagsUsage =
-    "  reading comforts (play, text, script; each also as --no-...):\n"
-    "    --read-aloud      read pages, options and messages aloud (V toggles, R repeats)\n"
-    "    --history         keep the pages read this session (H shows them)\n"
-    "    --quick-save      F5 saves to the quick slot, F9 loads it\n"
-    "    --continue        \"Konec\" saves the game; \"Nahrát\" lists it first\n"
-    "    --transcript FILE append the story as it is played to FILE (UTF-8)\n";
+    "\ncomfort flags of play, text and script (each also as --no-...):\n"
+    "  --read-aloud    read pages, options and messages aloud (V toggles, R repeats)\n"
+    "  --history       keep the pages read this session (H shows them)\n"
+    "  --quick-save    F5 saves to the quick slot, F9 loads it\n"
+    "  --continue      \"Konec\" saves the game; \"Nahrát\" lists it first\n"
+    "  --transcript FILE\n"
+    "                  append the story as it is played to FILE (UTF-8)\n";
 
 }  // namespace qv

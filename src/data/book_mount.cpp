@@ -80,4 +80,22 @@ std::variant<BookMount, std::string> BookMount::Enter(const fs::path& book, cons
   return mount;
 }
 
+std::variant<std::optional<BookMount>, std::string> EnterGamebook(const fs::path& book,
+                                                                  const fs::path& writes,
+                                                                  std::string_view command) {
+  std::optional<BookMount> mount;
+  if (!book.empty()) {
+    auto entered = BookMount::Enter(book, writes);
+    if (auto* message = std::get_if<std::string>(&entered)) return std::move(*message);
+    mount.emplace(std::move(std::get<BookMount>(entered)));
+  }
+  std::error_code missing;
+  if (!fs::is_directory("data", missing)) {
+    return "no gamebook here: " + fs::current_path(missing).string() +
+           " has no data/ folder (quarvelin " + std::string(command) +
+           " DIR plays the gamebook in DIR)";
+  }
+  return mount;
+}
+
 }  // namespace qv

@@ -14,7 +14,9 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "data/contained_files.h"
@@ -45,5 +47,13 @@ class BookMount {
   std::unique_ptr<ReadOnlyBook> book_;
   std::unique_ptr<ReadThroughBook> through_;
 };
+
+// Enters `book` when it is not empty (else stays in the working directory)
+// and checks that a gamebook is there: a data/ folder. The message says what
+// failed; for a folder without a gamebook it also says how `command` is
+// given one ("... (quarvelin play DIR plays the gamebook in DIR)").
+std::variant<std::optional<BookMount>, std::string> EnterGamebook(
+    const std::filesystem::path& book, const std::filesystem::path& writes,
+    std::string_view command);
 
 }  // namespace qv

@@ -144,21 +144,12 @@ int PlayDesktop(const DesktopOptions& asked) {
   DesktopOptions options = asked;
   // Read before the folder changes: the preferences are the player's own.
   if (options.PreferencesFile.empty()) options.PreferencesFile = UserPreferencesFile();
-  std::optional<BookMount> book;
-  if (!options.Directory.empty()) {
-    auto entered = BookMount::Enter(options.Directory, options.WritesFolder);
-    if (const auto* message = std::get_if<std::string>(&entered)) {
-      std::cerr << "quarvelin: " << *message << '\n';
-      return 1;
-    }
-    book.emplace(std::move(std::get<BookMount>(entered)));
-  }
-  std::error_code missing;
-  if (!std::filesystem::is_directory("data", missing)) {
-    std::cerr << "quarvelin: no gamebook here: " << std::filesystem::current_path(missing).string()
-              << " has no data/ folder (quarvelin play DIR plays the gamebook in DIR)\n";
+  auto entered = EnterGamebook(options.Directory, options.WritesFolder, "play");
+  if (const auto* message = std::get_if<std::string>(&entered)) {
+    std::cerr << "quarvelin: " << *message << '\n';
     return 1;
   }
+  const std::optional<BookMount> book = std::move(std::get<std::optional<BookMount>>(entered));
   std::optional<TranscriptWriter> transcript;
   if (!options.Comforts.TranscriptPath.empty()) {
     auto opened = TranscriptWriter::Open(options.Comforts.TranscriptPath);

@@ -344,21 +344,12 @@ void TextPlayer::Wait() {
 
 int RunTextPlayer(std::istream& in, std::ostream& out, const std::string& directory,
                   std::optional<uint64_t> seed, ComfortSettings comforts) {
-  std::optional<BookMount> book;
-  if (!directory.empty()) {
-    auto entered = BookMount::Enter(directory);
-    if (const auto* message = std::get_if<std::string>(&entered)) {
-      std::cerr << "quarvelin: " << *message << '\n';
-      return 1;
-    }
-    book.emplace(std::move(std::get<BookMount>(entered)));
-  }
-  std::error_code missing;
-  if (!std::filesystem::is_directory("data", missing)) {
-    std::cerr << "quarvelin: no gamebook here: " << std::filesystem::current_path(missing).string()
-              << " has no data/ folder (quarvelin text DIR plays the gamebook in DIR)\n";
+  auto entered = EnterGamebook(directory, {}, "text");
+  if (const auto* message = std::get_if<std::string>(&entered)) {
+    std::cerr << "quarvelin: " << *message << '\n';
     return 1;
   }
+  const std::optional<BookMount> book = std::move(std::get<std::optional<BookMount>>(entered));
   int screen_lines = 0;
   if (&in == &std::cin && &out == &std::cout && isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
     // The terminal's height less the lines the prompt and the note take.
