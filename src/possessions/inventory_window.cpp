@@ -62,8 +62,10 @@ std::string CurrencyCaption(std::string_view currency_name) {
   return caption;
 }
 
-InventoryWindow::InventoryWindow(GameState& state, Host& host, Clock clock)
-    : State(state), host(host), clock_(clock ? std::move(clock) : Clock(&SteadyMilliseconds)) {
+InventoryWindow::InventoryWindow(GameState& state, Host& window_host, Clock clock)
+    : State(state),
+      host(window_host),
+      clock_(clock ? std::move(clock) : Clock(&SteadyMilliseconds)) {
   PictureWindow.Background = kBlack;
 }
 
