@@ -235,11 +235,15 @@ void RemoveContainedDirectoryIfEmpty(const fs::path& path) {
 bool ReplaceContainedFile(const fs::path& path, std::string_view bytes, Durability durability) {
   const std::optional<Parent> parent = OpenParent(path);
   if (!parent) return false;
-  const int folder = parent->Folder.Get();
+  return ReplaceFileInFolder(parent->Folder.Get(), parent->Name, bytes, durability);
+}
+
+bool ReplaceFileInFolder(int folder, const std::string& name, std::string_view bytes,
+                         Durability durability) {
   std::string temporary;
   FileDescriptor file;
   for (int attempt = 0; attempt < 16 && !file; ++attempt) {
-    temporary = TemporaryName(parent->Name);
+    temporary = TemporaryName(name);
     file = FileDescriptor(::openat(folder, temporary.c_str(),
                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (!file && errno != EEXIST) return false;
@@ -249,7 +253,7 @@ bool ReplaceContainedFile(const fs::path& path, std::string_view bytes, Durabili
   bool written = WriteAll(file.Get(), bytes);
   if (written && durability == Durability::Synced) written = ::fsync(file.Get()) == 0;
   written = ::close(file.Release()) == 0 && written;
-  if (written && ::renameat(folder, temporary.c_str(), folder, parent->Name.c_str()) == 0) {
+  if (written && ::renameat(folder, temporary.c_str(), folder, name.c_str()) == 0) {
     if (durability == Durability::Synced) {
       // The rename is durable once the folder is synced; its O_PATH
       // descriptor cannot be, so the folder is opened again for that.

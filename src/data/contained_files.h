@@ -92,6 +92,12 @@ enum class Durability {
 bool ReplaceContainedFile(const std::filesystem::path& path, std::string_view bytes,
                           Durability durability);
 
+// The same for the file `name` in the folder open as `folder` (a descriptor
+// the caller opened and keeps), for the player's own files outside any
+// gamebook.
+bool ReplaceFileInFolder(int folder, const std::string& name, std::string_view bytes,
+                         Durability durability);
+
 struct ContainedEntry {
   std::string Name;  // the disk name (UTF-8)
   EntryKind Kind = EntryKind::Other;

@@ -1,14 +1,14 @@
 #include "data/user_preferences.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <charconv>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <random>
 #include <system_error>
+
+#include "data/contained_files.h"
+#include "data/file_descriptor.h"
 
 namespace qv {
 namespace {
@@ -130,29 +130,12 @@ bool UserPreferences::Save(const std::filesystem::path& file) const {
   std::error_code error;
   std::filesystem::create_directories(file.parent_path(), error);
   if (error) return false;
-  // A fresh, exclusively created name beside the file: nothing already there
-  // (a link included) is written through, and the old file stays whole until
-  // the new one is complete.
-  std::random_device random;
-  const auto temporary =
-      file.parent_path() / (".preferences-" + std::to_string(random()) + ".tmp");
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                        0600);
-  if (fd < 0) return false;
-  const std::string text = Text();
-  std::size_t written = 0;
-  while (written < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-    if (n <= 0) break;
-    written += static_cast<std::size_t>(n);
-  }
-  const bool complete = written == text.size() && ::fsync(fd) == 0;
-  ::close(fd);
-  if (!complete || std::rename(temporary.c_str(), file.c_str()) != 0) {
-    std::filesystem::remove(temporary, error);
-    return false;
-  }
-  return true;
+  // The file is replaced, never written through: a link at its name is
+  // replaced, and the old file stays whole until the new one is complete.
+  const FileDescriptor folder(
+      ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return folder && ReplaceFileInFolder(folder.Get(), file.filename().string(), Text(),
+                                       Durability::Synced);
 }
 
 }  // namespace qv
