@@ -65,6 +65,9 @@ class ConstantTable {
   // reaches over a cut). False whenever a name or a value holds "<" or ">".
   bool LeavesMarkersAlone(std::string_view text) const;
 
+  // Whether the byte occurs in any name of the table.
+  bool MayBeInName(unsigned char byte) const { return !constants_.empty() && !names_.Outside(byte); }
+
  private:
   // Each stretch of text that holds a name through all its constants at
   // once, in one walk: none when a limit might have left a pass out, which

@@ -6,6 +6,15 @@
 
 namespace qv {
 
+bool HoldsLocationMarker(std::string_view text) {
+  for (std::size_t lt = text.find('<'); lt != std::string_view::npos; lt = text.find('<', lt + 1)) {
+    std::size_t q = lt + 1;
+    while (q < text.size() && IsAsciiDigit(text[q])) ++q;
+    if (q > lt + 1 && q < text.size() && text[q] == '>') return true;
+  }
+  return false;
+}
+
 MarkerIndex::MarkerIndex(std::string_view text) {
   const char* const begin = text.data();
   const char* const end = begin + text.size();

@@ -15,6 +15,9 @@
 
 namespace qv {
 
+// Whether text holds a marker anywhere.
+bool HoldsLocationMarker(std::string_view text);
+
 class MarkerIndex {
  public:
   MarkerIndex() = default;

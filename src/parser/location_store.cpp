@@ -116,6 +116,12 @@ std::string_view LocationStore::ResolveReference(const std::string& name) {
 }
 
 std::string LocationStore::ExpandLibraries(std::string text) {
+  const LibrarySplices splices = PlanLibraries(text);
+  if (splices.Empty()) return text;
+  return splices.JoinAll(text);
+}
+
+LibrarySplices LocationStore::PlanLibraries(std::string_view text) {
   const std::size_t ref_size = kLibraryReference.size();
 
   // Which texts replace which references, keyed by the case-folded name. A
@@ -146,17 +152,9 @@ std::string LocationStore::ExpandLibraries(std::string text) {
     longest = std::max(longest, key.size());
     replacements.emplace(std::move(key), library_text);
   }
-  if (replacements.empty()) return text;
+  if (replacements.empty()) return {};
 
-  // The references replaced, found first so that the result is allocated
-  // once at its size: growing it as it is written copied the whole text
-  // again, on fresh pages.
-  struct Replaced {
-    std::size_t Begin;  // the reference's "#"
-    std::size_t End;    // after its ";"
-    std::string_view Text;
-  };
-  std::vector<Replaced> replaced;
+  std::vector<LibrarySplice> replaced;
   std::size_t size = 0;  // of the result up to the last reference replaced
   std::size_t copied = 0;
   std::size_t at = FindReferenceIgnoringCase(text, 0);
@@ -179,18 +177,7 @@ std::string LocationStore::ExpandLibraries(std::string text) {
     }
     at = next;
   }
-  if (replaced.empty()) return text;
-
-  std::string out;
-  out.reserve(size + (text.size() - copied));
-  copied = 0;
-  for (const Replaced& reference : replaced) {
-    out.append(text, copied, reference.Begin - copied);
-    out.append(reference.Text);
-    copied = reference.End;
-  }
-  out.append(text, copied, std::string::npos);
-  return out;
+  return LibrarySplices(std::move(replaced), size + (text.size() - copied));
 }
 
 void LocationStore::EnsureMainText() {
@@ -198,11 +185,24 @@ void LocationStore::EnsureMainText() {
   main_loaded_ = true;
   // A data file that cannot be opened leaves the main text empty.
   main_text_ = files_.ReadGameFile("data").value_or(std::string());
-  main_text_ = ExpandLibraries(std::move(main_text_));
-  // When the constants cannot change which markers the text holds, each
-  // location takes them as it is fetched: the start then costs the same
-  // however many lines use constants.
-  if (!constants_.List().empty() && constants_.LeavesMarkersAlone(main_text_)) {
+  // The libraries are loaded now, in the order their references come, as
+  // the game expects; but when putting them in cannot change which markers
+  // the text holds, each location takes them as it is fetched, so the text
+  // is not held a second time with every library in it.
+  LibrarySplices splices = PlanLibraries(main_text_);
+  if (!splices.Empty()) {
+    if (splices.KeepMarkers(main_text_, constants_) &&
+        (constants_.List().empty() || constants_.LeavesMarkersAlone(main_text_))) {
+      splices.KeepOwnTexts();
+      pending_libraries_ = std::move(splices);
+    } else {
+      main_text_ = splices.JoinAll(main_text_);
+    }
+  }
+  // The same for the constants: the start then costs the same however many
+  // lines use them.
+  if (!constants_.List().empty() &&
+      (pending_libraries_ || constants_.LeavesMarkersAlone(main_text_))) {
     pending_constants_ = constants_;
   } else {
     main_text_ = ApplyConstants(std::move(main_text_));
@@ -211,11 +211,16 @@ void LocationStore::EnsureMainText() {
 }
 
 const std::string& LocationStore::MainText() {
+  if (!pending_libraries_ && !pending_constants_) return main_text_;
+  if (pending_libraries_) {
+    main_text_ = pending_libraries_->JoinAll(main_text_);
+    pending_libraries_.reset();
+  }
   if (pending_constants_) {
     main_text_ = pending_constants_->Apply(std::move(main_text_));
     pending_constants_.reset();
-    main_index_ = MarkerIndex(main_text_);
   }
+  main_index_ = MarkerIndex(main_text_);
   return main_text_;
 }
 
@@ -239,18 +244,18 @@ bool LocationStore::FetchLocation(int32_t n, const FetchOptions& options, TagSto
   const std::string marker = "<" + digits + ">";
 
   EnsureMainText();
-  const std::string& source = source_library_ != nullptr ? source_library_->Text : main_text_;
-
   std::size_t p1;
   std::size_t p2;
-  if (n >= 0) {
+  if (n < 0) {
+    // Markers hold digits only; a negative number is searched for as
+    // written, in the whole text put together.
+    const std::string& whole = source_library_ != nullptr ? source_library_->Text : MainText();
+    p1 = whole.find(marker);
+    p2 = whole.find("<" + next_digits + ">");
+  } else {
     const MarkerIndex& index = SourceIndex();
     p1 = index.Find(digits);
     p2 = index.Find(next_digits);
-  } else {
-    // Markers hold digits only; a negative number is searched for as written.
-    p1 = source.find(marker);
-    p2 = source.find("<" + next_digits + ">");
   }
 
   if (p1 == std::string::npos) {
@@ -263,9 +268,13 @@ bool LocationStore::FetchLocation(int32_t n, const FetchOptions& options, TagSto
     host_.EndProgram();
     return false;
   }
-  location_text_ = source.substr(p1, p2 == std::string::npos ? std::string::npos : p2 - p1);
-  if (source_library_ == nullptr && pending_constants_) {
-    location_text_ = pending_constants_->Apply(std::move(location_text_));
+  if (source_library_ != nullptr) {
+    location_text_ = source_library_->Text.substr(p1, p2 == std::string::npos ? std::string::npos : p2 - p1);
+  } else {
+    const std::size_t end = p2 == std::string::npos ? main_text_.size() : p2;
+    location_text_ = pending_libraries_ ? pending_libraries_->Join(main_text_, p1, end)
+                                        : main_text_.substr(p1, end - p1);
+    if (pending_constants_) location_text_ = pending_constants_->Apply(std::move(location_text_));
   }
 
   no_prefix = location_text_.find("#noprefix;") != std::string::npos;

@@ -22,6 +22,7 @@
 #include "data/game_files.h"
 #include "data/marker_index.h"
 #include "data/named_text.h"
+#include "parser/library_splices.h"
 #include "host/host.h"
 #include "parser/tag_store.h"
 
@@ -86,6 +87,9 @@ class LocationStore {
   //    reference of a game is reported ("Knihovna NAME je vnořena příliš
   //    hluboko!").
   std::string ExpandLibraries(std::string text);
+  // The same in two steps: the libraries loaded and the references to
+  // replace found, to be put together later, whole or a stretch at a time.
+  LibrarySplices PlanLibraries(std::string_view text);
 
   // Assembles location n and scans it into tags (which the caller cleared).
   // False when the program must end: the message has been shown and the
@@ -106,11 +110,12 @@ class LocationStore {
   const TMyPlugin* Suffix() const { return suffix_; }
 
   // Loads the main text now if it is not loaded yet (the first fetch does it
-  // otherwise). It is read once per run, and its libraries are expanded.
-  // The constants of the game it is loaded in are applied to the whole text
-  // at once when they might change its location markers; otherwise each
-  // location takes them when it is fetched, which gives the same location
-  // text without going through the whole text at the start. (The bounds
+  // otherwise). It is read once per run, and its libraries are loaded. The
+  // libraries, and the constants of the game it is loaded in, are put in
+  // the whole text at once when they might change its location markers;
+  // otherwise each location takes them when it is fetched, which gives the
+  // same location text without holding the text twice or going through the
+  // whole of it at the start. (The bounds
   // that keep a hostile constant list from growing a text past
   // kMaxExpandedText or working without end then hold for each location
   // rather than for the whole text.)
@@ -121,7 +126,7 @@ class LocationStore {
   // through them too).
   GameFiles& Files() { return files_; }
   // The main text with libraries expanded and constants applied: when the
-  // fetches apply them location by location, they are applied to the whole
+  // fetches put them in location by location, they are put in the whole
   // text now.
   const std::string& MainText();
 
@@ -153,6 +158,8 @@ class LocationStore {
   // The constants each location of the main text still takes when fetched
   // (those of the game the text was loaded in); none once applied.
   std::optional<ConstantTable> pending_constants_;
+  // Likewise the libraries its locations still take when fetched.
+  std::optional<LibrarySplices> pending_libraries_;
   MarkerIndex main_index_;
   std::unordered_map<const TMyPlugin*, MarkerIndex> library_indexes_;
 

@@ -380,6 +380,60 @@ TEST_F(LocationStoreTest, ScrambledLibraryFailingItsCheckStaysEmpty) {
   EXPECT_FALSE(fs::exists("data/knihovny/temp"));
 }
 
+// --- libraries of the main text, put in as each location is fetched ---
+// Each location must read as if the whole text had its libraries put in at
+// once; where a library could change the markers, it is.
+
+TEST_F(LocationStoreTest, LibraryHoldingAMarkerIsPutInTheWholeText) {
+  WriteLibrary("x", "b<2>d");
+  WriteData("<1>a#knihovna_x;<3>c");
+  EXPECT_EQ(Fetch(2), "<2>d");
+  EXPECT_EQ(Fetch(1), "<1>ab");
+  EXPECT_EQ(Fetch(3), "<3>c");
+}
+
+TEST_F(LocationStoreTest, LibrariesThatJoinDigitsIntoAMarkerArePutInTheWholeText) {
+  WriteLibrary("dva", "2");
+  WriteLibrary("nic", "");
+  WriteData("<1>x<#knihovna_dva;>y<1#knihovna_nic;3>z");
+  EXPECT_EQ(Fetch(2), "<2>y<13>z");
+  EXPECT_EQ(Fetch(13), "<13>z");
+}
+
+TEST_F(LocationStoreTest, MarkerInsideAReplacedReferenceIsGone) {
+  WriteLibrary("<2>", "q");
+  WriteData("<1>a#knihovna_<2>;b");
+  tags_.Clear();
+  EXPECT_FALSE(store_.FetchLocation(2, {}, tags_));
+  EXPECT_EQ(host_.messages, std::vector<std::string>{"Nenalezeno lokace <2>"});
+}
+
+TEST_F(LocationStoreTest, ConstantNameCompletedByALibraryIsPutInTheWholeText) {
+  WriteConstants("DVA 2\n");
+  WriteLibrary("v", "V");
+  WriteData("<1>p<D#knihovna_v;A>r");
+  store_.LoadConstants();
+  EXPECT_EQ(Fetch(2), "<2>r");
+}
+
+TEST_F(LocationStoreTest, LibrariesPutInPerLocationAreTheOnesOfTheFirstLoad) {
+  WriteLibrary("x", "<text obsah=\"X\">");
+  WriteData("<1>a#knihovna_x;<2>b#knihovna_x;");
+  EXPECT_EQ(Fetch(1), "<1>a<text obsah=\"X\">");
+  // A new game reads its libraries again; the main text keeps what it had.
+  WriteLibrary("x", "<text obsah=\"Y\">");
+  store_.StartGame();
+  EXPECT_EQ(Fetch(2), "<2>b<text obsah=\"X\">");
+  EXPECT_EQ(store_.FindOrLoadLibrary("x").Text, "<text obsah=\"Y\">");
+}
+
+TEST_F(LocationStoreTest, NegativeNumberIsSearchedForInTheTextWithItsLibraries) {
+  WriteLibrary("x", "<-5>z");
+  WriteData("<1>a#knihovna_x;b");
+  EXPECT_EQ(Fetch(-5), "<-5>zb");
+  EXPECT_EQ(Fetch(1), "<1>a<-5>zb");
+}
+
 // --- assembling a location ---
 
 class AssemblyTest : public LocationStoreTest {
