@@ -26,6 +26,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The desktop player draws text only in a scalable font; dpkg-shlibdeps adds
 # the libraries to this.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation | fonts-dejavu-core")
+# Reading aloud opens these when it is turned on; without them it stays off.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libspeechd2, libespeak-ng1")
 # The synopsis is CPACK_PACKAGE_DESCRIPTION_SUMMARY; CPack indents these
 # lines and turns the empty one into the paragraph mark.
 set(CPACK_PACKAGE_DESCRIPTION

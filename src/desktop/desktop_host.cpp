@@ -456,6 +456,7 @@ void DesktopHost::Render(Picture* capture) {
     }
   }
   SDL_RenderPresent(renderer);
+  first_frame_.FramePresented();
   text_.EndFrame();
   pictures_.EndFrame();
 }

@@ -21,6 +21,7 @@
 #include "desktop/canvas.h"
 #include "desktop/desktop_look.h"
 #include "desktop/desktop_options.h"
+#include "desktop/first_frame_report.h"
 #include "desktop/layer.h"
 #include "desktop/picture_textures.h"
 #include "desktop/sdl_handles.h"
@@ -189,6 +190,7 @@ class DesktopHost final : public Host {
   std::optional<WindowPlacement> placement_;
   bool placement_changed_ = false;
   bool dirty_ = true;
+  FirstFrameReport first_frame_;
   bool ended_ = false;
   std::string title_ = "Quarvelin";
 };

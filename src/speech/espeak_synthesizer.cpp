@@ -1,8 +1,8 @@
 #include "speech/espeak_synthesizer.h"
 
-#include <espeak-ng/speak_lib.h>
-
 #include <string>
+
+#include "speech/speech_libraries.h"
 
 namespace qv {
 
@@ -24,10 +24,12 @@ void PutLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
 }  // namespace
 
 std::unique_ptr<EspeakSynthesizer> EspeakSynthesizer::Open(const char* voice) {
-  const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+  const EspeakCalls* library = EspeakLibrary();
+  if (!library) return nullptr;
+  const int rate = library->Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
   if (rate <= 0) return nullptr;
-  if (espeak_SetVoiceByName(voice) != EE_OK) return nullptr;
-  espeak_SetSynthCallback(&CollectSamples);
+  if (library->SetVoiceByName(voice) != EE_OK) return nullptr;
+  library->SetSynthCallback(&CollectSamples);
   return std::unique_ptr<EspeakSynthesizer>(new EspeakSynthesizer(rate));
 }
 
@@ -42,7 +44,7 @@ SpeechAudio EspeakSynthesizer::Synthesize(std::string_view utf8) {
   const std::string text(utf8);  // espeak-ng reads up to a NUL
   // Synchronous output: the call returns once every sample has been handed
   // over (espeak_Synchronize would wait for a playback that never starts).
-  espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
+  EspeakLibrary()->Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
                &audio);
   return audio;
 }

@@ -1,9 +1,9 @@
 #include "speech/speech_dispatcher_voice.h"
 
-#include <speech-dispatcher/libspeechd.h>
-
 #include <cstdlib>
 #include <string>
+
+#include "speech/speech_libraries.h"
 
 namespace qv {
 
@@ -14,23 +14,25 @@ SPDConnection* Connection(void* connection) { return static_cast<SPDConnection*>
 }  // namespace
 
 std::unique_ptr<SpeechDispatcherVoice> SpeechDispatcherVoice::Connect() {
+  const SpeechDispatcherCalls* library = SpeechDispatcherLibrary();
+  if (!library) return nullptr;
   char* error = nullptr;
-  SPDConnection* connection = spd_open2("quarvelin", "reading", nullptr, SPD_MODE_THREADED,
+  SPDConnection* connection = library->Open2("quarvelin", "reading", nullptr, SPD_MODE_THREADED,
                                         nullptr, /*autospawn=*/0, &error);
   std::free(error);
   if (!connection) return nullptr;
-  spd_set_language(connection, "cs");
-  return std::unique_ptr<SpeechDispatcherVoice>(new SpeechDispatcherVoice(connection));
+  library->SetLanguage(connection, "cs");
+  return std::unique_ptr<SpeechDispatcherVoice>(new SpeechDispatcherVoice(*library, connection));
 }
 
-SpeechDispatcherVoice::~SpeechDispatcherVoice() { spd_close(Connection(connection_)); }
+SpeechDispatcherVoice::~SpeechDispatcherVoice() { library_.Close(Connection(connection_)); }
 
 void SpeechDispatcherVoice::Speak(std::string_view utf8) {
   const std::string text(utf8);
   // Text priority queues each utterance after the one before.
-  spd_say(Connection(connection_), SPD_TEXT, text.c_str());
+  library_.Say(Connection(connection_), SPD_TEXT, text.c_str());
 }
 
-void SpeechDispatcherVoice::Stop() { spd_cancel(Connection(connection_)); }
+void SpeechDispatcherVoice::Stop() { library_.Cancel(Connection(connection_)); }
 
 }  // namespace qv

@@ -10,6 +10,8 @@
 
 namespace qv {
 
+struct SpeechDispatcherCalls;
+
 class SpeechDispatcherVoice final : public SpeechVoice {
  public:
   // Connects to a speech-dispatcher that is running; never starts one, so a
@@ -23,7 +25,9 @@ class SpeechDispatcherVoice final : public SpeechVoice {
   void Stop() override;
 
  private:
-  explicit SpeechDispatcherVoice(void* connection) : connection_(connection) {}
+  SpeechDispatcherVoice(const SpeechDispatcherCalls& library, void* connection)
+      : library_(library), connection_(connection) {}
+  const SpeechDispatcherCalls& library_;
   void* connection_;  // the library's SPDConnection
 };
 
