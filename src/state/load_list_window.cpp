@@ -53,18 +53,27 @@ std::vector<LoadListEntry> CollectPositions(const std::filesystem::path& folder)
 
 }  // namespace
 
+void SortNewestFirst(std::vector<LoadListEntry>& entries) {
+  if (entries.size() > kExchangeSortLimit) {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const LoadListEntry& a, const LoadListEntry& b) {
+                       return a.Modified > b.Modified;
+                     });
+    return;
+  }
+  for (std::size_t j = 0; j < entries.size(); ++j) {
+    for (std::size_t k = j; k < entries.size(); ++k) {
+      if (entries[j].Modified < entries[k].Modified) std::swap(entries[j], entries[k]);
+    }
+  }
+}
+
 LoadListWindow::LoadListWindow(GameState& state, std::filesystem::path folder)
     : state_(state), folder_(std::move(folder)) {}
 
 void LoadListWindow::FormShow() {
   Entries = CollectPositions(folder_);
-  // Newest first, by the list's own exchange sort: positions of equal age
-  // end up in the order this sort leaves them.
-  for (std::size_t j = 0; j < Entries.size(); ++j) {
-    for (std::size_t k = j; k < Entries.size(); ++k) {
-      if (Entries[j].Modified < Entries[k].Modified) std::swap(Entries[j], Entries[k]);
-    }
-  }
+  SortNewestFirst(Entries);
   if (!FirstName.empty()) {
     const auto first = std::find_if(Entries.begin(), Entries.end(),
                                     [&](const LoadListEntry& e) { return e.Name == FirstName; });

@@ -22,6 +22,15 @@ struct LoadListEntry {
   std::filesystem::file_time_type Modified;
 };
 
+// Newest first, by the list's own exchange sort: positions of equal age end
+// up in the order this sort leaves them. Its time grows with the square of
+// the positions, so a folder holding more than kExchangeSortLimit (only a
+// broken or hostile one does) is sorted in n log n time instead, positions
+// of equal age keeping the folder's order: listing it cannot hang the
+// player.
+inline constexpr std::size_t kExchangeSortLimit = 4096;
+void SortNewestFirst(std::vector<LoadListEntry>& entries);
+
 class LoadListWindow : public ModalWindow {
  public:
   static constexpr std::size_t kShown = 20;  // labels at a time

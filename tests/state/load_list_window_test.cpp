@@ -6,6 +6,7 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "data/file_bytes.h"
 #include "data/temp_work_dir.h"
@@ -60,6 +61,45 @@ TEST_F(LoadListWindowTest, NewestFirstWithTheDateInCaptions) {
     EXPECT_EQ(label.idx, i);
     EXPECT_EQ(label.Top, 15 * i + 20);
     EXPECT_TRUE(label.HandCursor);
+  }
+}
+
+std::vector<LoadListEntry> EntriesOfAges(const std::vector<int>& days) {
+  std::vector<LoadListEntry> entries;
+  for (std::size_t i = 0; i < days.size(); ++i) {
+    LoadListEntry entry;
+    entry.Name = std::to_string(i);
+    entry.Modified = std::filesystem::file_time_type(std::chrono::hours(24 * days[i]));
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+std::vector<std::string> NamesOf(const std::vector<LoadListEntry>& entries) {
+  std::vector<std::string> names;
+  for (const LoadListEntry& entry : entries) names.push_back(entry.Name);
+  return names;
+}
+
+TEST(LoadListSortTest, EqualAgesEndWhereTheExchangeSortLeavesThem) {
+  std::vector<LoadListEntry> entries = EntriesOfAges({1, 2, 2, 3});
+  SortNewestFirst(entries);
+  EXPECT_EQ(NamesOf(entries), (std::vector<std::string>{"3", "2", "1", "0"}));
+}
+
+TEST(LoadListSortTest, AFolderOfHundredsOfThousandsOfPositionsIsSortedWithoutHanging) {
+  // Ten ages over 300,000 positions: the exchange sort would compare them
+  // 45,000 million times.
+  std::vector<int> days;
+  for (int i = 0; i < 300000; ++i) days.push_back(i * 7 % 10);
+  std::vector<LoadListEntry> entries = EntriesOfAges(days);
+  SortNewestFirst(entries);
+  ASSERT_EQ(entries.size(), days.size());
+  for (std::size_t i = 1; i < entries.size(); ++i) {
+    ASSERT_GE(entries[i - 1].Modified, entries[i].Modified) << i;
+    if (entries[i - 1].Modified == entries[i].Modified) {
+      ASSERT_LT(std::stoi(entries[i - 1].Name), std::stoi(entries[i].Name)) << i;
+    }
   }
 }
 
