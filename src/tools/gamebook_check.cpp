@@ -1,5 +1,6 @@
 #include "tools/gamebook_check.h"
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -7,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
 
 #include "data/constant_list.h"
 #include "data/conversion.h"
@@ -609,29 +611,34 @@ void Checker::CheckLocations(Source& main) {
   }
 }
 
+// The elements of a scan that stand in `location`: they lie together, as
+// the scan numbers locations in the order it meets them.
+template <typename Element>
+std::span<const Element> InLocation(const std::vector<Element>& all, int location) {
+  const auto by_location = [](const Element& e, int n) { return e.Location < n; };
+  const auto first = std::lower_bound(all.begin(), all.end(), location, by_location);
+  auto last = first;
+  while (last != all.end() && last->Location == location) ++last;
+  return {first, last};
+}
+
 void Checker::CollectTags(const Source& s, int location, std::vector<PlacedTag>& out,
                           std::set<std::string>& open) {
-  std::size_t r = 0;
-  const auto& refs = s.Scan.References;
-  for (const ScannedTag& tag : s.Scan.Tags) {
-    for (; r < refs.size() && refs[r].Pos < tag.Pos; ++r) {
-      if (refs[r].Location != location) continue;
-      const auto lib = libraries_.find(refs[r].Name);
-      if (lib == libraries_.end() || open.contains(refs[r].Name)) continue;
-      open.insert(refs[r].Name);
-      CollectTags(*lib->second, -1, out, open);
-      open.erase(refs[r].Name);
-    }
-    if (tag.Location == location) out.push_back({&s, &tag});
-  }
-  for (; r < refs.size(); ++r) {
-    if (refs[r].Location != location) continue;
-    const auto lib = libraries_.find(refs[r].Name);
-    if (lib == libraries_.end() || open.contains(refs[r].Name)) continue;
-    open.insert(refs[r].Name);
+  const std::span<const ScannedTag> tags = InLocation(s.Scan.Tags, location);
+  const std::span<const LibraryRef> refs = InLocation(s.Scan.References, location);
+  const auto put_in = [&](const LibraryRef& ref) {
+    const auto lib = libraries_.find(ref.Name);
+    if (lib == libraries_.end() || open.contains(ref.Name)) return;
+    open.insert(ref.Name);
     CollectTags(*lib->second, -1, out, open);
-    open.erase(refs[r].Name);
+    open.erase(ref.Name);
+  };
+  std::size_t r = 0;
+  for (const ScannedTag& tag : tags) {
+    for (; r < refs.size() && refs[r].Pos < tag.Pos; ++r) put_in(refs[r]);
+    out.push_back({&s, &tag});
   }
+  for (; r < refs.size(); ++r) put_in(refs[r]);
 }
 
 std::vector<int32_t> Checker::Targets(const std::vector<PlacedTag>& tags) const {

@@ -88,10 +88,13 @@ int SourceFile::LineAt(std::size_t pos) const {
 SourceFile MakeSourceFile(std::string file, std::string_view raw, std::span<const TMyPlugin> constants) {
   SourceFile source;
   source.File = std::move(file);
+  // Built once for the file: searching each line for each constant anew
+  // cost the number of lines times the number of constants.
+  const ConstantTable table(std::vector<TMyPlugin>(constants.begin(), constants.end()));
   while (true) {
     source.LineStarts.push_back(source.Text.size());
     const std::size_t end = raw.find('\n');
-    source.Text += ApplyConstantList(std::string(raw.substr(0, end)), constants);
+    source.Text += table.Apply(std::string(raw.substr(0, end)));
     if (end == std::string_view::npos) break;
     source.Text += '\n';
     raw.remove_prefix(end + 1);
@@ -155,7 +158,9 @@ ScannedSource ScanSource(const SourceFile& source, std::vector<Finding>& finding
       ParseTag(text, i, scratch);
       if (scratch.Count() == 0) continue;
       const TagEntry& entry = scratch.Entry(1);
-      ScannedTag tag{entry.Tag, entry.ParamCount, CountAttributes(text, i), i, source.LineAt(i), location};
+      const auto kept = static_cast<std::size_t>(std::clamp(entry.ParamCount, 0, tagg::kMaxParams));
+      ScannedTag tag{KeptTag{entry.Tag.Name, {entry.Tag.Params.begin(), entry.Tag.Params.begin() + kept}},
+                     CountAttributes(text, i), i, source.LineAt(i), location};
       const TagEnd end = FindTagEnd(text, i);
       tag.Unclosed = end.How != TagEnd::Closed;
       const std::string shown = "<" + Cp1250ToUtf8(tag.Tag.Name) + ">";
@@ -176,10 +181,16 @@ ScannedSource ScanSource(const SourceFile& source, std::vector<Finding>& finding
   }
   close_location("the end of the file");
 
-  // Library references, found as the location store finds them.
+  // Library references, found as the location store finds them. The ";"
+  // after a reference and the location it stands in only move forward as
+  // the references do, so each is carried on rather than looked for from
+  // the start: thousands of references cost their text once.
+  std::size_t semicolon = 0;
+  std::size_t next_marker = 0;
+  int ref_location = -1;
   for (std::size_t at = text.find(kLibraryReference); at != std::string_view::npos;
        at = text.find(kLibraryReference, at + 1)) {
-    const std::size_t semicolon = text.find(';', at);
+    if (semicolon < at) semicolon = text.find(';', at);
     if (semicolon == std::string_view::npos) {
       report(at, "library reference without its closing ';'");
       break;
@@ -191,10 +202,9 @@ ScannedSource ScanSource(const SourceFile& source, std::vector<Finding>& finding
                      "' must name one library without blanks");
       continue;
     }
-    int ref_location = -1;
-    for (std::size_t m = 0; m < out.Markers.size(); ++m) {
-      if (out.Markers[m].Pos > at) break;
-      if (out.Markers[m].First && !out.Markers[m].Digits.empty()) ref_location = static_cast<int>(m);
+    for (; next_marker < out.Markers.size() && out.Markers[next_marker].Pos <= at; ++next_marker) {
+      const Marker& m = out.Markers[next_marker];
+      if (m.First && !m.Digits.empty()) ref_location = static_cast<int>(next_marker);
     }
     out.References.push_back({name, at, source.LineAt(at), ref_location});
   }

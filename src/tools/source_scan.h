@@ -38,9 +38,16 @@ struct Marker {
   bool First = false;  // the first occurrence of these digits: where the location starts
 };
 
+// A tag's name and the attributes the engine keeps of it. Not the engine's
+// ten slots: a book holds hundreds of thousands of tags, most with two or
+// three attributes, and the empty slots cost time and memory to hold.
+struct KeptTag {
+  std::string Name;
+  std::vector<param> Params;
+};
+
 struct ScannedTag {
-  tagg Tag;
-  int32_t StoredCount = 0;   // attributes the engine keeps (at most 10)
+  KeptTag Tag;
   int32_t WrittenCount = 0;  // attributes written
   std::size_t Pos = 0;
   int Line = 0;
@@ -48,10 +55,7 @@ struct ScannedTag {
   bool Unclosed = false;  // no ">" of its own: its attributes are not what was written
 
   // The attributes the engine keeps, in order.
-  std::span<const param> Stored() const {
-    return std::span<const param>(Tag.Params)
-        .first(static_cast<std::size_t>(std::clamp(StoredCount, 0, tagg::kMaxParams)));
-  }
+  std::span<const param> Stored() const { return Tag.Params; }
 };
 
 struct ScannedCondition {
