@@ -3,6 +3,8 @@
 #include <graphviz/cgraph.h>
 #include <graphviz/gvc.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -70,6 +72,20 @@ struct GraphDeleter {
   void operator()(Agraph_t* graph) const { agclose(graph); }
 };
 
+// The graph in the dot language as it is, without a layout.
+MapResult WrittenGraph(Agraph_t* g) {
+  char* data = nullptr;
+  std::size_t length = 0;
+  std::FILE* stream = open_memstream(&data, &length);
+  if (!stream) return {{}, "no memory for the graph"};
+  const bool written = agwrite(g, stream) == 0;
+  const bool closed = std::fclose(stream) == 0;
+  std::string bytes = data ? std::string(data, length) : std::string();
+  std::free(data);
+  if (!written || !closed) return {{}, "Graphviz cannot write dot"};
+  return {std::move(bytes), {}};
+}
+
 }  // namespace
 
 MapMarks OutlineMarks(const BookOutline& outline) {
@@ -94,6 +110,14 @@ MapMarks OutlineMarks(const BookOutline& outline) {
 }
 
 MapResult RenderStoryMap(const BookOutline& outline, const MapMarks& marks, std::string_view format) {
+  const bool laid_out = outline.Locations.size() <= kMaxLaidOutLocations;
+  if (!laid_out && format != "dot") {
+    return {{}, std::to_string(outline.Locations.size()) +
+                    " locations are too many to lay out into a drawing (at most " +
+                    std::to_string(kMaxLaidOutLocations) +
+                    "); write a .dot file, which is not laid out then, and lay it out with a "
+                    "Graphviz engine for large graphs such as sfdp"};
+  }
   GVC_t* const gvc = Context();
   Text name("story");
   const std::unique_ptr<Agraph_t, GraphDeleter> graph(agopen(name.get(), Agdirected, nullptr));
@@ -103,6 +127,17 @@ MapResult RenderStoryMap(const BookOutline& outline, const MapMarks& marks, std:
   Default(g, AGNODE, "fontname", "DejaVu Sans");
   Default(g, AGEDGE, "fontname", "DejaVu Sans");
   Default(g, AGEDGE, "fontsize", "10");
+  if (outline.Locations.size() > kCarefulLayoutLocations) {
+    // Graphviz's layout time grows much faster than the graph: a few hundred
+    // locations laid out with its full effort took minutes. Fewer rounds of
+    // crossing reduction and straight edges keep it to seconds.
+    Set(g, "mclimit", "0.05");
+    Set(g, "nslimit", "2");
+    Set(g, "nslimit1", "2");
+    Set(g, "searchsize", "10");
+    Set(g, "remincross", "false");
+    Set(g, "splines", "line");
+  }
 
   for (const auto& [number, location] : outline.Locations) {
     Agnode_t* node = Node(g, std::to_string(number));
@@ -168,6 +203,7 @@ MapResult RenderStoryMap(const BookOutline& outline, const MapMarks& marks, std:
       }
     }
   }
+  if (!laid_out) return WrittenGraph(g);
   if (gvLayout(gvc, g, "dot") != 0) return {{}, "the dot layout failed"};
   char* data = nullptr;
   unsigned int length = 0;

@@ -5,6 +5,7 @@
 // itself, so an SVG map can be clicked through.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -24,6 +25,12 @@ struct MapMarks {
 // location 1. Whether a page leads on depends on play (a page may kill the
 // hero, a condition may hide its options), so dead ends come from explore.
 MapMarks OutlineMarks(const BookOutline& outline);
+
+// Over this many locations the map is laid out with less effort.
+inline constexpr std::size_t kCarefulLayoutLocations = 100;
+// Over this many it is not laid out at all: "dot" gives the graph without a
+// layout, and the drawings are refused with a message saying so.
+inline constexpr std::size_t kMaxLaidOutLocations = 500;
 
 // The map in `format`: "svg", "png" or "dot" (the laid-out graph in the dot
 // language): the file's bytes, or a message why there are none.

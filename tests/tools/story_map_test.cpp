@@ -44,5 +44,32 @@ TEST(MapCommand, ColoursLocationsByWhatWasFound) {
   EXPECT_EQ(RunTool(RunMapCommand, {"kniha"}).Status, kToolUsage);
 }
 
+TEST(MapCommand, ABookTooLargeToLayOutGivesItsGraphUnlaidAndNoDrawing) {
+  TempWorkDir dir;
+  std::string text;
+  const int locations = static_cast<int>(kMaxLaidOutLocations) + 1;
+  for (int n = 1; n <= locations; ++n) {
+    text += "<" + std::to_string(n) + "><text obsah=\"Strana.\"><menu t=\"Dal\" x=\"" +
+            std::to_string(n % locations + 1) + "\">\n";
+  }
+  WriteBytes("kniha/data/data.qvl", text);
+  WriteBytes("kniha/data/inicializace.qvl", TestInitRecord().EncodeToBytes());
+
+  const ToolRun dot = RunTool(RunMapCommand, {"kniha", "-o", "mapa.dot", "--no-explore"});
+  ASSERT_EQ(dot.Status, kToolOk) << dot.Err;
+  EXPECT_EQ(dot.Out, "wrote mapa.dot (501 locations)\n");
+  const std::string graph = ReadBytes("mapa.dot");
+  EXPECT_NE(graph.find("501 -> 1"), std::string::npos);
+  EXPECT_EQ(graph.find("pos="), std::string::npos);  // no layout was made
+
+  const ToolRun svg = RunTool(RunMapCommand, {"kniha", "-o", "mapa.svg", "--no-explore"});
+  EXPECT_EQ(svg.Status, kToolFailed);
+  EXPECT_EQ(svg.Err,
+            "quarvelin map: 501 locations are too many to lay out into a drawing (at most 500); "
+            "write a .dot file, which is not laid out then, and lay it out with a Graphviz engine "
+            "for large graphs such as sfdp\n");
+  EXPECT_FALSE(std::filesystem::exists("mapa.svg"));
+}
+
 }  // namespace
 }  // namespace qv
