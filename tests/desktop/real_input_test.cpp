@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "desktop/answer_view.h"
+#include "desktop/game_view.h"
 #include "desktop/load_list_view.h"
 #include "desktop/possession_window_parts.h"
 #include "desktop/save_view.h"
@@ -318,6 +319,165 @@ TEST_F(RealInputTest, AnswerPromptTakesRealKeysShowsHowToAnswerOnEnterAndClosesO
   const Rect area{prompt.Left, prompt.Top, AnswerPromptWindow::kWidth,
                   AnswerPromptWindow::kHeight};
   EXPECT_LE(std::abs((hint.Left - area.Left) - (area.Right() - hint.Right())), 3);
+}
+
+TEST_F(RealInputTest, ShopAndSellingRowsUnderlineUnderTheRealMouse) {
+  QV_ON_PRIVATE_DISPLAY();
+  WindowManager manager;
+  if (!manager.Running()) GTEST_SKIP() << "openbox, xdotool or wmctrl is missing";
+  WriteDataFile("zbrane",
+                "1 \"P\xECst\" \"Hol\xE9 ruce\" 1k2+0, 0, 0;\r\n"
+                "2 \"D\xFDka\" \"Kr\xE1tk\xE1\" 1k4+0, 1, 5;\r\n");
+  WriteDataFile("predmety", "1 \"Lektvar\" \"L\xE9\xE8iv\xFD\" 6, vzdy, zivoty+5;\r\n");
+  WriteDataFile("obchod", "1, zbran 2, predmet 1;\r\n");
+  WriteLocations("<1><obchod><prodej><text obsah=\"Hotovo.\">");
+  Open();
+  ShopView* shop = nullptr;
+  SellView* sale = nullptr;
+  KeepView("shop", shop);
+  KeepView("sell", sale);
+  const auto shop_window = [&] { return dynamic_cast<const ShopWindow*>(shop->Window()); };
+  const auto sell_window = [&] { return dynamic_cast<const SellWindow*>(sale->Window()); };
+  // Each label's text, as high as its letters and underline are drawn.
+  const auto text_box = [&](const Rect& row, const TLELabel& label) {
+    return Rect{row.Left, row.Top, row.Width, Host().Text().Measure(kEntryFont, label.Caption).Height};
+  };
+  // The widest white run in rows 1 and 2 with the mouse on row 1, then off
+  // the rows; the same for the selling window's one entry.
+  struct Seen {
+    int Width = 0;
+    int Hovered = 0;
+    int Other = 0;
+    int Left = 0;
+  };
+  Seen bought;
+  Seen sold;
+  Rect row1;
+  Rect row2;
+  Rect entry;
+  InputSteps steps(
+      Host(),
+      {
+          {"the shop", [&] { return TopKind() == "shop" && shop; },
+           [&] {
+             ASSERT_EQ(shop_window()->RowLabels.size(), 2u);
+             row1 = text_box(shop->RowArea(1), shop_window()->RowLabels[0]);
+             row2 = text_box(shop->RowArea(2), shop_window()->RowLabels[1]);
+             bought.Width = row1.Width;
+             MoveTo(row1.Left + 3, row1.Top + 4);
+           }},
+          {"row 1 under the mouse", [&] { return !shop_window()->HoverLine.empty(); },
+           [&] {
+             const Picture frame = Frame("shop-hover");
+             bought.Hovered = WidestRun(frame, row1, kWhiteRgb);
+             bought.Other = WidestRun(frame, row2, kWhiteRgb);
+             // A click buys "Dýka", for the selling window to offer.
+             EXPECT_TRUE(RunTool("xdotool click 1"));
+           }},
+          {"the purchase", [&] { return State().Weapons.at(2).Held == 1; },
+           [&] {
+             // Off the rows, still over the shop.
+             MoveTo(shop->Area().Left + 10, shop->Area().Top + 300);
+           }},
+          {"the mouse off the rows", [&] { return shop_window()->HoverLine.empty(); },
+           [&] {
+             bought.Left = WidestRun(Frame("shop-left"), row1, kWhiteRgb);
+             ClickOn(shop->CloseButtonArea());
+           }},
+          {"the selling window", [&] { return TopKind() == "sell" && sale; },
+           [&] {
+             ASSERT_EQ(sell_window()->Entries.size(), 1u);
+             entry = text_box(sale->EntryArea(0), sell_window()->Entries[0].Label);
+             sold.Width = entry.Width;
+             MoveTo(entry.Left + 3, entry.Top + 4);
+           }},
+          {"the entry under the mouse", [&] { return !sell_window()->Status.empty(); },
+           [&] {
+             sold.Hovered = WidestRun(Frame("sell-hover"), entry, kWhiteRgb);
+             MoveTo(sale->Area().Left + 10, sale->Area().Top + 300);
+           }},
+          {"the mouse off the entry", [&] { return sell_window()->Status.empty(); },
+           [&] {
+             sold.Left = WidestRun(Frame("sell-left"), entry, kWhiteRgb);
+             ClickOn(sale->CloseButtonArea());
+           }},
+      });
+  player->StartGame();
+
+  EXPECT_EQ(steps.Waiting(), "");
+  // Bought once, and nothing sold on the way.
+  EXPECT_EQ(State().Weapons.at(2).Held, 1);
+  EXPECT_EQ(Form().TextBlocks.size(), 1u);
+  ASSERT_GT(bought.Width, 10);
+  EXPECT_GE(bought.Hovered, bought.Width - 2);
+  EXPECT_LT(bought.Other, bought.Width / 2);
+  EXPECT_LT(bought.Left, bought.Width / 2);
+  ASSERT_GT(sold.Width, 10);
+  EXPECT_GE(sold.Hovered, sold.Width - 2);
+  EXPECT_LT(sold.Left, sold.Width / 2);
+}
+
+// Every pixel of `area` outside `except` is black.
+int NotBlackAround(const Picture& frame, const Rect& area, const Rect& except) {
+  int count = 0;
+  for (int y = area.Top; y < area.Bottom(); ++y) {
+    for (int x = area.Left; x < area.Right(); ++x) {
+      if (except.Contains(x, y)) continue;
+      if (!(PixelAt(frame, x, y) == Rgb{0, 0, 0})) ++count;
+    }
+  }
+  return count;
+}
+
+TEST_F(RealInputTest, InventoryObjectPictureStandsOnBlackWithAndWithoutSkinPictures) {
+  QV_ON_PRIVATE_DISPLAY();
+  WriteSolidPng("obrazky/klic.png", 40, 30, Rgb{255, 0, 0});
+  WriteLocations("<1><text obsah=\"Tady.\">");
+  // The object's window is larger than its picture: 80 x 60 and the caption.
+  PicturePopupWindow placed;
+  placed.Width = 80;
+  placed.Height = 60;
+  placed.CentreOnScreen(kWidth, kHeight);
+  const Rect window{placed.Left, placed.Top, placed.ClientWidth(), placed.ClientHeight()};
+  const Rect picture{placed.Left, placed.Top, 40, 30};
+  const Rect inventory{kWidth / 2 - 670 / 2, kHeight / 2 - 603 / 2, 670, 603};
+  for (const bool skin : {false, true}) {
+    SCOPED_TRACE(skin ? "with skin pictures" : "without skin pictures");
+    // Under the pop-up: the inventory's green background picture, or
+    // without it the built-in panel; neither is black.
+    if (skin) WriteSolidPng("grafika/pozadi_inventar.png", 670, 603, Rgb{0, 255, 0});
+    Play();
+    State().Objects.at(1) = ObjectEntry{"Kl\xED\xE8", "Star\xFD", "klic.png", 60, 80, 1};
+    State().ObjectCount = 1;
+    Picture shown;
+    WatchModal("picture", [&] { shown = Frame(skin ? "object-skin" : "object"); });
+    PushClick(Game().ButtonArea(GameButton::Vybaveni));
+    // The objects column: left 32, rows from top 55.
+    PushClick(Rect{inventory.Left + 32 + 4, inventory.Top + 55 + 8, 1, 1});
+    PushMove(picture.CentreX(), picture.CentreY());
+    PushClick(picture);
+    PushKey(SDLK_ESCAPE);
+    Settle();
+
+    ASSERT_EQ(shown.Width, kWidth);
+    EXPECT_EQ(Host().Layers().back()->Kind(), "game");
+    EXPECT_EQ(CountColour(shown, picture, 0x0000FF), 40 * 30);
+    // Around the picture and along the caption strip: black, not the
+    // skin's see-through colour and not the window under it.
+    const TextSize caption = Host().Text().Measure(Font{"Arial", 10, {}}, "Kl\xED\xE8");
+    const Rect caption_at{placed.Left + (placed.Width - caption.Width) / 2,
+                          placed.Top + placed.CaptionTop(), caption.Width, caption.Height};
+    EXPECT_EQ(NotBlackAround(shown, Rect{window.Left, window.Top, window.Width, placed.Height},
+                             picture),
+              0);
+    const Rect strip{window.Left, window.Top + placed.Height, window.Width,
+                     PicturePopupWindow::kCaptionRoom};
+    EXPECT_EQ(NotBlackAround(shown, strip, caption_at), 0);
+    EXPECT_TRUE(DrawnInShadesOf(shown, caption_at, kWhite));
+    // Just outside the window the inventory shows again.
+    EXPECT_NE(PixelAt(shown, window.Left - 2, window.Top + 10), (Rgb{0, 0, 0}));
+    player.reset();
+  }
 }
 
 }  // namespace
