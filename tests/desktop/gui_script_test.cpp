@@ -142,9 +142,8 @@ TEST_F(GuiScriptTest, TimeTakenBetweenLinesDoesNotTickTheTimer) {
   // Nine ticks leave the countdown one short of running out. Three timer
   // intervals then pass before the next line; only `tick` and `wait` may
   // move the timer, so the page stays until the tenth tick.
-  PausedScript parts({{0, "new-game\ntick 9\n"},
-                      {300, "key pagedown\ndump\n"},
-                      {0, "tick 1\ndump\n"}});
+  PausedScript parts(
+      {{0, "new-game\ntick 9\n"}, {300, "key pagedown\ndump\n"}, {0, "tick 1\ndump\n"}});
   std::istream in(&parts);
   const GuiRun run = RunGui(in);
   ASSERT_EQ(run.Status, 0) << run.Lines.back().dump();

@@ -95,8 +95,8 @@ class RealInputTest : public DesktopFixture {
 
   // The pointer moves to the logical point (x, y) of the window.
   void MoveTo(int x, int y) {
-    EXPECT_TRUE(
-        RunTool("timeout 5 xdotool mousemove --sync --window " + Id() + " " + OnWindow(Host(), x, y)));
+    EXPECT_TRUE(RunTool("timeout 5 xdotool mousemove --sync --window " + Id() + " " +
+                        OnWindow(Host(), x, y)));
   }
   void ClickOn(const Rect& area) {
     MoveTo(area.CentreX(), area.CentreY());
@@ -161,6 +161,7 @@ TEST_F(RealInputTest, EnterClosesTheLoadListAndContinuesTheRestoredGame) {
   bool requested_after_enter = true;
   int32_t location_after_enter = -1;
   int32_t location_restored = -1;
+  std::size_t blocks_before_continuing = 99;
   InputSteps steps(
       Host(),
       {
@@ -181,6 +182,7 @@ TEST_F(RealInputTest, EnterClosesTheLoadListAndContinuesTheRestoredGame) {
           {"the restored game", [&] { return TopKind() == "game" && Form().ContinueButtonVisible; },
            [&] {
              location_restored = State().World.Location;
+             blocks_before_continuing = Form().TextBlocks.size();
              Keys("Return");
            }},
           {"the restored location shown", [&] { return !Form().ContinueButtonVisible; },
@@ -192,12 +194,14 @@ TEST_F(RealInputTest, EnterClosesTheLoadListAndContinuesTheRestoredGame) {
   EXPECT_FALSE(requested_after_enter);
   EXPECT_EQ(location_after_enter, 0);  // no game was started
   EXPECT_EQ(location_restored, 2);
+  EXPECT_EQ(blocks_before_continuing, 0u);
   EXPECT_TRUE(messages.empty()) << messages.front();
   EXPECT_TRUE(State().LoadRequested);
   EXPECT_EQ(State().World.Location, 2);
   ASSERT_EQ(Form().TextBlocks.size(), 1u);
-  EXPECT_EQ(Form().TextBlocks[0].Text, "Ulo\x9E"
-                                       "eno.");
+  EXPECT_EQ(Form().TextBlocks[0].Text,
+            "Ulo\x9E"
+            "eno.");
   EXPECT_EQ(Form().OptionLabels.size(), 1u);
 }
 
@@ -256,31 +260,29 @@ TEST_F(RealInputTest, AnswerPromptTakesRealKeysShowsHowToAnswerOnEnterAndClosesO
   Picture before_enter;
   Picture after_enter;
   bool closed_by_enter = true;
-  InputSteps steps(
-      Host(),
-      {
-          {"the prompt", [&] { return TopKind() == "answer" && view; },
-           [&] {
-             Type("abcd");
-             Keys("BackSpace Home");
-             Type("X");
-           }},
-          {"the answer edited", [&] { return prompt.Edit == "Xabc"; },
-           [&] {
-             before_enter = Frame("answer-typed");
-             Keys("Return");
-           }},
-          {"the hint", [&] { return view->HintShown(); },
-           [&] {
-             closed_by_enter = prompt.IsClosed();
-             after_enter = Frame("answer-hint");
-             const Rect area = view->Area();
-             const Rect ok = view->OkArea(Host().Paint());
-             strip = Rect{area.Left + 2, ok.Bottom() + 1, area.Width - 4,
-                          area.Bottom() - 2 - ok.Bottom() - 1};
-             ClickOn(view->OkArea(Host().Paint()));
-           }},
-      });
+  InputSteps steps(Host(), {
+                               {"the prompt", [&] { return TopKind() == "answer" && view; },
+                                [&] {
+                                  Type("abcd");
+                                  Keys("BackSpace Home");
+                                  Type("X");
+                                }},
+                               {"the answer edited", [&] { return prompt.Edit == "Xabc"; },
+                                [&] {
+                                  before_enter = Frame("answer-typed");
+                                  Keys("Return");
+                                }},
+                               {"the hint", [&] { return view->HintShown(); },
+                                [&] {
+                                  closed_by_enter = prompt.IsClosed();
+                                  after_enter = Frame("answer-hint");
+                                  const Rect area = view->Area();
+                                  const Rect ok = view->OkArea(Host().Paint());
+                                  strip = Rect{area.Left + 2, ok.Bottom() + 1, area.Width - 4,
+                                               area.Bottom() - 2 - ok.Bottom() - 1};
+                                  ClickOn(view->OkArea(Host().Paint()));
+                                }},
+                           });
   player->StartGame();
 
   EXPECT_EQ(steps.Waiting(), "");
@@ -316,8 +318,7 @@ TEST_F(RealInputTest, AnswerPromptTakesRealKeysShowsHowToAnswerOnEnterAndClosesO
   }
   EXPECT_EQ(differing, 0);
   // Centred under "ok".
-  const Rect area{prompt.Left, prompt.Top, AnswerPromptWindow::kWidth,
-                  AnswerPromptWindow::kHeight};
+  const Rect area{prompt.Left, prompt.Top, AnswerPromptWindow::kWidth, AnswerPromptWindow::kHeight};
   EXPECT_LE(std::abs((hint.Left - area.Left) - (area.Right() - hint.Right())), 3);
 }
 
@@ -340,7 +341,8 @@ TEST_F(RealInputTest, ShopAndSellingRowsUnderlineUnderTheRealMouse) {
   const auto sell_window = [&] { return dynamic_cast<const SellWindow*>(sale->Window()); };
   // Each label's text, as high as its letters and underline are drawn.
   const auto text_box = [&](const Rect& row, const TLELabel& label) {
-    return Rect{row.Left, row.Top, row.Width, Host().Text().Measure(kEntryFont, label.Caption).Height};
+    return Rect{row.Left, row.Top, row.Width,
+                Host().Text().Measure(kEntryFont, label.Caption).Height};
   };
   // The widest white run in rows 1 and 2 with the mouse on row 1, then off
   // the rows; the same for the selling window's one entry.
@@ -355,53 +357,52 @@ TEST_F(RealInputTest, ShopAndSellingRowsUnderlineUnderTheRealMouse) {
   Rect row1;
   Rect row2;
   Rect entry;
-  InputSteps steps(
-      Host(),
-      {
-          {"the shop", [&] { return TopKind() == "shop" && shop; },
-           [&] {
-             ASSERT_EQ(shop_window()->RowLabels.size(), 2u);
-             row1 = text_box(shop->RowArea(1), shop_window()->RowLabels[0]);
-             row2 = text_box(shop->RowArea(2), shop_window()->RowLabels[1]);
-             bought.Width = row1.Width;
-             MoveTo(row1.Left + 3, row1.Top + 4);
-           }},
-          {"row 1 under the mouse", [&] { return !shop_window()->HoverLine.empty(); },
-           [&] {
-             const Picture frame = Frame("shop-hover");
-             bought.Hovered = WidestRun(frame, row1, kWhiteRgb);
-             bought.Other = WidestRun(frame, row2, kWhiteRgb);
-             // A click buys "Dýka", for the selling window to offer.
-             EXPECT_TRUE(RunTool("xdotool click 1"));
-           }},
-          {"the purchase", [&] { return State().Weapons.at(2).Held == 1; },
-           [&] {
-             // Off the rows, still over the shop.
-             MoveTo(shop->Area().Left + 10, shop->Area().Top + 300);
-           }},
-          {"the mouse off the rows", [&] { return shop_window()->HoverLine.empty(); },
-           [&] {
-             bought.Left = WidestRun(Frame("shop-left"), row1, kWhiteRgb);
-             ClickOn(shop->CloseButtonArea());
-           }},
-          {"the selling window", [&] { return TopKind() == "sell" && sale; },
-           [&] {
-             ASSERT_EQ(sell_window()->Entries.size(), 1u);
-             entry = text_box(sale->EntryArea(0), sell_window()->Entries[0].Label);
-             sold.Width = entry.Width;
-             MoveTo(entry.Left + 3, entry.Top + 4);
-           }},
-          {"the entry under the mouse", [&] { return !sell_window()->Status.empty(); },
-           [&] {
-             sold.Hovered = WidestRun(Frame("sell-hover"), entry, kWhiteRgb);
-             MoveTo(sale->Area().Left + 10, sale->Area().Top + 300);
-           }},
-          {"the mouse off the entry", [&] { return sell_window()->Status.empty(); },
-           [&] {
-             sold.Left = WidestRun(Frame("sell-left"), entry, kWhiteRgb);
-             ClickOn(sale->CloseButtonArea());
-           }},
-      });
+  InputSteps steps(Host(),
+                   {
+                       {"the shop", [&] { return TopKind() == "shop" && shop; },
+                        [&] {
+                          ASSERT_EQ(shop_window()->RowLabels.size(), 2u);
+                          row1 = text_box(shop->RowArea(1), shop_window()->RowLabels[0]);
+                          row2 = text_box(shop->RowArea(2), shop_window()->RowLabels[1]);
+                          bought.Width = row1.Width;
+                          MoveTo(row1.Left + 3, row1.Top + 4);
+                        }},
+                       {"row 1 under the mouse", [&] { return !shop_window()->HoverLine.empty(); },
+                        [&] {
+                          const Picture frame = Frame("shop-hover");
+                          bought.Hovered = WidestRun(frame, row1, kWhiteRgb);
+                          bought.Other = WidestRun(frame, row2, kWhiteRgb);
+                          // A click buys "Dýka", for the selling window to offer.
+                          EXPECT_TRUE(RunTool("xdotool click 1"));
+                        }},
+                       {"the purchase", [&] { return State().Weapons.at(2).Held == 1; },
+                        [&] {
+                          // Off the rows, still over the shop.
+                          MoveTo(shop->Area().Left + 10, shop->Area().Top + 300);
+                        }},
+                       {"the mouse off the rows", [&] { return shop_window()->HoverLine.empty(); },
+                        [&] {
+                          bought.Left = WidestRun(Frame("shop-left"), row1, kWhiteRgb);
+                          ClickOn(shop->CloseButtonArea());
+                        }},
+                       {"the selling window", [&] { return TopKind() == "sell" && sale; },
+                        [&] {
+                          ASSERT_EQ(sell_window()->Entries.size(), 1u);
+                          entry = text_box(sale->EntryArea(0), sell_window()->Entries[0].Label);
+                          sold.Width = entry.Width;
+                          MoveTo(entry.Left + 3, entry.Top + 4);
+                        }},
+                       {"the entry under the mouse", [&] { return !sell_window()->Status.empty(); },
+                        [&] {
+                          sold.Hovered = WidestRun(Frame("sell-hover"), entry, kWhiteRgb);
+                          MoveTo(sale->Area().Left + 10, sale->Area().Top + 300);
+                        }},
+                       {"the mouse off the entry", [&] { return sell_window()->Status.empty(); },
+                        [&] {
+                          sold.Left = WidestRun(Frame("sell-left"), entry, kWhiteRgb);
+                          ClickOn(sale->CloseButtonArea());
+                        }},
+                   });
   player->StartGame();
 
   EXPECT_EQ(steps.Waiting(), "");
@@ -467,9 +468,9 @@ TEST_F(RealInputTest, InventoryObjectPictureStandsOnBlackWithAndWithoutSkinPictu
     const TextSize caption = Host().Text().Measure(Font{"Arial", 10, {}}, "Kl\xED\xE8");
     const Rect caption_at{placed.Left + (placed.Width - caption.Width) / 2,
                           placed.Top + placed.CaptionTop(), caption.Width, caption.Height};
-    EXPECT_EQ(NotBlackAround(shown, Rect{window.Left, window.Top, window.Width, placed.Height},
-                             picture),
-              0);
+    EXPECT_EQ(
+        NotBlackAround(shown, Rect{window.Left, window.Top, window.Width, placed.Height}, picture),
+        0);
     const Rect strip{window.Left, window.Top + placed.Height, window.Width,
                      PicturePopupWindow::kCaptionRoom};
     EXPECT_EQ(NotBlackAround(shown, strip, caption_at), 0);

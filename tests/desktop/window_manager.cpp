@@ -1,7 +1,9 @@
 #include "window_manager.h"
 
+// clang-format off
 // Before the X headers, whose macros (Success, None) its headers would meet.
 #include "desktop/desktop_host.h"
+// clang-format on
 
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
