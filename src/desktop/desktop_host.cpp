@@ -335,6 +335,11 @@ void DesktopHost::StartTimer(std::function<void()> tick) {
   next_tick_ = SDL_GetTicks64() + kTimerInterval;
 }
 
+void DesktopHost::HoldTimer(bool held) {
+  if (timer_held_ && !held) next_tick_ = SDL_GetTicks64() + kTimerInterval;
+  timer_held_ = held;
+}
+
 void DesktopHost::Step(int wait_ms, const std::function<bool()>& done) {
   if (dirty_) Render();
   int wait = std::max(0, wait_ms);
@@ -346,7 +351,7 @@ void DesktopHost::Step(int wait_ms, const std::function<bool()>& done) {
       if (dirty_) Render();
     }
   }
-  if (timer_tick_) {
+  if (timer_tick_ && !timer_held_) {
     const uint64_t now = SDL_GetTicks64();
     wait = next_tick_ > now ? std::min<int>(wait, static_cast<int>(next_tick_ - now)) : 0;
   }
@@ -361,7 +366,7 @@ void DesktopHost::Step(int wait_ms, const std::function<bool()>& done) {
 }
 
 void DesktopHost::TickIfDue() {
-  if (!timer_tick_) return;
+  if (!timer_tick_ || timer_held_) return;
   const uint64_t now = SDL_GetTicks64();
   if (now < next_tick_) return;
   // A late tick is not made up for: the timer fires once and goes on from now.

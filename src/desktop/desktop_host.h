@@ -94,6 +94,10 @@ class DesktopHost final : public Host {
   // The game window's timer, from the start of a game to the end of the run.
   void StartTimer(std::function<void()> tick);
   void StopTimer() { timer_tick_ = nullptr; }
+  // A held timer does not fire by itself: a driver that calls the tick
+  // itself (a script's `tick` lines) counts every tick the game sees. On
+  // release it goes on a whole interval from then, as if just started.
+  void HoldTimer(bool held);
 
   // The layers, bottom first.
   const std::vector<Layer*>& Layers() const { return layers_; }
@@ -178,6 +182,7 @@ class DesktopHost final : public Host {
   std::function<void()> timer_tick_;
   std::function<int()> on_idle_;
   uint64_t next_tick_ = 0;
+  bool timer_held_ = false;
 
   double scale_ = 1.0;
   int game_width_ = 1024;

@@ -66,6 +66,9 @@ class GuiScriptRunner {
     desktop.Comforts = ApplyComfortFlags(ComfortSettings{}, options.Comforts);
     player_ = std::make_unique<DesktopPlayer>(desktop);
     player_->Host().SetIdleHandler([this] { return OnIdle(); });
+    // The timer moves only by `tick` lines and during `wait` lines: how long
+    // the other lines take must not change what a dump shows.
+    player_->Host().HoldTimer(true);
   }
 
   int Run() {
@@ -89,6 +92,7 @@ class GuiScriptRunner {
     }
     const uint64_t now = SDL_GetTicks64();
     if (now < wait_until_) return static_cast<int>(wait_until_ - now);
+    Host().HoldTimer(true);
     // One tick of a `tick` line per round of the loop: the loop that runs
     // next is that of the window on top after it, which may be one the tick
     // opened or the one under a window it closed.
@@ -147,6 +151,7 @@ class GuiScriptRunner {
                           [&](const action::Wait& wait) {
                             wait_until_ =
                                 SDL_GetTicks64() + static_cast<uint64_t>(wait.Milliseconds);
+                            Host().HoldTimer(false);
                             return true;
                           },
                           [&](const action::Screenshot& shot) {

@@ -4,6 +4,8 @@
 // text in a field); `dump` prints the same line as a headless run, and two
 // commands exist only here: `screenshot FILE.png` writes the window's frame
 // and `wait MS` lets real time pass while the game's timer ticks by itself.
+// Outside `wait` lines the timer moves only by `tick` lines, as in a
+// headless run, however long the machine takes over the other lines.
 #pragma once
 
 #include <istream>

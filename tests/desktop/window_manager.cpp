@@ -1,5 +1,10 @@
 #include "window_manager.h"
 
+// clang-format off
+// Before the X headers, whose macros (Success, None) its headers would meet.
+#include "desktop/desktop_host.h"
+// clang-format on
+
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -80,6 +85,22 @@ std::string XWindowId(SDL_Window* window) {
 
 bool RunTool(const std::string& command) {
   return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+bool PumpUntil(DesktopHost& host, const std::function<bool()>& done) {
+  const uint64_t end = SDL_GetTicks64() + 6000;
+  while (!done()) {
+    if (SDL_GetTicks64() > end) return false;
+    host.Step(20);
+  }
+  return true;
+}
+
+std::string OnWindow(DesktopHost& host, int x, int y) {
+  int wx = 0;
+  int wy = 0;
+  SDL_RenderLogicalToWindow(host.Renderer(), float(x), float(y), &wx, &wy);
+  return std::to_string(wx) + " " + std::to_string(wy);
 }
 
 }  // namespace qv

@@ -6,9 +6,12 @@
 
 #include <SDL.h>
 
+#include <functional>
 #include <string>
 
 namespace qv {
+
+class DesktopHost;
 
 class WindowManager {
  public:
@@ -31,5 +34,12 @@ std::string XWindowId(SDL_Window* window);
 // Runs a tool's command line (xdotool ..., wmctrl ...); true when it
 // succeeded.
 bool RunTool(const std::string& command);
+
+// Runs the loop until `done` holds or six seconds pass (a busy machine is
+// slow to map and resize windows); true when it held.
+bool PumpUntil(DesktopHost& host, const std::function<bool()>& done);
+
+// A logical point of the page as a point of the window, for the tools.
+std::string OnWindow(DesktopHost& host, int x, int y);
 
 }  // namespace qv

@@ -19,17 +19,6 @@ namespace {
 
 using WindowManagerTest = DesktopFixture;
 
-// Runs the loop until `done` holds or six seconds pass (a busy machine is
-// slow to map and resize windows); true when it held.
-bool PumpUntil(DesktopHost& host, const std::function<bool()>& done) {
-  const uint64_t end = SDL_GetTicks64() + 6000;
-  while (!done()) {
-    if (SDL_GetTicks64() > end) return false;
-    host.Step(20);
-  }
-  return true;
-}
-
 struct Size {
   int Width = 0;
   int Height = 0;
@@ -39,14 +28,6 @@ Size WindowSize(SDL_Window* window) {
   Size size;
   SDL_GetWindowSize(window, &size.Width, &size.Height);
   return size;
-}
-
-// A logical point of the page as a point of the window, for the tools.
-std::string OnWindow(DesktopHost& host, int x, int y) {
-  int wx = 0;
-  int wy = 0;
-  SDL_RenderLogicalToWindow(host.Renderer(), float(x), float(y), &wx, &wy);
-  return std::to_string(wx) + " " + std::to_string(wy);
 }
 
 TEST_F(WindowManagerTest, TitleBarCloseResizeMaximiseRememberAndRealInput) {
