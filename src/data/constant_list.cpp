@@ -183,6 +183,15 @@ std::optional<std::string> ConstantTable::ApplyStretchByStretch(std::string_view
     std::size_t next = 0;
     while (n != NameAutomaton::kNone) {
       const NameSearch& search = searches_[n];
+      const TMyPlugin& constant = constants_[n];
+      if (constant.Text.size() > constant.Name.size()) {
+        // Whether the pass stays within the bound is known before it is
+        // made: one pass over a long stretch can otherwise ask for gigabytes.
+        work += stretch.size();
+        const std::size_t grown =
+            stretch.size() + search.Count(stretch) * (constant.Text.size() - constant.Name.size());
+        if (largest + (std::max(peak, grown) - (i - begin)) > kMaxExpandedText) return std::nullopt;
+      }
       std::string& into = scratch[next];
       next = 1 - next;
       work += stretch.size() + kWorkPerStretch;

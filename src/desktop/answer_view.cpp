@@ -12,6 +12,8 @@ const Font kHintFont{"Arial", 10, {}};
 // "Odpověď potvrď kliknutím na ok."
 constexpr std::string_view kHowToAnswer = "Odpov\xEC\xEF potvr\xEF kliknut\xEDm na ok.";
 constexpr int kHintGap = 6;
+constexpr std::string_view kOkCaption = "ok";
+
 // Where the "ok" picture goes when the skin has none.
 constexpr int kMissingOkWidth = 60;
 constexpr int kMissingOkHeight = 30;
@@ -51,7 +53,14 @@ void AnswerView::Draw(Canvas& canvas) {
               question_at.Top);
   field_.Draw(canvas, FieldArea());
   const Rect ok = OkArea(canvas);
-  canvas.DrawPicture(canvas.Pictures().Skin("ok", SeeThrough(look.Menu)), ok.Left, ok.Top, ok);
+  const ShownPicture ok_picture = canvas.Pictures().Skin("ok", SeeThrough(look.Menu));
+  canvas.DrawPicture(ok_picture, ok.Left, ok.Top, ok);
+  if (!ok_picture.Texture) {
+    // Without its picture the button still says what the hint calls it.
+    const TextSize caption = canvas.Measure(kHintFont, kOkCaption);
+    canvas.Text(kHintFont, kOkCaption, TextColourOn(background),
+                ok.Left + (ok.Width - caption.Width) / 2, ok.Top + (ok.Height - caption.Height) / 2);
+  }
   if (hint_shown_) {
     const TextSize hint = canvas.Measure(kHintFont, kHowToAnswer);
     canvas.Text(kHintFont, kHowToAnswer, TextColourOn(background),

@@ -10,7 +10,9 @@ namespace qv {
 
 namespace {
 
-double Milliseconds(const timeval& time) { return time.tv_sec * 1e3 + time.tv_usec / 1e3; }
+double Milliseconds(const timeval& time) {
+  return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
+}
 
 // VmRSS of /proc/self/status, in kB; 0 when it cannot be read.
 long ResidentKilobytes() {
@@ -38,7 +40,7 @@ void FirstFrameReport::FramePresented() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::fprintf(stderr, "quarvelin: first frame at %.3f ms, %.1f ms CPU, %ld kB resident\n",
-               now.tv_sec * 1e3 + now.tv_nsec / 1e6,
+               static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6,
                Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime), ResidentKilobytes());
   std::fflush(stderr);
 }

@@ -187,6 +187,17 @@ TEST(ConstantTable, GrowthPastTheLimitLeavesOutTheSameConstantsAsOnePassEach) {
   EXPECT_EQ(got, std::string(2048, 'y') + "\n" + std::string(2048, 'y') + " Karel;");
 }
 
+TEST(ConstantTable, OnePassThatWouldMakeGigabytesOfOneStretchIsLeftOutBeforeItIsMade) {
+  // A stretch of a million names, each to become 1 KiB: a gigabyte made and
+  // thrown away if the pass were made before its size was weighed against
+  // the limit (a gamebook's constants can ask for much more).
+  const std::string text(1 << 20, 'a');
+  const std::vector<TMyPlugin> constants{{"a", std::string(1024, 'b')}, {"aa", "c"}};
+  const std::string got = ConstantTable(constants).Apply(text);
+  EXPECT_EQ(got.size(), std::size_t{1} << 19);
+  EXPECT_TRUE(got == std::string(1 << 19, 'c'));
+}
+
 TEST(ConstantTable, EmptyTableAndTextWithoutNamesStayAsTheyAre) {
   EXPECT_EQ(ConstantTable().Apply("ZLATO"), "ZLATO");
   const ConstantTable table(std::vector<TMyPlugin>{{"ZLATO", "25"}});

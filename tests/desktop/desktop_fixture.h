@@ -15,8 +15,10 @@
 
 #include "desktop/desktop_player.h"
 #include "desktop/png_file.h"
+#include "desktop/save_view.h"
 #include "desktop/synthetic_input.h"
 #include "on_display.h"
+#include "state/save_window.h"
 #include "support/gamebook_fixture.h"
 
 namespace qv {
@@ -152,6 +154,30 @@ class DesktopFixture : public GamebookFixture {
   DesktopPlayer& Play() {
     Open().StartGame();
     return *player;
+  }
+
+  // The book of the saved-position tests: location 1 offers to save the
+  // game at location 2, which leads back.
+  void WriteWellBook() {
+    WriteLocations(
+        "<1><text obsah=\"U studny.\"><save odkaz=\"2\"><menu t=\"D\xE1l\" x=\"3\">"
+        "<2><text obsah=\"Ulo\x9E"
+        "eno.\"><menu t=\"Zp\xECt\" x=\"1\"><3>");
+  }
+
+  // In a run of its own over that book: a position saved at location 2 under
+  // `name`, typed over the name the save window proposes ("Zadej"). The
+  // player stays open for the caller to look at.
+  void SaveAtTheWell(const std::string& name) {
+    WriteWellBook();
+    Open();
+    SaveWindow placed(State(), player->Session().Store, Host());
+    placed.CentreOn(kWidth, kHeight);
+    for (int i = 0; i < 5; ++i) PushKey(SDLK_BACKSPACE);
+    PushText(name);
+    PushClick(SaveView(Host(), placed).SaveArea());
+    player->StartGame();
+    ASSERT_TRUE(std::filesystem::exists("save/" + name + ".pzv"));
   }
 
   // Shows modal windows of `kind` through a WatchedView (after Open).

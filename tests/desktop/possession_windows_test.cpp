@@ -326,18 +326,7 @@ TEST_F(PossessionWindowTest, CountdownClosesTheInventory) {
 
 TEST_F(PossessionWindowTest, SavedPositionFoundByScrollingTheLoadList) {
   QV_ON_PRIVATE_DISPLAY();
-  WriteLocations(
-      "<1><text obsah=\"U studny.\"><save odkaz=\"2\"><menu t=\"D\xE1l\" x=\"3\">"
-      "<2><text obsah=\"Ulo\x9E"
-      "eno.\"><menu t=\"Zp\xECt\" x=\"1\"><3>");
-  Open();
-  SaveWindow placed(State(), player->Session().Store, Host());
-  placed.CentreOn(kWidth, kHeight);
-  for (int i = 0; i < 5; ++i) PushKey(SDLK_BACKSPACE);
-  PushText("hrdina");
-  PushClick(SaveView(Host(), placed).SaveArea());
-  player->StartGame();
-  ASSERT_TRUE(std::filesystem::exists("save/hrdina.pzv"));
+  SaveAtTheWell("hrdina");
   player.reset();
 
   // 24 newer positions push it out of the 20 the list shows at a time.

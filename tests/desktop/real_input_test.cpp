@@ -137,20 +137,7 @@ TEST_F(RealInputTest, EnterClosesTheLoadListAndContinuesTheRestoredGame) {
   QV_ON_PRIVATE_DISPLAY();
   WindowManager manager;
   if (!manager.Running()) GTEST_SKIP() << "openbox, xdotool or wmctrl is missing";
-  WriteLocations(
-      "<1><text obsah=\"U studny.\"><save odkaz=\"2\"><menu t=\"D\xE1l\" x=\"3\">"
-      "<2><text obsah=\"Ulo\x9E"
-      "eno.\"><menu t=\"Zp\xECt\" x=\"1\"><3>");
-  Open();
-  // A position saved at location 2, named over the proposed "Zadej".
-  SaveWindow placed(State(), player->Session().Store, Host());
-  placed.CentreOn(kWidth, kHeight);
-  SaveView save(Host(), placed);
-  for (int i = 0; i < 5; ++i) PushKey(SDLK_BACKSPACE);
-  PushText("studna");
-  PushClick(save.SaveArea());
-  player->StartGame();
-  ASSERT_TRUE(std::filesystem::exists("save/studna.pzv"));
+  SaveAtTheWell("studna");
   player.reset();
 
   Open();

@@ -44,6 +44,9 @@ TEST_F(SmallWindowTest, AnswerPromptTakesCzechLettersAndCloseOnlyOnOk) {
   // While the prompt was up, the page's text stayed visible around it.
   ASSERT_EQ(shown.Width, kWidth);
   EXPECT_GT(CountColour(shown, Game().TextArea(1), kWhiteColour), 5);
+  // Without the skin's picture the button is still called "ok", as the hint
+  // that asks for it says.
+  EXPECT_GT(CountColour(shown, AnswerOkArea(Host()), kWhiteColour), 5);
 }
 
 TEST_F(SmallWindowTest, PicturePopUpShowsThePictureAndCaptionAndClosesOnAClick) {

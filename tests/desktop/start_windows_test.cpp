@@ -113,20 +113,8 @@ TEST_F(StartWindowTest, MenuButtonsLightUpUnderTheMouseAndFuchsiaIsSeeThrough) {
 
 TEST_F(StartWindowTest, SavedPositionIsListedRestoredAndContinued) {
   QV_ON_PRIVATE_DISPLAY();
-  WriteLocations(
-      "<1><text obsah=\"U studny.\"><save odkaz=\"2\"><menu t=\"D\xE1l\" x=\"3\">"
-      "<2><text obsah=\"Ulo\x9E"
-      "eno.\"><menu t=\"Zp\xECt\" x=\"1\"><3>");
-  Open();
   // The save window proposes "Zadej"; the name typed over it is kept.
-  SaveWindow placed(State(), player->Session().Store, Host());
-  placed.CentreOn(kWidth, kHeight);
-  SaveView save(Host(), placed);
-  for (int i = 0; i < 5; ++i) PushKey(SDLK_BACKSPACE);
-  PushText("studna");
-  PushClick(save.SaveArea());
-  player->StartGame();
-  ASSERT_TRUE(std::filesystem::exists("save/studna.pzv"));
+  SaveAtTheWell("studna");
   EXPECT_EQ(std::filesystem::file_size("save/studna.pzv"), 1138448u);
   player.reset();
 
