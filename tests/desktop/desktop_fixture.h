@@ -174,7 +174,7 @@ class DesktopFixture : public GamebookFixture {
     SaveWindow placed(State(), player->Session().Store, Host());
     placed.CentreOn(kWidth, kHeight);
     for (int i = 0; i < 5; ++i) PushKey(SDLK_BACKSPACE);
-    PushText(name);
+    PushText(name.c_str());
     PushClick(SaveView(Host(), placed).SaveArea());
     player->StartGame();
     ASSERT_TRUE(std::filesystem::exists("save/" + name + ".pzv"));
