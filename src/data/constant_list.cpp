@@ -183,24 +183,22 @@ std::optional<std::string> ConstantTable::ApplyStretchByStretch(std::string_view
     std::size_t next = 0;
     while (n != NameAutomaton::kNone) {
       const NameSearch& search = searches_[n];
-      const TMyPlugin& constant = constants_[n];
-      if (constant.Text.size() > constant.Name.size()) {
-        // Whether the pass stays within the bound is known before it is
-        // made: one pass over a long stretch can otherwise ask for gigabytes.
-        work += stretch.size();
-        const std::size_t grown =
-            stretch.size() + search.Count(stretch) * (constant.Text.size() - constant.Name.size());
-        if (largest + (std::max(peak, grown) - (i - begin)) > kMaxExpandedText) return std::nullopt;
-      }
       std::string& into = scratch[next];
       next = 1 - next;
       work += stretch.size() + kWorkPerStretch;
       const std::size_t first = search.Find(stretch, 0);
-      const std::size_t count = search.ReplaceInto(stretch, first, constants_[n].Text, into);
-      work += count * kWorkPerOccurrence + into.size();
+      // The longest this stretch may grow to while the whole text stays
+      // within kMaxExpandedText; the pass stops as soon as it would pass it.
+      // (A text already past the bound is for the passes to decide.)
+      const std::size_t others = largest - (i - begin);
+      if (others + peak > kMaxExpandedText) return std::nullopt;
+      const std::optional<std::size_t> count =
+          search.ReplaceInto(stretch, first, constants_[n].Text, into, kMaxExpandedText - others);
+      if (!count) return std::nullopt;
+      work += *count * kWorkPerOccurrence + into.size();
       stretch = into;
       peak = std::max(peak, stretch.size());
-      if (largest + (peak - (i - begin)) > kMaxExpandedText || work > budget) return std::nullopt;
+      if (work > budget) return std::nullopt;
       n = names_.LowestOccurringFrom(stretch, n + 1, work);
     }
     largest += peak - (i - begin);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,17 +56,23 @@ class NameSearch {
   // Every occurrence from `first` on (the first one, found by the caller)
   // replaced into `out`, without looking into what was inserted; the number
   // of occurrences. `out` keeps its capacity from one call to the next.
-  std::size_t ReplaceInto(std::string_view text, std::size_t first, std::string_view value,
-                          std::string& out) const {
+  // None, and `out` left part made, as soon as the result would be longer
+  // than `max_size`: a long text of names with a long value would otherwise
+  // be made whole, gigabytes of it, before anyone could weigh it.
+  std::optional<std::size_t> ReplaceInto(std::string_view text, std::size_t first,
+                                         std::string_view value, std::string& out,
+                                         std::size_t max_size) const {
     out.clear();
     std::size_t count = 0;
     std::size_t copied = 0;
     for (std::size_t at = first; at != std::string_view::npos; at = Find(text, copied)) {
+      if (out.size() + (at - copied) + value.size() > max_size) return std::nullopt;
       out.append(text, copied, at - copied);
       out.append(value);
       copied = at + name_.size();
       ++count;
     }
+    if (out.size() + (text.size() - copied) > max_size) return std::nullopt;
     out.append(text, copied, std::string_view::npos);
     return count;
   }
