@@ -9,8 +9,7 @@
 
 namespace qv {
 
-LibrarySplices::LibrarySplices(std::vector<LibrarySplice> splices, std::size_t joined_size)
-    : splices_(std::move(splices)), joined_size_(joined_size) {}
+LibrarySplices::LibrarySplices(std::vector<LibrarySplice> splices) : splices_(std::move(splices)) {}
 
 std::string LibrarySplices::Join(std::string_view text, std::size_t begin, std::size_t end) const {
   const auto first = std::lower_bound(
@@ -20,13 +19,8 @@ std::string LibrarySplices::Join(std::string_view text, std::size_t begin, std::
   // The result is allocated once at its size: the whole text can be
   // hundreds of megabytes, and growing it as it is written copies it again.
   std::size_t size = end - begin;
-  if (begin == 0 && end == text.size()) {
-    size = joined_size_;
-    last = splices_.end();
-  } else {
-    for (; last != splices_.end() && last->End <= end; ++last) {
-      size = size - (last->End - last->Begin) + last->Text.size();
-    }
+  for (; last != splices_.end() && last->End <= end; ++last) {
+    size = size - (last->End - last->Begin) + last->Text.size();
   }
   std::string out;
   out.reserve(size);

@@ -27,9 +27,8 @@ struct LibrarySplice {
 class LibrarySplices {
  public:
   LibrarySplices() = default;
-  // Splices in text order, none overlapping; `size` is the length of the
-  // whole text they belong to, put together.
-  LibrarySplices(std::vector<LibrarySplice> splices, std::size_t joined_size);
+  // Splices in text order, none overlapping.
+  explicit LibrarySplices(std::vector<LibrarySplice> splices);
   // The texts may be the splices' own (see KeepOwnTexts).
   LibrarySplices(const LibrarySplices&) = delete;
   LibrarySplices& operator=(const LibrarySplices&) = delete;
@@ -62,7 +61,6 @@ class LibrarySplices {
 
  private:
   std::vector<LibrarySplice> splices_;
-  std::size_t joined_size_ = 0;
   std::vector<std::unique_ptr<const std::string>> own_texts_;
 };
 

@@ -177,7 +177,7 @@ LibrarySplices LocationStore::PlanLibraries(std::string_view text) {
     }
     at = next;
   }
-  return LibrarySplices(std::move(replaced), size + (text.size() - copied));
+  return LibrarySplices(std::move(replaced));
 }
 
 void LocationStore::EnsureMainText() {
