@@ -266,6 +266,26 @@ bool ReplaceFileInFolder(int folder, const std::string& name, std::string_view b
   return false;
 }
 
+FileDescriptor AppendToFileInFolder(int folder, const std::string& name) {
+  FileDescriptor file(::openat(folder, name.c_str(),
+                               O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                               0666));
+  if (!file) {
+    // A FIFO nobody reads refuses a writer that will not wait.
+    if (errno == ENXIO) errno = EINVAL;
+    return file;
+  }
+  struct stat status {};
+  if (::fstat(file.Get(), &status) != 0) return FileDescriptor();
+  if (!S_ISREG(status.st_mode)) {
+    errno = EINVAL;
+    return FileDescriptor();
+  }
+  const int flags = ::fcntl(file.Get(), F_GETFL);
+  if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return FileDescriptor();
+  return file;
+}
+
 std::vector<ContainedEntry> ListContainedDirectory(const fs::path& path) {
   std::vector<ContainedEntry> entries;
   const std::optional<std::string> checked = ContainedPath(path);

@@ -98,6 +98,13 @@ bool ReplaceContainedFile(const std::filesystem::path& path, std::string_view by
 bool ReplaceFileInFolder(int folder, const std::string& name, std::string_view bytes,
                          Durability durability);
 
+// The file `name` in the folder open as `folder`, opened for appending (and
+// made when it is missing), for the player's own files outside any
+// gamebook. Invalid, with errno set, when it cannot be: ELOOP when the name
+// is a symbolic link, which is never followed, and EINVAL when it is no
+// regular file (a FIFO would hold the player up until someone read it).
+FileDescriptor AppendToFileInFolder(int folder, const std::string& name);
+
 struct ContainedEntry {
   std::string Name;  // the disk name (UTF-8)
   EntryKind Kind = EntryKind::Other;

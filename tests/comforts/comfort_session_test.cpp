@@ -1,6 +1,8 @@
 // Reading aloud, the transcript and the history as a game is played.
 #include "comforts/comfort_session.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -103,6 +105,23 @@ TEST_F(ComfortSessionTest, TranscriptThatCannotBeOpenedIsReported) {
   ASSERT_TRUE(std::holds_alternative<std::string>(opened));
   EXPECT_EQ(std::get<std::string>(opened),
             "cannot write the transcript 'chybi/pribeh.txt': No such file or directory");
+}
+
+TEST_F(ComfortSessionTest, TranscriptIsNeverWrittenThroughALinkOrIntoAFifo) {
+  WriteBytes("cizi.txt", "cizi");
+  std::filesystem::create_symlink("cizi.txt", "odkaz.txt");
+  const auto linked = TranscriptWriter::Open("odkaz.txt");
+  ASSERT_TRUE(std::holds_alternative<std::string>(linked));
+  EXPECT_EQ(std::get<std::string>(linked),
+            "cannot write the transcript 'odkaz.txt': it is a symbolic link");
+  EXPECT_EQ(ReadBytes("cizi.txt"), "cizi");
+
+  // Nobody reads the FIFO: opening it to write would wait for ever.
+  ASSERT_EQ(::mkfifo("roura", 0600), 0);
+  const auto piped = TranscriptWriter::Open("roura");
+  ASSERT_TRUE(std::holds_alternative<std::string>(piped));
+  EXPECT_EQ(std::get<std::string>(piped),
+            "cannot write the transcript 'roura': it is not a regular file");
 }
 
 }  // namespace
