@@ -6,16 +6,12 @@
 
 namespace qv {
 
-bool HoldsLocationMarker(std::string_view text) {
-  for (std::size_t lt = text.find('<'); lt != std::string_view::npos; lt = text.find('<', lt + 1)) {
-    std::size_t q = lt + 1;
-    while (q < text.size() && IsAsciiDigit(text[q])) ++q;
-    if (q > lt + 1 && q < text.size() && text[q] == '>') return true;
-  }
-  return false;
-}
+namespace {
 
-MarkerIndex::MarkerIndex(std::string_view text) {
+// Calls visit(position of the "<", digits) for every "<" + digits + ">" of
+// the text in order, as long as it returns true.
+template <typename Visit>
+void ForEachMarker(std::string_view text, Visit visit) {
   const char* const begin = text.data();
   const char* const end = begin + text.size();
   const char* p = begin;
@@ -25,14 +21,33 @@ MarkerIndex::MarkerIndex(std::string_view text) {
     const char* const open = static_cast<const char*>(lt);
     const char* q = open + 1;
     while (q < end && IsAsciiDigit(*q)) ++q;
-    if (q > open + 1 && q < end && *q == '>') {
-      first_.try_emplace(std::string_view(open + 1, static_cast<std::size_t>(q - open - 1)),
-                         static_cast<std::size_t>(open - begin));
+    if (q > open + 1 && q < end && *q == '>' &&
+        !visit(static_cast<std::size_t>(open - begin),
+               std::string_view(open + 1, static_cast<std::size_t>(q - open - 1)))) {
+      return;
     }
     // A "<" inside the digits cannot occur, so going on after the run is safe;
     // the run's ">" or whatever ended it may itself be a "<".
     p = q;
   }
+}
+
+}  // namespace
+
+bool HoldsLocationMarker(std::string_view text) {
+  bool found = false;
+  ForEachMarker(text, [&found](std::size_t, std::string_view) {
+    found = true;
+    return false;  // one is enough
+  });
+  return found;
+}
+
+MarkerIndex::MarkerIndex(std::string_view text) {
+  ForEachMarker(text, [this](std::size_t at, std::string_view digits) {
+    first_.try_emplace(digits, at);
+    return true;
+  });
 }
 
 std::size_t MarkerIndex::Find(std::string_view digits) const {
